@@ -1,0 +1,39 @@
+#pragma once
+// A settings file in the Windows initialisation-file format: "[Section]" lines
+// and "Key=Value" lines. Sections and keys are compared without regard to
+// case, keys are written as given (parentheses and all), values unquoted,
+// lines of other sections kept in place. Every write goes to disk at once.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class IniFile {
+public:
+    explicit IniFile(QString chemin);
+
+    const QString& Chemin() const { return chemin_; }
+
+    // A missing file reads as empty: every key takes its default.
+    QString ReadString(const QString& section, const QString& cle, const QString& defaut = {}) const;
+    int ReadInteger(const QString& section, const QString& cle, int defaut) const;
+    bool ValueExists(const QString& section, const QString& cle) const;
+    QStringList ReadSection(const QString& section) const; // the keys, in file order
+
+    // Writes fail with the message "Impossible d'écrire dans <path>" in Erreur().
+    bool WriteString(const QString& section, const QString& cle, const QString& valeur);
+    bool WriteInteger(const QString& section, const QString& cle, int valeur);
+    bool DeleteKey(const QString& section, const QString& cle);
+    bool EraseSection(const QString& section);
+
+    const QString& Erreur() const { return erreur_; }
+
+private:
+    QStringList lire() const;
+    bool ecrire(const QStringList& lignes);
+    static std::optional<std::pair<qsizetype, qsizetype>> bornesSection(const QStringList& lignes, const QString& section);
+    static qsizetype ligneCle(const QStringList& lignes, qsizetype debut, qsizetype fin, const QString& cle);
+
+    QString chemin_;
+    QString erreur_;
+};

@@ -1,0 +1,74 @@
+#include "app/UnitApplication.h"
+
+#include "app/UnitBoiteAPropos.h"
+#include "app/UnitFiche.h"
+#include "app/UnitFileUtil.h"
+#include "kinematics/UnitBoiteTemps.h"
+#include "options/UnitOptions.h"
+#include "print/UnitImprimer.h"
+#include "resources/UnitChainesRessources.h"
+#include "resources/UnitCurseurs.h"
+#include "results/UnitResultats.h"
+#include "search/UnitRecherche.h"
+#include "video/UnitBoiteCouleur.h"
+#include "video/UnitBoiteInfo.h"
+#include "video/UnitBoiteLongueur.h"
+
+#include <QApplication>
+
+namespace {
+Fenetres* instance = nullptr;
+}
+
+void InitialiserApplication()
+{
+    Chaines::Charger();
+    QApplication::setApplicationName(Chaines::Texte("TitreApplication"));
+    QApplication::setApplicationDisplayName(Chaines::Texte("TitreApplication"));
+    Curseurs::Enregistrer();
+}
+
+Fenetres::Fenetres()
+{
+    instance = this;
+    // Creation order matters: TFiche fixes the font and the settings path that
+    // the others use.
+    fiche_ = std::make_unique<TFiche>();
+    boiteCouleur_ = std::make_unique<TBoiteCouleur>();
+    options_ = std::make_unique<TOptions>();
+    boiteInfo_ = std::make_unique<TBoiteInfo>();
+    imprimer_ = std::make_unique<TImprimer>();
+    boiteTemps_ = std::make_unique<TBoiteTemps>();
+    boiteAPropos_ = std::make_unique<TBoiteAPropos>();
+    boiteLongueur_ = std::make_unique<TBoiteLongueur>();
+    recherche_ = std::make_unique<TRecherche>();
+    resultats_ = std::make_unique<TResultats>();
+}
+
+Fenetres::~Fenetres()
+{
+    // The dialogs go before the main window, whose destruction writes the settings.
+    resultats_.reset();
+    recherche_.reset();
+    boiteLongueur_.reset();
+    boiteAPropos_.reset();
+    boiteTemps_.reset();
+    imprimer_.reset();
+    boiteInfo_.reset();
+    options_.reset();
+    boiteCouleur_.reset();
+    fiche_.reset();
+    ViderFichierIni();
+    instance = nullptr;
+}
+
+Fenetres& Fenetres::Instance()
+{
+    return *instance;
+}
+
+QList<QWidget*> Fenetres::Toutes() const
+{
+    return {fiche_.get(), boiteCouleur_.get(), options_.get(), boiteInfo_.get(), imprimer_.get(),
+            boiteTemps_.get(), boiteAPropos_.get(), boiteLongueur_.get(), recherche_.get(), resultats_.get()};
+}

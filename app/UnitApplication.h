@@ -1,0 +1,57 @@
+#pragma once
+// The program's windows, created once in a fixed order and alive until exit.
+
+#include <QList>
+#include <memory>
+
+class QWidget;
+class TFiche;
+class TBoiteCouleur;
+class TOptions;
+class TBoiteInfo;
+class TImprimer;
+class TBoiteTemps;
+class TBoiteAPropos;
+class TBoiteLongueur;
+class TRecherche;
+class TResultats;
+
+class Fenetres {
+public:
+    // Creates every window: TFiche first (it installs the font and fixes the
+    // settings path), then the dialogs and the results window.
+    Fenetres();
+    ~Fenetres();
+
+    static Fenetres& Instance(); // valid while an instance lives
+
+    TFiche& Fiche() { return *fiche_; }
+    TBoiteCouleur& BoiteCouleur() { return *boiteCouleur_; }
+    TOptions& Options() { return *options_; }
+    TBoiteInfo& BoiteInfo() { return *boiteInfo_; }
+    TImprimer& Imprimer() { return *imprimer_; }
+    TBoiteTemps& BoiteTemps() { return *boiteTemps_; }
+    TBoiteAPropos& BoiteAPropos() { return *boiteAPropos_; }
+    TBoiteLongueur& BoiteLongueur() { return *boiteLongueur_; }
+    TRecherche& Recherche() { return *recherche_; }
+    TResultats& Resultats() { return *resultats_; }
+
+    // The windows in creation order.
+    QList<QWidget*> Toutes() const;
+
+private:
+    std::unique_ptr<TFiche> fiche_;
+    std::unique_ptr<TBoiteCouleur> boiteCouleur_;
+    std::unique_ptr<TOptions> options_;
+    std::unique_ptr<TBoiteInfo> boiteInfo_;
+    std::unique_ptr<TImprimer> imprimer_;
+    std::unique_ptr<TBoiteTemps> boiteTemps_;
+    std::unique_ptr<TBoiteAPropos> boiteAPropos_;
+    std::unique_ptr<TBoiteLongueur> boiteLongueur_;
+    std::unique_ptr<TRecherche> recherche_;
+    std::unique_ptr<TResultats> resultats_;
+};
+
+// Program start shared by main() and the tests: application title, string
+// table and cursors. Needs a QApplication.
+void InitialiserApplication();

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDialog>
+
+class TBoiteAPropos : public QDialog {
+    Q_OBJECT
+public:
+    explicit TBoiteAPropos(QWidget* parent = nullptr);
+};

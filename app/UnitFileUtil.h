@@ -1,0 +1,31 @@
+#pragma once
+// The program's environment: where the settings file lives, the embedded font,
+// special folders, and the process-wide date format.
+
+#include <QDate>
+#include <QString>
+
+// The full path of the settings file, fixed by PreparerFichierIni.
+const QString& FichierIni();
+void ViderFichierIni();
+
+// $XDG_CONFIG_HOME/Kinotab/Kinotab.ini (~/.config when unset), the folder
+// created when missing. A folder shared by every user would let another user
+// plant or alter the file, so the path is per user. On failure the path is
+// ./Kinotab.ini of the current directory and the result is false.
+bool PreparerFichierIni();
+
+// Registers the embedded Times-compatible font for the process and makes
+// "Times New Roman" resolve to it when the system has no such family.
+// False only when the registration failed.
+bool InstallerPolice();
+
+// The font every window and message box uses: Times New Roman, 13 pixels.
+QFont PoliceProgramme();
+
+// The user's desktop folder, the home folder when there is none.
+QString DossierBureau();
+
+// A date in the user's short format with "_" between its fields, so that it
+// can stand in a file name.
+QString FormaterDate(const QDate& date);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDialog>
+
+class TBoiteTemps : public QDialog {
+    Q_OBJECT
+public:
+    explicit TBoiteTemps(QWidget* parent = nullptr);
+};

@@ -1,0 +1,34 @@
+#pragma once
+// Keeps a window's placement in one section of the settings file: restored
+// when the window is first shown, saved as soon as a close is requested; the
+// window's destructor calls EnregistrerADestruction for the other case.
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+class FormStorage : public QObject {
+    Q_OBJECT
+public:
+    FormStorage(QWidget* fenetre, QString section);
+
+    void SetIniFileName(const QString& chemin) { chemin_ = chemin; }
+    const QString& Section() const { return section_; }
+
+    void Enregistrer(bool pendantDestruction);
+    // For the window's destructor: saves with Visible=1 unless a close
+    // request already saved the placement.
+    void EnregistrerADestruction();
+    void Restaurer();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+private:
+    QWidget* fenetre_;
+    QString section_;
+    QString chemin_;
+    bool restauree_ = false;
+    bool enregistree_ = false;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The 22 cursors, registered once at start under their numbers 1..22:
+//  1 MarqueNoir   2 MarqueBlanc   3 MarqueNB
+//  4 Marque1Noir  5 Marque2Noir   6 Marque3Noir
+//  7 Marque1Blanc 8 Marque2Blanc  9 Marque3Blanc
+// 10 Marque1NB   11 Marque2NB    12 Marque3NB
+// 13 EtalonNoir  14 EtalonBlanc  15 EtalonNB
+// 16 OrigineBlanc 17 OrigineNoir 18 OrigineNB
+// 19 Pan         20 ClickGauche  21 ClickGaucheDroite  22 ClickZoomer
+
+#include <QCursor>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+namespace Curseurs {
+
+constexpr int Nombre = 22;
+
+// Draws and registers the 22 cursors. Needs a QGuiApplication. Idempotent.
+void Enregistrer();
+
+// The cursor registered under `numero`; the standard arrow for any other number.
+QCursor Curseur(int numero);
+
+// The resource name of a cursor number ("MarqueNoir" for 1), empty when out of range.
+QString NomRessource(int numero);
+
+// The cursor's picture and hot spot, for drawing in menus and for tests.
+QImage ImageCurseur(int numero);
+QPoint PointChaud(int numero);
+
+} // namespace Curseurs

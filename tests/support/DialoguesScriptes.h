@@ -1,0 +1,37 @@
+#pragma once
+// Dialogs for tests: answers are scripted in advance, and everything shown is
+// recorded. Installed for the lifetime of the object.
+
+#include "kit/Dialogues.h"
+
+#include <QList>
+#include <deque>
+
+class DialoguesScriptes final : public Dialogues {
+public:
+    DialoguesScriptes();
+    ~DialoguesScriptes() override;
+
+    // Scripted answers, consumed in order. A message box with no scripted
+    // answer returns 0; a file or password dialog with none is cancelled.
+    std::deque<int> Reponses;
+    std::deque<std::optional<FichierChoisi>> Fichiers;
+    std::deque<std::optional<QString>> MotsDePasse;
+    bool ImprimanteAcceptee = true;
+
+    // What was shown.
+    QList<Message> Messages;
+    QList<DemandeFichier> DemandesOuvrir;
+    QList<DemandeFichier> DemandesEnregistrer;
+    QList<DemandeMotDePasse> DemandesMotDePasse;
+    int DemandesImprimante = 0;
+
+    int Afficher(const Message& m, QWidget* parent) override;
+    std::optional<FichierChoisi> Ouvrir(const DemandeFichier& d, QWidget* parent) override;
+    std::optional<FichierChoisi> Enregistrer(const DemandeFichier& d, QWidget* parent) override;
+    std::optional<QString> MotDePasse(const DemandeMotDePasse& d, QWidget* parent) override;
+    bool Imprimante(QPrinter& printer, QWidget* parent) override;
+
+    // All lines of all messages shown, for quick checks.
+    QStringList Lignes() const;
+};

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian packages Kinotab needs, only those missing, without prompts.
+set -e
+PACKAGES="build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools qt6-qpa-plugins
+  libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
+  libgtest-dev googletest libbenchmark-dev fonts-liberation2
+  xvfb xauth xdotool imagemagick x11-utils"
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+fi
