@@ -3,6 +3,7 @@
 // fixed order, CR LF line ends, UTF-8. This is the file's content as plain
 // values; the main window maps them to and from the view and its menus.
 
+#include "app/UnitFormatReel.h"
 #include "video/UnitMath.h"
 
 #include <QChar>
@@ -40,12 +41,6 @@ struct Travail {
     int EtatTransparent() const;
 };
 
-// A real in the shortest form of at most 15 significant digits: fixed
-// notation from 0.0001 up to below 1e15 (and 0), otherwise "1E-5", "1.5E20".
-QString FormaterReel(double x, QChar separateurDecimal);
-// Either separator is read back. Nothing for text that is not a finite number.
-std::optional<double> LireReel(const QString& ligne);
-std::optional<int> LireEntier(const QString& ligne);
 
 // The lines of the file, in order.
 QStringList LignesTravail(const Travail& t, QChar separateurDecimal);

@@ -1,0 +1,94 @@
+#include "results/UnitTableau.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Series of `points` moving points with the given sample counts; every value
+// is point * 100 + sample + a fraction naming the series, so cells are traceable.
+TResultatsSeries series(std::vector<int> nb)
+{
+    TResultatsSeries r;
+    r.NbPointsMobiles = int(nb.size());
+    r.NbMesures = nb;
+    auto remplir = [&](TResultatsSeries::Series& s, double fraction) {
+        s.resize(nb.size());
+        for (size_t p = 0; p < nb.size(); ++p)
+            for (int i = 0; i < nb[p]; ++i) s[p].push_back(double(p) * 100 + i + fraction);
+    };
+    remplir(r.SerieTemps, 0.5);
+    remplir(r.SerieX, 0.125);
+    remplir(r.SerieY, 0.25);
+    for (auto* s : {&r.SerieVX, &r.SerieVY, &r.SerieV, &r.SerieAX, &r.SerieAY, &r.SerieA}) remplir(*s, 0.75);
+    return r;
+}
+
+QStringList lignes(const QString& texte)
+{
+    QStringList l = texte.split("\r\n");
+    EXPECT_EQ(l.last(), "");
+    l.removeLast();
+    return l;
+}
+
+TEST(ValueTable, OnePointGivesOneRowPerSampleAndOnlyPositions)
+{
+    TTableau t;
+    t.RemplirTableau(series({5}));
+    t.MontrerPositions(1);
+    ASSERT_EQ(t.NombreLignes(), 5);
+    EXPECT_EQ(t.Valeur(4, 0), 5);
+    EXPECT_EQ(t.Valeur(4, 1), 4.5);
+    const QStringList l = lignes(t.RemplirTexte('.'));
+    ASSERT_EQ(l.size(), 6 + 5);
+    EXPECT_EQ(l.mid(0, 3), QStringList({"", "", ""}));
+    EXPECT_EQ(l[3], "Numero\tDate\tx1\ty1\t");
+    EXPECT_EQ(l[4], "\t(s)\t(m)\t(m)\t");
+    EXPECT_EQ(l[5], "");
+    EXPECT_EQ(l[6], "1\t0.5\t0.125\t0.25\t");
+    EXPECT_EQ(t.RemplirTexte(',').split("\r\n")[6], "1\t0,5\t0,125\t0,25\t");
+}
+
+TEST(ValueTable, ShorterPointsLeaveEmptyCellsNotZeros)
+{
+    TTableau t;
+    t.RemplirTableau(series({3, 2}));
+    t.MontrerPositions(2);
+    ASSERT_EQ(t.NombreLignes(), 3);
+    EXPECT_FALSE(t.Valeur(2, TTableau::Colonne("x2")));
+    EXPECT_EQ(t.Valeur(1, TTableau::Colonne("x2")), 101.125);
+    // The Date column is point 1's.
+    EXPECT_EQ(t.Valeur(1, 1), 1.5);
+    const QStringList l = lignes(t.RemplirTexte('.'));
+    EXPECT_EQ(l[3], "Numero\tDate\tx1\ty1\tx2\ty2\t");
+    EXPECT_EQ(l[8], "3\t2.5\t2.125\t2.25\t\t\t");
+}
+
+TEST(ValueTable, VelocityAndAccelerationColumnsFollowTheirChecks)
+{
+    TTableau t;
+    t.RemplirTableau(series({4, 4, 4}));
+    t.MontrerPositions(3);
+    t.MontrerVitesses(true, 3);
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3],
+              "Numero\tDate\tx1\ty1\tx2\ty2\tx3\ty3\tvx1\tvy1\tv1\tvx2\tvy2\tv2\tvx3\tvy3\tv3\t");
+    t.MontrerVitesses(false, 3);
+    t.MontrerAccelerations(true, 1);
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], "Numero\tDate\tx1\ty1\tx2\ty2\tx3\ty3\tax1\tay1\ta1\t");
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[4], "\t(s)\t(m)\t(m)\t(m)\t(m)\t(m)\t(m)\t(m/s2)\t(m/s2)\t(m/s2)\t");
+    // Activating the table view hides them again.
+    t.MontrerPositions(3);
+    EXPECT_FALSE(t.Visible(TTableau::Colonne("ax1")));
+}
+
+TEST(ValueTable, ANewFillReplacesEveryRow)
+{
+    TTableau t;
+    t.RemplirTableau(series({6}));
+    t.RemplirTableau(series({2}));
+    EXPECT_EQ(t.NombreLignes(), 2);
+    t.RemplirTableau(TResultatsSeries{});
+    EXPECT_EQ(t.NombreLignes(), 0);
+}
+
+} // namespace

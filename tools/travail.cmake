@@ -1,0 +1,8 @@
+# Fuzz target for the work-file reader (clang with libFuzzer; not part of CI):
+#   CXX=clang++ cmake -S . -B build-fuzz -DKINOTAB_FUZZ=ON && cmake --build build-fuzz --target fuzz_travail
+if(KINOTAB_FUZZ)
+  add_executable(fuzz_travail ${CMAKE_CURRENT_LIST_DIR}/fuzz_travail.cpp)
+  target_compile_options(fuzz_travail PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(fuzz_travail PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(fuzz_travail PRIVATE kinotab_app_model)
+endif()
