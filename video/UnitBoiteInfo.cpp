@@ -2,8 +2,60 @@
 
 #include "resources/UnitChainesRessources.h"
 
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <cmath>
+
+QString NombreGeneral(double v, int chiffres)
+{
+    // %g chooses fixed or scientific notation; the exponent is then written
+    // without "+" and without leading zeros ("1.5E13", "1E-5").
+    QString s = QString::number(v, 'g', chiffres);
+    const qsizetype e = s.indexOf(u'e');
+    if (e >= 0) s = s.left(e) + u'E' + QString::number(s.mid(e + 1).toInt());
+    return s.replace(u'.', QLocale().decimalPoint());
+}
+
+int ImagesParSecondeArrondies(double frameTime)
+{
+    return int(std::nearbyint(1.0 / frameTime));
+}
+
+QStringList LignesInfo(int imagesParSeconde, int hauteur, int largeur, int nombreImages, const QString& chemin)
+{
+    return {
+        Chaines::Texte("InfoEntete"),
+        QString(),
+        chemin,
+        QString(59, u'-'),
+        Chaines::Texte("InfoImagesParSeconde").arg(imagesParSeconde),
+        Chaines::Texte("InfoHauteur").arg(hauteur),
+        Chaines::Texte("InfoLargeur").arg(largeur),
+        Chaines::Texte("InfoNombreImages").arg(nombreImages),
+        Chaines::Texte("InfoDuree").arg(NombreGeneral(double(nombreImages) / imagesParSeconde, 3)),
+    };
+}
+
 TBoiteInfo::TBoiteInfo(QWidget* parent)
     : QDialog(parent)
+    , texte_(new QPlainTextEdit(this))
 {
     setWindowTitle(Chaines::Texte("TitreBoiteInfo"));
+    setFixedSize(265, 154);
+    texte_->setGeometry(0, 0, 265, 154);
+    texte_->setReadOnly(true);
+    texte_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+QString TBoiteInfo::Texte() const
+{
+    return texte_->toPlainText();
+}
+
+void TBoiteInfo::showEvent(QShowEvent* e)
+{
+    if (ImagesParSeconde != 0)
+        texte_->setPlainText(LignesInfo(ImagesParSeconde, HauteurImage, LargeurImage, NombreImages, CheminVideo)
+                                 .join(u'\n'));
+    QDialog::showEvent(e);
 }
