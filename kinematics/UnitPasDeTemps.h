@@ -1,0 +1,28 @@
+#pragma once
+// The time step T of the series: the video's interval between frames
+// (TDefaut) and the value in use (TChoisi). Held by the time-step dialog,
+// initialised by the results computation.
+
+#include <string>
+
+class TPasDeTemps {
+public:
+    // The bounds the dialog accepts, both inclusive.
+    static constexpr double PasMin = 1e-6;
+    static constexpr double PasMax = 1e9;
+
+    double TChoisi = 0.0; // seconds; 0 until the first computation
+    double TDefaut = 0.0; // seconds; 0 until the first computation
+
+    // Run by each results computation. A measurement from another video than
+    // the last computation (another file, or the same file with another frame
+    // interval) forgets the previous default and choice; then TDefaut takes the
+    // video's FrameTime and TChoisi, if still unset, the default.
+    void Initialiser(const std::string& video, double frameTime);
+
+    // Whether the dialog accepts v as a time step.
+    static bool Admis(double v) { return v >= PasMin && v <= PasMax; }
+
+private:
+    std::string video_;
+};

@@ -1,0 +1,158 @@
+#include "kinematics/UnitSeries.h"
+
+#include "kinematics/UnitDiscret.h"
+#include "kinematics/UnitException.h"
+
+#include <algorithm>
+#include <cmath>
+
+TSeries::TSeries(TPasDeTemps& pas)
+    : pas_(pas)
+{
+    Repartir(); // empty series of one point, consistent from the start
+}
+
+CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVitesse, bool afficherAcceleration)
+{
+    // Every distance is taken in picture heights: x is scaled by the proportions.
+    const double ar = m.AspectRatio;
+    const PointD e1{m.PointsEtalon[0].X * ar, m.PointsEtalon[0].Y};
+    const PointD e2{m.PointsEtalon[1].X * ar, m.PointsEtalon[1].Y};
+    const double d2 = (e1.X - e2.X) * (e1.X - e2.X) + (e1.Y - e2.Y) * (e1.Y - e2.Y);
+    // Without a segment of some length there is no scale: nothing changes.
+    if (m.EtatEtalon < 2 || EstNul(d2)) return CodeEtalonNul;
+
+    r_.AfficherVitesse = afficherVitesse;
+    r_.AfficherAcceleration = afficherAcceleration;
+    r_.AxeVersLeBas = m.AxeVersLeBas;
+    pas_.Initialiser(m.FichierVideo, m.FrameTime);
+
+    // Overlay marks are offsets from the overlay centre, one moving point.
+    const VecteurPointD& marques = m.ModeTransparent ? m.MarquesTsp : m.Marques;
+    const int nombre = m.ModeTransparent ? m.NombreDePointsTsp : m.NombreDePoints;
+    const PointD origine = m.ModeTransparent ? PointD{} : m.Origine;
+    r_.NbMarques = std::clamp(nombre, 0, int(marques.size()));
+    r_.NbPointsMobiles = 1;
+    if (!m.ModeTransparent && (m.MarquesParImage == 2 || m.MarquesParImage == 3)) r_.NbPointsMobiles = m.MarquesParImage;
+
+    r_.MetresParHauteur = m.LongueurEtalon / std::sqrt(d2);
+    r_.MetresParLargeur = ar * r_.MetresParHauteur;
+
+    // y grows upwards unless the axis points down.
+    const double sensY = m.AxeVersLeBas ? -1.0 : 1.0;
+    r_.XMarques.assign(std::size_t(r_.NbMarques), 0.0);
+    r_.YMarques.assign(std::size_t(r_.NbMarques), 0.0);
+    for (int k = 0; k < r_.NbMarques; ++k) {
+        r_.XMarques[k] = (marques[k].X * ar - origine.X * ar) * r_.MetresParHauteur;
+        r_.YMarques[k] = sensY * ((origine.Y - marques[k].Y) * r_.MetresParHauteur);
+    }
+    return Repartir();
+}
+
+CodeResultat TSeries::Repartir()
+{
+    // Mark k belongs to point k mod n: the first points take the extra marks
+    // of an incomplete last frame.
+    const int n = r_.NbPointsMobiles;
+    r_.NbMesures.assign(std::size_t(n), 0);
+    for (int p = 0; p < n; ++p) r_.NbMesures[p] = (r_.NbMarques + n - 1 - p) / n;
+
+    for (TResultatsSeries::Series* s : {&r_.SerieTemps, &r_.SerieX, &r_.SerieY, &r_.SerieVX, &r_.SerieVY, &r_.SerieV,
+                                        &r_.SerieAX, &r_.SerieAY, &r_.SerieA}) {
+        s->assign(std::size_t(n), {});
+        for (int p = 0; p < n; ++p) (*s)[p].assign(std::size_t(r_.NbMesures[p]), 0.0);
+    }
+
+    // Consecutive marks of a point are one time step apart, the first at 0,
+    // whatever frames they were placed on.
+    const double T = pas_.TChoisi;
+    for (int k = 0; k < r_.NbMarques; ++k) {
+        const int p = k % n;
+        const int j = k / n;
+        r_.SerieTemps[p][j] = j * T;
+        r_.SerieX[p][j] = r_.XMarques[k];
+        r_.SerieY[p][j] = r_.YMarques[k];
+    }
+
+    CodeResultat code = CodeSucces;
+    if (r_.AfficherVitesse) {
+        const CodeResultat c = CalculerVitesses();
+        if (c == CodeTropPeuDeMesures) {
+            r_.AfficherVitesse = false;
+            code = c;
+        } else if (c != CodeSucces) {
+            return c;
+        }
+    }
+    if (r_.AfficherAcceleration) {
+        code = CalculerAccelerations();
+        if (code == CodeTropPeuDeMesures) r_.AfficherAcceleration = false;
+    }
+    return code;
+}
+
+CodeResultat TSeries::CalculerVitesses()
+{
+    return CalculerDerivees(&TDiscret::Derivee1, r_.SerieVX, r_.SerieVY, r_.SerieV);
+}
+
+CodeResultat TSeries::CalculerAccelerations()
+{
+    return CalculerDerivees(&TDiscret::Derivee2, r_.SerieAX, r_.SerieAY, r_.SerieA);
+}
+
+CodeResultat TSeries::CalculerDerivees(Derivee derivee, TResultatsSeries::Series& sx, TResultatsSeries::Series& sy,
+                                       TResultatsSeries::Series& s)
+{
+    if (r_.NbPointsMobiles < 1 || r_.NbPointsMobiles > 3) return CodeErreurInconnue;
+    for (int p = 0; p < r_.NbPointsMobiles; ++p) {
+        const int N = r_.NbMesures[p];
+        TDiscret dx;
+        TDiscret dy;
+        CodeResultat code = dx.Calculer(r_.SerieTemps[p], r_.SerieX[p], N, r_.Lisser);
+        if (code == CodeSucces) code = dy.Calculer(r_.SerieTemps[p], r_.SerieY[p], N, r_.Lisser);
+        if (code != CodeSucces) return code;
+        for (int i = 0; i < N; ++i) {
+            const double vx = (dx.*derivee)(i);
+            const double vy = (dy.*derivee)(i);
+            sx[p][i] = vx;
+            sy[p][i] = vy;
+            s[p][i] = std::sqrt(vx * vx + vy * vy);
+        }
+    }
+    return CodeSucces;
+}
+
+CodeResultat TSeries::ChangerPasDeTemps(double T)
+{
+    const TResultatsSeries avant = r_;
+    for (std::vector<double>& temps : r_.SerieTemps)
+        for (std::size_t j = 0; j < temps.size(); ++j) temps[j] = double(j) * T;
+    const CodeResultat code = RecalculerProvisoirement(avant);
+    if (code != CodeSucces) pas_.TChoisi = pas_.TDefaut;
+    return code;
+}
+
+CodeResultat TSeries::BasculerLissage()
+{
+    const TResultatsSeries avant = r_;
+    r_.Lisser = !r_.Lisser;
+    // A failure restores `avant`, and with it the former smoothing state.
+    return RecalculerProvisoirement(avant);
+}
+
+CodeResultat TSeries::RecalculerProvisoirement(const TResultatsSeries& avant)
+{
+    CodeResultat code = CodeSucces;
+    try {
+        if (r_.AfficherVitesse && (code = CalculerVitesses()) != CodeSucces) throw EException();
+        if (r_.AfficherAcceleration && (code = CalculerAccelerations()) != CodeSucces) throw EException();
+    } catch (const EException&) {
+        r_ = avant;
+    } catch (...) {
+        // Anything else that breaks the recomputation is undone the same way.
+        r_ = avant;
+        code = CodeErreurInconnue;
+    }
+    return code;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Number formats and texts of the time-step dialog, kept apart from the
+// widgets so that tests check them directly. Decimal separator of QLocale().
+
+#include <QString>
+
+namespace TextesTemps {
+
+// General format with `chiffres` significant digits: fixed notation without
+// trailing zeros while the value is at least 1e-5 and has no more integer
+// digits than `chiffres`, otherwise scientific ("1.5E-6", "1E9").
+QString FormatGeneral(double v, int chiffres = 3);
+
+// The edit box's display format "0.###": at least one integer digit, up to
+// three decimals, no trailing zeros.
+QString FormatAffichage(double v);
+
+// The edit box's text while edited: up to 12 decimals, no trailing zeros.
+QString FormatEdition(double v);
+
+// Frames per second of a time step, rounded to the nearest integer, halves to even.
+long long ImagesParSeconde(double T);
+
+// The four lines above the choices, for the video's time step.
+QString Information(double TDefaut);
+
+// Caption of the default choice.
+QString ChoixDefaut(double TDefaut);
+
+} // namespace TextesTemps
