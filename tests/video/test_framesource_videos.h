@@ -1,0 +1,92 @@
+#pragma once
+// Videos the frame source tests make at test time, and the small surgery
+// that turns them into damaged files.
+
+#include "tools/VideoWriter.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <string>
+
+class VideosDeTest {
+public:
+    QString Chemin(const QString& nom) const { return dossier_.filePath(nom); }
+
+    QString Ecrire(const QString& nom, const OptionsVideo& options) const
+    {
+        const QString chemin = Chemin(nom);
+        const std::string erreur = EcrireVideo(QFile::encodeName(chemin).toStdString(), options);
+        EXPECT_EQ(erreur, "") << nom.toStdString();
+        return chemin;
+    }
+
+private:
+    QTemporaryDir dossier_;
+};
+
+inline OptionsVideo Petite(OptionsVideo::Codec codec, int images = 40)
+{
+    OptionsVideo o;
+    o.codec = codec;
+    o.images = images;
+    return o;
+}
+
+inline QByteArray Contenu(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void Remplacer(const QString& chemin, const QByteArray& contenu)
+{
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(contenu), contenu.size());
+}
+
+inline void Tronquer(const QString& chemin, qint64 taille) { Remplacer(chemin, Contenu(chemin).left(taille)); }
+
+// Offset of the payload of the first chunk `id` at or after `depuis`, or -1.
+inline qsizetype ChercherMorceau(const QByteArray& d, const char* id, qsizetype depuis = 0)
+{
+    const qsizetype i = d.indexOf(id, depuis);
+    return i < 0 ? -1 : i + 8;
+}
+
+inline void EcrireMot(QByteArray& d, qsizetype position, std::uint32_t valeur)
+{
+    for (int i = 0; i < 4; ++i) d[position + i] = char((valeur >> (8 * i)) & 0xFF);
+}
+inline void EcrireDemiMot(QByteArray& d, qsizetype position, std::uint16_t valeur)
+{
+    d[position] = char(valeur & 0xFF);
+    d[position + 1] = char(valeur >> 8);
+}
+
+// Fields of the first stream header (the video's in the files we write).
+enum class ChampStrh { Echelle = 20, Cadence = 24, Debut = 28, Longueur = 32, Bas = 54 };
+
+inline void ModifierStrh(const QString& chemin, ChampStrh champ, std::uint32_t valeur)
+{
+    QByteArray d = Contenu(chemin);
+    const qsizetype strh = ChercherMorceau(d, "strh");
+    ASSERT_GT(strh, 0);
+    if (champ == ChampStrh::Bas) EcrireDemiMot(d, strh + int(champ), std::uint16_t(valeur));
+    else EcrireMot(d, strh + int(champ), valeur);
+    Remplacer(chemin, d);
+}
+
+// The file without its index: what a writer that never finished leaves.
+inline void RetirerIndex(const QString& chemin)
+{
+    QByteArray d = Contenu(chemin);
+    const qsizetype idx1 = d.lastIndexOf("idx1");
+    ASSERT_GT(idx1, 0);
+    d.replace(idx1, 4, "JUNK");
+    Remplacer(chemin, d);
+}

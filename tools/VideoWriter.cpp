@@ -1,0 +1,300 @@
+#include "tools/VideoWriter.h"
+
+#include "video/FrameSourceFFmpeg.h"
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+}
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// ---- The test pattern ------------------------------------------------------
+
+constexpr int BitsCode = 16;
+constexpr int CotesCode = 4; // 4 x 4 cells
+
+int TailleCellule(const QImage& image) { return std::min(image.width(), image.height()) >= 96 ? 16 : 8; }
+
+// Digits 0-9 in a 3 x 5 grid, one row of three bits a line.
+constexpr std::array<std::array<std::uint8_t, 5>, 10> Chiffres{{
+    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7}, {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 2, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7},
+}};
+
+void Remplir(QImage& image, int x0, int y0, int w, int h, QRgb couleur)
+{
+    const int x1 = std::min(image.width(), x0 + w), y1 = std::min(image.height(), y0 + h);
+    for (int y = std::max(0, y0); y < y1; ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(ligne + std::max(0, x0), ligne + std::max(x1, std::max(0, x0)), couleur);
+    }
+}
+
+void EcrireNombre(QImage& image, int x, int y, int pixel, int nombre)
+{
+    const std::string texte = std::to_string(nombre);
+    for (const char c : texte) {
+        const auto& chiffre = Chiffres[std::size_t(c - '0')];
+        for (int ligne = 0; ligne < 5; ++ligne)
+            for (int col = 0; col < 3; ++col)
+                if (chiffre[std::size_t(ligne)] & (4 >> col))
+                    Remplir(image, x + col * pixel, y + ligne * pixel, pixel, pixel, qRgb(255, 255, 0));
+        x += 4 * pixel;
+    }
+}
+
+// ---- Encoding --------------------------------------------------------------
+
+struct Flux {
+    AVStream* stream = nullptr;
+    ff::Codec codec;
+};
+
+const char* NomEncodeur(OptionsVideo::Codec c)
+{
+    switch (c) {
+    case OptionsVideo::Codec::Mjpeg: return "mjpeg";
+    case OptionsVideo::Codec::Mpeg4: return "mpeg4";
+    case OptionsVideo::Codec::H264: return "libx264";
+    case OptionsVideo::Codec::Brut: return "rawvideo";
+    }
+    return "";
+}
+
+AVPixelFormat FormatPixels(OptionsVideo::Codec c)
+{
+    switch (c) {
+    case OptionsVideo::Codec::Mjpeg: return AV_PIX_FMT_YUVJ420P;
+    case OptionsVideo::Codec::Brut: return AV_PIX_FMT_BGR24;
+    default: return AV_PIX_FMT_YUV420P;
+    }
+}
+
+// Takes every packet the encoder has ready (all of them once flushed) into the file.
+bool Vider(AVFormatContext* sortie, Flux& flux, AVPacket* paquet)
+{
+    for (;;) {
+        const int r = avcodec_receive_packet(flux.codec.get(), paquet);
+        if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return true;
+        if (r < 0) return false;
+        av_packet_rescale_ts(paquet, flux.codec->time_base, flux.stream->time_base);
+        paquet->stream_index = flux.stream->index;
+        if (av_interleaved_write_frame(sortie, paquet) < 0) return false;
+    }
+}
+
+bool Encoder(AVFormatContext* sortie, Flux& flux, const AVFrame* image, AVPacket* paquet)
+{
+    return avcodec_send_frame(flux.codec.get(), image) >= 0 && Vider(sortie, flux, paquet);
+}
+
+class Ecrivain {
+public:
+    Ecrivain(const std::string& chemin, const OptionsVideo& o) : chemin_(chemin), o_(o) {}
+    std::string Ecrire();
+
+private:
+    std::string OuvrirVideo();
+    std::string OuvrirSon();
+    bool EcrireImage(int index);
+    bool EcrireSonJusqua(std::int64_t fin);
+
+    const std::string& chemin_;
+    const OptionsVideo& o_;
+    ff::Sortie sortie_;
+    Flux video_, son_;
+    ff::Sws sws_;
+    ff::Image image_ = ff::NouvelleImage();
+    ff::Image echantillons_ = ff::NouvelleImage();
+    ff::Paquet paquet_ = ff::NouveauPaquet();
+    QImage toile_;
+    std::int64_t sonEcrit_ = 0;
+};
+
+std::string Ecrivain::OuvrirVideo()
+{
+    const AVCodec* encodeur = avcodec_find_encoder_by_name(NomEncodeur(o_.codec));
+    if (!encodeur) return std::string("no encoder ") + NomEncodeur(o_.codec);
+    video_.stream = avformat_new_stream(sortie_.get(), nullptr);
+    video_.codec.reset(avcodec_alloc_context3(encodeur));
+    if (!video_.stream || !video_.codec) return "out of memory";
+    AVCodecContext* c = video_.codec.get();
+    c->width = o_.largeur;
+    c->height = o_.hauteur;
+    c->time_base = {o_.echelle, o_.cadence};
+    c->framerate = {o_.cadence, o_.echelle};
+    c->pix_fmt = FormatPixels(o_.codec);
+    c->gop_size = o_.gop;
+    if (o_.codec == OptionsVideo::Codec::Mpeg4 || o_.codec == OptionsVideo::Codec::H264) c->max_b_frames = o_.imagesB;
+    c->thread_count = 1; // the same bytes on every run
+    if (o_.codec == OptionsVideo::Codec::Mjpeg || o_.codec == OptionsVideo::Codec::Mpeg4) {
+        c->flags |= AV_CODEC_FLAG_QSCALE;
+        c->global_quality = FF_QP2LAMBDA * 3;
+    }
+    if (o_.codec == OptionsVideo::Codec::Mpeg4 && !o_.gopOuvert) {
+        c->flags |= AV_CODEC_FLAG_CLOSED_GOP;
+        av_opt_set_int(c->priv_data, "sc_threshold", 1000000000, 0);
+    }
+    AVDictionary* reglages = nullptr;
+    if (o_.codec == OptionsVideo::Codec::H264) {
+        av_dict_set(&reglages, "preset", "veryfast", 0);
+        av_dict_set(&reglages, "x264-params", o_.gopOuvert ? "log=-1:scenecut=0:open-gop=1" : "log=-1:scenecut=0", 0);
+    }
+    const int r = avcodec_open2(c, encodeur, &reglages);
+    av_dict_free(&reglages);
+    if (r < 0) return std::string("cannot open encoder ") + NomEncodeur(o_.codec);
+    video_.stream->time_base = c->time_base;
+    if (avcodec_parameters_from_context(video_.stream->codecpar, c) < 0) return "codec parameters";
+
+    image_->format = c->pix_fmt;
+    image_->width = c->width;
+    image_->height = c->height;
+    if (av_frame_get_buffer(image_.get(), 0) < 0) return "out of memory";
+    // JPEG's full-range format is its plain twin to swscale, told the range apart.
+    const bool jpeg = c->pix_fmt == AV_PIX_FMT_YUVJ420P;
+    sws_.reset(sws_getContext(c->width, c->height, AV_PIX_FMT_RGB32, c->width, c->height,
+                              jpeg ? AV_PIX_FMT_YUV420P : c->pix_fmt, SWS_POINT, nullptr, nullptr, nullptr));
+    if (sws_ && jpeg)
+        sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(SWS_CS_DEFAULT), 1, sws_getCoefficients(SWS_CS_DEFAULT), 1,
+                                 0, 1 << 16, 1 << 16);
+    toile_ = QImage(c->width, c->height, QImage::Format_RGB32);
+    return sws_ && !toile_.isNull() ? "" : "out of memory";
+}
+
+std::string Ecrivain::OuvrirSon()
+{
+    const bool pcm = o_.son == OptionsVideo::Son::Pcm;
+    const AVCodec* encodeur = avcodec_find_encoder(pcm ? AV_CODEC_ID_PCM_S16LE : AV_CODEC_ID_MP2);
+    if (!encodeur) return "no audio encoder";
+    son_.stream = avformat_new_stream(sortie_.get(), nullptr);
+    son_.codec.reset(avcodec_alloc_context3(encodeur));
+    if (!son_.stream || !son_.codec) return "out of memory";
+    AVCodecContext* c = son_.codec.get();
+    c->sample_fmt = AV_SAMPLE_FMT_S16;
+    c->sample_rate = o_.frequence;
+    av_channel_layout_default(&c->ch_layout, o_.canaux);
+    c->time_base = {1, o_.frequence};
+    if (!pcm) c->bit_rate = 64000 * o_.canaux;
+    if (avcodec_open2(c, encodeur, nullptr) < 0) return "cannot open the audio encoder";
+    son_.stream->time_base = c->time_base;
+    if (avcodec_parameters_from_context(son_.stream->codecpar, c) < 0) return "codec parameters";
+    echantillons_->format = c->sample_fmt;
+    echantillons_->nb_samples = c->frame_size > 0 ? c->frame_size : 1024;
+    av_channel_layout_copy(&echantillons_->ch_layout, &c->ch_layout);
+    echantillons_->sample_rate = c->sample_rate;
+    return av_frame_get_buffer(echantillons_.get(), 0) < 0 ? "out of memory" : "";
+}
+
+bool Ecrivain::EcrireImage(int index)
+{
+    if (o_.peintre) o_.peintre(toile_, index);
+    else PeindreMire(toile_, index);
+    if (av_frame_make_writable(image_.get()) < 0) return false;
+    const std::uint8_t* source[4] = {toile_.constBits(), nullptr, nullptr, nullptr};
+    const int pas[4] = {int(toile_.bytesPerLine()), 0, 0, 0};
+    sws_scale(sws_.get(), source, pas, 0, toile_.height(), image_->data, image_->linesize);
+    image_->pts = index;
+    image_->quality = video_.codec->global_quality;
+    return Encoder(sortie_.get(), video_, image_.get(), paquet_.get());
+}
+
+// Sound up to sample `fin`, in whole encoder frames.
+bool Ecrivain::EcrireSonJusqua(std::int64_t fin)
+{
+    const int parImage = son_.codec->frame_size; // 0: any number of samples
+    while (sonEcrit_ < fin) {
+        if (av_frame_make_writable(echantillons_.get()) < 0) return false;
+        if (parImage == 0) echantillons_->nb_samples = int(std::min<std::int64_t>(1024, fin - sonEcrit_));
+        auto* s = reinterpret_cast<std::int16_t*>(echantillons_->data[0]);
+        for (int i = 0; i < echantillons_->nb_samples; ++i)
+            for (int c = 0; c < o_.canaux; ++c)
+                *s++ = o_.echantillon ? o_.echantillon(sonEcrit_ + i, c) : EchantillonRampe(sonEcrit_ + i, c);
+        echantillons_->pts = sonEcrit_;
+        sonEcrit_ += echantillons_->nb_samples;
+        if (!Encoder(sortie_.get(), son_, echantillons_.get(), paquet_.get())) return false;
+    }
+    return true;
+}
+
+std::string Ecrivain::Ecrire()
+{
+    if (o_.largeur <= 0 || o_.hauteur <= 0 || o_.echelle <= 0 || o_.cadence <= 0 || o_.images < 0)
+        return "invalid size or frame rate";
+    AVFormatContext* f = nullptr;
+    if (avformat_alloc_output_context2(&f, nullptr, "avi", chemin_.c_str()) < 0) return "no AVI muxer";
+    sortie_.reset(f);
+    if (!image_ || !echantillons_ || !paquet_) return "out of memory";
+    if (std::string e = OuvrirVideo(); !e.empty()) return e;
+    if (o_.son != OptionsVideo::Son::Aucun)
+        if (std::string e = OuvrirSon(); !e.empty()) return e;
+    if (avio_open(&sortie_->pb, chemin_.c_str(), AVIO_FLAG_WRITE) < 0) return "cannot create " + chemin_;
+    if (avformat_write_header(sortie_.get(), nullptr) < 0) return "cannot write the header";
+    for (int i = 0; i < o_.images; ++i) {
+        if (!EcrireImage(i)) return "cannot encode frame " + std::to_string(i);
+        if (son_.codec) {
+            const double secondes = double(i + 1) * o_.echelle / o_.cadence;
+            if (!EcrireSonJusqua(std::llround(secondes * o_.frequence))) return "cannot encode the sound";
+        }
+    }
+    if (!Encoder(sortie_.get(), video_, nullptr, paquet_.get())) return "cannot flush the video encoder";
+    if (son_.codec && !Encoder(sortie_.get(), son_, nullptr, paquet_.get())) return "cannot flush the audio encoder";
+    return av_write_trailer(sortie_.get()) < 0 ? "cannot write the index" : "";
+}
+
+} // namespace
+
+std::string EcrireVideo(const std::string& chemin, const OptionsVideo& options)
+{
+    return Ecrivain(chemin, options).Ecrire();
+}
+
+void PeindreMire(QImage& image, int index)
+{
+    const int w = image.width(), h = image.height();
+    // A gradient that slides and a bright bar that crosses: motion to predict.
+    for (int y = 0; y < h; ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int v = 64 + ((x + 3 * index) * 128 / std::max(1, w) + y * 32 / std::max(1, h)) % 128;
+            ligne[x] = qRgb(v, v / 2 + 40, 160 - v / 2);
+        }
+    }
+    const int barre = std::max(2, w / 20);
+    Remplir(image, (index * 5) % std::max(1, w), 0, barre, h, qRgb(230, 90, 40));
+    const int cellule = TailleCellule(image);
+    for (int b = 0; b < BitsCode; ++b) {
+        const bool un = (index >> b) & 1;
+        Remplir(image, (b % CotesCode) * cellule, (b / CotesCode) * cellule, cellule, cellule,
+                un ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    }
+    EcrireNombre(image, CotesCode * cellule + cellule / 4, cellule / 4, std::max(1, cellule / 4), index);
+}
+
+int LireCodeMire(const QImage& image)
+{
+    const int cellule = TailleCellule(image);
+    if (image.isNull() || image.width() < CotesCode * cellule || image.height() < CotesCode * cellule) return -1;
+    int index = 0;
+    for (int b = 0; b < BitsCode; ++b) {
+        // The middle half of the cell, away from blurred edges.
+        const int x0 = (b % CotesCode) * cellule + cellule / 4, y0 = (b / CotesCode) * cellule + cellule / 4;
+        int somme = 0, n = 0;
+        for (int y = y0; y < y0 + cellule / 2; ++y)
+            for (int x = x0; x < x0 + cellule / 2; ++x, ++n) somme += qGray(image.pixel(x, y));
+        const int moyenne = somme / n;
+        if (moyenne > 96 && moyenne < 160) return -1; // neither black nor white: no code here
+        if (moyenne >= 160) index |= 1 << b;
+    }
+    return index;
+}
+
+std::int16_t EchantillonRampe(std::int64_t echantillon, int canal)
+{
+    const auto n = std::int16_t(std::uint16_t(echantillon & 0xFFFF));
+    return canal == 0 ? n : std::int16_t(-n);
+}

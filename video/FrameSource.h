@@ -1,0 +1,98 @@
+#pragma once
+// The frame source: one AVI file opened read-only, the values derived from
+// its first video stream, the picture of any frame index, and its first audio
+// stream as PCM samples.
+//
+// Frame indices are the stream's positions: the first frame shown is the
+// stream's start (`StartFrame`), and a position the file holds no picture for
+// (before the start, past the data) gives a null picture. Pictures are exact
+// for every codec, in any order; see FrameSourceDecodeur.h.
+//
+// Not thread-safe: every call comes from one thread.
+
+#include "video/UnitSourceAudio.h"
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+struct PlageEchantillons {
+    std::int64_t Premier = 0; // first audio sample to play
+    std::int64_t Fin = 0;     // first audio sample not to play
+};
+
+class FrameSource {
+public:
+    // Why the last Ouvrir left the source closed.
+    enum class Echec {
+        Aucun,
+        Introuvable,    // no such file
+        Illisible,      // not a file that can be read
+        PasAvi,         // no RIFF AVI structure FFmpeg accepts
+        SansVideo,      // no video stream
+        EnTeteInvalide, // zero scale, rate, width or height
+        SansImage,      // not one picture in the file
+        Indecodable,    // no decoder for the video stream
+    };
+
+    FrameSource();
+    ~FrameSource();
+    FrameSource(const FrameSource&) = delete;
+    FrameSource& operator=(const FrameSource&) = delete;
+
+    // Closes the current file, then opens `chemin`. False leaves the source closed.
+    bool Ouvrir(const QString& chemin);
+    void Fermer();
+    Echec DernierEchec() const { return echec_; }
+
+    // Derived values; 0 (false) while closed.
+    bool Opened() const;
+    int FrameCount() const;
+    int VideoWidth() const;
+    int VideoHeight() const;
+    double AspectRatio() const; // VideoWidth / VideoHeight
+    double FrameTime() const;   // seconds between frames: scale / rate
+    int StartFrame() const;     // the stream's start, clamped to the frames
+    int StopFrame() const;      // FrameCount - 1
+    // Playback period: scale * 1000 / rate in whole milliseconds, halves away from zero.
+    int PeriodeMs() const;
+    // The frames the header announces; more than FrameCount when the file was
+    // cut short and holds fewer (FrameCount then counts those it holds).
+    int ImagesAnnoncees() const;
+    // `numero` clamped to 0 .. FrameCount - 1 while open; unchanged while closed.
+    int Borner(int numero) const;
+
+    // The picture of frame `numero`, VideoWidth x VideoHeight in RGB32, or null
+    // when there is none (out of range, or the decoder cannot deliver it).
+    QImage Image(int numero);
+    // Stretches frame `numero` over `zone` of `cible` (RGB32), dropping rows and
+    // columns without blending; the whole of `cible` when no zone is given.
+    // False, leaving `cible` untouched, when there is no picture.
+    bool Dessiner(int numero, QImage& cible);
+    bool Dessiner(int numero, QImage& cible, const QRect& zone);
+
+    // The first audio stream, or null when the file has none the source can read.
+    SourceAudio* Audio();
+    // The audio samples that go with the frames premiere..derniere: from the
+    // time of the first to the time of the last, through whole milliseconds;
+    // a time outside the audio stream gives its start (or its end).
+    PlageEchantillons PlageAudio(int premiere, int derniere) const;
+
+    // Decoded frames are kept up to this many bytes (512 MiB unless set).
+    void FixerBudgetCache(std::size_t octets);
+    std::size_t CacheOctets() const;
+    std::size_t CachePic() const; // the most the cache has held
+
+private:
+    struct Ouverte;
+    std::unique_ptr<Ouverte> o_;
+    Echec echec_ = Echec::Aucun;
+    std::size_t budgetCache_;
+};
+
+// a * b / c rounded to the nearest integer, halves away from zero, the way
+// the platform's multiply-divide rounds. 0 when c is 0.
+std::int64_t MulDivArrondi(std::int64_t a, std::int64_t b, std::int64_t c);

@@ -1,0 +1,23 @@
+#pragma once
+// Decoded pictures to RGB32 images, and the stretch the view draws them with.
+
+#include "video/FrameSourceFFmpeg.h"
+
+#include <QImage>
+#include <QRect>
+
+class ConvertisseurImage {
+public:
+    // The picture in RGB32 at the decoder's size; null when swscale cannot
+    // convert its pixel format.
+    QImage EnRgb(const AVFrame& image);
+
+private:
+    ff::Sws sws_;
+};
+
+// Stretches the whole of `source` over `zone` of `cible` (both RGB32) the way
+// the view shows video: each target pixel takes the source pixel its position
+// scales down to, rows and columns are dropped or repeated, nothing is blended.
+// The part of `zone` outside `cible` is left out.
+void Etirer(const QImage& source, QImage& cible, const QRect& zone);
