@@ -16,17 +16,8 @@ bool plume1(const QPainter& p)
 QPolygon PixelsLigne(QPoint a, QPoint b)
 {
     QPolygon r;
-    int x = a.x(), y = a.y();
-    const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
-    const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
-    int err = dx + dy;
-    r.reserve(std::max(dx, -dy));
-    while (x != b.x() || y != b.y()) {
-        r << QPoint(x, y);
-        const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
-    }
+    r.reserve(std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y())));
+    PourChaquePixelLigne(a, b, [&r](int x, int y) { r << QPoint(x, y); });
     return r;
 }
 

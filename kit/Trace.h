@@ -8,8 +8,27 @@
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <cstdlib>
 
 namespace Trace {
+
+// Calls f(x, y) for each pixel of a one-pixel line from a up to, not
+// including, b, in order from a. For callers that write thousands of lines
+// straight into a picture without building a list first.
+template <class F>
+void PourChaquePixelLigne(QPoint a, QPoint b, F&& f)
+{
+    int x = a.x(), y = a.y();
+    const int dx = std::abs(b.x() - x), dy = -std::abs(b.y() - y);
+    const int sx = x < b.x() ? 1 : -1, sy = y < b.y() ? 1 : -1;
+    int err = dx + dy;
+    while (x != b.x() || y != b.y()) {
+        f(x, y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) { err += dy; x += sx; }
+        if (e2 <= dx) { err += dx; y += sy; }
+    }
+}
 
 // The pixels of a one-pixel line from a up to, not including, b.
 QPolygon PixelsLigne(QPoint a, QPoint b);
