@@ -6,10 +6,14 @@
 #include "kit/Dialogues.h"
 #include "kit/FormStorage.h"
 #include "resources/UnitChainesRessources.h"
+#include "video/UnitAviPlay.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolTip>
 
 TFiche::TFiche(QWidget* parent) : QMainWindow(parent)
@@ -41,15 +45,18 @@ void TFiche::Creer()
     OptionsStorage_->SetIniFileName(FichierIni());
 
     setWindowTitle(Chaines::Texte("TitreApplication"));
-    resize(442, 334);
+    Client = new QWidget(this);
+    Client->setAutoFillBackground(true);
+    QPalette noir = Client->palette();
+    noir.setColor(QPalette::Window, Qt::black);
+    Client->setPalette(noir);
+    setCentralWidget(Client);
     CreerMenus();
-}
-
-void TFiche::CreerMenus()
-{
-    MenuFichier = menuBar()->addMenu(Chaines::Texte("MenuFichier"));
-    MenuFichierQuitter = MenuFichier->addAction(Chaines::Texte("MenuFichierQuitter"));
-    connect(MenuFichierQuitter, &QAction::triggered, this, &TFiche::MenuFichierQuitterClick);
+    CreerBarreCommande();
+    CreerStatusBars();
+    CreerVue();
+    resize(442, 334 + menuBar()->sizeHint().height());
+    ActiverCommandes(false);
 }
 
 void TFiche::showEvent(QShowEvent* e)
@@ -71,17 +78,64 @@ void TFiche::Montrer()
     MRU.FixerCapacite(o.NombreFichiers);
     MRU.Charger(ini);
     MRU.RetirerAbsents();
+    ReconstruireMRU();
     TailleLibre = o.TailleLibre;
     FigerMRU = o.FigerMRU;
     AfficherVitesse = o.AfficherVitesse;
     AfficherAcceleration = o.AfficherAcceleration;
     ConfirmerFermeture = o.ConfirmerFermeture;
+    // Once the window is on screen, so that messages stand over it.
+    QTimer::singleShot(0, this, &TFiche::OuvrirDemandes);
+}
+
+void TFiche::OuvrirDemandes()
+{
+    // A single argument is a work file, whatever its extension.
+    if (Arguments.size() == 1) {
+        ChargerTravail(Arguments.first());
+        return;
+    }
+    // The demo video, started from README's first command.
+    const QString video = qEnvironmentVariable("KINOTAB_OPEN_VIDEO");
+    if (Arguments.isEmpty() && !video.isEmpty()) {
+        OuvrirVideo(video);
+        AjouterFichierRecent(video);
+    }
 }
 
 void TFiche::closeEvent(QCloseEvent* e)
 {
     // The placement storages have already saved on the close request.
-    e->accept();
+    FormClose(e);
+}
+
+void TFiche::FormClose(QCloseEvent* e)
+{
+    if (!ConfirmerFermeture) {
+        e->accept();
+        return;
+    }
+    Message m;
+    m.icone = IconeMessage::Confirmation;
+    m.titre = Chaines::Texte("TitreApplication");
+    m.boutons = {Chaines::Texte("BoutonKonec"), Chaines::Texte("BoutonUlozit"), Chaines::Texte("BoutonZrusit")};
+    m.lignes = {Chaines::Texte("LigneKonec"), Chaines::Texte("LigneUlozit"), Chaines::Texte("LigneZrusit")};
+    switch (Afficher(m, this)) {
+    case 0:
+        e->accept();
+        break;
+    case 1:
+        // Closing after a failed or cancelled save would throw the measurement
+        // away; without a video there is nothing to lose.
+        if (MenuFichierEnregistrerWClick() || !Vue_->Opened())
+            e->accept();
+        else
+            e->ignore();
+        break;
+    default:
+        e->ignore();
+        break;
+    }
 }
 
 void TFiche::MenuFichierQuitterClick()
@@ -89,13 +143,26 @@ void TFiche::MenuFichierQuitterClick()
     close();
 }
 
+bool TFiche::event(QEvent* e)
+{
+    // The long part of the hint of whatever is under the pointer goes to the
+    // hint line.
+    if (e->type() == QEvent::StatusTip) {
+        StatusBar1->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
 void TFiche::Detruire()
 {
     FormStorage_->EnregistrerADestruction();
     OptionsStorage_->EnregistrerADestruction();
-    if (FichierIni().isEmpty()) return;
-    IniFile ini(FichierIni());
-    bool ok = ini.WriteString(QStringLiteral("MainForm"), QStringLiteral("Directory"), RepertoireCourant);
-    ok = ok && MRU.Enregistrer(ini);
-    if (!ok) Afficher(MessageSimple(IconeMessage::Avertissement, {ini.Erreur()}));
+    if (!FichierIni().isEmpty()) {
+        IniFile ini(FichierIni());
+        bool ok = ini.WriteString(QStringLiteral("MainForm"), QStringLiteral("Directory"), RepertoireCourant);
+        ok = ok && MRU.Enregistrer(ini);
+        if (!ok) Afficher(MessageSimple(IconeMessage::Avertissement, {ini.Erreur()}));
+    }
+    DetruireVue();
 }

@@ -1,14 +1,22 @@
 #pragma once
-// The main window: the frame view in a scroll box, the command bar, the status
-// bars and the main menu.
+// The main window: the frame view in a scroll box, the command bar of twelve
+// buttons, the three status bars and the main menu. Its commands are split by
+// concern over UnitFiche*.cpp.
 
 #include "app/UnitFichiersRecents.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class FormStorage;
-class QMenu;
 class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QToolButton;
+class TDCAVIPlay;
+struct Travail;
 
 class TFiche : public QMainWindow {
     Q_OBJECT
@@ -26,23 +34,144 @@ public:
     bool AfficherAcceleration = true;
     bool ConfirmerFermeture = false;
     ListeFichiersRecents MRU;
+    // The program's arguments, without the program itself: exactly one is
+    // loaded as a work file when the window is first shown.
+    QStringList Arguments;
 
+    // The current view; never null while the window exists.
+    TDCAVIPlay& Vue() const { return *Vue_; }
+
+    // Controls.
+    QWidget* Client = nullptr;
+    QScrollArea* ScrollBox = nullptr;
+    QWidget* PanelBarreCommande = nullptr;
+    QLabel* StatusBar1 = nullptr;
+    QLabel* StatusBar2 = nullptr;
+    QLabel* StatusBar3 = nullptr;
+    QToolButton* SpeedButtonLecture = nullptr;
+    QToolButton* SpeedButtonPause = nullptr;
+    QToolButton* SpeedButtonRetour = nullptr;
+    QToolButton* SpeedButtonPrecedent = nullptr;
+    QToolButton* SpeedButtonSuivant = nullptr;
+    QToolButton* SpeedButtonAvance = nullptr;
+    QToolButton* SpeedButtonMarque = nullptr;
+    QToolButton* SpeedButtonEtalon = nullptr;
+    QToolButton* SpeedButtonOrigine = nullptr;
+    QToolButton* SpeedButtonTransparent = nullptr;
+    QToolButton* SpeedButtonZoomPlus = nullptr;
+    QToolButton* SpeedButtonZoomMoins = nullptr;
+
+    QMenu* MenuFichier = nullptr;
+    QAction* MenuFichierOuvrir = nullptr;
+    QAction* MenuFichierRechercher = nullptr;
+    QAction* MenuFichierChargerW = nullptr;
+    QAction* MenuFichierEnregistrerW = nullptr;
     QAction* MenuFichierQuitter = nullptr;
+    QMenu* MenuAffichage = nullptr;
+    QAction* MenuAffichageCurseurNoir = nullptr;
+    QAction* MenuAffichageCurseurBlanc = nullptr;
+    QAction* MenuAffichageCurseurNB = nullptr;
+    QAction* MenuAffichageCouleur = nullptr;
+    QAction* MenuAffichageCacherImage = nullptr;
+    QAction* MenuAffichageDessinerDerniereMarque = nullptr;
+    QAction* MenuAffichageDessinerToutesLesMarques = nullptr;
+    QAction* MenuAffichageDerniereImagePointee = nullptr;
+    QAction* MenuAffichageEffacerLesMarques = nullptr;
+    QAction* MenuAffichageEffacerLeTransparent = nullptr;
+    QAction* MenuAffichageEffacerTout = nullptr;
+    QAction* MenuAffichageOptions = nullptr;
+    QMenu* MenuMesures = nullptr;
+    QAction* MenuMesuresUneMarqueParImage = nullptr;
+    QAction* MenuMesuresDeuxMarquesParImage = nullptr;
+    QAction* MenuMesuresTroisMarquesParImage = nullptr;
+    QAction* MenuMesuresAxeVersLeBas = nullptr;
+    QMenu* MenuResultats = nullptr;
+    QAction* MenuResultatsTableauDesValeurs = nullptr;
+    QAction* MenuResultatsVariationsEnFonctionDuTemps = nullptr;
+    QAction* MenuResultatsTrajectoireDansUnReferentiel = nullptr;
+    QAction* MenuResultatsRepresentationDesVecteurs = nullptr;
+    QMenu* MenuAide = nullptr;
+    QAction* MenuAideAideKinotab = nullptr;
+    QAction* MenuAideProprietes = nullptr;
+    QAction* MenuAideApropos = nullptr;
+    QList<QAction*> EntreesMRU;
 
+    // Layout and enabling (UnitFicheDisposition.cpp).
+    void CreerVue();
+    void DetruireVue();
+    void RDim();
+    void AppliquerZoom(int niveau);
+    void ActiverCommandes(bool b);
+    void ActiverLecture(bool b);
+    void ActiverOutils(bool b);
+    void ActiverZoom(bool b);
+
+    // File commands (UnitFicheFichiers.cpp).
+    enum class Commande { Ouvrir, Charger };
+    void OuvrirChargerClick(Commande c);
+    void OuvrirVideo(const QString& chemin);
+    void ChargerTravail(const QString& chemin);
+    void AjouterFichierRecent(const QString& chemin);
+    void ReconstruireMRU();
+    void MRUClick(const QString& chemin);
+    void MenuFichierRechercherClick();
+    void ChoisirFichierTrouve(const QString& dossier, const QString& nom);
+    // True when the work file was written.
+    bool MenuFichierEnregistrerWClick();
     void MenuFichierQuitterClick();
+
+    // Work files (UnitFicheTravail.cpp).
+    Travail TravailCourant() const;
+    void AppliquerTravail(const Travail& t);
+
+    // Measuring commands (UnitFicheMesures.cpp).
+    void SpeedButtonMarqueClick();
+    void SpeedButtonEtalonClick();
+    void SpeedButtonOrigineClick();
+    void SpeedButtonTransparentClick();
+    void MenuAffichageClick();
+    void MenuAffichageCouleurClick();
+    void MenuAffichageDerniereImagePointeeClick();
+    void MenuMesuresClick();
+    void MenuMesuresMarqueParImageClick(int n);
+    void MenuAideProprietesClick();
+    // Key handling; true when the key was used.
+    bool FrappeClavier(QKeyEvent* e);
 
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     void Creer();
     void Montrer();
     void Detruire();
     void CreerMenus();
+    void CreerBarreCommande();
+    void CreerStatusBars();
+    void BrancherBarreCommande();
+    void BrancherMenusMesures();
+    void FormClose(QCloseEvent* e);
+    void BrancherVue();
+    void ChoisirOutil(QToolButton* bouton);
+    void ChoisirCouleurCurseur(char couleur, QAction* item);
+    QString FamilleCurseur() const;
+    void OnChangeNumeroImage();
+    void OnChangeNombreDePoints();
+    void OnChangeNombreDePointsTsp();
+    void OnChangeCurseur();
+    void OnChangeEtalon();
+    void OuvrirDemandes();
+    void SansVideo();
+    void ApresChargement();
 
+    TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
     FormStorage* FormStorage_ = nullptr;
     FormStorage* OptionsStorage_ = nullptr;
-    QMenu* MenuFichier = nullptr;
+    QAction* SeparateurMRU = nullptr;
     bool montree_ = false;
+    bool enDisposition_ = false;
 };

@@ -77,7 +77,11 @@ TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)
         EXPECT_TRUE(fiche.TailleLibre);
         EXPECT_EQ(fiche.Echelle, -1);
         fiche.RepertoireCourant = "/elsewhere";
+        // "Confirmation" is on: the closing question comes, answered "Konec".
         fiche.MenuFichierQuitterClick();
+        ASSERT_EQ(dialogues.Messages.size(), 1);
+        EXPECT_EQ(dialogues.Messages[0].boutons.first(), "Konec");
+        EXPECT_FALSE(fiche.isVisible());
         // The close request wrote the placement into both sections.
         const IniFile ini(config.FichierIni());
         for (const char* s : {"MainForm", "Options"}) {
@@ -90,7 +94,7 @@ TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)
     EXPECT_EQ(ini.ReadString("MainForm", "Directory"), "/elsewhere");
     EXPECT_EQ(ini.ReadSection("RecentFiles"), QStringList({"File0"}));
     EXPECT_EQ(ini.ReadString("RecentFiles", "File0"), video);
-    EXPECT_TRUE(dialogues.Messages.isEmpty());
+    EXPECT_EQ(dialogues.Messages.size(), 1);
 }
 
 TEST(Startup, StoredPlacementIsRestoredWithMainFormWinning)

@@ -1,0 +1,185 @@
+// The main window's view, layout, zoom and enabling.
+
+#include "app/UnitFiche.h"
+
+#include "app/UnitDisposition.h"
+#include "resources/UnitChainesRessources.h"
+#include "video/UnitAviPlay.h"
+#include "video/UnitMesure.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QToolButton>
+
+void TFiche::CreerVue()
+{
+    auto* vue = new TDCAVIPlay;
+    vue->setAutoFillBackground(false);
+    vue->SetAutoSize(false);
+    vue->SetStretch(true);
+    vue->setCursor(Qt::ArrowCursor);
+    vue->Mesure().Couleur = 255;
+    ScrollBox->setWidget(vue);
+    Vue_ = vue;
+    BrancherVue();
+}
+
+void TFiche::BrancherVue()
+{
+    connect(Vue_, &TDCAVIPlay::OnChangeNumeroImage, this, &TFiche::OnChangeNumeroImage);
+    connect(Vue_, &TDCAVIPlay::OnChangeNombreDePoints, this, &TFiche::OnChangeNombreDePoints);
+    connect(Vue_, &TDCAVIPlay::OnChangeNombreDePointsTsp, this, &TFiche::OnChangeNombreDePointsTsp);
+    connect(Vue_, &TDCAVIPlay::OnChangeCurseur, this, &TFiche::OnChangeCurseur);
+    connect(Vue_, &TDCAVIPlay::OnChangeEtalon, this, &TFiche::OnChangeEtalon);
+}
+
+void TFiche::DetruireVue()
+{
+    if (!Vue_) return;
+    Vue_->Arreter();
+    Vue_->hide();
+    delete ScrollBox->takeWidget();
+    Vue_ = nullptr;
+    Client->update();
+}
+
+void TFiche::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    RDim();
+}
+
+void TFiche::RDim()
+{
+    if (!Vue_ || enDisposition_) return;
+    enDisposition_ = true;
+    EntreeDisposition e;
+    e.Client = Client->size();
+    e.Exterieur = frameGeometry().size();
+    e.HauteurStatut = 19;
+    if (Vue_->Opened()) e.Video = QSize(Vue_->VideoWidth(), Vue_->VideoHeight());
+    const QScreen* ecran = screen() ? screen() : QGuiApplication::primaryScreen();
+    e.Ecran = ecran->availableSize();
+    e.Echelle = Echelle;
+    e.TailleLibre = TailleLibre;
+    // The minimum outer size, expressed for Qt's minimum, which excludes the frame.
+    const QSize cadre = frameGeometry().size() - size();
+    setMinimumSize(e.Minimum - cadre);
+    const SortieDisposition s = CalculerDisposition(e);
+    Echelle = s.Echelle;
+    if (s.Redimensionner && s.NouveauClient != e.Client)
+        resize(size() + (s.NouveauClient - e.Client));
+    // The layout follows the client size the window really has.
+    EntreeDisposition reelle = e;
+    reelle.Client = Client->size();
+    reelle.TailleLibre = true;
+    const SortieDisposition d = CalculerDisposition(reelle);
+    ScrollBox->setGeometry(d.ScrollBox);
+    StatusBar1->setGeometry(d.StatusBar1);
+    StatusBar2->setGeometry(d.StatusBar2);
+    StatusBar3->setGeometry(d.StatusBar3);
+    PanelBarreCommande->move(d.BarreCommande);
+    AppliquerZoom(NiveauZoom);
+    enDisposition_ = false;
+}
+
+void TFiche::AppliquerZoom(int niveau)
+{
+    if (!Vue_) return;
+    niveau = BornerNiveauZoom(niveau);
+    if (niveau == 0) {
+        ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        Vue_->setGeometry(QRect(QPoint(0, 0), ScrollBox->viewport()->size()));
+    } else {
+        ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // The scroll box places the view at minus its scroll position.
+        Vue_->resize(TailleVueZoom(ScrollBox->viewport()->size(), niveau));
+    }
+    Vue_->Mesure().RecalculerPixels();
+    NiveauZoom = niveau;
+}
+
+void TFiche::ActiverCommandes(bool b)
+{
+    if (!Vue_) return;
+    setWindowTitle(Vue_->Opened() ? Vue_->FileName() : Chaines::Texte("TitreApplication"));
+    if (Vue_->Opened()) Vue_->show();
+    RDim();
+    for (QAction* a : {MenuAffichageCurseurNoir, MenuAffichageCurseurBlanc, MenuAffichageCurseurNB,
+                       MenuAffichageCouleur, MenuAffichageCacherImage, MenuAffichageDerniereImagePointee,
+                       MenuAffichageDessinerDerniereMarque, MenuAffichageDessinerToutesLesMarques,
+                       MenuAideProprietes})
+        a->setEnabled(b);
+    MenuMesures->menuAction()->setEnabled(b);
+    MenuResultats->menuAction()->setEnabled(b);
+    ActiverLecture(b);
+    ActiverOutils(b);
+    ActiverZoom(b);
+}
+
+void TFiche::ActiverLecture(bool b)
+{
+    // The scale tool needs a still picture.
+    if (SpeedButtonEtalon->isChecked()) b = false;
+    for (QToolButton* bouton : {SpeedButtonLecture, SpeedButtonPause, SpeedButtonRetour, SpeedButtonPrecedent,
+                                SpeedButtonSuivant, SpeedButtonAvance})
+        bouton->setEnabled(b);
+}
+
+void TFiche::ActiverOutils(bool b)
+{
+    for (QToolButton* bouton : {SpeedButtonMarque, SpeedButtonEtalon, SpeedButtonOrigine, SpeedButtonTransparent})
+        bouton->setEnabled(b);
+}
+
+void TFiche::ActiverZoom(bool b)
+{
+    SpeedButtonZoomPlus->setEnabled(b);
+    SpeedButtonZoomMoins->setEnabled(b);
+}
+
+void TFiche::OnChangeNumeroImage()
+{
+    StatusBar2->setText(QStringLiteral(" %1/%2").arg(Vue_->NumeroImage() + 1).arg(Vue_->FrameCount()));
+}
+
+void TFiche::OnChangeNombreDePoints()
+{
+    StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePoints()));
+}
+
+void TFiche::OnChangeNombreDePointsTsp()
+{
+    StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePointsTsp()));
+}
+
+void TFiche::BrancherBarreCommande()
+{
+    // Play buttons act only while a video is open.
+    auto siOuverte = [this](auto f) {
+        return [this, f] {
+            if (Vue_->Opened()) f();
+        };
+    };
+    connect(SpeedButtonLecture, &QToolButton::clicked, this,
+            siOuverte([this] { Vue_->Lire(Vue_->NumeroImage(), Vue_->FrameCount() - 1, 1); }));
+    connect(SpeedButtonPause, &QToolButton::clicked, this, siOuverte([this] { Vue_->Arreter(); }));
+    connect(SpeedButtonRetour, &QToolButton::clicked, this, siOuverte([this] { Vue_->AllerImage(0); }));
+    connect(SpeedButtonPrecedent, &QToolButton::clicked, this,
+            siOuverte([this] { Vue_->AllerImage(Vue_->NumeroImage() - 1); }));
+    connect(SpeedButtonSuivant, &QToolButton::clicked, this,
+            siOuverte([this] { Vue_->AllerImage(Vue_->NumeroImage() + 1); }));
+    connect(SpeedButtonAvance, &QToolButton::clicked, this,
+            siOuverte([this] { Vue_->AllerImage(Vue_->FrameCount() - 1); }));
+    connect(SpeedButtonMarque, &QToolButton::clicked, this, &TFiche::SpeedButtonMarqueClick);
+    connect(SpeedButtonEtalon, &QToolButton::clicked, this, &TFiche::SpeedButtonEtalonClick);
+    connect(SpeedButtonOrigine, &QToolButton::clicked, this, &TFiche::SpeedButtonOrigineClick);
+    connect(SpeedButtonTransparent, &QToolButton::clicked, this, &TFiche::SpeedButtonTransparentClick);
+    connect(SpeedButtonZoomPlus, &QToolButton::clicked, this, [this] { AppliquerZoom(NiveauZoom + 1); });
+    connect(SpeedButtonZoomMoins, &QToolButton::clicked, this, [this] { AppliquerZoom(NiveauZoom - 1); });
+}

@@ -1,0 +1,129 @@
+// File commands of the main window: open dialog, opening a video, the
+// recent-files list, the search window's pick and quitting.
+
+#include "app/UnitFiche.h"
+
+#include "app/UnitApplication.h"
+#include "app/UnitFileUtil.h"
+#include "kit/Dialogues.h"
+#include "kit/Hint.h"
+#include "resources/UnitChainesRessources.h"
+#include "search/UnitRecherche.h"
+#include "video/UnitAviPlay.h"
+#include "video/UnitMesure.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+Message avertissement(const QStringList& lignes)
+{
+    return MessageSimple(IconeMessage::Avertissement, lignes);
+}
+
+} // namespace
+
+void TFiche::OuvrirChargerClick(Commande c)
+{
+    DemandeFichier d;
+    d.repertoire = RepertoireCourant.isEmpty() ? DossierBureau() : RepertoireCourant;
+    d.filtre = Chaines::Texte("FiltreOuvrir");
+    d.indexFiltre = c == Commande::Ouvrir ? 1 : 2;
+    d.titre = Chaines::Texte(c == Commande::Ouvrir ? "TitreOuvrirVideo" : "TitreChargerTravail");
+    const auto choix = Dialogues::Courant().Ouvrir(d, this);
+    if (!choix || !QFileInfo::exists(choix->chemin)) return;
+    // The filter the user leaves selected decides, not the command.
+    if (choix->indexFiltre == 1)
+        OuvrirVideo(choix->chemin);
+    else
+        ChargerTravail(choix->chemin);
+    AjouterFichierRecent(choix->chemin);
+}
+
+void TFiche::OuvrirVideo(const QString& chemin)
+{
+    if (!QFileInfo::exists(chemin)) {
+        RDim();
+        Afficher(avertissement({chemin + u'.', Chaines::Texte("MsgVideoDeplacee")}), this);
+        return;
+    }
+    RepertoireCourant = QFileInfo(chemin).absolutePath();
+    DetruireVue();
+    CreerVue();
+    Vue_->SetFileName(chemin);
+    if (!Vue_->Opened()) {
+        RDim();
+        Afficher(avertissement({chemin + u'.', Chaines::Texte("MsgVideoEndommagee")}), this);
+        ActiverCommandes(false);
+        StatusBar2->clear();
+        StatusBar3->clear();
+        return;
+    }
+    ActiverCommandes(true);
+    SpeedButtonMarqueClick();
+    MenuMesuresUneMarqueParImage->setChecked(true);
+    Vue_->Mesure().MarquesParImage = 1;
+    Vue_->Mesure().CouleurCurseur = 'e';
+    MenuAffichageCurseurNB->setChecked(true);
+    Vue_->Mesure().MettreAJourCurseur();
+    MenuAffichageDessinerToutesLesMarques->setChecked(true);
+    Vue_->Mesure().ChoisirToutesLesMarques(true);
+    AppliquerZoom(0);
+    // These two choices carry over from the previous video.
+    Vue_->Mesure().AxeVersLeBas = MenuMesuresAxeVersLeBas->isChecked();
+    Vue_->Mesure().CacherImage = MenuAffichageCacherImage->isChecked();
+    Vue_->update();
+}
+
+void TFiche::AjouterFichierRecent(const QString& chemin)
+{
+    if (MRU.Fichiers().contains(chemin)) return;
+    if (FigerMRU || chemin.isEmpty() || !QFileInfo::exists(chemin)) return;
+    MRU.Ajouter(chemin);
+    ReconstruireMRU();
+}
+
+void TFiche::ReconstruireMRU()
+{
+    for (QAction* a : EntreesMRU) {
+        MenuFichier->removeAction(a);
+        delete a;
+    }
+    EntreesMRU.clear();
+    SeparateurMRU->setVisible(!MRU.EstVide());
+    for (int i = 0; i < MRU.Fichiers().size(); ++i) {
+        const QString chemin = MRU.Fichiers()[i];
+        auto* a = new QAction(ListeFichiersRecents::Legende(i, chemin), MenuFichier);
+        PoserHint(a, chemin);
+        connect(a, &QAction::triggered, this, [this, chemin] { MRUClick(chemin); });
+        MenuFichier->addAction(a);
+        EntreesMRU << a;
+    }
+}
+
+void TFiche::MRUClick(const QString& chemin)
+{
+    const QString extension = QFileInfo(chemin).suffix().toLower();
+    if (extension == QLatin1String("avi"))
+        OuvrirVideo(chemin);
+    else if (extension == QLatin1String("ktb"))
+        ChargerTravail(chemin);
+}
+
+void TFiche::MenuFichierRechercherClick()
+{
+    TRecherche& recherche = Fenetres::Instance().Recherche();
+    recherche.ChoixFichier = [this](const QString& dossier, const QString& nom) { ChoisirFichierTrouve(dossier, nom); };
+    recherche.show();
+    recherche.raise();
+}
+
+void TFiche::ChoisirFichierTrouve(const QString& dossier, const QString& nom)
+{
+    const QString chemin = dossier + nom;
+    AjouterFichierRecent(chemin);
+    MRUClick(chemin);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// A main window for tests: settings in a temporary folder, scripted dialogs,
+// and small generated videos.
+
+#include "app/UnitFiche.h"
+#include "tests/support/DialoguesScriptes.h"
+#include "tests/support/Temporaire.h"
+#include "tests/support/VideosTest.h"
+#include "video/UnitAviPlay.h"
+#include "video/UnitMesure.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+class FicheTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(config.Dossier() + "/Kinotab");
+        fiche = std::make_unique<TFiche>();
+        fiche->show();
+        dialogues.Messages.clear();
+    }
+    void TearDown() override { fiche.reset(); }
+
+    // A 10-frame 160 x 120 video at 25 frames per second, made once per test.
+    QString Video(const QString& nom = "clip.avi", int images = 10)
+    {
+        const QString chemin = config.Dossier() + "/" + nom;
+        EXPECT_TRUE(EcrireVideoTest(chemin, images, QSize(160, 120), 25));
+        return chemin;
+    }
+    TDCAVIPlay& Vue() { return fiche->Vue(); }
+    TMesure& Mesure() { return fiche->Vue().Mesure(); }
+
+    ConfigTemporaire config;
+    DialoguesScriptes dialogues;
+    std::unique_ptr<TFiche> fiche;
+};

@@ -1,0 +1,337 @@
+#include "video/UnitAviPlay.h"
+
+#include "resources/UnitCurseurs.h"
+#include "resources/UnitImages.h"
+#include "video/FrameSource.h"
+#include "video/UnitAudioPlay.h"
+#include "video/UnitDessinMesure.h"
+#include "video/UnitMesure.h"
+
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+// What the measurement needs of the view: its frame navigation and size.
+class NavigationVue final : public VueMesure {
+public:
+    explicit NavigationVue(TDCAVIPlay& vue) : vue_(vue) {}
+    bool Ouverte() const override { return vue_.Opened(); }
+    int NumeroImage() const override { return vue_.NumeroImage(); }
+    int FrameCount() const override { return vue_.FrameCount(); }
+    void AllerImage(int i) override { vue_.AllerImage(i); }
+    void Repeindre() override { vue_.update(); }
+    int Largeur() const override { return vue_.width(); }
+    int Hauteur() const override { return vue_.height(); }
+
+private:
+    TDCAVIPlay& vue_;
+};
+
+TDCAVIPlay::TDCAVIPlay(QWidget* parent)
+    : QWidget(parent),
+      source_(std::make_unique<FrameSource>()),
+      audio_(std::make_unique<TAudioPlay>()),
+      navigation_(std::make_unique<NavigationVue>(*this))
+{
+    mesure_ = std::make_unique<TMesure>(*navigation_);
+    mesure_->OnChangeNombreDePoints = [this] { emit OnChangeNombreDePoints(); };
+    mesure_->OnChangeNombreDePointsTsp = [this] { emit OnChangeNombreDePointsTsp(); };
+    mesure_->OnChangeEtalon = [this] { emit OnChangeEtalon(); };
+    mesure_->OnChangeCurseur = [this] {
+        if (mesure_->Curseur > 0) setCursor(Curseurs::Curseur(mesure_->Curseur));
+        emit OnChangeCurseur();
+    };
+    titre_ = Images::Image("BmpTitre");
+    // Every draw covers the whole control: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    resize(0, 0);
+    horloge_ = [] {
+        static QElapsedTimer depart = [] {
+            QElapsedTimer t;
+            t.start();
+            return t;
+        }();
+        return depart.elapsed();
+    };
+    minuterie_.setTimerType(Qt::PreciseTimer);
+    connect(&minuterie_, &QTimer::timeout, this, &TDCAVIPlay::Tic);
+}
+
+TDCAVIPlay::~TDCAVIPlay()
+{
+    Arreter();
+    // The measurement's callbacks point into this object.
+    mesure_->OnChangeNombreDePoints = nullptr;
+    mesure_->OnChangeNombreDePointsTsp = nullptr;
+    mesure_->OnChangeEtalon = nullptr;
+    mesure_->OnChangeCurseur = nullptr;
+    Fermer();
+}
+
+bool TDCAVIPlay::Opened() const { return source_->Opened(); }
+int TDCAVIPlay::FrameCount() const { return source_->FrameCount(); }
+int TDCAVIPlay::VideoWidth() const { return source_->VideoWidth(); }
+int TDCAVIPlay::VideoHeight() const { return source_->VideoHeight(); }
+double TDCAVIPlay::AspectRatio() const { return source_->AspectRatio(); }
+double TDCAVIPlay::FrameTime() const { return source_->FrameTime(); }
+bool TDCAVIPlay::HasAudio() const { return source_->Audio() != nullptr; }
+
+void TDCAVIPlay::SetFileName(const QString& nom)
+{
+    if (nom == fileName_) return;
+    const bool jouait = active_;
+    Fermer();
+    fileName_ = nom;
+    if (nom.isEmpty()) {
+        update();
+        if (parentWidget()) parentWidget()->update();
+        return;
+    }
+    if (!Ouvrir(nom)) return;
+    update();
+    if (jouait) Lire(startFrame_, stopFrame_, repetitions_);
+}
+
+bool TDCAVIPlay::Ouvrir(const QString& nom)
+{
+    if (!source_->Ouvrir(nom)) return false;
+    startFrame_ = std::clamp(source_->StartFrame(), 0, std::max(0, FrameCount() - 1));
+    stopFrame_ = FrameCount() - 1;
+    numeroImage_ = startFrame_;
+    appliquerAutoSize();
+    update();
+    if (parentWidget()) parentWidget()->update();
+    emit OnOpen();
+    return true;
+}
+
+void TDCAVIPlay::Fermer()
+{
+    if (!Opened()) return;
+    Arreter();
+    source_->Fermer();
+    emit OnClose();
+}
+
+void TDCAVIPlay::SetActive(bool a)
+{
+    if (a == active_) return;
+    if (a)
+        Lire(startFrame_, stopFrame_, repetitions_);
+    else
+        Arreter();
+}
+
+void TDCAVIPlay::SetAutoSize(bool a)
+{
+    if (a == autoSize_) return;
+    autoSize_ = a;
+    appliquerAutoSize();
+}
+
+void TDCAVIPlay::appliquerAutoSize()
+{
+    if (autoSize_ && Opened()) resize(VideoWidth(), VideoHeight());
+}
+
+void TDCAVIPlay::SetStretch(bool s)
+{
+    if (s == stretch_) return;
+    stretch_ = s;
+    setAttribute(Qt::WA_OpaquePaintEvent, s);
+    update();
+}
+
+void TDCAVIPlay::SetCenter(bool c)
+{
+    if (c == center_) return;
+    center_ = c;
+    update();
+}
+
+void TDCAVIPlay::SetPlaySound(bool p)
+{
+    if (p == playSound_) return;
+    playSound_ = p;
+    if (!active_) return;
+    if (p)
+        DemarrerSon(numeroImage_, stopFrame_);
+    else
+        audio_->Couper();
+}
+
+namespace {
+int borner(int i, int nombre)
+{
+    return std::clamp(i, 0, std::max(0, nombre - 1));
+}
+} // namespace
+
+void TDCAVIPlay::SetStartFrame(int f)
+{
+    if (Opened()) f = borner(f, FrameCount());
+    startFrame_ = f;
+}
+
+void TDCAVIPlay::SetStopFrame(int f)
+{
+    if (Opened()) f = borner(f, FrameCount());
+    stopFrame_ = f;
+}
+
+void TDCAVIPlay::AllerImage(int i)
+{
+    if (i == numeroImage_) return;
+    Arreter();
+    if (Opened()) i = borner(i, FrameCount());
+    numeroImage_ = i;
+    update();
+}
+
+void TDCAVIPlay::Lire(int premiere, int derniere, int passes)
+{
+    Arreter();
+    if (!Opened()) return;
+    numeroImage_ = borner(premiere, FrameCount());
+    startFrame_ = numeroImage_;
+    stopFrame_ = borner(derniere, FrameCount());
+    repetitionsLeft_ = passes;
+    framePeriod_ = std::max(1, source_->PeriodeMs());
+    emit OnStart();
+    active_ = true;
+    DemarrerSon(numeroImage_, stopFrame_);
+    premiereLecture_ = numeroImage_;
+    debutLecture_ = horloge_();
+    minuterie_.start(framePeriod_);
+}
+
+void TDCAVIPlay::DemarrerSon(int premiere, int derniere)
+{
+    SourceAudio* son = source_->Audio();
+    if (!son || !playSound_) return;
+    const PlageEchantillons plage = source_->PlageAudio(premiere, derniere);
+    audio_->Jouer(*son, plage.Premier, plage.Fin);
+}
+
+void TDCAVIPlay::Tic()
+{
+    if (!active_) return;
+    if (reprendre_) {
+        // The pass ended on StopFrame last tick; the next one starts now.
+        reprendre_ = false;
+        numeroImage_ = startFrame_;
+        premiereLecture_ = startFrame_;
+        debutLecture_ = horloge_();
+        DemarrerSon(startFrame_, stopFrame_);
+    } else {
+        // The frame due now by the clock: playback keeps the video's rate and
+        // drops frames when drawing is slow, instead of drifting behind.
+        const qint64 ecoule = horloge_() - debutLecture_;
+        const int du = premiereLecture_ + int(ecoule / framePeriod_);
+        numeroImage_ = borner(std::max(du, numeroImage_ + 1), FrameCount());
+        if (numeroImage_ >= stopFrame_) {
+            numeroImage_ = stopFrame_;
+            if (repetitionsLeft_ > 0 && --repetitionsLeft_ == 0) {
+                Arreter();
+                return;
+            }
+            reprendre_ = true;
+        }
+    }
+    if (!painting_) Dessiner();
+}
+
+void TDCAVIPlay::FixerHorloge(std::function<qint64()> horloge)
+{
+    horloge_ = std::move(horloge);
+}
+
+void TDCAVIPlay::Arreter()
+{
+    minuterie_.stop();
+    if (!active_) return;
+    audio_->Couper();
+    active_ = false;
+    emit OnStop();
+    Dessiner();
+}
+
+QImage TDCAVIPlay::Composer()
+{
+    const int w = width(), h = height();
+    if (!Opened() || w <= 0 || h <= 0) {
+        if (w <= 0 || h <= 0) return {};
+        return titre_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (composition_.size() != QSize(w, h)) composition_ = QImage(w, h, QImage::Format_RGB32);
+    if (mesure_->CacherImage || !source_->Dessiner(numeroImage_, composition_))
+        composition_.fill(mesure_->CacherImage ? Qt::white : Qt::black);
+    QPainter p(&composition_);
+    DessinMesure::Dessiner(p, *mesure_, w, h);
+    return composition_;
+}
+
+void TDCAVIPlay::Dessiner()
+{
+    if (painting_ || !isVisible()) return;
+    repaint();
+}
+
+void TDCAVIPlay::paintEvent(QPaintEvent*)
+{
+    if (painting_) return;
+    const bool video = Opened() && width() > 0 && height() > 0;
+    if (video) painting_ = true;
+    const QImage image = Composer();
+    QPainter p(this);
+    if (!image.isNull()) p.drawImage(0, 0, image);
+    if (!video) return;
+    painting_ = false;
+    emit OnChangeNumeroImage();
+}
+
+void TDCAVIPlay::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    appliquerAutoSize();
+    mesure_->RecalculerPixels();
+}
+
+void TDCAVIPlay::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    update();
+}
+
+namespace {
+PointPixels pixels(const QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    return {p.x(), p.y()};
+}
+} // namespace
+
+void TDCAVIPlay::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        mesure_->AppuiGauche(pixels(e));
+    else if (e->button() == Qt::RightButton)
+        mesure_->AppuiDroit(pixels(e));
+}
+
+void TDCAVIPlay::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton) mesure_->RelacheGauche(pixels(e));
+}
+
+void TDCAVIPlay::mouseMoveEvent(QMouseEvent* e)
+{
+    mesure_->SourisBougee(pixels(e));
+}
+
+void TDCAVIPlay::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // The second press of a double click is no press.
+}

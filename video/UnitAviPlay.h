@@ -1,0 +1,127 @@
+#pragma once
+// The frame view control: shows the current frame of the open video with the
+// measurement drawn over it, plays the video with its sound, steps through it,
+// and carries the measurement state the user points into.
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class FrameSource;
+class TAudioPlay;
+class TMesure;
+
+class TDCAVIPlay : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDCAVIPlay(QWidget* parent = nullptr);
+    ~TDCAVIPlay() override;
+
+    // Properties.
+    bool Active() const { return active_; }
+    void SetActive(bool a);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool a);
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool s);
+    bool Center() const { return center_; }
+    void SetCenter(bool c);
+    bool PlaySound() const { return playSound_; }
+    void SetPlaySound(bool p);
+    int Repetitions() const { return repetitions_; }
+    void SetRepetitions(int r) { repetitions_ = r; }
+    const QString& FileName() const { return fileName_; }
+    void SetFileName(const QString& nom);
+    int StartFrame() const { return startFrame_; }
+    void SetStartFrame(int f);
+    int StopFrame() const { return stopFrame_; }
+    void SetStopFrame(int f);
+
+    // Values of the open video (0 when closed).
+    bool Opened() const;
+    int FrameCount() const;
+    int VideoWidth() const;
+    int VideoHeight() const;
+    double AspectRatio() const;
+    double FrameTime() const;
+    bool HasAudio() const;
+
+    int NumeroImage() const { return numeroImage_; }
+    int FramePeriod() const { return framePeriod_; }
+    int RepetitionsLeft() const { return repetitionsLeft_; }
+    bool Painting() const { return painting_; }
+
+    TMesure& Mesure() { return *mesure_; }
+    const TMesure& Mesure() const { return *mesure_; }
+
+    // Navigation and playback.
+    void AllerImage(int i);
+    void Lire(int premiere, int derniere, int passes);
+    void Arreter();
+    // Composes the current frame off screen and shows it now.
+    void Dessiner();
+    // The picture Dessiner puts on screen, composed without showing it.
+    QImage Composer();
+
+    // One playback tick. The timer calls it; tests call it with their own clock.
+    void Tic();
+    // The clock playback follows, in milliseconds. Tests replace it.
+    void FixerHorloge(std::function<qint64()> horloge);
+
+signals:
+    void OnOpen();
+    void OnClose();
+    void OnStart();
+    void OnStop();
+    void OnChangeNumeroImage();
+    void OnChangeCurseur();
+    void OnChangeNombreDePoints();
+    void OnChangeNombreDePointsTsp();
+    void OnChangeEtalon();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void Fermer();
+    bool Ouvrir(const QString& nom);
+    void DemarrerSon(int premiere, int derniere);
+    void appliquerAutoSize();
+
+    std::unique_ptr<FrameSource> source_;
+    std::unique_ptr<TAudioPlay> audio_;
+    std::unique_ptr<TMesure> mesure_;
+    std::unique_ptr<class NavigationVue> navigation_;
+    QImage titre_;
+    QImage composition_;
+
+    QString fileName_;
+    bool active_ = false;
+    bool autoSize_ = true;
+    bool stretch_ = false;
+    bool center_ = true;
+    bool playSound_ = true;
+    int repetitions_ = 0;
+    int startFrame_ = 1;
+    int stopFrame_ = 0;
+    int numeroImage_ = 0;
+    int framePeriod_ = 0;
+    int repetitionsLeft_ = 0;
+    bool painting_ = false;
+
+    QTimer minuterie_;
+    std::function<qint64()> horloge_;
+    qint64 debutLecture_ = 0;
+    int premiereLecture_ = 0;
+    bool reprendre_ = false;
+};
