@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QMenuBar>
+#include <QTemporaryDir>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,13 +41,19 @@ TEST(Startup, UnusableSettingsFolderWarnsAndFallsBack)
     QFile obstacle(config.Dossier() + "/Kinotab");
     ASSERT_TRUE(obstacle.open(QIODevice::WriteOnly));
     obstacle.close();
+    // The fallback file lands in the current directory: make that a temporary one.
+    const QString ancien = QDir::currentPath();
+    QTemporaryDir courant;
+    QDir::setCurrent(courant.path());
     DialoguesScriptes dialogues;
-    TFiche fiche;
+    std::optional<TFiche> fiche(std::in_place);
     ASSERT_EQ(dialogues.Messages.size(), 1);
     EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Avertissement);
     EXPECT_EQ(dialogues.Lignes(),
               QStringList({"Vytvoření záchranného souboru selhalo. Některé funkce programu budou nefunkční."}));
     EXPECT_EQ(FichierIni(), QDir::currentPath() + "/Kinotab.ini");
+    fiche.reset();
+    QDir::setCurrent(ancien);
 }
 
 TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)

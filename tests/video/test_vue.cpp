@@ -1,0 +1,180 @@
+#include "resources/UnitImages.h"
+#include "tests/support/VideosTest.h"
+#include "video/UnitAviPlay.h"
+#include "video/UnitMesure.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Vue : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(EcrireVideoTest(video, 10, QSize(160, 120), 25));
+        vue.SetAutoSize(false);
+        vue.SetStretch(true);
+        vue.resize(320, 240);
+        vue.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&vue));
+        vue.FixerHorloge([this] { return maintenant; });
+    }
+    // The frame index shown in a composed picture, read from its block code.
+    int ImageMontree()
+    {
+        return LireCodeMire(vue.Composer().scaled(160, 120));
+    }
+
+    QTemporaryDir dossier;
+    QString video = dossier.filePath("v.avi");
+    TDCAVIPlay vue;
+    qint64 maintenant = 0;
+};
+
+TEST_F(Vue, ClosedItShowsTheTitlePicture)
+{
+    EXPECT_FALSE(vue.Opened());
+    EXPECT_EQ(vue.FrameCount(), 0);
+    const QImage image = vue.Composer();
+    ASSERT_EQ(image.size(), QSize(320, 240));
+    const QImage attendu = Images::Image("BmpTitre").scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), attendu.convertToFormat(QImage::Format_RGB32));
+    // Navigation does nothing visible without a video.
+    vue.Lire(0, 5, 1);
+    EXPECT_FALSE(vue.Active());
+}
+
+TEST_F(Vue, OpeningSetsTheRangeAndAnEqualNameDoesNothing)
+{
+    QSignalSpy ouvertures(&vue, &TDCAVIPlay::OnOpen);
+    QSignalSpy fermetures(&vue, &TDCAVIPlay::OnClose);
+    vue.SetFileName(video);
+    ASSERT_TRUE(vue.Opened());
+    EXPECT_EQ(vue.StopFrame(), 9);
+    EXPECT_EQ(vue.NumeroImage(), 0);
+    EXPECT_DOUBLE_EQ(vue.FrameTime(), 0.04);
+    vue.SetFileName(video);
+    EXPECT_EQ(ouvertures.count(), 1);
+    EXPECT_EQ(fermetures.count(), 0);
+    vue.SetStartFrame(1000);
+    EXPECT_EQ(vue.StartFrame(), 9);
+    vue.SetFileName("");
+    EXPECT_FALSE(vue.Opened());
+    EXPECT_EQ(fermetures.count(), 1);
+}
+
+TEST_F(Vue, GoingToAFrameClampsAndTheSameFrameDoesNothing)
+{
+    vue.SetFileName(video);
+    QSignalSpy dessins(&vue, &TDCAVIPlay::OnChangeNumeroImage);
+    vue.AllerImage(-5);
+    EXPECT_EQ(vue.NumeroImage(), 0);
+    vue.AllerImage(13);
+    EXPECT_EQ(vue.NumeroImage(), 9);
+    EXPECT_EQ(ImageMontree(), 9);
+    vue.AllerImage(4);
+    EXPECT_EQ(ImageMontree(), 4);
+    vue.repaint();
+    const int avant = dessins.count();
+    EXPECT_GE(avant, 1);
+    // The current frame: no stop, no redraw.
+    vue.Lire(4, 9, 1);
+    vue.AllerImage(4);
+    EXPECT_TRUE(vue.Active());
+    vue.Arreter();
+    // Every draw reports, also when the frame did not change.
+    const int apresArret = dessins.count();
+    vue.repaint();
+    EXPECT_EQ(dessins.count(), apresArret + 1);
+}
+
+TEST_F(Vue, OnePassShowsTheFramesAfterTheFirstAndStopsOnTheLast)
+{
+    vue.SetFileName(video);
+    QSignalSpy arrets(&vue, &TDCAVIPlay::OnStop);
+    QList<int> montrees;
+    QObject::connect(&vue, &TDCAVIPlay::OnChangeNumeroImage, [&] { montrees << vue.NumeroImage(); });
+    vue.Lire(2, 6, 1);
+    EXPECT_EQ(vue.FramePeriod(), 40);
+    EXPECT_TRUE(vue.Active());
+    for (int i = 0; i < 10 && vue.Active(); ++i) {
+        maintenant += 40;
+        vue.Tic();
+    }
+    EXPECT_FALSE(vue.Active());
+    EXPECT_EQ(arrets.count(), 1);
+    EXPECT_EQ(vue.NumeroImage(), 6);
+    // 3, 4 and 5 by the ticks; 6 by the stop that ends the pass.
+    EXPECT_EQ(montrees, QList<int>({3, 4, 5, 6}));
+    EXPECT_EQ(ImageMontree(), 6);
+}
+
+TEST_F(Vue, PlaybackFollowsTheClockAndDropsFramesInsteadOfDrifting)
+{
+    vue.SetFileName(video);
+    vue.Lire(0, 9, 1);
+    // The UI thread was busy for 130 ms: the next tick shows the frame due now.
+    maintenant += 130;
+    vue.Tic();
+    EXPECT_EQ(vue.NumeroImage(), 3);
+    maintenant += 40;
+    vue.Tic();
+    EXPECT_EQ(vue.NumeroImage(), 4);
+    vue.Arreter();
+}
+
+TEST_F(Vue, EndlessPlaybackWrapsUntilStopped)
+{
+    vue.SetFileName(video);
+    QList<int> montrees;
+    QObject::connect(&vue, &TDCAVIPlay::OnChangeNumeroImage, [&] { montrees << vue.NumeroImage(); });
+    vue.Lire(7, 9, 0);
+    for (int i = 0; i < 6; ++i) {
+        maintenant += 40;
+        vue.Tic();
+    }
+    EXPECT_TRUE(vue.Active());
+    EXPECT_EQ(montrees, QList<int>({8, 9, 7, 8, 9, 7}));
+    vue.Arreter();
+    EXPECT_FALSE(vue.Active());
+}
+
+TEST_F(Vue, PressesStoreNormalisedPositionsAtAnySizeAndDoubleClicksAreSwallowed)
+{
+    vue.SetFileName(video);
+    TMesure& m = vue.Mesure();
+    m.CouleurCurseur = 'e';
+    QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(80, 60));
+    ASSERT_EQ(m.NombreDePoints(), 1);
+    EXPECT_EQ(m.Marques[0], (PointD{0.25, 0.25}));
+    EXPECT_EQ(vue.NumeroImage(), 1);
+    // Twice the size: the same spot of the picture gives the same position.
+    vue.resize(640, 480);
+    QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(160, 120));
+    EXPECT_EQ(m.Marques[1], (PointD{0.25, 0.25}));
+    // A double click is a click, then a double-click message that does nothing.
+    QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseDClick(&vue, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(m.NombreDePoints(), 3);
+    QTest::mouseClick(&vue, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(m.NombreDePoints(), 2);
+    EXPECT_EQ(vue.NumeroImage(), 2);
+}
+
+TEST_F(Vue, HiddenPictureIsWhiteWithTheMeasurementOverIt)
+{
+    vue.SetFileName(video);
+    TMesure& m = vue.Mesure();
+    m.Couleur = 255;
+    m.CacherImage = true;
+    QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(100, 100));
+    vue.AllerImage(0);
+    const QImage image = vue.Composer();
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(100, 100), QColor(255, 0, 0));
+}
+
+} // namespace
