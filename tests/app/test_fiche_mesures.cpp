@@ -1,0 +1,136 @@
+#include "tests/app/FicheTest.h"
+
+#include "app/UnitApplication.h"
+#include "video/UnitBoiteCouleur.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The measuring commands need the dialogs the program creates at start.
+class FicheMesures : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(config.Dossier() + "/Kinotab");
+        fenetres = std::make_unique<Fenetres>();
+        fiche().show();
+        ASSERT_TRUE(EcrireVideoTest(config.Dossier() + "/v.avi", 10, QSize(160, 120), 25));
+        fiche().OuvrirVideo(config.Dossier() + "/v.avi");
+        ASSERT_TRUE(Vue().Opened());
+    }
+    TFiche& fiche() { return fenetres->Fiche(); }
+    TDCAVIPlay& Vue() { return fiche().Vue(); }
+    TMesure& Mesure() { return Vue().Mesure(); }
+    void Cliquer(QPoint p, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(&Vue(), b, {}, p); }
+
+    ConfigTemporaire config;
+    DialoguesScriptes dialogues;
+    std::unique_ptr<Fenetres> fenetres;
+};
+
+TEST_F(FicheMesures, SpaceCyclesTheColourRedGreenYellowCyanWhiteBlack)
+{
+    TGrilleCouleurs& grille = fenetres->BoiteCouleur().Grille();
+    grille.ChoisirIndex(9);
+    QList<int> indices;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(&fiche(), Qt::Key_Space);
+        indices << grille.IndexPremierPlan();
+    }
+    EXPECT_EQ(indices, QList<int>({10, 11, 14, 15, 0, 9}));
+    EXPECT_EQ(Mesure().Couleur, 255u); // back on red
+    grille.ChoisirIndex(12);
+    QTest::keyClick(&fiche(), Qt::Key_Space);
+    EXPECT_EQ(grille.IndexPremierPlan(), 14);
+    EXPECT_EQ(Mesure().Couleur, 0xFFFF00u); // cyan: green and blue, red in the low byte
+}
+
+TEST_F(FicheMesures, MeasuresMenuRefusals)
+{
+    Cliquer(QPoint(50, 50));
+    fiche().MenuMesuresDeuxMarquesParImage->trigger();
+    ASSERT_EQ(dialogues.Messages.size(), 1);
+    EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Information);
+    EXPECT_EQ(dialogues.Lignes().last(),
+              "Není možné změnit počet značek na obrázek, jestliže již jsou nebo byly umisťovány.");
+    EXPECT_EQ(Mesure().MarquesParImage, 1);
+    EXPECT_TRUE(fiche().MenuMesuresUneMarqueParImage->isChecked());
+
+    fiche().SpeedButtonTransparent->click();
+    fiche().MenuMesuresTroisMarquesParImage->trigger();
+    EXPECT_EQ(dialogues.Lignes().last(), "Kvůli přehlednosti lze umístit na průsvitku pouze jednu značku na obrázek.");
+    EXPECT_TRUE(fiche().MenuMesuresUneMarqueParImage->isChecked());
+}
+
+TEST_F(FicheMesures, TwoMarksPerFrameAlternateTheCursorPictures)
+{
+    fiche().MenuMesuresDeuxMarquesParImage->trigger();
+    EXPECT_TRUE(dialogues.Messages.isEmpty());
+    EXPECT_EQ(Mesure().MarquesParImage, 2);
+    const auto image = [this] { return fiche().MenuAffichageCurseurNB->icon().pixmap(32).toImage(); };
+    const QImage point1 = image();
+    Cliquer(QPoint(20, 20));
+    const QImage point2 = image();
+    EXPECT_NE(point1, point2);
+    Cliquer(QPoint(30, 30));
+    EXPECT_EQ(image(), point1);
+    EXPECT_EQ(Vue().NumeroImage(), 1);
+    Cliquer(QPoint(30, 30), Qt::RightButton);
+    EXPECT_EQ(image(), point2);
+    EXPECT_EQ(Vue().NumeroImage(), 0);
+}
+
+TEST_F(FicheMesures, EraseCommandsFollowTheMenuRule)
+{
+    fiche().MenuAffichage->aboutToShow();
+    EXPECT_FALSE(fiche().MenuAffichageEffacerTout->isEnabled());
+    Cliquer(QPoint(20, 20));
+    fiche().SpeedButtonOrigine->click();
+    Cliquer(QPoint(5, 100));
+    fiche().MenuAffichage->aboutToShow();
+    EXPECT_TRUE(fiche().MenuAffichageEffacerLesMarques->isEnabled());
+    EXPECT_FALSE(fiche().MenuAffichageEffacerLeTransparent->isEnabled());
+    EXPECT_TRUE(fiche().MenuAffichageEffacerTout->isEnabled());
+    fiche().MenuAffichageEffacerTout->trigger();
+    EXPECT_EQ(Mesure().NombreDePoints(), 0);
+    EXPECT_EQ(Mesure().OriginePlacee, 0);
+    EXPECT_TRUE(Mesure().Marques.empty());
+    fiche().MenuAffichage->aboutToShow();
+    EXPECT_FALSE(fiche().MenuAffichageEffacerTout->isEnabled());
+}
+
+TEST_F(FicheMesures, TheSecondScaleEndAsksForTheLengthBeforeThePressReturns)
+{
+    fiche().SpeedButtonEtalon->click();
+    Cliquer(QPoint(10, 10));
+    // The length dialog is modal: answer it with Enter once it shows.
+    QTimer::singleShot(0, [this] {
+        QWidget* boite = QApplication::activeModalWidget();
+        ASSERT_NE(boite, nullptr);
+        QLineEdit* edit = boite->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        edit->setText("1.5");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    Cliquer(QPoint(100, 10));
+    EXPECT_EQ(Mesure().EtatEtalon, 2);
+    EXPECT_DOUBLE_EQ(Mesure().LongueurEtalon, 1.5);
+}
+
+TEST_F(FicheMesures, OverlayKeysResizeOnlyWithTheOverlayTool)
+{
+    fiche().SpeedButtonTransparent->click();
+    const PointPixels avant = Mesure().DemiTailleTspPixels;
+    QTest::keyClick(&fiche(), Qt::Key_Minus, {}, 0);
+    EXPECT_LT(Mesure().DemiTailleTspPixels.X, avant.X);
+    fiche().SpeedButtonMarque->click();
+    const PointPixels apres = Mesure().DemiTailleTspPixels;
+    QTest::keyClick(&fiche(), Qt::Key_Plus);
+    EXPECT_EQ(Mesure().DemiTailleTspPixels, apres);
+}
+
+} // namespace

@@ -1,0 +1,189 @@
+#include "tests/app/FicheTest.h"
+
+#include "app/UnitTravail.h"
+
+#include <QDate>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+using FicheTravail = FicheTest;
+
+QStringList lignesDe(const QString& chemin)
+{
+    QFile f(chemin);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    QStringList l = QString::fromUtf8(f.readAll()).split("\r\n");
+    l.removeLast();
+    return l;
+}
+
+TEST_F(FicheTravail, AWorkFileSavedRightAfterOpeningHas24LinesAndReloadsTheSame)
+{
+    const QString video = Video();
+    fiche->OuvrirVideo(video);
+    Vue().AllerImage(3);
+    const QString travail = config.Dossier() + "/w.ktb";
+    dialogues.Fichiers.push_back(FichierChoisi{travail, 1});
+    EXPECT_TRUE(fiche->MenuFichierEnregistrerWClick());
+    ASSERT_EQ(dialogues.DemandesEnregistrer.size(), 1);
+    EXPECT_EQ(dialogues.DemandesEnregistrer[0].titre, "Uložit práci do souboru KTB");
+    EXPECT_TRUE(dialogues.DemandesEnregistrer[0].nomInitial.startsWith("clip "));
+    EXPECT_EQ(dialogues.Lignes(), QStringList({"w.ktb.", "Soubor uložen."}));
+    EXPECT_EQ(fiche->MRU.Fichiers().first(), travail);
+    const QStringList lignes = lignesDe(travail);
+    ASSERT_EQ(lignes.size(), 24);
+    EXPECT_EQ(lignes[0], video);
+    EXPECT_EQ(lignes[1], "3");
+
+    fiche->OuvrirVideo(Video("other.avi"));
+    fiche->ChargerTravail(travail);
+    ASSERT_TRUE(Vue().Opened());
+    EXPECT_EQ(Vue().FileName(), video);
+    EXPECT_EQ(Vue().NumeroImage(), 3);
+    EXPECT_TRUE(fiche->SpeedButtonMarque->isChecked());
+    EXPECT_EQ(fiche->windowTitle(), video);
+}
+
+TEST_F(FicheTravail, MarksOverlayScaleAndOriginRoundTripToIdenticalFiles)
+{
+    fiche->OuvrirVideo(Video());
+    fiche->MenuMesuresDeuxMarquesParImage->trigger();
+    for (QPoint p : {QPoint(10, 20), QPoint(30, 40), QPoint(50, 60)}) QTest::mouseClick(&Vue(), Qt::LeftButton, {}, p);
+    fiche->SpeedButtonOrigine->click();
+    QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(7, 90));
+    Mesure().EtatEtalon = 2;
+    Mesure().PointsEtalon = {PointD{0.1, 0.2}, PointD{0.7, 0.2}};
+    Mesure().LongueurEtalon = 0.75;
+    fiche->SpeedButtonTransparent->click();
+    QTest::mousePress(&Vue(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseRelease(&Vue(), Qt::LeftButton, {}, QPoint(110, 104));
+    QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(120, 90));
+    fiche->MenuAffichageDessinerDerniereMarque->trigger();
+    fiche->MenuAffichageCurseurBlanc->trigger();
+
+    const QString a = config.Dossier() + "/a.ktb", b = config.Dossier() + "/b.ktb";
+    dialogues.Fichiers.push_back(FichierChoisi{a, 1});
+    ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
+    EXPECT_EQ(lignesDe(a).size(), 24 + 2 * 3 + 4 * 1 + 2 * 2 + 2);
+    fiche->ChargerTravail(a);
+    ASSERT_TRUE(Vue().Opened());
+    EXPECT_EQ(Mesure().NombreDePoints(), 3);
+    EXPECT_EQ(Mesure().NombreDePointsTsp(), 1);
+    EXPECT_TRUE(Mesure().ImagesMarques.empty());
+    EXPECT_TRUE(fiche->SpeedButtonTransparent->isChecked());
+    EXPECT_TRUE(fiche->MenuAffichageDessinerDerniereMarque->isChecked());
+    EXPECT_TRUE(fiche->MenuAffichageCurseurBlanc->isChecked());
+    EXPECT_EQ(fiche->StatusBar3->text(), " 1");
+    dialogues.Fichiers.push_back(FichierChoisi{b, 1});
+    ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
+    EXPECT_EQ(lignesDe(a), lignesDe(b));
+}
+
+TEST_F(FicheTravail, AVideoNameBecomesKtbAndAnExistingFileIsAskedFor)
+{
+    const QString video = Video();
+    fiche->OuvrirVideo(video);
+    dialogues.Fichiers.push_back(FichierChoisi{video, 1});
+    ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
+    EXPECT_TRUE(QFile::exists(config.Dossier() + "/clip.ktb"));
+    EXPECT_TRUE(Vue().Opened()); // the video itself is untouched
+    // Saving again under the same name asks; "Zrusit" stops.
+    dialogues.Messages.clear();
+    dialogues.Fichiers.push_back(FichierChoisi{config.Dossier() + "/clip.ktb", 1});
+    dialogues.Reponses = {1};
+    EXPECT_FALSE(fiche->MenuFichierEnregistrerWClick());
+    ASSERT_EQ(dialogues.Messages.size(), 1);
+    EXPECT_EQ(dialogues.Messages[0].boutons, QStringList({"&OK", "Zrusit"}));
+    EXPECT_EQ(dialogues.Messages[0].lignes,
+              QStringList({"clip.ktb.", "Existuje soubor stejného jména. Chcete jej změnit?"}));
+}
+
+TEST_F(FicheTravail, OutOfRangeChoicesAreIgnored)
+{
+    const QString video = Video();
+    const QString travail = config.Dossier() + "/w.ktb";
+    Travail t;
+    t.CheminVideo = video;
+    t.MarquesParImage = 5;
+    t.Outil = 9;
+    ASSERT_EQ(EcrireTravail(travail, t, '.'), ResultatEcriture::Ok);
+    fiche->ChargerTravail(travail);
+    ASSERT_TRUE(Vue().Opened());
+    EXPECT_EQ(Mesure().MarquesParImage, 1);
+    EXPECT_TRUE(fiche->MenuMesuresUneMarqueParImage->isChecked());
+}
+
+TEST_F(FicheTravail, ACutFileIsAReadErrorAndLeavesNoVideo)
+{
+    fiche->OuvrirVideo(Video());
+    const QString travail = config.Dossier() + "/w.ktb";
+    dialogues.Fichiers.push_back(FichierChoisi{travail, 1});
+    QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
+    const QStringList lignes = lignesDe(travail);
+    QFile f(travail);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (const QString& l : lignes.mid(0, 10)) f.write(l.toUtf8() + "\r\n");
+    f.close();
+    dialogues.Messages.clear();
+    fiche->ChargerTravail(travail);
+    ASSERT_EQ(dialogues.Messages.size(), 1);
+    EXPECT_EQ(dialogues.Messages[0].lignes, QStringList({lignes[0] + ".", "Chyba při čtení souboru."}));
+    EXPECT_FALSE(Vue().Opened());
+    EXPECT_EQ(fiche->windowTitle(), "Kinotab");
+    EXPECT_FALSE(fiche->SpeedButtonMarque->isEnabled());
+}
+
+TEST_F(FicheTravail, MissingFilesNameWhatIsMissing)
+{
+    const QString absent = config.Dossier() + "/none.ktb";
+    fiche->ChargerTravail(absent);
+    EXPECT_EQ(dialogues.Lignes(), QStringList({absent + ".", "Není možné otevřít záchranný soubor. Ověřte, že nebyl přemístěn."}));
+    // A video moved since saving: the message names the stored path.
+    dialogues.Messages.clear();
+    Travail t;
+    t.CheminVideo = config.Dossier() + "/moved.avi";
+    const QString travail = config.Dossier() + "/w.ktb";
+    ASSERT_EQ(EcrireTravail(travail, t, '.'), ResultatEcriture::Ok);
+    fiche->ChargerTravail(travail);
+    EXPECT_EQ(dialogues.Lignes(), QStringList({t.CheminVideo, "Není možné otevřít videosoubor. Ověřte, že nebyl přemístěn."}));
+    EXPECT_FALSE(Vue().Opened());
+}
+
+TEST_F(FicheTravail, SavingWithoutAVideoIsRefused)
+{
+    EXPECT_FALSE(fiche->MenuFichierEnregistrerWClick());
+    EXPECT_EQ(dialogues.Lignes(), QStringList({"Otevřít nejprve videosoubor."}));
+    EXPECT_TRUE(dialogues.DemandesEnregistrer.isEmpty());
+}
+
+TEST_F(FicheTravail, TheCommandLineLoadsExactlyOneArgumentAsAWorkFile)
+{
+    fiche.reset();
+    const QString video = Video();
+    const QString travail = config.Dossier() + "/w.ktb";
+    Travail t;
+    t.CheminVideo = video;
+    t.NumeroImage = 5;
+    ASSERT_EQ(EcrireTravail(travail, t, '.'), ResultatEcriture::Ok);
+    for (const QStringList& arguments : {QStringList{travail, travail}, QStringList{travail}}) {
+        fiche = std::make_unique<TFiche>();
+        fiche->Arguments = arguments;
+        fiche->show();
+        QApplication::processEvents();
+        EXPECT_EQ(Vue().Opened(), arguments.size() == 1);
+    }
+    EXPECT_EQ(Vue().NumeroImage(), 5);
+    // A video given as the argument is read as a work file, and fails as one.
+    fiche = std::make_unique<TFiche>();
+    fiche->Arguments = {video};
+    fiche->show();
+    QApplication::processEvents();
+    EXPECT_FALSE(Vue().Opened());
+    EXPECT_FALSE(dialogues.Messages.isEmpty());
+}
+
+} // namespace
