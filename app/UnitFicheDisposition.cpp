@@ -90,16 +90,13 @@ void TFiche::AppliquerZoom(int niveau)
 {
     if (!Vue_) return;
     niveau = BornerNiveauZoom(niveau);
-    if (niveau == 0) {
-        ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        Vue_->setGeometry(QRect(QPoint(0, 0), ScrollBox->viewport()->size()));
-    } else {
-        ScrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        ScrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        // The scroll box places the view at minus its scroll position.
-        Vue_->resize(TailleVueZoom(ScrollBox->viewport()->size(), niveau));
-    }
+    // The scroll box's client size follows from its own size and its bars'
+    // policy: the viewport itself may not have followed the last resize yet.
+    const Qt::ScrollBarPolicy barres = niveau == 0 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn;
+    ScrollBox->setHorizontalScrollBarPolicy(barres);
+    ScrollBox->setVerticalScrollBarPolicy(barres);
+    // The scroll box places the view at minus its scroll position.
+    Vue_->resize(TailleVueZoom(ScrollBox->maximumViewportSize(), niveau));
     Vue_->Mesure().RecalculerPixels();
     NiveauZoom = niveau;
 }

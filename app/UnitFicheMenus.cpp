@@ -7,6 +7,7 @@
 #include "resources/UnitGlyphes.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
@@ -152,7 +153,12 @@ void TFiche::CreerStatusBars()
         (*l)->setFrameShape(QFrame::Panel);
         (*l)->setFrameShadow(QFrame::Sunken);
         (*l)->setAutoFillBackground(true);
-        (*l)->setPalette(palette());
+        // The client area is black; the bars keep the usual window colours,
+        // set role by role so that they are not inherited from the client.
+        QPalette couleurs = (*l)->palette();
+        for (QPalette::ColorRole r : {QPalette::Window, QPalette::WindowText})
+            couleurs.setColor(r, QApplication::palette().color(r));
+        (*l)->setPalette(couleurs);
         (*l)->setIndent(2);
     }
     ScrollBox = new QScrollArea(Client);

@@ -76,9 +76,10 @@ QImage ImageGlyphe(Glyphe g, bool actif)
     case Glyphe::Etalon:
     case Glyphe::Origine: {
         const char* nom = g == Glyphe::Marque ? "MarqueNoir" : g == Glyphe::Etalon ? "EtalonNoir" : "OrigineNoir";
-        QImage c = DessinerCurseur(nom).scaled(Taille, Taille, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        if (!actif) c = c.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        p.drawImage(0, 0, c);
+        // The cursor's own 32-pixel drawing, cropped to its middle: scaling
+        // would thin its one-pixel lines away.
+        if (!actif) p.setOpacity(0.35);
+        p.drawImage(0, 0, DessinerCurseur(nom), 5, 5, Taille, Taille);
         break;
     }
     case Glyphe::Transparent: {

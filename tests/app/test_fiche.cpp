@@ -100,6 +100,7 @@ TEST_F(Fiche, ZoomIsClampedAndScrollBarsShowAboveLevelZero)
     for (int i = 0; i < 9; ++i) fiche->SpeedButtonZoomPlus->click();
     EXPECT_EQ(fiche->NiveauZoom, 7);
     EXPECT_EQ(fiche->ScrollBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QApplication::processEvents();
     const QSize client = fiche->ScrollBox->viewport()->size();
     EXPECT_EQ(Vue().width(), qRound(client.width() * std::pow(1.25, 7)));
 }
