@@ -1,16 +1,19 @@
 #include "app/UnitFormatReel.h"
 
 #include <QByteArray>
+#include <QLocale>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
-QString FormaterReel(double x, QChar sep)
+QString FormatGeneral(double x, int nombreChiffres, QChar sep)
 {
     if (x == 0 || !std::isfinite(x)) return QStringLiteral("0");
-    // 15 significant digits: d.dddddddddddddde±XX
-    char tampon[40];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::scientific, 14);
+    // Rounded to the significant digits first: d.ddd...e±XX
+    char tampon[64];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, x, std::chars_format::scientific,
+                                 std::clamp(nombreChiffres, 1, 17) - 1);
     const std::string_view texte(tampon, size_t(r.ptr - tampon));
     const bool negatif = texte.front() == '-';
     const auto e = texte.find('e');
@@ -23,7 +26,7 @@ QString FormaterReel(double x, QChar sep)
 
     QString s = negatif ? QStringLiteral("-") : QString();
     const int n = int(chiffres.size());
-    if (exposant >= -4 && exposant < 15) {
+    if (exposant >= -4 && exposant < nombreChiffres) {
         if (exposant < 0) {
             s += u'0';
             s += sep;
@@ -46,6 +49,11 @@ QString FormaterReel(double x, QChar sep)
         s += QString::number(exposant);
     }
     return s;
+}
+
+QString FormatGeneral(double x, int chiffres)
+{
+    return FormatGeneral(x, chiffres, QLocale().decimalPoint().front());
 }
 
 std::optional<double> LireReel(const QString& ligne)

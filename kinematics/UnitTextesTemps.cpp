@@ -1,5 +1,7 @@
 #include "kinematics/UnitTextesTemps.h"
 
+#include "app/UnitFormatReel.h"
+
 #include "resources/UnitChainesRessources.h"
 
 #include <QLocale>
@@ -29,35 +31,6 @@ QString FormatFixe(double v, int decimales)
 
 } // namespace
 
-QString FormatGeneral(double v, int chiffres)
-{
-    if (v == 0.0) return QStringLiteral("0");
-    // Round to the significant digits first: "d.ddde+XX".
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.*e", chiffres - 1, std::fabs(v));
-    const QString brut = QString::fromLatin1(tampon);
-    const int e = brut.mid(brut.indexOf(u'e') + 1).toInt();
-    QString chiffresSignificatifs = brut.left(brut.indexOf(u'e')).remove(u'.');
-    while (chiffresSignificatifs.size() > 1 && chiffresSignificatifs.endsWith(u'0')) chiffresSignificatifs.chop(1);
-
-    QString s;
-    if (e >= -5 && e < chiffres) {
-        if (e >= 0) {
-            const QString entier = chiffresSignificatifs.left(e + 1).leftJustified(e + 1, u'0');
-            const QString decimales = chiffresSignificatifs.mid(e + 1);
-            s = decimales.isEmpty() ? entier : entier + u'.' + decimales;
-        } else {
-            s = QStringLiteral("0.") + QString(-e - 1, u'0') + chiffresSignificatifs;
-        }
-    } else {
-        s = chiffresSignificatifs.left(1);
-        if (chiffresSignificatifs.size() > 1) s += u'.' + chiffresSignificatifs.mid(1);
-        s += u'E' + QString::number(e);
-    }
-    if (v < 0) s.prepend(u'-');
-    return AvecSeparateur(s);
-}
-
 QString FormatAffichage(double v)
 {
     return FormatFixe(v, 3);
@@ -76,12 +49,12 @@ long long ImagesParSeconde(double T)
 QString Information(double TDefaut)
 {
     return Chaines::Texte("TempsInformation")
-        .arg(QString::number(ImagesParSeconde(TDefaut)), FormatGeneral(TDefaut));
+        .arg(QString::number(ImagesParSeconde(TDefaut)), FormatGeneral(TDefaut, 3));
 }
 
 QString ChoixDefaut(double TDefaut)
 {
-    return Chaines::Texte("TempsChoixDefaut").arg(FormatGeneral(TDefaut));
+    return Chaines::Texte("TempsChoixDefaut").arg(FormatGeneral(TDefaut, 3));
 }
 
 } // namespace TextesTemps

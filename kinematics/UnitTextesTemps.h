@@ -6,11 +6,6 @@
 
 namespace TextesTemps {
 
-// General format with `chiffres` significant digits: fixed notation without
-// trailing zeros while the value is at least 1e-5 and has no more integer
-// digits than `chiffres`, otherwise scientific ("1.5E-6", "1E9").
-QString FormatGeneral(double v, int chiffres = 3);
-
 // The edit box's display format "0.###": at least one integer digit, up to
 // three decimals, no trailing zeros.
 QString FormatAffichage(double v);

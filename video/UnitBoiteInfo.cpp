@@ -1,20 +1,11 @@
 #include "video/UnitBoiteInfo.h"
 
+#include "app/UnitFormatReel.h"
 #include "resources/UnitChainesRessources.h"
 
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <cmath>
-
-QString NombreGeneral(double v, int chiffres)
-{
-    // %g chooses fixed or scientific notation; the exponent is then written
-    // without "+" and without leading zeros ("1.5E13", "1E-5").
-    QString s = QString::number(v, 'g', chiffres);
-    const qsizetype e = s.indexOf(u'e');
-    if (e >= 0) s = s.left(e) + u'E' + QString::number(s.mid(e + 1).toInt());
-    return s.replace(u'.', QLocale().decimalPoint());
-}
 
 int ImagesParSecondeArrondies(double frameTime)
 {
@@ -32,7 +23,7 @@ QStringList LignesInfo(int imagesParSeconde, int hauteur, int largeur, int nombr
         Chaines::Texte("InfoHauteur").arg(hauteur),
         Chaines::Texte("InfoLargeur").arg(largeur),
         Chaines::Texte("InfoNombreImages").arg(nombreImages),
-        Chaines::Texte("InfoDuree").arg(NombreGeneral(double(nombreImages) / imagesParSeconde, 3)),
+        Chaines::Texte("InfoDuree").arg(FormatGeneral(double(nombreImages) / imagesParSeconde, 3)),
     };
 }
 

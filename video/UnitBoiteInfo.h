@@ -7,9 +7,6 @@
 
 class QPlainTextEdit;
 
-// General number format with `chiffres` significant digits, the locale's
-// decimal separator: "3.48", "10", "1.5E13".
-QString NombreGeneral(double v, int chiffres);
 
 // Frames per second of a frame time, to the nearest integer, halves to even.
 int ImagesParSecondeArrondies(double frameTime);

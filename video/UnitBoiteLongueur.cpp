@@ -1,6 +1,7 @@
 #include "video/UnitBoiteLongueur.h"
 
 #include "kit/Dialogues.h"
+#include "app/UnitFormatReel.h"
 #include "resources/UnitChainesRessources.h"
 #include "video/UnitBoiteInfo.h"
 
@@ -44,7 +45,7 @@ QString TexteLongueur(double metres)
 
 QStringList LignesRefusLongueur(double longueur)
 {
-    return {Chaines::Texte("LongueurRefus").arg(NombreGeneral(longueur, 3)),
+    return {Chaines::Texte("LongueurRefus").arg(FormatGeneral(longueur, 3)),
             Chaines::Texte("LongueurRefusIntervalle"), Chaines::Texte("LongueurIntervalle")};
 }
 

@@ -60,6 +60,21 @@ TEST(RealFormat, ShortestFormWithAtMost15Digits)
     EXPECT_EQ(FormaterReel(0.1 + 0.2, '.'), "0.3");
 }
 
+TEST(RealFormat, GeneralFormatWithThreeDigits)
+{
+    EXPECT_EQ(FormatGeneral(0.04, 3, '.'), "0.04");
+    EXPECT_EQ(FormatGeneral(1.0 / 30.0, 3, '.'), "0.0333");
+    EXPECT_EQ(FormatGeneral(2.0, 3, '.'), "2");
+    EXPECT_EQ(FormatGeneral(123.4, 3, '.'), "123");
+    EXPECT_EQ(FormatGeneral(999.6, 3, '.'), "1E3");   // rounding carries into a new digit
+    EXPECT_EQ(FormatGeneral(1234.0, 3, '.'), "1.23E3");
+    EXPECT_EQ(FormatGeneral(1.5e13, 3, '.'), "1.5E13");
+    EXPECT_EQ(FormatGeneral(0.001, 3, ','), "0,001");
+    EXPECT_EQ(FormatGeneral(0.00001, 3, '.'), "1E-5");
+    EXPECT_EQ(FormatGeneral(-1.5e-6, 3, '.'), "-1.5E-6");
+    EXPECT_EQ(FormatGeneral(3.48, 3, '.'), "3.48");
+}
+
 TEST(RealFormat, EitherSeparatorReadsBackAndJunkIsRefused)
 {
     EXPECT_EQ(LireReel("0,4375"), 0.4375);
