@@ -16,6 +16,7 @@ class QMenu;
 class QScrollArea;
 class QToolButton;
 class TDCAVIPlay;
+class TMesure;
 struct Travail;
 
 class TFiche : public QMainWindow {
@@ -156,7 +157,8 @@ private:
     void BrancherMenusMesures();
     void FormClose(QCloseEvent* e);
     void BrancherVue();
-    void ChoisirOutil(QToolButton* bouton);
+    // Puts one tool button down and the view in its mode.
+    void ChoisirOutil(QToolButton* bouton, void (TMesure::*mode)(bool), const char* hint);
     void ChoisirCouleurCurseur(char couleur, QAction* item);
     QString FamilleCurseur() const;
     void OnChangeNumeroImage();

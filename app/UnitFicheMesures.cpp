@@ -45,19 +45,20 @@ void information(const char* ligne, QWidget* parent)
 
 } // namespace
 
-void TFiche::ChoisirOutil(QToolButton* bouton)
+void TFiche::ChoisirOutil(QToolButton* bouton, void (TMesure::*mode)(bool), const char* hint)
 {
     for (QToolButton* b : {SpeedButtonMarque, SpeedButtonEtalon, SpeedButtonOrigine, SpeedButtonTransparent})
         b->setChecked(b == bouton);
+    (Vue_->Mesure().*mode)(true);
+    PoserHint(Vue_, Chaines::Texte(hint));
+    // The scale tool needs a still picture.
+    ActiverLecture(bouton != SpeedButtonEtalon);
 }
 
 void TFiche::SpeedButtonMarqueClick()
 {
     if (!Vue_->Opened()) return;
-    ChoisirOutil(SpeedButtonMarque);
-    Vue_->Mesure().ChoisirModeMarque(true);
-    PoserHint(Vue_, Chaines::Texte("HintVueMarque"));
-    ActiverLecture(true);
+    ChoisirOutil(SpeedButtonMarque, &TMesure::ChoisirModeMarque, "HintVueMarque");
     StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePoints()));
     Vue_->update();
 }
@@ -65,10 +66,7 @@ void TFiche::SpeedButtonMarqueClick()
 void TFiche::SpeedButtonEtalonClick()
 {
     if (!Vue_->Opened()) return;
-    ChoisirOutil(SpeedButtonEtalon);
-    Vue_->Mesure().ChoisirModeEtalon(true);
-    PoserHint(Vue_, Chaines::Texte("HintVueEtalon"));
-    ActiverLecture(false);
+    ChoisirOutil(SpeedButtonEtalon, &TMesure::ChoisirModeEtalon, "HintVueEtalon");
     StatusBar3->setText(QStringLiteral(" "));
     Vue_->update();
 }
@@ -76,10 +74,7 @@ void TFiche::SpeedButtonEtalonClick()
 void TFiche::SpeedButtonOrigineClick()
 {
     if (!Vue_->Opened()) return;
-    ChoisirOutil(SpeedButtonOrigine);
-    Vue_->Mesure().ChoisirModeOrigine(true);
-    PoserHint(Vue_, Chaines::Texte("HintVueOrigine"));
-    ActiverLecture(true);
+    ChoisirOutil(SpeedButtonOrigine, &TMesure::ChoisirModeOrigine, "HintVueOrigine");
     StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePoints()));
     Vue_->update();
 }
@@ -87,10 +82,7 @@ void TFiche::SpeedButtonOrigineClick()
 void TFiche::SpeedButtonTransparentClick()
 {
     if (!Vue_->Opened()) return;
-    ChoisirOutil(SpeedButtonTransparent);
-    Vue_->Mesure().ChoisirModeTransparent(true);
-    PoserHint(Vue_, Chaines::Texte("HintVueTransparent"));
-    ActiverLecture(true);
+    ChoisirOutil(SpeedButtonTransparent, &TMesure::ChoisirModeTransparent, "HintVueTransparent");
     StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePointsTsp()));
     Vue_->Mesure().PlacerTransparent();
 }

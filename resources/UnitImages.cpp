@@ -1,5 +1,6 @@
 #include "resources/UnitImages.h"
 
+#include "resources/UnitChainesRessources.h"
 #include "resources/UnitDessinsCurseurs.h"
 
 #include <QHash>
@@ -116,7 +117,8 @@ QImage imageTitre()
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(245, 245, 250));
-    p.drawText(QRect(0, 150, 640, 90), Qt::AlignCenter, QStringLiteral("Kinotab"));
+    // Under the arc, clear of the marks.
+    p.drawText(QRect(0, 225, 640, 90), Qt::AlignCenter, Chaines::Texte("TitreApplication"));
     return image;
 }
 
