@@ -140,14 +140,11 @@ std::string Ecrivain::OuvrirVideo()
         c->flags |= AV_CODEC_FLAG_CLOSED_GOP;
         av_opt_set_int(c->priv_data, "sc_threshold", 1000000000, 0);
     }
-    AVDictionary* reglages = nullptr;
     if (o_.codec == OptionsVideo::Codec::H264) {
-        av_dict_set(&reglages, "preset", "veryfast", 0);
-        av_dict_set(&reglages, "x264-params", o_.gopOuvert ? "log=-1:scenecut=0:open-gop=1" : "log=-1:scenecut=0", 0);
+        av_opt_set(c->priv_data, "preset", "veryfast", 0);
+        av_opt_set(c->priv_data, "x264-params", o_.gopOuvert ? "log=-1:scenecut=0:open-gop=1" : "log=-1:scenecut=0", 0);
     }
-    const int r = avcodec_open2(c, encodeur, &reglages);
-    av_dict_free(&reglages);
-    if (r < 0) return std::string("cannot open encoder ") + NomEncodeur(o_.codec);
+    if (avcodec_open2(c, encodeur, nullptr) < 0) return std::string("cannot open encoder ") + NomEncodeur(o_.codec);
     video_.stream->time_base = c->time_base;
     if (avcodec_parameters_from_context(video_.stream->codecpar, c) < 0) return "codec parameters";
 

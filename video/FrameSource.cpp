@@ -68,6 +68,9 @@ ff::Format OuvrirDemuxeur(const QString& chemin)
     return ff::Format(f);
 }
 
+// Beyond any camera's frame: a header claiming more is damaged.
+constexpr int TailleMax = 8192;
+
 int EnEntier(std::int64_t n) { return int(std::clamp<std::int64_t>(n, 0, std::numeric_limits<int>::max())); }
 
 } // namespace
@@ -84,7 +87,9 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     const bool rectangle = video.Gauche || video.Haut || video.Droite || video.Bas;
     largeur = rectangle ? video.Droite - video.Gauche : video.LargeurFormat;
     hauteur = rectangle ? video.Bas - video.Haut : video.HauteurFormat;
-    if (video.Echelle == 0 || video.Cadence == 0 || largeur <= 0 || hauteur <= 0) return Echec::EnTeteInvalide;
+    if (video.Echelle == 0 || video.Cadence == 0 || largeur <= 0 || hauteur <= 0 || largeur > TailleMax
+        || hauteur > TailleMax)
+        return Echec::EnTeteInvalide;
 
     const ff::Format demuxeur = OuvrirDemuxeur(chemin);
     if (!demuxeur) return Echec::PasAvi;
@@ -102,18 +107,16 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     if (sa) parametresAudio = ff::CopieParametres(sa->codecpar);
     if (!parametresVideo) return Echec::Indecodable;
 
-    // The header's length counts the frames; a file cut short holds fewer.
-    std::int64_t annonce = std::max<std::int64_t>(video.Longueur, fluxVideo == 0 ? entete->ImagesTotalesOdml : 0);
-    std::int64_t presentes;
-    if (IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
-        presentes = annonce > 0 ? annonce : indexVideo.FinPositions - video.Debut;
-    } else {
+    if (!IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
         indexVideo = {};
         indexAudio = {};
         IndexParParcours(fichier, *entete, fluxVideo, fluxAudio, std::int32_t(std::min<std::uint32_t>(video.Debut, 1u << 30)),
                          parametresVideo->codec_id, indexVideo, indexAudio);
-        presentes = indexVideo.FinPositions - video.Debut;
     }
+    // The header's length counts the frames; a file cut short holds fewer,
+    // and positions past its last chunk have no picture.
+    const std::int64_t annonce = std::max<std::int64_t>(video.Longueur, fluxVideo == 0 ? entete->ImagesTotalesOdml : 0);
+    const std::int64_t presentes = indexVideo.FinPositions - video.Debut;
     annoncees = EnEntier(annonce > 0 ? annonce : presentes);
     frameCount = EnEntier(std::min<std::int64_t>(annoncees, presentes));
     if (frameCount <= 0 || indexVideo.Morceaux.empty()) return Echec::SansImage;
@@ -179,7 +182,8 @@ QImage FrameSource::Image(int numero)
     if (rang == o_->rangConverti) return o_->converti;
     const ff::Image image = o_->decodeur->Image(rang);
     if (!image) return {};
-    QImage rgb = o_->convertisseur.EnRgb(*image);
+    o_->rangConverti = -1;
+    QImage rgb = o_->convertisseur.EnRgb(*image, std::move(o_->converti));
     if (rgb.isNull()) return {};
     if (rgb.width() != o_->largeur || rgb.height() != o_->hauteur) { // a frame rectangle other than the bitmap's
         QImage cadre(o_->largeur, o_->hauteur, QImage::Format_RGB32);

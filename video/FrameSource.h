@@ -33,7 +33,7 @@ public:
         Illisible,      // not a file that can be read
         PasAvi,         // no RIFF AVI structure FFmpeg accepts
         SansVideo,      // no video stream
-        EnTeteInvalide, // zero scale, rate, width or height
+        EnTeteInvalide, // zero scale, rate, width or height, or a size beyond 8192
         SansImage,      // not one picture in the file
         Indecodable,    // no decoder for the video stream
     };

@@ -160,17 +160,14 @@ bool SonAvi::Convertir(const AVFrame* image)
 {
     if (!swr_) {
         if (!image) return true;
-        AVChannelLayout entree{}, sortie{};
-        if (image->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-            av_channel_layout_default(&entree, image->ch_layout.nb_channels);
-        else
-            av_channel_layout_copy(&entree, &image->ch_layout);
+        // Default layouts are plain values, nothing to free.
+        AVChannelLayout parDefaut{}, sortie{};
+        av_channel_layout_default(&parDefaut, image->ch_layout.nb_channels);
         av_channel_layout_default(&sortie, format_.Canaux);
+        const AVChannelLayout* entree = image->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC ? &parDefaut : &image->ch_layout;
         SwrContext* s = nullptr;
-        const int r = swr_alloc_set_opts2(&s, &sortie, AV_SAMPLE_FMT_S16, format_.Frequence, &entree,
+        const int r = swr_alloc_set_opts2(&s, &sortie, AV_SAMPLE_FMT_S16, format_.Frequence, const_cast<AVChannelLayout*>(entree),
                                           AVSampleFormat(image->format), image->sample_rate, 0, nullptr);
-        av_channel_layout_uninit(&entree);
-        av_channel_layout_uninit(&sortie);
         swr_.reset(s);
         if (r < 0 || swr_init(swr_.get()) < 0) {
             swr_.reset();

@@ -14,6 +14,7 @@ DecodeurImages::DecodeurImages(const FichierAvi& fichier, const IndexVideo& inde
 bool DecodeurImages::Ouvrir(const AVCodecParameters& parametres, bool coupe)
 {
     coupe_ = coupe;
+    codecId_ = parametres.codec_id;
     const AVCodec* decodeur = avcodec_find_decoder(parametres.codec_id);
     if (!decodeur || !paquet_ || !sortie_ || index_.Morceaux.empty()) return false;
     codec_.reset(avcodec_alloc_context3(decodeur));
@@ -31,6 +32,7 @@ bool DecodeurImages::Ouvrir(const AVCodecParameters& parametres, bool coupe)
     for (std::int32_t i = 0; i < n; ++i)
         if (i == 0 || intra || index_.Cles[std::size_t(i)]) debuts_.push_back(i);
     etat_.assign(std::size_t(n), Etat::Inconnue);
+    sansTete_.assign(std::size_t(n), -1);
     rangDuPaquet_.assign(std::size_t(n), -1);
     paquetDuRang_.assign(std::size_t(n), -1);
     // A region of one picture has nothing to reorder (unless pictures after
@@ -60,21 +62,45 @@ std::int32_t DecodeurImages::RegionPrecedente(std::int32_t debut) const
     return it == debuts_.begin() ? debut : *(it - 1);
 }
 
-// Where to start decoding for `rang`: its own region's keyframe once the
-// region is learnt and the picture is no leading one, else one region before.
-std::int32_t DecodeurImages::DepartPour(std::int32_t rang) const
+// Whether the region starting at `k` has no leading pictures, by a look at
+// the start of its keyframe (and of the chunk after).
+bool DecodeurImages::SansTete(std::int32_t k)
+{
+    if (k == 0) return true;
+    std::int8_t& reponse = sansTete_[std::size_t(k)];
+    if (reponse < 0) {
+        auto debut = [&](std::int32_t paquet) {
+            std::vector<std::uint8_t> d;
+            if (paquet >= Nombre()) return d;
+            const Morceau& m = index_.Morceaux[std::size_t(paquet)];
+            d.resize(std::size_t(std::min(m.Taille, 1024)));
+            d.resize(std::size_t(fichier_.Lire(m.Position + 8, d)));
+            return d;
+        };
+        reponse = SansImagesDeTete(codecId_, debut(k), debut(k + 1));
+    }
+    return reponse == 1;
+}
+
+// Whether the running decode gives the region's pictures in their order from
+// its first: it was entered from the region before, or needs nothing of it.
+bool DecodeurImages::Entree(std::int32_t k) { return k > debutSession_ || SansTete(k); }
+
+// Where to start decoding for `rang`: its own region's keyframe when that
+// loses nothing needed (no leading pictures, or the region is learnt and the
+// picture is no leading one), else one region before.
+std::int32_t DecodeurImages::DepartPour(std::int32_t rang)
 {
     const std::int32_t k = DebutRegion(rang);
-    if (etat_[std::size_t(k)] == Etat::Apprise && rangDuPaquet_[std::size_t(k)] <= rang) return k;
+    if (etat_[std::size_t(k)] == Etat::Apprise ? rangDuPaquet_[std::size_t(k)] <= rang : SansTete(k)) return k;
     return RegionPrecedente(k);
 }
 
 // Whether the running decode gives `rang` exactly: its region was entered
-// from the region before, or was started cold but is learnt and `rang` is no
-// leading picture.
-bool DecodeurImages::Fiable(std::int32_t k, std::int32_t rang) const
+// warm or needs no warming, or it is learnt and `rang` is no leading picture.
+bool DecodeurImages::Fiable(std::int32_t k, std::int32_t rang)
 {
-    if (k > debutSession_ || k == 0) return true;
+    if (Entree(k)) return true;
     return etat_[std::size_t(k)] == Etat::Apprise && rangDuPaquet_[std::size_t(k)] <= rang;
 }
 
@@ -86,10 +112,9 @@ bool DecodeurImages::FinIncertaine(std::int32_t k) const
     return coupe_ && codec_->has_b_frames > 0 && FinRegion(k) == Nombre();
 }
 
-bool DecodeurImages::PeutContinuer(std::int32_t rang, std::int32_t depart) const
+bool DecodeurImages::PeutContinuer(std::int32_t rang, std::int32_t depart)
 {
-    return debutSession_ >= 0 && !vidangeEnvoyee_ && rang > dernierRang_ && prochain_ >= depart
-        && Fiable(DebutRegion(rang), rang);
+    return debutSession_ >= 0 && rang > dernierRang_ && prochain_ >= depart && Fiable(DebutRegion(rang), rang);
 }
 
 ff::Image DecodeurImages::Image(std::int32_t rang)
@@ -109,7 +134,7 @@ ff::Image DecodeurImages::Image(std::int32_t rang)
         switch (DecoderJusqua(rang, trouvee)) {
         case Issue::Trouvee:
             return trouvee;
-        case Issue::CleFausse: // regions merged: choose the start again
+        case Issue::Recommencer: // what was known of the regions changed: choose the start again
             continue;
         case Issue::Depassee:
             // A continued decode may have passed it untrusted; a cold start
@@ -147,20 +172,22 @@ DecodeurImages::Issue DecodeurImages::DecoderJusqua(std::int32_t rang, ff::Image
             if (r < 0) { // the end after the drain, or a decoder failure
                 CloreRegion();
                 debutSession_ = -1;
-                return trouvee ? Issue::Trouvee : Issue::Finie;
+                return Issue::Finie;
             }
             recue = true;
-            const bool cleVraie = Traiter(*sortie_, rang, trouvee);
+            const bool suivre = Traiter(*sortie_, rang, trouvee);
             av_frame_unref(sortie_.get());
-            if (!cleVraie) return Issue::CleFausse;
+            if (!suivre) return Issue::Recommencer;
+            // The pictures after it stay in the decoder for the next step,
+            // which then needs no cache to continue.
+            if (trouvee) return Issue::Trouvee;
+            if (dernierRang_ > rang) return Issue::Depassee;
         }
-        if (trouvee) return Issue::Trouvee;
-        if (dernierRang_ > rang) return Issue::Depassee;
         if (prochain_ < Nombre()) {
             bool plein = false;
-            if (!Envoyer(prochain_, plein)) ++prochain_;
-            else if (!plein) ++prochain_;
-            else if (!recue) { // neither takes nor gives: give up on this decode
+            if (!Envoyer(prochain_, plein) || !plein) {
+                ++prochain_;
+            } else if (!recue) { // neither takes nor gives: give up on this decode
                 debutSession_ = -1;
                 return Issue::Finie;
             }
@@ -196,26 +223,32 @@ bool DecodeurImages::Envoyer(std::int32_t paquet, bool& plein)
 }
 
 // Files one decoded picture by its stamp. False when the session's start
-// turns out to be no keyframe.
+// turns out to be no keyframe, or a keyframe with leading pictures after all.
 bool DecodeurImages::Traiter(const AVFrame& image, std::int32_t cible, ff::Image& trouvee)
 {
     if (image.pts < 0 || image.pts >= Nombre()) return true;
     const auto s = std::int32_t(image.pts);
-    if (s == debutSession_ && cleAVerifier_) {
-        cleAVerifier_ = false;
-        if (s > 0 && !image.key_frame) {
-            OublierCle(s);
+    const std::int32_t k = DebutRegion(s);
+    if (cleAVerifier_ && debutSession_ > 0) {
+        if (s == debutSession_) {
+            cleAVerifier_ = false;
+            if (!image.key_frame) {
+                OublierCle(s);
+                return false;
+            }
+        } else if (k == debutSession_ && sansTete_[std::size_t(k)] == 1 && etat_[std::size_t(k)] == Etat::Inconnue) {
+            sansTete_[std::size_t(k)] = 0; // a picture of its region came out before it
+            Oublier(k);
             return false;
         }
     }
-    const std::int32_t k = DebutRegion(s);
     if (k != regionCourante_) {
         CloreRegion();
         regionCourante_ = k;
     }
     tamponsRegion_.push_back(s);
     std::int32_t rang = -1;
-    const bool chaude = k > debutSession_ || k == 0;
+    const bool chaude = Entree(k);
     const Etat etat = etat_[std::size_t(k)];
     if (etat == Etat::Apprise) {
         rang = rangDuPaquet_[std::size_t(s)];
@@ -266,7 +299,7 @@ void DecodeurImages::CloreRegion()
         // No reordering: each picture is its own chunk's; the lost ones stay lost.
         for (const std::int32_t s : tampons) rangDuPaquet_[std::size_t(s)] = paquetDuRang_[std::size_t(s)] = s;
         etat_[std::size_t(k)] = Etat::Apprise;
-    } else if (k > debutSession_ || k == 0) {
+    } else if (Entree(k)) {
         etat_[std::size_t(k)] = Etat::Douteuse;
         cache_.Oublier(k, fin);
     }
@@ -278,11 +311,19 @@ void DecodeurImages::OublierCle(std::int32_t paquet)
 {
     const auto it = std::lower_bound(debuts_.begin(), debuts_.end(), paquet);
     if (it == debuts_.end() || *it != paquet || it == debuts_.begin()) return;
-    const std::int32_t precedent = *(it - 1), fin = FinRegion(paquet);
+    const std::int32_t precedent = *(it - 1);
     debuts_.erase(it);
-    for (std::int32_t i = precedent; i < fin; ++i) rangDuPaquet_[std::size_t(i)] = paquetDuRang_[std::size_t(i)] = -1;
-    etat_[std::size_t(precedent)] = etat_[std::size_t(paquet)] = Etat::Inconnue;
-    cache_.Oublier(precedent, fin);
+    etat_[std::size_t(paquet)] = Etat::Inconnue;
+    Oublier(precedent);
+}
+
+// Forgets all that was learnt of the region starting at `k`, and the running decode.
+void DecodeurImages::Oublier(std::int32_t k)
+{
+    const std::int32_t fin = FinRegion(k);
+    for (std::int32_t i = k; i < fin; ++i) rangDuPaquet_[std::size_t(i)] = paquetDuRang_[std::size_t(i)] = -1;
+    etat_[std::size_t(k)] = Etat::Inconnue;
+    cache_.Oublier(k, fin);
     debutSession_ = -1;
     regionCourante_ = -1;
     tamponsRegion_.clear();

@@ -11,7 +11,9 @@
 // region displays are exactly its own chunks, in an order the decoder tells.
 // Decoding a region from its own keyframe may lose its leading pictures (open
 // GOPs refer to the region before), so a region seen for the first time is
-// decoded from the keyframe before it, and its order is learnt as it goes by.
+// decoded from the keyframe before it, and its order is learnt as it goes by,
+// unless its keyframe shows it has no leading pictures (an IDR access unit, an
+// I-VOP followed by no B-VOP).
 // Once learnt, any picture but a leading one is decoded from the region's own
 // keyframe. Stepping forward continues the running decode; every picture
 // decoded on the way is kept in the cache, so stepping back is mostly a hit.
@@ -41,16 +43,18 @@ public:
 
 private:
     enum class Etat : std::uint8_t { Inconnue, Apprise, Douteuse };
-    enum class Issue { Trouvee, Depassee, Finie, CleFausse };
+    enum class Issue { Trouvee, Depassee, Finie, Recommencer };
 
     std::int32_t Nombre() const { return std::int32_t(index_.Morceaux.size()); }
     std::int32_t DebutRegion(std::int32_t paquet) const;
     std::int32_t FinRegion(std::int32_t debut) const;
     std::int32_t RegionPrecedente(std::int32_t debut) const;
-    std::int32_t DepartPour(std::int32_t rang) const;
-    bool Fiable(std::int32_t debutRegion, std::int32_t rang) const;
+    bool SansTete(std::int32_t debutRegion);
+    bool Entree(std::int32_t debutRegion);
+    std::int32_t DepartPour(std::int32_t rang);
+    bool Fiable(std::int32_t debutRegion, std::int32_t rang);
     bool FinIncertaine(std::int32_t debutRegion) const;
-    bool PeutContinuer(std::int32_t rang, std::int32_t depart) const;
+    bool PeutContinuer(std::int32_t rang, std::int32_t depart);
 
     void Demarrer(std::int32_t depart);
     Issue DecoderJusqua(std::int32_t rang, ff::Image& trouvee);
@@ -58,10 +62,12 @@ private:
     bool Traiter(const AVFrame& image, std::int32_t rang, ff::Image& trouvee);
     void CloreRegion();
     void OublierCle(std::int32_t paquet);
+    void Oublier(std::int32_t debutRegion);
 
     const FichierAvi& fichier_;
     const IndexVideo& index_;
     const int fluxVideo_;
+    AVCodecID codecId_ = AV_CODEC_ID_NONE;
     bool coupe_ = false;
     ff::Codec codec_;
     ff::Paquet paquet_;
@@ -70,7 +76,8 @@ private:
 
     // Regions: the chunks decoding may start from, 0 first.
     std::vector<std::int32_t> debuts_;
-    std::vector<Etat> etat_; // by region start
+    std::vector<Etat> etat_;          // by region start
+    std::vector<std::int8_t> sansTete_; // by region start: 1 none, 0 some, -1 not looked at
     std::vector<std::int32_t> rangDuPaquet_;
     std::vector<std::int32_t> paquetDuRang_;
 

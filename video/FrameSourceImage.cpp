@@ -22,7 +22,7 @@ AVPixelFormat SansPlageJpeg(AVPixelFormat f, bool& plagePleine)
 
 } // namespace
 
-QImage ConvertisseurImage::EnRgb(const AVFrame& image)
+QImage ConvertisseurImage::EnRgb(const AVFrame& image, QImage recyclee)
 {
     const int w = image.width, h = image.height;
     if (w <= 0 || h <= 0) return {};
@@ -33,7 +33,10 @@ QImage ConvertisseurImage::EnRgb(const AVFrame& image)
     const int matrice = image.colorspace == AVCOL_SPC_BT709 ? SWS_CS_ITU709 : SWS_CS_DEFAULT;
     sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(matrice), plagePleine, sws_getCoefficients(SWS_CS_DEFAULT), 1, 0,
                              1 << 16, 1 << 16);
-    QImage rgb(w, h, QImage::Format_RGB32);
+    // A new 8 MB picture for every frame of an HD video costs page faults.
+    QImage rgb = recyclee.size() == QSize(w, h) && recyclee.format() == QImage::Format_RGB32 && recyclee.isDetached()
+                   ? std::move(recyclee)
+                   : QImage(w, h, QImage::Format_RGB32);
     if (rgb.isNull()) return {};
     std::uint8_t* destination[4] = {rgb.bits(), nullptr, nullptr, nullptr};
     const int pas[4] = {int(rgb.bytesPerLine()), 0, 0, 0};

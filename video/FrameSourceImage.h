@@ -9,8 +9,9 @@
 class ConvertisseurImage {
 public:
     // The picture in RGB32 at the decoder's size; null when swscale cannot
-    // convert its pixel format.
-    QImage EnRgb(const AVFrame& image);
+    // convert its pixel format. Reuses the pixels of `recyclee` when no one
+    // else holds them and the size fits.
+    QImage EnRgb(const AVFrame& image, QImage recyclee = {});
 
 private:
     ff::Sws sws_;

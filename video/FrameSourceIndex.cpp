@@ -11,12 +11,15 @@ extern "C" {
 bool IndexDepuisFFmpeg(const AVStream& video, const AVStream* audio, std::int64_t tailleFichier, IndexVideo& iv,
                        IndexAudio& ia)
 {
-    auto tient = [&](const AVIndexEntry* e) { return e->pos >= 0 && e->pos + 8 + e->size <= tailleFichier; };
+    // A damaged index can hold any position and size, negative ones too.
+    auto tient = [&](const AVIndexEntry* e) {
+        return e->pos >= 0 && e->size > 0 && e->pos + 8 + e->size <= tailleFichier;
+    };
     AVStream& v = const_cast<AVStream&>(video);
     const int n = avformat_index_get_entries_count(&v);
     for (int i = 0; i < n; ++i) {
         const AVIndexEntry* e = avformat_index_get_entry(&v, i);
-        if (!tient(e) || e->timestamp < 0 || e->timestamp >= std::numeric_limits<std::int32_t>::max()) break;
+        if (!tient(e) || e->timestamp < 0 || e->timestamp >= std::numeric_limits<std::int32_t>::max()) return false;
         iv.Morceaux.push_back({e->pos, e->size});
         iv.Numeros.push_back(std::int32_t(e->timestamp));
         iv.Cles.push_back((e->flags & AVINDEX_KEYFRAME) != 0);
@@ -28,7 +31,7 @@ bool IndexDepuisFFmpeg(const AVStream& video, const AVStream* audio, std::int64_
         const int na = avformat_index_get_entries_count(&a);
         for (int i = 0; i < na; ++i) {
             const AVIndexEntry* e = avformat_index_get_entry(&a, i);
-            if (!tient(e)) break;
+            if (!tient(e)) return false;
             ia.Morceaux.push_back({e->pos, e->size});
         }
     }
@@ -100,24 +103,36 @@ std::size_t ApresCodeDebut(std::span<const std::uint8_t> d, std::size_t i)
     return d.size();
 }
 
+// The coding type of the first VOP (0 I, 1 P, 2 B, 3 S), or -1.
+int TypeVop(std::span<const std::uint8_t> d)
+{
+    for (std::size_t i = ApresCodeDebut(d, 0); i < d.size(); i = ApresCodeDebut(d, i))
+        if (d[i] == 0xB6) return i + 1 < d.size() ? d[i + 1] >> 6 : -1;
+    return -1;
+}
+
+// The type of the first slice NAL unit of an H.264 byte stream (1 or 5), or -1.
+int TypeTranche(std::span<const std::uint8_t> d)
+{
+    for (std::size_t i = ApresCodeDebut(d, 0); i < d.size(); i = ApresCodeDebut(d, i)) {
+        const int type = d[i] & 0x1F;
+        if (type == 1 || type == 5) return type;
+    }
+    return -1;
+}
+
 } // namespace
 
 bool EstImageCle(AVCodecID codec, std::span<const std::uint8_t> d)
 {
-    if (codec == AV_CODEC_ID_MPEG4) {
-        // The VOP header: its first two bits are the coding type, 0 for I.
-        for (std::size_t i = ApresCodeDebut(d, 0); i < d.size(); i = ApresCodeDebut(d, i))
-            if (d[i] == 0xB6) return i + 1 < d.size() && (d[i + 1] & 0xC0) == 0;
-        return false;
-    }
-    if (codec == AV_CODEC_ID_H264) {
-        // Byte-stream NAL units: the first slice decides, IDR or not.
-        for (std::size_t i = ApresCodeDebut(d, 0); i < d.size(); i = ApresCodeDebut(d, i)) {
-            const int type = d[i] & 0x1F;
-            if (type == 5) return true;
-            if (type == 1) return false;
-        }
-        return false;
-    }
+    if (codec == AV_CODEC_ID_MPEG4) return TypeVop(d) == 0;
+    if (codec == AV_CODEC_ID_H264) return TypeTranche(d) == 5;
+    return false;
+}
+
+bool SansImagesDeTete(AVCodecID codec, std::span<const std::uint8_t> cle, std::span<const std::uint8_t> suivant)
+{
+    if (codec == AV_CODEC_ID_MPEG4) return TypeVop(cle) == 0 && (suivant.empty() || TypeVop(suivant) != 2);
+    if (codec == AV_CODEC_ID_H264) return TypeTranche(cle) == 5;
     return false;
 }

@@ -34,8 +34,8 @@ struct IndexAudio {
 };
 
 // From the entries FFmpeg read from the file's index; false when it has none
-// for the video stream. Entries whose data lies past the end of the file are
-// left out.
+// for the video stream, or an entry that cannot be right (data past the end of
+// the file, a size of 0 or less): the chunks are then better walked.
 bool IndexDepuisFFmpeg(const AVStream& video, const AVStream* audio, std::int64_t tailleFichier, IndexVideo& iv,
                        IndexAudio& ia);
 
@@ -47,3 +47,9 @@ void IndexParParcours(const FichierAvi& fichier, const EnTeteAvi& entete, int fl
 // Whether a chunk of `codec` starting with `debut` is a picture decoding can
 // start from (an I-VOP, an IDR access unit). Unknown codecs answer no.
 bool EstImageCle(AVCodecID codec, std::span<const std::uint8_t> debut);
+
+// Whether no picture decoded after the keyframe starting with `cle` is shown
+// before it, so that decoding from it loses nothing: an IDR access unit, or an
+// I-VOP not followed by a B-VOP (`suivant` starts the next chunk). Unknown
+// codecs answer no.
+bool SansImagesDeTete(AVCodecID codec, std::span<const std::uint8_t> cle, std::span<const std::uint8_t> suivant);

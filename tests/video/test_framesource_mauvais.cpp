@@ -95,6 +95,23 @@ TEST_F(FichiersRefuses, UneBonneVideoApresUnEchec)
     ASSERT_NE(source_.Audio(), nullptr);
 }
 
+// An index entry whose size cannot be right (FFmpeg keeps it negative): the
+// chunks are walked instead, and every frame is still exact.
+TEST(IndexAbime, TailleImpossible)
+{
+    VideosDeTest videos;
+    const QString chemin = videos.Ecrire(QStringLiteral("v.avi"), Petite(OptionsVideo::Codec::Mpeg4, 24));
+    QByteArray d = Contenu(chemin);
+    const qsizetype idx1 = ChercherMorceau(d, "idx1", d.indexOf("movi"));
+    ASSERT_GT(idx1, 0);
+    EcrireMot(d, idx1 + 16 * 11 + 12, 0x2C000012);
+    Remplacer(chemin, d);
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(chemin));
+    EXPECT_EQ(source.FrameCount(), 24);
+    for (int i = 23; i >= 0; --i) ASSERT_EQ(LireCodeMire(source.Image(i)), i);
+}
+
 // A file copied incompletely: no index, the data stops in the middle of a
 // chunk. It opens with the frames whose chunks are whole; FrameCount counts
 // those, ImagesAnnoncees what the header promised.

@@ -1,0 +1,65 @@
+// libFuzzer target: the frame source must open any bytes as an AVI file or
+// refuse them, and read frames and sound from what it opened, without
+// crashing, hanging or allocating wildly.
+
+#include "video/FrameSource.h"
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include <QByteArray>
+#include <QImage>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const std::string& Chemin()
+{
+    static const std::string chemin = "/tmp/fuzz_framesource_" + std::to_string(::getpid()) + ".avi";
+    return chemin;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    av_log_set_level(AV_LOG_QUIET); // damaged input makes the decoders talk a lot
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    std::FILE* f = std::fopen(Chemin().c_str(), "wb");
+    if (!f) return 0;
+    std::fwrite(donnees, 1, taille, f);
+    std::fclose(f);
+
+    FrameSource source;
+    source.FixerBudgetCache(std::size_t(64) << 20);
+    if (!source.Ouvrir(QString::fromStdString(Chemin()))) {
+        if (source.Opened() || source.FrameCount() != 0) __builtin_trap();
+        return 0;
+    }
+    const int n = source.FrameCount();
+    if (n <= 0 || source.VideoWidth() <= 0 || source.VideoHeight() <= 0) __builtin_trap();
+    for (const int i : {source.StartFrame(), n - 1, n / 2, 0, 1}) {
+        const QImage image = source.Image(source.Borner(i));
+        if (!image.isNull() && image.size() != QSize(source.VideoWidth(), source.VideoHeight())) __builtin_trap();
+    }
+    QImage cible(64, 48, QImage::Format_RGB32);
+    source.Dessiner(source.StartFrame(), cible);
+    if (SourceAudio* son = source.Audio()) {
+        const PlageEchantillons plage = source.PlageAudio(0, n - 1);
+        const std::int64_t nombre = std::min<std::int64_t>(plage.Fin - plage.Premier, 4096);
+        if (nombre > 0 && son->TailleEchantillon() > 0) {
+            std::vector<std::byte> tampon(std::size_t(nombre * son->TailleEchantillon()));
+            if (son->Lire(plage.Premier, nombre, tampon) > nombre) __builtin_trap();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// kinotab-cli: the program's models on the command line. Each file of the
+// tool gives its subcommands; main dispatches on the first argument.
+
+#include <QStringList>
+#include <span>
+
+struct CommandeCli {
+    const char* nom;
+    const char* arguments; // for the usage line
+    int (*executer)(const QStringList& arguments);
+};
+
+// info, frame, bench: the frame source on a video (kinotab_cli_video.cpp).
+std::span<const CommandeCli> CommandesVideo();
+
+// Writes "kinotab-cli: <message>" to standard error; returns `code`.
+int Erreur(const QString& message, int code = 1);
