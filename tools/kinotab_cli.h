@@ -14,5 +14,8 @@ struct CommandeCli {
 // info, frame, bench: the frame source on a video (kinotab_cli_video.cpp).
 std::span<const CommandeCli> CommandesVideo();
 
+// table: a work file's table of values (kinotab_cli_table.cpp).
+std::span<const CommandeCli> CommandesTravail();
+
 // Writes "kinotab-cli: <message>" to standard error; returns `code`.
 int Erreur(const QString& message, int code = 1);

@@ -1,3 +1,7 @@
+# kinotab-cli table: the work file and the results models on the command line.
+target_sources(kinotab-cli PRIVATE ${CMAKE_CURRENT_LIST_DIR}/kinotab_cli_table.cpp)
+target_link_libraries(kinotab-cli PRIVATE kinotab_app_model kinotab_kinematics kinotab_results_model)
+
 # Fuzz target for the work-file reader (clang with libFuzzer; not part of CI):
 #   CXX=clang++ cmake -S . -B build-fuzz -DKINOTAB_FUZZ=ON && cmake --build build-fuzz --target fuzz_travail
 if(KINOTAB_FUZZ)

@@ -1,0 +1,100 @@
+// kinotab-cli table: a work file's table of values without a window, as the
+// results window exports it (smoothing on, velocities and accelerations on,
+// the video's own frame time).
+
+#include "tools/kinotab_cli.h"
+
+#include "app/UnitTravail.h"
+#include "kinematics/UnitPasDeTemps.h"
+#include "kinematics/UnitSeries.h"
+#include "results/UnitTableau.h"
+#include "video/FrameSource.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <array>
+#include <cstdio>
+
+namespace {
+
+constexpr int OutilTransparent = 4;
+
+QString raisonLecture(const LectureTravail& lu, const QString& chemin)
+{
+    if (!QFileInfo::exists(chemin)) return QStringLiteral("no work file %1").arg(chemin);
+    if (lu.etat == LectureTravail::Etat::Illisible) return QStringLiteral("cannot read %1").arg(chemin);
+    return QStringLiteral("%1 is not a valid work file (a line is missing or is not the number expected)").arg(chemin);
+}
+
+// The preconditions of the results, in the order the program checks them.
+QString manque(const Travail& t)
+{
+    if (t.EtatEtalon != 2) return QStringLiteral("no scale: place both ends of the scale segment first");
+    if (t.Outil == OutilTransparent)
+        return t.MarquesTsp.empty() ? QStringLiteral("no marks on the transparent overlay") : QString();
+    if (t.Marques.empty()) return QStringLiteral("no marks: mark the moving points first");
+    if (t.OriginePlacee != 1) return QStringLiteral("no origin: place the origin of the axes first");
+    return {};
+}
+
+TEntreesSeries entrees(const Travail& t, const FrameSource& video)
+{
+    TEntreesSeries e;
+    e.ModeTransparent = t.Outil == OutilTransparent;
+    e.Origine = t.Origine;
+    e.MarquesParImage = t.MarquesParImage >= 1 && t.MarquesParImage <= 3 ? t.MarquesParImage : 1;
+    e.EtatEtalon = t.EtatEtalon;
+    e.NombreDePoints = int(t.Marques.size());
+    e.Marques = t.Marques;
+    e.NombreDePointsTsp = int(t.MarquesTsp.size());
+    e.MarquesTsp = t.MarquesTsp;
+    e.LongueurEtalon = t.LongueurEtalon;
+    e.FrameTime = video.FrameTime();
+    e.AspectRatio = video.AspectRatio();
+    e.PointsEtalon = t.PointsEtalon;
+    e.FichierVideo = t.CheminVideo.toStdString();
+    return e;
+}
+
+int table(const QStringList& arguments)
+{
+    if (arguments.size() != 1) return Erreur(QStringLiteral("table takes one work file"));
+    const QString chemin = arguments.first();
+    const LectureTravail lu = LireTravail(chemin);
+    if (lu.etat != LectureTravail::Etat::Ok) return Erreur(raisonLecture(lu, chemin));
+    const Travail& t = lu.travail;
+    if (!QFileInfo::exists(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 was not found").arg(t.CheminVideo));
+    FrameSource video;
+    if (!video.Ouvrir(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 cannot be opened").arg(t.CheminVideo));
+    if (const QString m = manque(t); !m.isEmpty()) return Erreur(m);
+
+    TPasDeTemps pas;
+    TSeries series(pas);
+    switch (series.CalculerResultats(entrees(t, video), true, true)) {
+    case CodePivotNul: return Erreur(QStringLiteral("the computation met a division by zero"));
+    case CodeEtalonNul: return Erreur(QStringLiteral("the two ends of the scale segment coincide"));
+    case CodeErreurInconnue: return Erreur(QStringLiteral("the marks do not fit the number of moving points"));
+    case CodeTropPeuDeMesures:
+        std::fprintf(stderr, "kinotab-cli: fewer than three samples a point: no velocities or accelerations\n");
+        break;
+    default: break;
+    }
+    const TResultatsSeries& r = series.Resultats();
+    TTableau tableau;
+    tableau.RemplirTableau(r);
+    tableau.MontrerPositions(r.NbPointsMobiles);
+    tableau.MontrerVitesses(r.AfficherVitesse, r.NbPointsMobiles);
+    tableau.MontrerAccelerations(r.AfficherAcceleration, r.NbPointsMobiles);
+    const QByteArray texte = tableau.RemplirTexte(QLocale::system().decimalPoint().front()).toUtf8();
+    std::fwrite(texte.constData(), 1, size_t(texte.size()), stdout);
+    return 0;
+}
+
+const std::array Commandes = {CommandeCli{"table", "WORK.ktb", &table}};
+
+} // namespace
+
+std::span<const CommandeCli> CommandesTravail()
+{
+    return Commandes;
+}
