@@ -53,8 +53,10 @@ void TFiche::Creer()
     setCentralWidget(Client);
     CreerMenus();
     CreerBarreCommande();
+    CreerScrollBox();
     CreerStatusBars();
     CreerVue();
+    OnChangeCurseur();
     resize(442, 334 + menuBar()->sizeHint().height());
     ActiverCommandes(false);
 }
@@ -105,7 +107,13 @@ void TFiche::OuvrirDemandes()
 
 void TFiche::closeEvent(QCloseEvent* e)
 {
-    // The placement storages have already saved on the close request.
+    // The placement storages have already saved on the close request; the
+    // unused "Speed" key is written with them.
+    if (!FichierIni().isEmpty()) {
+        IniFile ini(FichierIni());
+        if (!ini.WriteString(QStringLiteral("Options"), QStringLiteral("Speed"), QString()))
+            Afficher(MessageSimple(IconeMessage::Avertissement, {ini.Erreur()}), this);
+    }
     FormClose(e);
 }
 

@@ -152,6 +152,7 @@ private:
     void Detruire();
     void CreerMenus();
     void CreerBarreCommande();
+    void CreerScrollBox();
     void CreerStatusBars();
     void BrancherBarreCommande();
     void BrancherMenusMesures();

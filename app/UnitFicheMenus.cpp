@@ -146,6 +146,18 @@ void TFiche::CreerBarreCommande()
     BrancherBarreCommande();
 }
 
+void TFiche::CreerScrollBox()
+{
+    ScrollBox = new QScrollArea(Client);
+    ScrollBox->setFrameShape(QFrame::NoFrame);
+    ScrollBox->setWidgetResizable(false);
+    ScrollBox->setFocusPolicy(Qt::NoFocus);
+    QPalette noir = ScrollBox->palette();
+    noir.setColor(QPalette::Window, Qt::black);
+    ScrollBox->setPalette(noir);
+    ScrollBox->setBackgroundRole(QPalette::Window);
+}
+
 void TFiche::CreerStatusBars()
 {
     for (QLabel** l : {&StatusBar1, &StatusBar2, &StatusBar3}) {
@@ -161,12 +173,4 @@ void TFiche::CreerStatusBars()
         (*l)->setPalette(couleurs);
         (*l)->setIndent(2);
     }
-    ScrollBox = new QScrollArea(Client);
-    ScrollBox->setFrameShape(QFrame::NoFrame);
-    ScrollBox->setWidgetResizable(false);
-    ScrollBox->setFocusPolicy(Qt::NoFocus);
-    QPalette noir = ScrollBox->palette();
-    noir.setColor(QPalette::Window, Qt::black);
-    ScrollBox->setPalette(noir);
-    ScrollBox->setBackgroundRole(QPalette::Window);
 }

@@ -97,6 +97,7 @@ TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)
             EXPECT_FALSE(ini.ReadString(s, "NormPos").isEmpty()) << s;
             EXPECT_TRUE(ini.ValueExists(s, "PixelsPerInch")) << s;
         }
+        EXPECT_TRUE(ini.ValueExists("Options", "Speed"));
     }
     const IniFile ini(config.FichierIni());
     EXPECT_EQ(ini.ReadString("MainForm", "Directory"), "/elsewhere");
