@@ -104,21 +104,31 @@ void TMesure::PlacerTransparent()
     vue_.Repeindre();
 }
 
-void TMesure::EffacerMarques()
+void TMesure::viderMarques()
 {
     Marques.clear();
     MarquesDerniereImage = 0;
     SetNombreDePoints(0);
+}
+
+void TMesure::viderTransparent()
+{
+    MarquesTsp.clear();
+    CentresTsp.resize(1);
+    MarquesTspDerniereImage = 0;
+    SetNombreDePointsTsp(0);
+}
+
+void TMesure::EffacerMarques()
+{
+    viderMarques();
     MettreAJourCurseur();
     vue_.Repeindre();
 }
 
 void TMesure::EffacerTransparent()
 {
-    MarquesTsp.clear();
-    CentresTsp.resize(1);
-    MarquesTspDerniereImage = 0;
-    SetNombreDePointsTsp(0);
+    viderTransparent();
     MettreAJourCurseur();
     PlacerTransparent();
 }
@@ -129,13 +139,8 @@ void TMesure::EffacerTout()
     // length dialog offers the old length when the segment is placed again.
     EtatEtalon = 0;
     OriginePlacee = 0;
-    Marques.clear();
-    MarquesDerniereImage = 0;
-    SetNombreDePoints(0);
-    MarquesTsp.clear();
-    CentresTsp.resize(1);
-    MarquesTspDerniereImage = 0;
-    SetNombreDePointsTsp(0);
+    viderMarques();
+    viderTransparent();
     MettreAJourCurseur();
     PlacerTransparent();
 }

@@ -152,6 +152,9 @@ public:
 private:
     enum class Mode { Marque, Etalon, Origine, Transparent };
     void choisirMode(Mode m, bool choisir);
+    // Empty the marks (or the overlay marks) and their counters.
+    void viderMarques();
+    void viderTransparent();
 
     bool surDerniereImage() const;
     PointD normalise(PointPixels p) const;
