@@ -76,7 +76,6 @@ int TDCAVIPlay::VideoWidth() const { return source_->VideoWidth(); }
 int TDCAVIPlay::VideoHeight() const { return source_->VideoHeight(); }
 double TDCAVIPlay::AspectRatio() const { return source_->AspectRatio(); }
 double TDCAVIPlay::FrameTime() const { return source_->FrameTime(); }
-bool TDCAVIPlay::HasAudio() const { return source_->Audio() != nullptr; }
 
 void TDCAVIPlay::SetFileName(const QString& nom)
 {
@@ -140,7 +139,6 @@ void TDCAVIPlay::SetStretch(bool s)
 {
     if (s == stretch_) return;
     stretch_ = s;
-    setAttribute(Qt::WA_OpaquePaintEvent, s);
     update();
 }
 

@@ -26,6 +26,8 @@ public:
     void SetActive(bool a);
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool a);
+    // The picture always fills the control, whatever Stretch and Center say:
+    // the main window keeps Stretch on and never relies on the other mode.
     bool Stretch() const { return stretch_; }
     void SetStretch(bool s);
     bool Center() const { return center_; }
@@ -48,7 +50,6 @@ public:
     int VideoHeight() const;
     double AspectRatio() const;
     double FrameTime() const;
-    bool HasAudio() const;
 
     int NumeroImage() const { return numeroImage_; }
     int FramePeriod() const { return framePeriod_; }
