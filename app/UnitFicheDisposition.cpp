@@ -119,6 +119,14 @@ void TFiche::ActiverCommandes(bool b)
     ActiverZoom(b);
 }
 
+// The state without video after a failed open or load.
+void TFiche::SansVideo()
+{
+    ActiverCommandes(false);
+    StatusBar2->clear();
+    StatusBar3->clear();
+}
+
 void TFiche::ActiverLecture(bool b)
 {
     // The scale tool needs a still picture.

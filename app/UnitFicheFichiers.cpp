@@ -17,15 +17,6 @@
 #include <QLabel>
 #include <QMenu>
 
-namespace {
-
-Message avertissement(const QStringList& lignes)
-{
-    return MessageSimple(IconeMessage::Avertissement, lignes);
-}
-
-} // namespace
-
 void TFiche::OuvrirChargerClick(Commande c)
 {
     DemandeFichier d;
@@ -47,7 +38,7 @@ void TFiche::OuvrirVideo(const QString& chemin)
 {
     if (!QFileInfo::exists(chemin)) {
         RDim();
-        Afficher(avertissement({chemin + u'.', Chaines::Texte("MsgVideoDeplacee")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin + u'.', Chaines::Texte("MsgVideoDeplacee")}), this);
         return;
     }
     RepertoireCourant = QFileInfo(chemin).absolutePath();
@@ -56,10 +47,8 @@ void TFiche::OuvrirVideo(const QString& chemin)
     Vue_->SetFileName(chemin);
     if (!Vue_->Opened()) {
         RDim();
-        Afficher(avertissement({chemin + u'.', Chaines::Texte("MsgVideoEndommagee")}), this);
-        ActiverCommandes(false);
-        StatusBar2->clear();
-        StatusBar3->clear();
+        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin + u'.', Chaines::Texte("MsgVideoEndommagee")}), this);
+        SansVideo();
         return;
     }
     ActiverCommandes(true);

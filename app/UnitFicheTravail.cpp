@@ -19,11 +19,6 @@
 
 namespace {
 
-Message avertissement(const QStringList& lignes)
-{
-    return MessageSimple(IconeMessage::Avertissement, lignes);
-}
-
 QChar separateurDecimal()
 {
     return QLocale().decimalPoint().front();
@@ -84,17 +79,17 @@ bool TFiche::MenuFichierEnregistrerWClick()
     if (chemin.right(4).toLower() == QLatin1String(".avi")) chemin = chemin.left(chemin.size() - 4) + QStringLiteral(".ktb");
     const QString ligneNom = QFileInfo(chemin).fileName() + u'.';
     if (QFileInfo::exists(chemin)) {
-        Message m = avertissement({ligneNom, Chaines::Texte("MsgFichierExiste")});
+        Message m = MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgFichierExiste")});
         m.boutons = QStringList{Chaines::Texte("BoutonOK"), Chaines::Texte("BoutonZrusit")};
         if (Afficher(m, this) == 1) return false;
     }
     RepertoireCourant = QFileInfo(chemin).absolutePath();
     switch (EcrireTravail(chemin, TravailCourant(), separateurDecimal())) {
     case ResultatEcriture::CreationImpossible:
-        Afficher(avertissement({ligneNom, Chaines::Texte("MsgEnregistrementImpossible")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgEnregistrementImpossible")}), this);
         return false;
     case ResultatEcriture::EcritureEchouee:
-        Afficher(avertissement({ligneNom, Chaines::Texte("MsgEnregistrementEchoue")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgEnregistrementEchoue")}), this);
         return false;
     case ResultatEcriture::Ok: break;
     }
@@ -103,18 +98,11 @@ bool TFiche::MenuFichierEnregistrerWClick()
     return true;
 }
 
-void TFiche::SansVideo()
-{
-    ActiverCommandes(false);
-    StatusBar2->clear();
-    StatusBar3->clear();
-}
-
 void TFiche::ChargerTravail(const QString& chemin)
 {
     if (!QFileInfo::exists(chemin)) {
         RDim();
-        Afficher(avertissement({chemin + u'.', Chaines::Texte("MsgTravailDeplace")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin + u'.', Chaines::Texte("MsgTravailDeplace")}), this);
         ApresChargement();
         return;
     }
@@ -125,7 +113,7 @@ void TFiche::ChargerTravail(const QString& chemin)
     if (lu.etat == LectureTravail::Etat::Illisible) {
         // The file exists but cannot be read at all.
         RDim();
-        Afficher(avertissement({chemin + u'.', Chaines::Texte("MsgErreurLecture")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin + u'.', Chaines::Texte("MsgErreurLecture")}), this);
         SansVideo();
         ApresChargement();
         return;
@@ -133,20 +121,20 @@ void TFiche::ChargerTravail(const QString& chemin)
     const QString video = lu.travail.CheminVideo;
     if (video.isEmpty() || !QFileInfo::exists(video)) {
         RDim();
-        Afficher(avertissement({video, Chaines::Texte("MsgVideoDeplacee")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {video, Chaines::Texte("MsgVideoDeplacee")}), this);
         SansVideo();
         return;
     }
     Vue_->SetFileName(video);
     if (!Vue_->Opened()) {
         RDim();
-        Afficher(avertissement({chemin, Chaines::Texte("MsgVideoEndommagee")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin, Chaines::Texte("MsgVideoEndommagee")}), this);
         SansVideo();
         return;
     }
     if (lu.etat != LectureTravail::Etat::Ok) {
         RDim();
-        Afficher(avertissement({video + u'.', Chaines::Texte("MsgErreurLecture")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {video + u'.', Chaines::Texte("MsgErreurLecture")}), this);
         // Nothing read survives: a fresh, empty view.
         DetruireVue();
         CreerVue();
