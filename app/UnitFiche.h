@@ -17,7 +17,9 @@ class QScrollArea;
 class QToolButton;
 class TDCAVIPlay;
 class TMesure;
+struct TEntreesSeries;
 struct Travail;
+enum class TVueResultats;
 
 class TFiche : public QMainWindow {
     Q_OBJECT
@@ -139,6 +141,11 @@ public:
     // Key handling; true when the key was used.
     bool FrappeClavier(QKeyEvent* e);
 
+    // Results command (UnitFicheResultats.cpp).
+    void MenuResultatsItemClick(TVueResultats vue);
+    // What the results are computed from: the view's measurement and video.
+    TEntreesSeries EntreesResultats() const;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -156,6 +163,7 @@ private:
     void CreerStatusBars();
     void BrancherBarreCommande();
     void BrancherMenusMesures();
+    void BrancherMenusResultats();
     void FormClose(QCloseEvent* e);
     void BrancherVue();
     // Puts one tool button down and the view in its mode.

@@ -41,6 +41,8 @@ public:
         return dialogue.exec() == QDialog::Accepted;
     }
 
+    int Executer(QDialog& fenetre, QWidget*) override { return fenetre.exec(); }
+
 private:
     static std::optional<FichierChoisi> executer(const DemandeFichier& d, QWidget* parent,
                                                  QFileDialog::AcceptMode mode)

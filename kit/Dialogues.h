@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QWidget;
 class QPrinter;
 
@@ -56,6 +57,9 @@ public:
     virtual std::optional<QString> MotDePasse(const DemandeMotDePasse& d, QWidget* parent) = 0;
     // Lets the user pick and set up a printer; false when cancelled.
     virtual bool Imprimante(QPrinter& printer, QWidget* parent) = 0;
+    // Shows one of the program's own windows modally (the time-step dialog,
+    // the results window); returns its result code.
+    virtual int Executer(QDialog& fenetre, QWidget* parent) = 0;
 
     // The dialogs in force. The real ones unless a test installed others.
     static Dialogues& Courant();

@@ -58,3 +58,17 @@ QStringList DialoguesScriptes::Lignes() const
     for (const Message& m : Messages) r << m.lignes;
     return r;
 }
+
+int DialoguesScriptes::Executer(QDialog& fenetre, QWidget*)
+{
+    std::function<int(QDialog&)> etape;
+    if (!Fenetres.empty()) {
+        etape = std::move(Fenetres.front());
+        Fenetres.pop_front();
+    }
+    fenetre.show();
+    FenetresMontrees << fenetre.windowTitle();
+    const int r = etape ? etape(fenetre) : int(QDialog::Rejected);
+    fenetre.hide();
+    return r;
+}
