@@ -7,7 +7,7 @@
 #include "kit/FormStorage.h"
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"
-#include "results/UnitEtendue.h"
+#include "results/UnitVuesGraphe.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -18,8 +18,6 @@
 #include <QStatusTipEvent>
 #include <QTableView>
 #include <QVBoxLayout>
-
-using Couleur::RGB;
 
 namespace {
 
@@ -82,6 +80,7 @@ void TResultats::CreerPanneaux()
 {
     PanelEchelle = new QWidget(Client);
     PanelEchelle->setObjectName(QStringLiteral("PanelEchelle"));
+    CreerPanelEchelle();
     PanelEchelle->hide();
 
     PanelChoix = new QWidget(Client);
@@ -116,12 +115,12 @@ void TResultats::Signaler(IconeMessage icone, const char* ligne)
     ::Afficher(m, this);
 }
 
-TResultats::Fond TResultats::FondVue(TVueResultats vue)
+VuesGraphe::Fond TResultats::FondVue(TVueResultats vue)
 {
     switch (vue) {
-    case TVueResultats::Temps: return {RGB(228, 229, 214), RGB(209, 255, 198)};
-    case TVueResultats::Trajectoire: return {RGB(255, 243, 220), RGB(252, 225, 195)};
-    case TVueResultats::Vecteurs: return {RGB(235, 241, 243), RGB(202, 229, 245)};
+    case TVueResultats::Temps: return VuesGraphe::FondTemps;
+    case TVueResultats::Trajectoire: return VuesGraphe::FondTrajectoire;
+    case TVueResultats::Vecteurs: return VuesGraphe::FondVecteurs;
     case TVueResultats::Tableau: break;
     }
     return {Couleur::Blanc, Couleur::FaceBouton};
@@ -156,36 +155,11 @@ void TResultats::Selectionner(TVueResultats vue)
 
 void TResultats::PreparerGraphe(TVueResultats vue)
 {
-    const Fond f = FondVue(vue);
-    Graphe->SetColorBegin(f.ColorBegin);
-    Graphe->SetColorEnd(f.ColorEnd);
+    VuesGraphe::AppliquerFond(*Graphe, FondVue(vue));
     Graphe->SetModeVecteurs(false);
     PoserHint(Graphe, Chaines::Texte("HintGrapheDeplacer"));
     static const char* const hintsChoix[] = {"", "HintChoixTemps", "HintChoixTrajectoire", "HintChoixVecteurs"};
     PoserHint(PanelChoix, Chaines::Texte(hintsChoix[int(vue)]));
-}
-
-bool TResultats::AfficherGraphes()
-{
-    if (Series().NbMarques <= 1) return false;
-    Selectionner(TVueResultats::Temps);
-    RDim();
-    return true;
-}
-
-bool TResultats::AfficherTrajectoire()
-{
-    Selectionner(TVueResultats::Trajectoire);
-    RDim();
-    return true;
-}
-
-bool TResultats::AfficherVecteurs()
-{
-    if (!Series().AfficherVitesse && !Series().AfficherAcceleration) return false;
-    Selectionner(TVueResultats::Vecteurs);
-    RDim();
-    return true;
 }
 
 void TResultats::showEvent(QShowEvent* e)
@@ -232,6 +206,7 @@ void TResultats::RDim()
     if (disposition_ == TVueResultats::Vecteurs) {
         PanelEchelle->setGeometry(0, 0, w, HauteurPanneau);
         haut = HauteurPanneau;
+        DisposerEchelle();
     }
     Graphe->SetBounds(0, haut, w, h - haut - HauteurPanneau - HauteurStatusBar);
     if (disposition_ == TVueResultats::Temps)
@@ -256,13 +231,22 @@ void TResultats::DisposerChoix(const QList<QWidget*>& ordre)
 void TResultats::ComboBoxChange()
 {
     if (!Graphe || ComboBoxChoix1->currentIndex() < 0 || ComboBoxChoix2->currentIndex() < 0) return;
-    if (disposition_ == TVueResultats::Tableau) return;
     Graphe->ClearCourbes();
     TEtendue e;
-    // Each graphical view adds its curves here and adjusts the range.
-    if (!e.Vide()) {
-        Graphe->SetLimites(e.Xmin, e.Xmax, e.Ymin, e.Ymax);
-        Graphe->SetCentreZoom(PointD{(e.Xmin + e.Xmax) / 2, (e.Ymin + e.Ymax) / 2});
+    switch (disposition_) {
+    case TVueResultats::Temps: DessinerTemps(e); break;
+    case TVueResultats::Trajectoire: DessinerTrajectoire(e); break;
+    case TVueResultats::Vecteurs: DessinerVecteurs(e); break;
+    case TVueResultats::Tableau: return;
     }
+    if (!e.Vide()) VuesGraphe::AppliquerEtendue(*Graphe, e);
     Graphe->Paint();
+}
+
+void TResultats::Remplir(QComboBox* c, const QStringList& items)
+{
+    const QSignalBlocker b(c);
+    c->clear();
+    c->addItems(items);
+    c->setCurrentIndex(0);
 }

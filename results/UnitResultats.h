@@ -8,10 +8,11 @@
 // the table view and the text export (UnitResultatsTableau.cpp); one file for
 // each graphical view (UnitResultatsTemps/Trajectoire/Vecteurs.cpp).
 
-#include "graph/UnitCouleur.h"
 #include "results/UnitModeleResultats.h"
+#include "results/UnitVuesGraphe.h"
 
 #include <QDialog>
+#include <QImage>
 #include <optional>
 
 enum class IconeMessage;
@@ -27,6 +28,9 @@ class QTableView;
 class TBoiteTemps;
 class TGraphPlus;
 class TModeleGrille;
+class TUpDown;
+class QLineEdit;
+class QToolButton;
 
 // The four views, one shown at a time.
 enum class TVueResultats { Tableau, Temps, Trajectoire, Vecteurs };
@@ -75,6 +79,14 @@ public:
     QComboBox* ComboBoxChoix1 = nullptr;
     QComboBox* ComboBoxChoix2 = nullptr;
     QLabel* LabelChoix2 = nullptr;
+    QToolButton* SpeedButtonEchelle = nullptr;
+    QLabel* LabelEchelle1 = nullptr;
+    QLabel* Fleche = nullptr;
+    QLabel* LabelEchelle2 = nullptr;
+    QLineEdit* EditEchelle = nullptr;
+    TUpDown* UpDownEchelle = nullptr;
+    QLabel* LabelEchelle3 = nullptr;
+    QLabel* LabelEchelle4 = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* TexteStatusBar = nullptr;
     QTableView* DBGrid = nullptr;
@@ -103,12 +115,8 @@ public:
     QAction* MenuResultatsReferentiel = nullptr;
     QAction* MenuResultatsVecteur = nullptr;
 
-    // Background colours of the graphical views.
-    struct Fond {
-        TColor ColorBegin;
-        TColor ColorEnd;
-    };
-    static Fond FondVue(TVueResultats vue);
+    // Background colours of a graphical view (the print restores them).
+    static VuesGraphe::Fond FondVue(TVueResultats vue);
 
     // Commands of the menus (UnitResultatsMenus.cpp, UnitResultatsTableau.cpp).
     void MenuFichierEnregistrerClick();
@@ -118,6 +126,14 @@ public:
     void MenuCalculsTempsEntreDeuxImagesClick();
     void MenuCalculsLisserLesResultatsClick();
     void MenuResultatsClick(TVueResultats vue);
+    void MenuAffichageOptionsClick(); // zoom, line, numbers, values
+    void SpeedButtonEchelleClick();
+    // One click of the scale's up-down: false when the graph refuses the value.
+    bool UpDownEchelleChangingEx(int direction);
+
+    // The picture of the current graphical view as it is saved: the graph
+    // as last painted, with the scale legend in the vectors view.
+    QImage ImageVue() const;
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -140,6 +156,26 @@ private:
     void CreerMenus();
     void AppliquerMenus(TVueResultats vue);
     void Rafraichir(CodeResultat code);
+
+    // One file for each graphical view: its controls, its activation and
+    // its part of ComboBoxChange.
+    void PreparerTemps();
+    void DessinerTemps(TEtendue& e);
+    void OptionsTemps();
+    void PreparerTrajectoire();
+    void DessinerTrajectoire(TEtendue& e);
+    void OptionsTrajectoire();
+    void CreerPanelEchelle();
+    void PreparerVecteurs();
+    void DessinerVecteurs(TEtendue& e);
+    void OptionsVecteurs();
+    void DisposerEchelle();
+    void AfficherEchelle();
+    // Refills a choice list without redrawing.
+    static void Remplir(QComboBox* c, const QStringList& items);
+
+    // UnitResultatsImage.cpp
+    void EnregistrerImage();
 
     // UnitResultatsTableau.cpp
     void CreerGrille();

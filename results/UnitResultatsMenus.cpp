@@ -91,6 +91,9 @@ void TResultats::CreerMenus()
     connect(MenuFichierEnregistrer, &QAction::triggered, this, &TResultats::MenuFichierEnregistrerClick);
     connect(MenuFichierQuitter, &QAction::triggered, this, &QDialog::close);
     connect(MenuEditionCopierDansLePressePapier, &QAction::triggered, this, &TResultats::MenuEditionCopierClick);
+    for (QAction* a : {MenuAffichageZoomX, MenuAffichageZoomY, MenuAffichageDessinerUneCourbe,
+                       MenuAffichageNumeroterLesPoints, MenuAffichageValeurs})
+        connect(a, &QAction::triggered, this, &TResultats::MenuAffichageOptionsClick);
     connect(MenuAffichageVitesse, &QAction::triggered, this, &TResultats::MenuAffichageVitesseClick);
     connect(MenuAffichageAcceleration, &QAction::triggered, this, &TResultats::MenuAffichageAccelerationClick);
     connect(MenuCalculsTempsEntreDeuxImages, &QAction::triggered, this,
@@ -166,6 +169,17 @@ void TResultats::Rafraichir(CodeResultat code)
         Signaler(IconeMessage::Information, code == CodePivotNul           ? "MsgDivisionParZero"
                                             : code == CodeTropPeuDeMesures ? "MsgPeuDePoints"
                                                                            : "MsgErreurInconnue");
+    }
+    Graphe->Paint();
+}
+
+void TResultats::MenuAffichageOptionsClick()
+{
+    switch (disposition_) {
+    case TVueResultats::Temps: OptionsTemps(); break;
+    case TVueResultats::Trajectoire: OptionsTrajectoire(); break;
+    case TVueResultats::Vecteurs: OptionsVecteurs(); break;
+    case TVueResultats::Tableau: return;
     }
     Graphe->Paint();
 }

@@ -36,6 +36,8 @@ void TResultats::CreerGrille()
     DBGrid->setModel(grille_);
     DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid->verticalHeader()->hide();
+    // Compact rows, one line of the grid's font each.
+    DBGrid->verticalHeader()->setDefaultSectionSize(QFontMetrics(DBGrid->font()).height() + 4);
     QPalette fond = DBGrid->palette();
     fond.setColor(QPalette::Base, QColor(255, 247, 222));
     DBGrid->setPalette(fond);
@@ -100,6 +102,7 @@ QString TResultats::Texte() const
 void TResultats::MenuFichierEnregistrerClick()
 {
     if (VueTableau()) EnregistrerTexte();
+    else if (Vue()) EnregistrerImage();
 }
 
 void TResultats::EnregistrerTexte()

@@ -120,22 +120,11 @@ int table(const QStringList& arguments)
     QString erreur;
     const auto o = lireOptions(arguments, erreur);
     if (!o) return Erreur(erreur);
-    const LectureTravail lu = LireTravail(o->chemin);
-    if (lu.etat != LectureTravail::Etat::Ok) return Erreur(raisonLecture(lu, o->chemin));
-    const Travail& t = lu.travail;
-    if (!QFileInfo::exists(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 was not found").arg(t.CheminVideo));
-    FrameSource video;
-    if (!video.Ouvrir(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 cannot be opened").arg(t.CheminVideo));
-    if (const QString m = manque(t); !m.isEmpty()) return Erreur(m);
-
     // The window's road: compute, then the Calculs menu's recomputations.
     TPasDeTemps pas;
     TModeleResultats modele(pas);
-    CodeResultat code = modele.CalculerResultats(entrees(t, video), true, true);
-    if (code == CodeTropPeuDeMesures)
-        std::fprintf(stderr, "kinotab-cli: fewer than three samples a point: no velocities or accelerations\n");
-    else if (code != CodeSucces)
-        return Erreur(messageCode(code));
+    if (const int code = CalculerTravail(o->chemin, modele)) return code;
+    CodeResultat code = CodeSucces;
     if (!o->lisser && (code = modele.BasculerLissage()) != CodeSucces)
         return Erreur(QStringLiteral("without smoothing: %1").arg(messageCode(code)));
     if (o->pas && (code = modele.ChangerPasDeTemps(*o->pas)) != CodeSucces)
@@ -154,6 +143,23 @@ const std::array Commandes = {CommandeCli{
     &table}};
 
 } // namespace
+
+int CalculerTravail(const QString& chemin, TModeleResultats& modele)
+{
+    const LectureTravail lu = LireTravail(chemin);
+    if (lu.etat != LectureTravail::Etat::Ok) return Erreur(raisonLecture(lu, chemin));
+    const Travail& t = lu.travail;
+    if (!QFileInfo::exists(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 was not found").arg(t.CheminVideo));
+    FrameSource video;
+    if (!video.Ouvrir(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 cannot be opened").arg(t.CheminVideo));
+    if (const QString m = manque(t); !m.isEmpty()) return Erreur(m);
+    const CodeResultat code = modele.CalculerResultats(entrees(t, video), true, true);
+    if (code == CodeTropPeuDeMesures)
+        std::fprintf(stderr, "kinotab-cli: fewer than three samples a point: no velocities or accelerations\n");
+    else if (code != CodeSucces)
+        return Erreur(messageCode(code));
+    return 0;
+}
 
 std::span<const CommandeCli> CommandesTravail()
 {
