@@ -4,7 +4,7 @@
 #include "app/UnitFiche.h"
 
 #include "app/UnitApplication.h"
-#include "kinematics/UnitSeries.h"
+#include "app/UnitEntreesSeries.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitChainesRessources.h"
 #include "resources/UnitImages.h"
@@ -14,16 +14,15 @@
 
 #include <QAction>
 #include <QPixmap>
-#include <QToolButton>
 
 namespace {
 
 // A precondition that does not hold: its picture and its line.
-void refuser(const char* image, const char* ligne, QWidget* parent)
+Message refus(const char* image, const char* ligne)
 {
     Message m = MessageSimple(IconeMessage::Image, {Chaines::Texte(ligne)});
     m.image = QPixmap::fromImage(Images::Image(image));
-    Afficher(m, parent);
+    return m;
 }
 
 } // namespace
@@ -43,47 +42,36 @@ void TFiche::BrancherMenusResultats()
         connect(i.item, &QAction::triggered, this, [this, vue = i.vue] { MenuResultatsItemClick(vue); });
 }
 
-TEntreesSeries TFiche::EntreesResultats() const
-{
-    const TMesure& m = Vue_->Mesure();
-    TEntreesSeries e;
-    e.ModeTransparent = m.ModeTransparent();
-    e.AxeVersLeBas = m.AxeVersLeBas;
-    e.Origine = m.Origine;
-    e.MarquesParImage = m.MarquesParImage;
-    e.EtatEtalon = m.EtatEtalon;
-    e.NombreDePoints = m.NombreDePoints();
-    e.Marques = m.Marques;
-    e.NombreDePointsTsp = m.NombreDePointsTsp();
-    e.MarquesTsp = m.MarquesTsp;
-    e.LongueurEtalon = m.LongueurEtalon;
-    e.FrameTime = Vue_->FrameTime();
-    e.AspectRatio = Vue_->AspectRatio();
-    e.PointsEtalon = m.PointsEtalon;
-    e.FichierVideo = Vue_->FileName().toStdString();
-    return e;
-}
-
 void TFiche::MenuResultatsItemClick(TVueResultats vue)
 {
-    const TMesure& m = Vue_->Mesure();
-    const bool transparent = SpeedButtonTransparent->isChecked();
-    if (m.EtatEtalon != 2) return refuser("BmpEchelleSeule", "MsgResultatsEchelle", this);
-    if (!transparent && m.NombreDePoints() < 1) return refuser("BmpMarqueSeule", "MsgResultatsMarques", this);
-    if (!transparent && m.OriginePlacee != 1) return refuser("BmpOrigineSeule", "MsgResultatsOrigine", this);
-    if (transparent && m.NombreDePointsTsp() < 1)
-        return refuser("BmpTransparentSeul", "MsgResultatsTransparent", this);
+    const EtatMesure& m = Vue_->Mesure().Etat();
+    // With the overlay tool the video's marks and origin are not needed.
+    const bool transparent = m.Outil == TOutil::Transparent;
+    if (!m.EtalonPlace()) {
+        Afficher(refus("BmpEchelleSeule", "MsgResultatsEchelle"));
+        return;
+    }
+    if (!transparent && m.NombreDePoints() < 1) {
+        Afficher(refus("BmpMarqueSeule", "MsgResultatsMarques"));
+        return;
+    }
+    if (!transparent && !m.OrigineEstPlacee()) {
+        Afficher(refus("BmpOrigineSeule", "MsgResultatsOrigine"));
+        return;
+    }
+    if (transparent && m.NombreDePointsTsp() < 1) {
+        Afficher(refus("BmpTransparentSeul", "MsgResultatsTransparent"));
+        return;
+    }
 
-    TResultats& resultats = Fenetres::Instance().Resultats();
-    switch (resultats.CalculerResultats(EntreesResultats(), AfficherVitesse, AfficherAcceleration)) {
-    case CodePivotNul:
-        Afficher(MessageSimple(IconeMessage::Information, {Chaines::Texte("MsgDivisionParZero")}), this);
-        return;
+    TResultats& resultats = fenetres_.Resultats();
+    const TEntreesSeries entrees =
+        EntreesSeries(m, Vue_->FrameTime(), Vue_->AspectRatio(), Vue_->FileName().toStdString());
+    switch (resultats.CalculerResultats(entrees, AfficherVitesse, AfficherAcceleration)) {
+    case CodePivotNul: information("MsgDivisionParZero"); return;
     case CodeErreurInconnue:
-    case CodeEtalonNul:
-        Afficher(MessageSimple(IconeMessage::Information, {Chaines::Texte("MsgErreurInconnue")}), this);
-        return;
+    case CodeEtalonNul: information("MsgErreurInconnue"); return;
     default: break;
     }
-    if (resultats.Afficher(vue)) Dialogues::Courant().Executer(resultats, this);
+    if (resultats.Afficher(vue)) dialogues_.Executer(resultats, this);
 }

@@ -4,6 +4,7 @@
 #include "kit/BoiteMotDePasse.h"
 #include "resources/UnitChainesRessources.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -41,7 +42,17 @@ public:
         return dialogue.exec() == QDialog::Accepted;
     }
 
-    int Executer(QDialog& fenetre, QWidget*) override { return fenetre.exec(); }
+    int Executer(QDialog& dialogue, QWidget* parent) override
+    {
+        if (parent) {
+            const QWidget* fenetre = parent->window();
+            dialogue.adjustSize();
+            QRect r = dialogue.frameGeometry();
+            r.moveCenter(fenetre->frameGeometry().center());
+            dialogue.move(r.topLeft());
+        }
+        return dialogue.exec();
+    }
 
 private:
     static std::optional<FichierChoisi> executer(const DemandeFichier& d, QWidget* parent,

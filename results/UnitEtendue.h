@@ -2,7 +2,7 @@
 // The data range of a graphical view: starts empty and widens to every point
 // a view adds, before the view adjusts it (margins, equal scales).
 
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 #include <algorithm>
 

@@ -1,6 +1,5 @@
 #include "results/UnitResultats.h"
 
-#include "app/UnitFileUtil.h"
 #include "graph/UnitGraphPlus.h"
 #include "kinematics/UnitBoiteTemps.h"
 #include "kit/Dialogues.h"
@@ -41,10 +40,10 @@ QComboBox* liste(QWidget* parent, const char* nom)
 
 } // namespace
 
-TResultats::TResultats(TBoiteTemps& boiteTemps, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+TResultats::TResultats(TBoiteTemps& boiteTemps, Dialogues& dialogues, const QString& fichierIni)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                           | Qt::WindowCloseButtonHint),
-      boiteTemps_(boiteTemps), modele_(boiteTemps.PasDeTemps())
+      boiteTemps_(boiteTemps), dialogues_(dialogues), modele_(boiteTemps.PasDeTemps())
 {
     setObjectName(QStringLiteral("Resultats"));
     auto* disposition = new QVBoxLayout(this);
@@ -63,7 +62,7 @@ TResultats::TResultats(TBoiteTemps& boiteTemps, QWidget* parent)
     CreerMenus();
 
     formStorage_ = new FormStorage(this, QStringLiteral("ResultsForm"));
-    formStorage_->SetIniFileName(FichierIni());
+    formStorage_->SetIniFileName(fichierIni);
     setMinimumSize(640, 480);
     resize(640, 480);
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
@@ -112,7 +111,7 @@ void TResultats::Signaler(IconeMessage icone, const char* ligne)
 {
     Message m = MessageSimple(icone, {Chaines::Texte(ligne)});
     m.titre.clear();
-    ::Afficher(m, this);
+    dialogues_.Afficher(m, this);
 }
 
 VuesGraphe::Fond TResultats::FondVue(TVueResultats vue)

@@ -16,6 +16,7 @@
 #include <optional>
 
 enum class IconeMessage;
+class Dialogues;
 class FormStorage;
 class QAction;
 class QActionGroup;
@@ -38,8 +39,10 @@ enum class TVueResultats { Tableau, Temps, Trajectoire, Vecteurs };
 class TResultats : public QDialog {
     Q_OBJECT
 public:
-    // The time-step dialog holds the time step of the series.
-    explicit TResultats(TBoiteTemps& boiteTemps, QWidget* parent = nullptr);
+    // The time-step dialog holds the time step of the series; the dialogs go
+    // through `dialogues`; the placement is kept in the settings file
+    // `fichierIni`.
+    TResultats(TBoiteTemps& boiteTemps, Dialogues& dialogues, const QString& fichierIni);
     ~TResultats() override;
 
     TModeleResultats& Modele() { return modele_; }
@@ -186,6 +189,7 @@ private:
     QString Texte() const; // the table as exported
 
     TBoiteTemps& boiteTemps_;
+    Dialogues& dialogues_;
     TModeleResultats modele_;
     TModeleGrille* grille_ = nullptr;
     FormStorage* formStorage_ = nullptr;

@@ -26,7 +26,7 @@ void TResultats::EnregistrerImage()
     d.titre = Chaines::Texte(disposition_ == TVueResultats::Temps ? "TitreEnregistrerGraphe" : "TitreEnregistrerImage");
     d.filtre = Chaines::Texte("FiltreEnregistrerImage");
     d.extensionDefaut = QStringLiteral("bmp");
-    const auto choisi = Dialogues::Courant().Enregistrer(d, this);
+    const auto choisi = dialogues_.Enregistrer(d, this);
     if (!choisi) return;
     QString chemin = choisi->chemin;
     // A name without extension takes the one of the filter left selected.

@@ -146,7 +146,7 @@ void TResultats::MenuResultatsClick(TVueResultats vue)
 
 void TResultats::MenuCalculsTempsEntreDeuxImagesClick()
 {
-    Dialogues::Courant().Executer(boiteTemps_, this);
+    dialogues_.Executer(boiteTemps_, this);
     // Whatever way the dialog was closed, its choice is in force.
     Rafraichir(modele_.ChangerPasDeTemps(boiteTemps_.PasDeTemps().TChoisi));
 }

@@ -3,7 +3,6 @@
 
 #include "results/UnitResultats.h"
 
-#include "app/UnitFileUtil.h"
 #include "kit/Dialogues.h"
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"
@@ -43,7 +42,6 @@ void TResultats::CreerGrille()
     DBGrid->setPalette(fond);
 
     QHeaderView* titres = DBGrid->horizontalHeader();
-    titres->setFont(PoliceProgramme());
     titres->setSectionsMovable(true);
     titres->setSectionResizeMode(QHeaderView::Interactive);
     // Widths in characters of the grid's font, never narrower than the label.
@@ -111,7 +109,7 @@ void TResultats::EnregistrerTexte()
     d.titre = Chaines::Texte("TitreEnregistrerTexte");
     d.filtre = Chaines::Texte("FiltreEnregistrerTexte");
     d.extensionDefaut = QStringLiteral("txt");
-    const auto choisi = Dialogues::Courant().Enregistrer(d, this);
+    const auto choisi = dialogues_.Enregistrer(d, this);
     if (!choisi) return;
     QString chemin = choisi->chemin;
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".txt");

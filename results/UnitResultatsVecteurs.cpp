@@ -3,7 +3,7 @@
 
 #include "results/UnitResultats.h"
 
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 #include "graph/UnitGraphPlus.h"
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"

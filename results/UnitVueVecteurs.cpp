@@ -1,6 +1,6 @@
 #include "results/UnitVueVecteurs.h"
 
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 #include "kit/Trace.h"
 #include "resources/UnitChainesRessources.h"
 

@@ -8,6 +8,7 @@
 #include "results/UnitResultats.h"
 #include "results/UnitTableau.h"
 #include "tests/support/DialoguesScriptes.h"
+#include "tests/support/ModifierMesure.h"
 #include "tests/support/Temporaire.h"
 #include "tests/support/VideosTest.h"
 #include "video/UnitAviPlay.h"
@@ -44,19 +45,27 @@ protected:
 
     void Etalonner()
     {
-        mesure().EtatEtalon = 2;
-        mesure().PointsEtalon = {PointD{0, 0.5}, PointD{1, 0.5}};
-        mesure().LongueurEtalon = 1.6;
-        mesure().OriginePlacee = 1;
-        mesure().Origine = PointD{0, 1};
+        Modifier(mesure(), [](EtatMesure& e) {
+            e.EtatEtalon = TEtatEtalon::DeuxBouts;
+            e.PointsEtalon = {PointD{0, 0.5}, PointD{1, 0.5}};
+            e.LongueurEtalon = 1.6;
+            e.OriginePlacee = TOrigine::Placee;
+            e.Origine = PointD{0, 1};
+        });
     }
     // `n` marks dealt to `points` moving points; mark k at position(k).
     void Marquer(int points, int n, const std::function<PointD(int)>& position)
     {
-        mesure().MarquesParImage = points;
-        mesure().Marques.clear();
-        for (int k = 0; k < n; ++k) mesure().Marques.push_back(position(k));
-        mesure().SetNombreDePoints(n);
+        Modifier(mesure(), [&](EtatMesure& e) {
+            e.MarquesParImage = points;
+            e.Marques.clear();
+            e.ImagesMarques.clear();
+            for (int k = 0; k < n; ++k) {
+                e.Marques.push_back(position(k));
+                e.ImagesMarques.push_back(k / points + 1);
+            }
+            e.MarquesDerniereImage = n % points;
+        });
     }
     void Mesurer(int points, int n)
     {
@@ -70,8 +79,10 @@ protected:
     // Runs `pendant` while the results window is shown by `vue`'s command.
     void Montrer(TVueResultats vue, std::function<void(TResultats&)> pendant = {})
     {
-        dialogues.Fenetres.push_back([this, pendant](QDialog&) {
+        dialogues.Modaux.push_back([this, pendant](QDialog& d) {
+            d.show(); // shown as the user sees it, without its own event loop
             if (pendant) pendant(resultats());
+            d.hide();
             return int(QDialog::Accepted);
         });
         fiche().MenuResultatsItemClick(vue);

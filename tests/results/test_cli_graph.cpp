@@ -28,13 +28,13 @@ QString TravailJet(const QTemporaryDir& dossier)
 {
     Travail t;
     t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
-    for (int j = 0; j < Lancers; ++j) t.Marques.push_back(PointD{0.1 + 0.08 * j, 0.75 - 0.12 * j + 0.013 * j * j});
-    t.MarquesDerniereImage = 1;
-    t.EtatEtalon = 2;
-    t.PointsEtalon = {PointD{0.2, 0.08}, PointD{0.2, 0.92}};
-    t.LongueurEtalon = 2;
-    t.OriginePlacee = 1;
-    t.Origine = PointD{0.05, 0.95};
+    for (int j = 0; j < Lancers; ++j) t.Mesure.Marques.push_back(PointD{0.1 + 0.08 * j, 0.75 - 0.12 * j + 0.013 * j * j});
+    t.Mesure.MarquesDerniereImage = 1;
+    t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
+    t.Mesure.PointsEtalon = {PointD{0.2, 0.08}, PointD{0.2, 0.92}};
+    t.Mesure.LongueurEtalon = 2;
+    t.Mesure.OriginePlacee = TOrigine::Placee;
+    t.Mesure.Origine = PointD{0.05, 0.95};
     const QString chemin = dossier.filePath(QStringLiteral("jet.ktb"));
     EXPECT_EQ(EcrireTravail(chemin, t, '.'), ResultatEcriture::Ok);
     return chemin;

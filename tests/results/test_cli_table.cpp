@@ -29,13 +29,13 @@ QString TravailDemo(const QTemporaryDir& dossier)
     Travail t;
     t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
     for (int i = ImageLacher; BalleY(i) < BalleYSol; ++i)
-        t.Marques.push_back(PointD{BalleX / Largeur, BalleY(i) / Hauteur});
-    t.MarquesDerniereImage = 1;
-    t.EtatEtalon = 2;
-    t.PointsEtalon = {PointD{128.0 / Largeur, double(RegleHaut) / Hauteur}, PointD{128.0 / Largeur, double(RegleBas) / Hauteur}};
-    t.LongueurEtalon = LongueurRegleM;
-    t.OriginePlacee = 1;
-    t.Origine = PointD{BalleX / Largeur, double(RegleBas) / Hauteur};
+        t.Mesure.Marques.push_back(PointD{BalleX / Largeur, BalleY(i) / Hauteur});
+    t.Mesure.MarquesDerniereImage = 1;
+    t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
+    t.Mesure.PointsEtalon = {PointD{128.0 / Largeur, double(RegleHaut) / Hauteur}, PointD{128.0 / Largeur, double(RegleBas) / Hauteur}};
+    t.Mesure.LongueurEtalon = LongueurRegleM;
+    t.Mesure.OriginePlacee = TOrigine::Placee;
+    t.Mesure.Origine = PointD{BalleX / Largeur, double(RegleBas) / Hauteur};
     const QString chemin = dossier.filePath(QStringLiteral("demo.ktb"));
     EXPECT_EQ(EcrireTravail(chemin, t, '.'), ResultatEcriture::Ok);
     return chemin;

@@ -22,7 +22,7 @@ void AttendreRefus(DialoguesScriptes& d, const char* image, const QString& ligne
     EXPECT_EQ(m.lignes, QStringList({ligne}));
     EXPECT_EQ(m.image.toImage().convertToFormat(QImage::Format_ARGB32),
               Images::Image(image).convertToFormat(QImage::Format_ARGB32));
-    EXPECT_TRUE(d.FenetresMontrees.isEmpty());
+    EXPECT_TRUE(d.ModauxMontres.isEmpty());
     d.Messages.clear();
 }
 
@@ -31,9 +31,11 @@ TEST_F(ResultatsCommande, PreconditionsAreCheckedInOrderEachWithItsPicture)
     fiche().MenuResultatsTableauDesValeurs->trigger();
     AttendreRefus(dialogues, "BmpEchelleSeule",
                   "Nejprve zadejte meritko videosekvence. Pouzijte tlacitko Zadat meritko.");
-    mesure().EtatEtalon = 2;
-    mesure().PointsEtalon = {PointD{0, 0.5}, PointD{1, 0.5}};
-    mesure().LongueurEtalon = 1;
+    Modifier(mesure(), [](EtatMesure& e) {
+        e.EtatEtalon = TEtatEtalon::DeuxBouts;
+        e.PointsEtalon = {PointD{0, 0.5}, PointD{1, 0.5}};
+        e.LongueurEtalon = 1;
+    });
     fiche().MenuResultatsTableauDesValeurs->trigger();
     AttendreRefus(dialogues, "BmpMarqueSeule", "Nejprve oznacte polohy predmetu. Pouzijte tlacitko Oznacit polohy.");
     Marquer(1, 4, [](int k) { return PointD{0.1 * k, 0.5}; });
@@ -48,10 +50,10 @@ TEST_F(ResultatsCommande, PreconditionsAreCheckedInOrderEachWithItsPicture)
                   "tělesa.");
 
     fiche().SpeedButtonMarque->click();
-    mesure().OriginePlacee = 1;
+    Modifier(mesure(), [](EtatMesure& e) { e.OriginePlacee = TOrigine::Placee; });
     Montrer(TVueResultats::Tableau);
     EXPECT_TRUE(dialogues.Messages.isEmpty());
-    EXPECT_EQ(dialogues.FenetresMontrees, QStringList({"Tabulka hodnot"}));
+    EXPECT_EQ(dialogues.ModauxMontres, QStringList({"Tabulka hodnot"}));
 }
 
 TEST_F(ResultatsCommande, EraseAllAsksForTheScaleFirst)
@@ -67,12 +69,13 @@ TEST_F(ResultatsCommande, ALoadedScaleWhoseEndsCoincideEndsWithAnUnknownError)
 {
     Travail t;
     t.CheminVideo = video;
-    t.Marques = {PointD{0.1, 0.5}, PointD{0.2, 0.5}, PointD{0.3, 0.5}};
-    t.MarquesDerniereImage = 1;
-    t.EtatEtalon = 2;
-    t.PointsEtalon = {PointD{0.4, 0.4}, PointD{0.4, 0.4}};
-    t.LongueurEtalon = 1;
-    t.OriginePlacee = 1;
+    t.Mesure.Marques = {PointD{0.1, 0.5}, PointD{0.2, 0.5}, PointD{0.3, 0.5}};
+    t.Mesure.ImagesMarques = {1, 2, 3};
+    t.Mesure.MarquesDerniereImage = 1;
+    t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
+    t.Mesure.PointsEtalon = {PointD{0.4, 0.4}, PointD{0.4, 0.4}};
+    t.Mesure.LongueurEtalon = 1;
+    t.Mesure.OriginePlacee = TOrigine::Placee;
     const QString chemin = config.Dossier() + "/zero.ktb";
     ASSERT_EQ(EcrireTravail(chemin, t, QLocale().decimalPoint().front()), ResultatEcriture::Ok);
     fiche().ChargerTravail(chemin);
@@ -81,14 +84,14 @@ TEST_F(ResultatsCommande, ALoadedScaleWhoseEndsCoincideEndsWithAnUnknownError)
     ASSERT_EQ(dialogues.Messages.size(), 1);
     EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Information);
     EXPECT_EQ(dialogues.Messages[0].lignes, QStringList({"Nastala neznámá chyba."}));
-    EXPECT_TRUE(dialogues.FenetresMontrees.isEmpty());
+    EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
 }
 
 TEST_F(ResultatsCommande, WithASingleMarkGraphsShowNothing)
 {
     Mesurer(1, 1);
     fiche().MenuResultatsVariationsEnFonctionDuTemps->trigger();
-    EXPECT_TRUE(dialogues.FenetresMontrees.isEmpty());
+    EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
     EXPECT_TRUE(dialogues.Messages.isEmpty());
     EXPECT_FALSE(resultats().VueTemps());
     // Inside the window the command is refused and the table stays.
@@ -103,13 +106,13 @@ TEST_F(ResultatsCommande, VectorsNeedVelocitiesOrAccelerations)
 {
     Mesurer(1, 2); // too few samples: code 2 clears both
     fiche().MenuResultatsRepresentationDesVecteurs->trigger();
-    EXPECT_TRUE(dialogues.FenetresMontrees.isEmpty());
+    EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
     EXPECT_FALSE(resultats().Series().AfficherVitesse);
     // The options that hide both do the same with enough samples.
     Mesurer(1, 6);
     fiche().AfficherVitesse = fiche().AfficherAcceleration = false;
     fiche().MenuResultatsRepresentationDesVecteurs->trigger();
-    EXPECT_TRUE(dialogues.FenetresMontrees.isEmpty());
+    EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
     Montrer(TVueResultats::Tableau, [](TResultats& r) { EXPECT_FALSE(r.MenuAffichage->menuAction()->isVisible()); });
 }
 
@@ -130,7 +133,7 @@ TEST_F(ResultatsCommande, EachCommandShowsItsViewWithItsCaption)
             EXPECT_EQ(r.PanelChoix->isVisible(), v.vue != TVueResultats::Tableau);
             EXPECT_EQ(r.PanelEchelle->isVisible(), v.vue == TVueResultats::Vecteurs);
         });
-        EXPECT_EQ(dialogues.FenetresMontrees.last(), v.titre);
+        EXPECT_EQ(dialogues.ModauxMontres.last(), v.titre);
     }
 }
 

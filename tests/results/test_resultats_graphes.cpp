@@ -4,7 +4,7 @@
 #include "tests/results/ResultatsTest.h"
 
 #include "graph/UnitGraphPlus.h"
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 #include "results/UnitUpDown.h"
 
 #include <QComboBox>

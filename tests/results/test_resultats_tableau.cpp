@@ -32,6 +32,7 @@ std::function<int(QDialog&)> choisirPas(double T)
 {
     return [T](QDialog& d) {
         auto& boite = static_cast<TBoiteTemps&>(d);
+        boite.show();
         boite.RadioButtonAutreValeur->click();
         boite.RxCalcEdit1->ChoisirValeur(T);
         boite.BitBtn1->click();
@@ -99,9 +100,9 @@ TEST_F(ResultatsTableau, ANewTimeStepRefillsTheTableAndAFailureLeavesIt)
     Montrer(TVueResultats::Tableau, [this](TResultats& r) {
         const QChar sep = QLocale().decimalPoint().front();
         EXPECT_EQ(Cellule(3, "Date"), FormatTableau(0.12, sep));
-        dialogues.Fenetres.push_back(choisirPas(0.5));
+        dialogues.Modaux.push_back(choisirPas(0.5));
         r.MenuCalculsTempsEntreDeuxImages->trigger();
-        EXPECT_EQ(dialogues.FenetresMontrees.last(), "Doba mezi dvema snimky");
+        EXPECT_EQ(dialogues.ModauxMontres.last(), "Doba mezi dvema snimky");
         EXPECT_TRUE(dialogues.Messages.isEmpty());
         EXPECT_EQ(Cellule(3, "Date"), "1" + QString(sep) + "5");
         EXPECT_EQ(r.Modele().PasDeTemps().TChoisi, 0.5);
@@ -114,7 +115,7 @@ TEST_F(ResultatsTableau, ANewTimeStepRefillsTheTableAndAFailureLeavesIt)
     Montrer(TVueResultats::Tableau, [this](TResultats& r) {
         r.MenuAffichageVitesse->trigger();
         const QString avant = r.Modele().Tableau().RemplirTexte('.');
-        dialogues.Fenetres.push_back(choisirPas(1e-6));
+        dialogues.Modaux.push_back(choisirPas(1e-6));
         r.MenuCalculsTempsEntreDeuxImages->trigger();
         ASSERT_EQ(dialogues.Messages.size(), 1);
         EXPECT_EQ(dialogues.Messages[0].lignes, QStringList({"Byl zaznamenán výpočet vyžadující dělení nulou."}));

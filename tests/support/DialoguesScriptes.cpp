@@ -1,5 +1,7 @@
 #include "tests/support/DialoguesScriptes.h"
 
+#include <QDialog>
+
 DialoguesScriptes::DialoguesScriptes()
 {
     Dialogues::Installer(this);
@@ -52,23 +54,18 @@ bool DialoguesScriptes::Imprimante(QPrinter&, QWidget*)
     return ImprimanteAcceptee;
 }
 
+int DialoguesScriptes::Executer(QDialog& dialogue, QWidget*)
+{
+    ModauxMontres << dialogue.windowTitle();
+    if (Modaux.empty()) return QDialog::Rejected;
+    auto script = std::move(Modaux.front());
+    Modaux.pop_front();
+    return script(dialogue);
+}
+
 QStringList DialoguesScriptes::Lignes() const
 {
     QStringList r;
     for (const Message& m : Messages) r << m.lignes;
-    return r;
-}
-
-int DialoguesScriptes::Executer(QDialog& fenetre, QWidget*)
-{
-    std::function<int(QDialog&)> etape;
-    if (!Fenetres.empty()) {
-        etape = std::move(Fenetres.front());
-        Fenetres.pop_front();
-    }
-    fenetre.show();
-    FenetresMontrees << fenetre.windowTitle();
-    const int r = etape ? etape(fenetre) : int(QDialog::Rejected);
-    fenetre.hide();
     return r;
 }

@@ -4,7 +4,6 @@
 
 #include "kit/Dialogues.h"
 
-#include <QDialog>
 #include <QList>
 #include <deque>
 #include <functional>
@@ -20,11 +19,9 @@ public:
     std::deque<std::optional<FichierChoisi>> Fichiers;
     std::deque<std::optional<QString>> MotsDePasse;
     bool ImprimanteAcceptee = true;
-    // What to do while one of the program's windows is shown (it is shown
-    // without its own event loop, then hidden); the window's result is what
-    // the step returns. A window with no scripted step is closed at once
-    // with QDialog::Rejected.
-    std::deque<std::function<int(QDialog&)>> Fenetres;
+    // Scripted modal dialogs: each sets the dialog's fields as a user would
+    // and returns its result. With none scripted, the dialog is cancelled.
+    std::deque<std::function<int(QDialog&)>> Modaux;
 
     // What was shown.
     QList<Message> Messages;
@@ -32,14 +29,14 @@ public:
     QList<DemandeFichier> DemandesEnregistrer;
     QList<DemandeMotDePasse> DemandesMotDePasse;
     int DemandesImprimante = 0;
-    QStringList FenetresMontrees; // their titles when shown
+    QList<QString> ModauxMontres; // window titles
 
     int Afficher(const Message& m, QWidget* parent) override;
     std::optional<FichierChoisi> Ouvrir(const DemandeFichier& d, QWidget* parent) override;
     std::optional<FichierChoisi> Enregistrer(const DemandeFichier& d, QWidget* parent) override;
     std::optional<QString> MotDePasse(const DemandeMotDePasse& d, QWidget* parent) override;
     bool Imprimante(QPrinter& printer, QWidget* parent) override;
-    int Executer(QDialog& fenetre, QWidget* parent) override;
+    int Executer(QDialog& dialogue, QWidget* parent) override;
 
     // All lines of all messages shown, for quick checks.
     QStringList Lignes() const;
