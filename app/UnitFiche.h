@@ -22,6 +22,7 @@ class TDCAVIPlay;
 class TMesure;
 struct Message;
 struct Travail;
+enum class TVueResultats;
 
 class TFiche : public QMainWindow {
     Q_OBJECT
@@ -149,6 +150,9 @@ public:
     // Key handling; true when the key was used.
     bool FrappeClavier(QKeyEvent* e);
 
+    // Results command (UnitFicheResultats.cpp).
+    void MenuResultatsItemClick(TVueResultats vue);
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -166,6 +170,7 @@ private:
     void CreerStatusBars();
     void BrancherBarreCommande();
     void BrancherMenusMesures();
+    void BrancherMenusResultats();
     void FormClose(QCloseEvent* e);
     void BrancherVue();
     // Puts the view in a tool's mode.
