@@ -2,6 +2,8 @@
 
 #include "app/UnitFormatReel.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int ColonneX = 2;   // x1; x2 and x3 follow in pairs
@@ -18,6 +20,13 @@ QString unite(const QString& nom)
     case 'a': return QStringLiteral("(m/s2)");
     default: return {};
     }
+}
+
+// A value that is not finite (a scale of 1E300 overflows) has no place in
+// the table: it stays empty rather than read as a number.
+std::optional<double> cellule(double v)
+{
+    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
 } // namespace
@@ -55,15 +64,15 @@ void TTableau::RemplirTableau(const TResultatsSeries& r)
             if (l >= r.NbMesures[size_t(p)]) continue;
             const size_t i = size_t(l), q = size_t(p);
             // The time column is point 1's.
-            if (p == 0) ligne[1] = r.SerieTemps[q][i];
-            ligne[size_t(ColonneX + 2 * p)] = r.SerieX[q][i];
-            ligne[size_t(ColonneX + 2 * p + 1)] = r.SerieY[q][i];
-            ligne[size_t(ColonneV + 3 * p)] = r.SerieVX[q][i];
-            ligne[size_t(ColonneV + 3 * p + 1)] = r.SerieVY[q][i];
-            ligne[size_t(ColonneV + 3 * p + 2)] = r.SerieV[q][i];
-            ligne[size_t(ColonneA + 3 * p)] = r.SerieAX[q][i];
-            ligne[size_t(ColonneA + 3 * p + 1)] = r.SerieAY[q][i];
-            ligne[size_t(ColonneA + 3 * p + 2)] = r.SerieA[q][i];
+            if (p == 0) ligne[1] = cellule(r.SerieTemps[q][i]);
+            ligne[size_t(ColonneX + 2 * p)] = cellule(r.SerieX[q][i]);
+            ligne[size_t(ColonneX + 2 * p + 1)] = cellule(r.SerieY[q][i]);
+            ligne[size_t(ColonneV + 3 * p)] = cellule(r.SerieVX[q][i]);
+            ligne[size_t(ColonneV + 3 * p + 1)] = cellule(r.SerieVY[q][i]);
+            ligne[size_t(ColonneV + 3 * p + 2)] = cellule(r.SerieV[q][i]);
+            ligne[size_t(ColonneA + 3 * p)] = cellule(r.SerieAX[q][i]);
+            ligne[size_t(ColonneA + 3 * p + 1)] = cellule(r.SerieAY[q][i]);
+            ligne[size_t(ColonneA + 3 * p + 2)] = cellule(r.SerieA[q][i]);
         }
     }
 }
