@@ -107,7 +107,9 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     if (sa) parametresAudio = ff::CopieParametres(sa->codecpar);
     if (!parametresVideo) return Echec::Indecodable;
 
-    if (!IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
+    if (IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
+        ConfirmerCles(fichier, parametresVideo->codec_id, indexVideo);
+    } else {
         indexVideo = {};
         indexAudio = {};
         IndexParParcours(fichier, *entete, fluxVideo, fluxAudio, std::int32_t(std::min<std::uint32_t>(video.Debut, 1u << 30)),

@@ -13,9 +13,12 @@ FichierAvi::~FichierAvi() { Fermer(); }
 bool FichierAvi::Ouvrir(const std::string& chemin)
 {
     Fermer();
-    fd_ = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) return false;
+    // A pipe or a device would block the open, or never end: only a regular
+    // file is opened, and without waiting should it be swapped meanwhile.
     struct stat etat {};
+    if (::stat(chemin.c_str(), &etat) != 0 || !S_ISREG(etat.st_mode)) return false;
+    fd_ = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) return false;
     if (::fstat(fd_, &etat) != 0 || !S_ISREG(etat.st_mode)) {
         Fermer();
         return false;

@@ -123,6 +123,21 @@ int TypeTranche(std::span<const std::uint8_t> d)
 
 } // namespace
 
+void ConfirmerCles(const FichierAvi& f, AVCodecID codec, IndexVideo& iv)
+{
+    if (codec != AV_CODEC_ID_MPEG4 && codec != AV_CODEC_ID_H264) return;
+    std::array<std::uint8_t, OctetsExamines> tampon{};
+    for (std::size_t i = 0; i < iv.Morceaux.size(); ++i) {
+        if (!iv.Cles[i]) continue;
+        const Morceau& m = iv.Morceaux[i];
+        const auto n = std::size_t(std::clamp<std::int64_t>(m.Taille, 0, std::int64_t(tampon.size())));
+        const auto lus = std::size_t(f.Lire(m.Position + 8, std::span(tampon).first(n)));
+        const auto debut = std::span<const std::uint8_t>(tampon).first(lus);
+        const int type = codec == AV_CODEC_ID_MPEG4 ? TypeVop(debut) : TypeTranche(debut);
+        if (type > 0 && type != 5) iv.Cles[i] = 0; // a P, B or S VOP; a slice of no IDR picture
+    }
+}
+
 bool EstImageCle(AVCodecID codec, std::span<const std::uint8_t> d)
 {
     if (codec == AV_CODEC_ID_MPEG4) return TypeVop(d) == 0;

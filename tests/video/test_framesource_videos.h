@@ -90,3 +90,24 @@ inline void RetirerIndex(const QString& chemin)
     d.replace(idx1, 4, "JUNK");
     Remplacer(chemin, d);
 }
+
+// The index entries of the file, 16 bytes each: id, flags, offset, size.
+inline qsizetype DebutIdx1(const QByteArray& d)
+{
+    return ChercherMorceau(d, "idx1", d.indexOf("movi"));
+}
+
+// What some writers leave: every chunk of the index flagged as a keyframe.
+// The OpenDML index is turned to filler, so that readers go by 'idx1'.
+inline void ToutesClesDansLIndex(const QString& chemin)
+{
+    QByteArray d = Contenu(chemin);
+    for (qsizetype i = d.indexOf("indx"); i >= 0; i = d.indexOf("indx", i + 4)) d.replace(i, 4, "JUNK");
+    const qsizetype idx1 = DebutIdx1(d);
+    ASSERT_GT(idx1, 0);
+    const qsizetype fin = idx1 + qsizetype(std::uint8_t(d[idx1 - 4]) | std::uint8_t(d[idx1 - 3]) << 8
+                                           | std::uint8_t(d[idx1 - 2]) << 16);
+    for (qsizetype e = idx1; e + 16 <= fin; e += 16)
+        if (d.mid(e + 2, 2) == "dc") EcrireMot(d, e + 4, 0x10);
+    Remplacer(chemin, d);
+}

@@ -1,0 +1,129 @@
+// Damaged and hostile AVI files, made from good ones at test time: the
+// frame source must neither crash, nor show another frame's picture, nor
+// lose frames whose data is there, nor take memory the header does not
+// announce.
+
+#include "test_framesource_videos.h"
+#include "video/FrameSource.h"
+
+#include <cmath>
+#include <numbers>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+// ---- Sound whose format changes midway --------------------------------------
+
+// A sine of 32 samples a period at whatever rate it is encoded.
+std::int16_t Sinus(std::int64_t echantillon, int)
+{
+    return std::int16_t(std::lround(8000 * std::sin(2 * std::numbers::pi * double(echantillon) / 32)));
+}
+
+OptionsVideo SonChangeant(int canaux, int frequence, int canauxApres, int frequenceApres)
+{
+    OptionsVideo o = Petite(OptionsVideo::Codec::Mjpeg, 20);
+    o.son = OptionsVideo::Son::Mp2;
+    o.canaux = canaux;
+    o.frequence = frequence;
+    o.changementSon = 10;
+    o.canauxApres = canauxApres;
+    o.frequenceApres = frequenceApres;
+    o.echantillon = Sinus;
+    return o;
+}
+
+// Every sample from the stream's start, read in order in small pieces as
+// the sound player reads them.
+std::vector<std::int16_t> ToutLire(SourceAudio& son)
+{
+    const int canaux = son.Format().Canaux;
+    std::vector<std::int16_t> tout, tampon(std::size_t(1024 * canaux));
+    for (std::int64_t premier = son.Debut();;) {
+        const std::int64_t lus = son.Lire(premier, 1024, std::as_writable_bytes(std::span(tampon)));
+        if (lus <= 0) break;
+        tout.insert(tout.end(), tampon.begin(), tampon.begin() + lus * canaux);
+        premier += lus;
+    }
+    return tout;
+}
+
+// Samples between rising zero crossings of channel `canal`, on average, over
+// the samples [debut, fin).
+double Periode(const std::vector<std::int16_t>& s, int canaux, int canal, std::size_t debut, std::size_t fin)
+{
+    std::vector<std::size_t> montees;
+    for (std::size_t i = debut + 1; i < fin; ++i)
+        if (s[(i - 1) * canaux + canal] < 0 && s[i * canaux + canal] >= 0) montees.push_back(i);
+    if (montees.size() < 2) return 0;
+    return double(montees.back() - montees.front()) / double(montees.size() - 1);
+}
+
+TEST(SonAbime, StereoPuisMono)
+{
+    VideosDeTest videos;
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(videos.Ecrire(QStringLiteral("v.avi"), SonChangeant(2, 32000, 1, 32000))));
+    SourceAudio* son = source.Audio();
+    ASSERT_NE(son, nullptr);
+    EXPECT_EQ(son->Format(), (FormatAudio{2, 32000, 16}));
+    const std::vector<std::int16_t> s = ToutLire(*son);
+    // 0.8 s in all, the change at 0.4 s; the mono half sounds on both channels.
+    ASSERT_GT(s.size() / 2, std::size_t(24000));
+    for (const int canal : {0, 1}) {
+        EXPECT_NEAR(Periode(s, 2, canal, 2000, 12000), 32, 0.5);
+        EXPECT_NEAR(Periode(s, 2, canal, 14000, 24000), 32, 0.5) << canal;
+    }
+}
+
+TEST(SonAbime, ChangementDeFrequenceAVitesseJuste)
+{
+    VideosDeTest videos;
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(videos.Ecrire(QStringLiteral("v.avi"), SonChangeant(1, 32000, 2, 48000))));
+    SourceAudio* son = source.Audio();
+    ASSERT_NE(son, nullptr);
+    EXPECT_EQ(son->Format(), (FormatAudio{1, 32000, 16}));
+    const std::vector<std::int16_t> s = ToutLire(*son);
+    ASSERT_GT(s.size(), std::size_t(24000));
+    EXPECT_NEAR(Periode(s, 1, 0, 2000, 12000), 32, 0.5);
+    // 32 samples at 48 kHz last 21.3 samples at 32 kHz.
+    EXPECT_NEAR(Periode(s, 1, 0, 16000, 24000), 32.0 * 32000 / 48000, 0.5);
+}
+
+// ---- An index that calls every chunk a keyframe ---------------------------
+
+TEST(IndexMenteur, ChaqueMorceauDitCleJamaisUneAutreImage)
+{
+    VideosDeTest videos;
+    for (const OptionsVideo::Codec codec : {OptionsVideo::Codec::Mpeg4, OptionsVideo::Codec::H264}) {
+        const QString chemin = videos.Ecrire(QStringLiteral("v%1.avi").arg(int(codec)), Petite(codec, 50));
+        ToutesClesDansLIndex(chemin);
+        FrameSource source;
+        ASSERT_TRUE(source.Ouvrir(chemin));
+        ASSERT_EQ(source.FrameCount(), 50);
+        for (int i = 0; i < 50; ++i) ASSERT_EQ(LireCodeMire(source.Image(i)), i) << int(codec) << " frame " << i;
+        // And in any order, from a fresh source.
+        FrameSource autre;
+        ASSERT_TRUE(autre.Ouvrir(chemin));
+        for (const int i : {37, 5, 49, 20, 19, 0, 44, 13})
+            ASSERT_EQ(LireCodeMire(autre.Image(i)), i) << int(codec) << " frame " << i;
+    }
+}
+
+// ---- Not a regular file -----------------------------------------------------
+
+TEST(PasUnFichier, TubeOuPeripheriqueRefusesSansAttendre)
+{
+    VideosDeTest videos;
+    const QString tube = videos.Chemin(QStringLiteral("tube.avi"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
+    FrameSource source;
+    EXPECT_FALSE(source.Ouvrir(tube)); // an open would wait for a writer
+    EXPECT_EQ(source.DernierEchec(), FrameSource::Echec::Illisible);
+    EXPECT_FALSE(source.Ouvrir(QStringLiteral("/dev/zero")));
+    EXPECT_EQ(source.DernierEchec(), FrameSource::Echec::Illisible);
+}
+
+} // namespace
