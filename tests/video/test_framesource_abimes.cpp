@@ -126,4 +126,45 @@ TEST(PasUnFichier, TubeOuPeripheriqueRefusesSansAttendre)
     EXPECT_EQ(source.DernierEchec(), FrameSource::Echec::Illisible);
 }
 
+// ---- Pictures larger than the header says ----------------------------------
+
+// Frame i is one flat grey, 8 * i.
+void Gris(QImage& image, int i) { image.fill(qRgb(8 * i, 8 * i, 8 * i)); }
+
+TEST(TailleMensongere, ImagesRameneesALaTailleDeLEnTete)
+{
+    VideosDeTest videos;
+    OptionsVideo o = Petite(OptionsVideo::Codec::Mjpeg, 12);
+    o.largeur = 640;
+    o.hauteur = 480;
+    o.peintre = Gris;
+    const QString chemin = videos.Ecrire(QStringLiteral("v.avi"), o);
+    PretendreTaille(chemin, 32, 24);
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(chemin));
+    ASSERT_EQ(source.VideoWidth(), 32);
+    for (int i = 0; i < 12; ++i) {
+        const QImage image = source.Image(i);
+        ASSERT_EQ(image.size(), QSize(32, 24)) << i;
+        EXPECT_NEAR(qGray(image.pixel(16, 12)), 8 * i, 3) << i;
+    }
+    // The cache holds pictures of the header's size: a few kB each, not the
+    // 450 kB a 640 x 480 picture takes.
+    EXPECT_LT(source.CachePic(), std::size_t(12 * 16 * 1024));
+}
+
+TEST(TailleMensongere, ImageAuDelaDeLaLimiteRefusee)
+{
+    VideosDeTest videos;
+    OptionsVideo o = Petite(OptionsVideo::Codec::Mjpeg, 3);
+    o.largeur = 8200;
+    o.hauteur = 16;
+    o.peintre = Gris;
+    const QString chemin = videos.Ecrire(QStringLiteral("v.avi"), o);
+    PretendreTaille(chemin, 32, 24);
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(chemin));
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(source.Image(i).isNull()) << i;
+}
+
 } // namespace

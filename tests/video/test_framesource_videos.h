@@ -111,3 +111,20 @@ inline void ToutesClesDansLIndex(const QString& chemin)
         if (d.mid(e + 2, 2) == "dc") EcrireMot(d, e + 4, 0x10);
     Remplacer(chemin, d);
 }
+
+// The video header claims `largeur` x `hauteur` whatever the frames hold:
+// the frame rectangle of the first stream header and its bitmap's size.
+inline void PretendreTaille(const QString& chemin, int largeur, int hauteur)
+{
+    QByteArray d = Contenu(chemin);
+    const qsizetype strh = ChercherMorceau(d, "strh"), strf = ChercherMorceau(d, "strf");
+    ASSERT_GT(strh, 0);
+    ASSERT_GT(strf, 0);
+    EcrireDemiMot(d, strh + 48, 0);
+    EcrireDemiMot(d, strh + 50, 0);
+    EcrireDemiMot(d, strh + 52, std::uint16_t(largeur));
+    EcrireDemiMot(d, strh + 54, std::uint16_t(hauteur));
+    EcrireMot(d, strf + 4, std::uint32_t(largeur));
+    EcrireMot(d, strf + 8, std::uint32_t(hauteur));
+    Remplacer(chemin, d);
+}
