@@ -106,6 +106,7 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
 
     if (IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
         ConfirmerCles(fichier, parametresVideo->codec_id, indexVideo);
+        CompleterIndex(fichier, *entete, fluxVideo, fluxAudio, parametresVideo->codec_id, indexVideo, indexAudio);
     } else {
         indexVideo = {};
         indexAudio = {};

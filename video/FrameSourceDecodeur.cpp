@@ -282,7 +282,17 @@ bool DecodeurImages::Traiter(const AVFrame& image, std::int32_t cible, ff::Image
 ff::Image DecodeurImages::ALaTaille(const AVFrame& image)
 {
     if (image.width <= 0 || image.height <= 0 || image.width > TailleMaxImage || image.height > TailleMaxImage) return {};
-    const auto format = AVPixelFormat(image.format);
+    // JPEG's full-range formats are their plain twins to swscale: the same
+    // planes, and the range is kept as it is from input to output.
+    auto format = AVPixelFormat(image.format);
+    switch (format) {
+    case AV_PIX_FMT_YUVJ420P: format = AV_PIX_FMT_YUV420P; break;
+    case AV_PIX_FMT_YUVJ422P: format = AV_PIX_FMT_YUV422P; break;
+    case AV_PIX_FMT_YUVJ444P: format = AV_PIX_FMT_YUV444P; break;
+    case AV_PIX_FMT_YUVJ440P: format = AV_PIX_FMT_YUV440P; break;
+    case AV_PIX_FMT_YUVJ411P: format = AV_PIX_FMT_YUV411P; break;
+    default: break;
+    }
     sws_.reset(sws_getCachedContext(sws_.release(), image.width, image.height, format, largeur_, hauteur_, format,
                                     SWS_FAST_BILINEAR, nullptr, nullptr, nullptr));
     ff::Image sortie = ff::NouvelleImage();

@@ -167,4 +167,99 @@ TEST(TailleMensongere, ImageAuDelaDeLaLimiteRefusee)
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(source.Image(i).isNull()) << i;
 }
 
+// ---- Index cut, chunk headers damaged, OpenDML forms -------------------------
+
+OptionsVideo AvecPcm(OptionsVideo::Codec codec, int images)
+{
+    OptionsVideo o = Petite(codec, images);
+    o.son = OptionsVideo::Son::Pcm;
+    return o;
+}
+
+void VerifierToutes(FrameSource& source, int images, const char* cas)
+{
+    ASSERT_EQ(source.FrameCount(), images) << cas;
+    EXPECT_EQ(source.ImagesAnnoncees(), images) << cas;
+    for (int i = images - 1; i >= 0; --i) ASSERT_EQ(LireCodeMire(source.Image(i)), i) << cas << " frame " << i;
+    ASSERT_NE(source.Audio(), nullptr) << cas;
+    EXPECT_EQ(source.Audio()->Longueur(), images * 882) << cas;
+}
+
+// The file's index cut after its 30th entry, every frame's data there.
+TEST(IndexCoupe, CompleteParLesMorceauxQuiSuivent)
+{
+    VideosDeTest videos;
+    for (const OptionsVideo::Codec codec : {OptionsVideo::Codec::Mjpeg, OptionsVideo::Codec::Mpeg4}) {
+        const QString chemin = videos.Ecrire(QStringLiteral("v%1.avi").arg(int(codec)), AvecPcm(codec, 51));
+        Remplacer(chemin, SansIndexOpenDml(Contenu(chemin)));
+        const QByteArray d = Contenu(chemin);
+        Tronquer(chemin, DebutIdx1(d) + 16 * 30 + 7);
+        FrameSource source;
+        ASSERT_TRUE(source.Ouvrir(chemin));
+        VerifierToutes(source, 51, "idx1");
+    }
+}
+
+// The header of the chunk of frame 10 with a size that cannot be right: that
+// frame has no picture, every other one is exact, the sound is all there.
+TEST(MorceauAbime, LesImagesSuivantesRestent)
+{
+    VideosDeTest videos;
+    for (const std::uint32_t taille : {0u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+        const QString chemin = videos.Ecrire(QStringLiteral("v.avi"), AvecPcm(OptionsVideo::Codec::Mjpeg, 30));
+        RetirerIndex(chemin);
+        QByteArray d = SansIndexOpenDml(Contenu(chemin));
+        qsizetype morceau = d.indexOf("movi");
+        for (int i = 0; i <= 10; ++i) morceau = d.indexOf("00dc", morceau + 4);
+        EcrireMot(d, morceau + 4, taille);
+        Remplacer(chemin, d);
+        FrameSource source;
+        ASSERT_TRUE(source.Ouvrir(chemin)) << taille;
+        ASSERT_EQ(source.FrameCount(), 30) << taille;
+        for (int i = 29; i >= 0; --i) {
+            if (i == 10) EXPECT_TRUE(source.Image(i).isNull()) << taille;
+            else ASSERT_EQ(LireCodeMire(source.Image(i)), i) << taille << " frame " << i;
+        }
+        ASSERT_NE(source.Audio(), nullptr);
+        EXPECT_EQ(source.Audio()->Longueur(), 30 * 882) << taille;
+    }
+}
+
+TEST(EnTeteAbime, ListeDEnTeteDeTailleFausse)
+{
+    VideosDeTest videos;
+    for (const std::uint32_t taille : {4u, 100u, 0xFFFFFFF0u}) {
+        const QString chemin = videos.Ecrire(QStringLiteral("v.avi"), AvecPcm(OptionsVideo::Codec::Mjpeg, 20));
+        QByteArray d = Contenu(chemin);
+        const qsizetype hdrl = d.indexOf("hdrl");
+        EcrireMot(d, hdrl - 4, taille);
+        Remplacer(chemin, d);
+        FrameSource source;
+        ASSERT_TRUE(source.Ouvrir(chemin)) << taille;
+        VerifierToutes(source, 20, "hdrl");
+    }
+}
+
+TEST(OpenDml, DeuxFormesEtUneExtensionDeTailleNulle)
+{
+    VideosDeTest videos;
+    const QString chemin = videos.Ecrire(QStringLiteral("v.avi"), AvecPcm(OptionsVideo::Codec::Mjpeg, 30));
+    const QByteArray odml = EnOpenDml(Contenu(chemin), 12);
+    ASSERT_FALSE(odml.isEmpty());
+    Remplacer(chemin, odml);
+    {
+        FrameSource source;
+        ASSERT_TRUE(source.Ouvrir(chemin));
+        VerifierToutes(source, 30, "AVIX");
+    }
+    QByteArray d = odml;
+    const qsizetype avix = d.indexOf("AVIX");
+    ASSERT_GT(avix, 0);
+    EcrireMot(d, avix - 4, 0);
+    Remplacer(chemin, d);
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(chemin));
+    VerifierToutes(source, 30, "AVIX 0");
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // Videos the frame source tests make at test time, and the small surgery
 // that turns them into damaged files.
 
+#include "tools/VideoSurgery.h"
 #include "tools/VideoWriter.h"
 
 #include <QByteArray>
