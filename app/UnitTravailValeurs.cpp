@@ -1,6 +1,6 @@
 #include "app/UnitTravailValeurs.h"
 
-#include "app/UnitTravail.h"
+#include "video/UnitEtatMesure.h"
 #include "video/UnitLongueurEtalon.h"
 
 #include <algorithm>
@@ -12,19 +12,19 @@ namespace {
 bool Possible(const PointD& p) { return std::fabs(p.X) <= CoordonneeMax && std::fabs(p.Y) <= CoordonneeMax; }
 bool Possibles(const VecteurPointD& v) { return std::all_of(v.begin(), v.end(), Possible); }
 
-bool LongueurPossible(double metres, int etatEtalon)
+bool LongueurPossible(double metres, bool etalonPlace)
 {
-    if (metres == 0) return etatEtalon < 2;
+    if (metres == 0) return !etalonPlace;
     return metres >= LongueurMin && metres <= LongueurMax;
 }
 
 } // namespace
 
-bool ValeursPossibles(const Travail& t)
+bool ValeursPossibles(const EtatMesure& m)
 {
-    for (int i = 0; i < t.EtatEtalon && i < 2; ++i)
-        if (!Possible(t.PointsEtalon[std::size_t(i)])) return false;
-    return LongueurPossible(t.LongueurEtalon, t.EtatEtalon) && Possibles(t.Marques) && Possibles(t.MarquesTsp)
-        && Possibles(t.CentresTsp) && Possible(t.CentreTsp) && Possible(t.DemiTailleTsp) && Possible(t.DecalageTsp)
-        && (t.OriginePlacee == 0 || Possible(t.Origine));
+    for (int i = 0; i < m.BoutsEtalon(); ++i)
+        if (!Possible(m.PointsEtalon[std::size_t(i)])) return false;
+    return LongueurPossible(m.LongueurEtalon, m.EtalonPlace()) && Possibles(m.Marques) && Possibles(m.MarquesTsp)
+        && Possibles(m.CentresTsp) && Possible(m.CentreTsp) && Possible(m.DemiTailleTsp) && Possible(m.DecalageTsp)
+        && (!m.OrigineEstPlacee() || Possible(m.Origine));
 }

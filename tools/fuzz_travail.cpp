@@ -33,9 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (r.etat != LectureTravail::Etat::Ok) return 0;
     // What was read writes back to as many lines as the counts say.
     const Travail& t = r.travail;
+    const EtatMesure& m = t.Mesure;
     const QStringList lignes = LignesTravail(t, u'.');
-    const qsizetype attendu = 24 + 2 * qsizetype(t.Marques.size()) + 4 * qsizetype(t.MarquesTsp.size())
-                            + 2 * t.EtatEtalon + (t.OriginePlacee != 0 ? 2 : 0);
+    const qsizetype attendu = 24 + 2 * qsizetype(m.Marques.size()) + 4 * qsizetype(m.MarquesTsp.size())
+                            + 2 * m.BoutsEtalon() + (m.OrigineEstPlacee() ? 2 : 0);
     if (lignes.size() != attendu) __builtin_trap();
     // Saved under either separator, it reads back to the same lines.
     for (const QChar separateur : {QChar(u'.'), QChar(u',')}) {

@@ -16,14 +16,15 @@ Travail mesure()
 {
     Travail t;
     t.CheminVideo = "/v/chute.avi";
-    t.Marques = {{0.4375, 0.1}, {0.5, 0.25}};
-    t.MarquesTsp = {{-0.125, 0.0625}};
-    t.CentresTsp = {{0.45, 0.55}, {0.5, 0.6}};
-    t.EtatEtalon = 2;
-    t.PointsEtalon = {PointD{0.1, 0.9}, PointD{0.8, 0.9}};
-    t.LongueurEtalon = 1.5;
-    t.OriginePlacee = 1;
-    t.Origine = {0.1, 0.95};
+    EtatMesure& m = t.Mesure;
+    m.Marques = {{0.4375, 0.1}, {0.5, 0.25}};
+    m.MarquesTsp = {{-0.125, 0.0625}};
+    m.CentresTsp = {{0.45, 0.55}, {0.5, 0.6}};
+    m.EtatEtalon = TEtatEtalon::DeuxBouts;
+    m.PointsEtalon = {PointD{0.1, 0.9}, PointD{0.8, 0.9}};
+    m.LongueurEtalon = 1.5;
+    m.OriginePlacee = TOrigine::Placee;
+    m.Origine = {0.1, 0.95};
     return t;
 }
 
@@ -33,20 +34,20 @@ TEST(DamagedWorkFile, ScaleLengthOutsideTheDialogsBounds)
 {
     for (const double metres : {0.0, -1.5, 0.0005, 2e13, 1e300}) {
         Travail t = mesure();
-        t.LongueurEtalon = metres;
+        t.Mesure.LongueurEtalon = metres;
         EXPECT_EQ(etatDe(t), LectureTravail::Etat::Contenu) << metres;
     }
     for (const double metres : {0.001, 1.5e13}) {
         Travail t = mesure();
-        t.LongueurEtalon = metres;
+        t.Mesure.LongueurEtalon = metres;
         EXPECT_EQ(etatDe(t), LectureTravail::Etat::Ok) << metres;
     }
     // Before the segment is complete no length was asked for yet.
     Travail t = mesure();
-    t.EtatEtalon = 1;
-    t.LongueurEtalon = 0;
+    t.Mesure.EtatEtalon = TEtatEtalon::UnBout;
+    t.Mesure.LongueurEtalon = 0;
     EXPECT_EQ(etatDe(t), LectureTravail::Etat::Ok);
-    t.EtatEtalon = 0;
+    t.Mesure.EtatEtalon = TEtatEtalon::Aucun;
     EXPECT_EQ(etatDe(t), LectureTravail::Etat::Ok);
     EXPECT_EQ(etatDe(Travail{}), LectureTravail::Etat::Ok); // what a video just opened saves
 }
@@ -54,14 +55,14 @@ TEST(DamagedWorkFile, ScaleLengthOutsideTheDialogsBounds)
 TEST(DamagedWorkFile, CoordinatesFarOutsideThePicture)
 {
     const std::vector<std::function<void(Travail&, double)>> champs = {
-        [](Travail& t, double v) { t.Marques[1].Y = v; },
-        [](Travail& t, double v) { t.MarquesTsp[0].X = v; },
-        [](Travail& t, double v) { t.CentreTsp.X = v; },
-        [](Travail& t, double v) { t.CentresTsp[1].Y = v; },
-        [](Travail& t, double v) { t.DemiTailleTsp.Y = v; },
-        [](Travail& t, double v) { t.DecalageTsp.X = v; },
-        [](Travail& t, double v) { t.PointsEtalon[1].X = v; },
-        [](Travail& t, double v) { t.Origine.Y = v; },
+        [](Travail& t, double v) { t.Mesure.Marques[1].Y = v; },
+        [](Travail& t, double v) { t.Mesure.MarquesTsp[0].X = v; },
+        [](Travail& t, double v) { t.Mesure.CentreTsp.X = v; },
+        [](Travail& t, double v) { t.Mesure.CentresTsp[1].Y = v; },
+        [](Travail& t, double v) { t.Mesure.DemiTailleTsp.Y = v; },
+        [](Travail& t, double v) { t.Mesure.DecalageTsp.X = v; },
+        [](Travail& t, double v) { t.Mesure.PointsEtalon[1].X = v; },
+        [](Travail& t, double v) { t.Mesure.Origine.Y = v; },
     };
     for (std::size_t i = 0; i < champs.size(); ++i) {
         for (const double v : {1000.5, -1e300}) {
@@ -75,10 +76,10 @@ TEST(DamagedWorkFile, CoordinatesFarOutsideThePicture)
     }
     // Values that are not read do not count.
     Travail t = mesure();
-    t.OriginePlacee = 0;
-    t.Origine = {5000, 5000};
-    t.EtatEtalon = 1;
-    t.PointsEtalon[1] = {1e300, 1e300};
+    t.Mesure.OriginePlacee = TOrigine::NonPlacee;
+    t.Mesure.Origine = {5000, 5000};
+    t.Mesure.EtatEtalon = TEtatEtalon::UnBout;
+    t.Mesure.PointsEtalon[1] = {1e300, 1e300};
     EXPECT_EQ(etatDe(t), LectureTravail::Etat::Ok);
 }
 
