@@ -53,6 +53,10 @@ void EcrireNombre(QImage& image, int x, int y, int pixel, int nombre)
 struct Flux {
     AVStream* stream = nullptr;
     ff::Codec codec;
+    // After a change of format the packets are numbered on from the last
+    // one: the stream's time base counts the first format's frames.
+    bool renumeroter = false;
+    std::int64_t dernierDts = -1;
 };
 
 const char* NomEncodeur(OptionsVideo::Codec c)
@@ -83,6 +87,8 @@ bool Vider(AVFormatContext* sortie, Flux& flux, AVPacket* paquet)
         if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return true;
         if (r < 0) return false;
         av_packet_rescale_ts(paquet, flux.codec->time_base, flux.stream->time_base);
+        if (flux.renumeroter) paquet->pts = paquet->dts = flux.dernierDts + 1;
+        flux.dernierDts = paquet->dts;
         paquet->stream_index = flux.stream->index;
         if (av_interleaved_write_frame(sortie, paquet) < 0) return false;
     }
@@ -101,6 +107,8 @@ public:
 private:
     std::string OuvrirVideo();
     std::string OuvrirSon();
+    std::string OuvrirEncodeurSon(int canaux, int frequence);
+    bool ChangerSon(int image);
     bool EcrireImage(int index);
     bool EcrireSonJusqua(std::int64_t fin);
 
@@ -113,7 +121,10 @@ private:
     ff::Image echantillons_ = ff::NouvelleImage();
     ff::Paquet paquet_ = ff::NouveauPaquet();
     QImage toile_;
-    std::int64_t sonEcrit_ = 0;
+    int canaux_ = 1;
+    int frequence_ = 1;
+    double debutSegment_ = 0;       // seconds: where the current encoding of the sound starts
+    std::int64_t sonEcrit_ = 0;     // samples of the current encoding
 };
 
 std::string Ecrivain::OuvrirVideo()
@@ -165,26 +176,47 @@ std::string Ecrivain::OuvrirVideo()
 
 std::string Ecrivain::OuvrirSon()
 {
+    son_.stream = avformat_new_stream(sortie_.get(), nullptr);
+    if (!son_.stream) return "out of memory";
+    if (std::string e = OuvrirEncodeurSon(o_.canaux, o_.frequence); !e.empty()) return e;
+    son_.stream->time_base = son_.codec->time_base;
+    return avcodec_parameters_from_context(son_.stream->codecpar, son_.codec.get()) < 0 ? "codec parameters" : "";
+}
+
+std::string Ecrivain::OuvrirEncodeurSon(int canaux, int frequence)
+{
     const bool pcm = o_.son == OptionsVideo::Son::Pcm;
     const AVCodec* encodeur = avcodec_find_encoder(pcm ? AV_CODEC_ID_PCM_S16LE : AV_CODEC_ID_MP2);
     if (!encodeur) return "no audio encoder";
-    son_.stream = avformat_new_stream(sortie_.get(), nullptr);
     son_.codec.reset(avcodec_alloc_context3(encodeur));
-    if (!son_.stream || !son_.codec) return "out of memory";
+    if (!son_.codec) return "out of memory";
     AVCodecContext* c = son_.codec.get();
     c->sample_fmt = AV_SAMPLE_FMT_S16;
-    c->sample_rate = o_.frequence;
-    av_channel_layout_default(&c->ch_layout, o_.canaux);
-    c->time_base = {1, o_.frequence};
-    if (!pcm) c->bit_rate = 64000 * o_.canaux;
+    c->sample_rate = frequence;
+    av_channel_layout_default(&c->ch_layout, canaux);
+    c->time_base = {1, frequence};
+    if (!pcm) c->bit_rate = 64000 * canaux;
     if (avcodec_open2(c, encodeur, nullptr) < 0) return "cannot open the audio encoder";
-    son_.stream->time_base = c->time_base;
-    if (avcodec_parameters_from_context(son_.stream->codecpar, c) < 0) return "codec parameters";
+    canaux_ = canaux;
+    frequence_ = frequence;
+    echantillons_ = ff::NouvelleImage();
+    if (!echantillons_) return "out of memory";
     echantillons_->format = c->sample_fmt;
     echantillons_->nb_samples = c->frame_size > 0 ? c->frame_size : 1024;
     av_channel_layout_copy(&echantillons_->ch_layout, &c->ch_layout);
     echantillons_->sample_rate = c->sample_rate;
     return av_frame_get_buffer(echantillons_.get(), 0) < 0 ? "out of memory" : "";
+}
+
+// Ends the current encoding of the sound at the time of frame `image` and
+// starts the new one there.
+bool Ecrivain::ChangerSon(int image)
+{
+    if (!Encoder(sortie_.get(), son_, nullptr, paquet_.get())) return false;
+    debutSegment_ = double(image) * o_.echelle / o_.cadence;
+    son_.renumeroter = true;
+    sonEcrit_ = 0;
+    return OuvrirEncodeurSon(o_.canauxApres, o_.frequenceApres).empty();
 }
 
 bool Ecrivain::EcrireImage(int index)
@@ -209,7 +241,7 @@ bool Ecrivain::EcrireSonJusqua(std::int64_t fin)
         if (parImage == 0) echantillons_->nb_samples = int(std::min<std::int64_t>(1024, fin - sonEcrit_));
         auto* s = reinterpret_cast<std::int16_t*>(echantillons_->data[0]);
         for (int i = 0; i < echantillons_->nb_samples; ++i)
-            for (int c = 0; c < o_.canaux; ++c)
+            for (int c = 0; c < canaux_; ++c)
                 *s++ = o_.echantillon ? o_.echantillon(sonEcrit_ + i, c) : EchantillonRampe(sonEcrit_ + i, c);
         echantillons_->pts = sonEcrit_;
         sonEcrit_ += echantillons_->nb_samples;
@@ -234,8 +266,9 @@ std::string Ecrivain::Ecrire()
     for (int i = 0; i < o_.images; ++i) {
         if (!EcrireImage(i)) return "cannot encode frame " + std::to_string(i);
         if (son_.codec) {
-            const double secondes = double(i + 1) * o_.echelle / o_.cadence;
-            if (!EcrireSonJusqua(std::llround(secondes * o_.frequence))) return "cannot encode the sound";
+            if (i == o_.changementSon && !ChangerSon(i)) return "cannot change the sound";
+            const double secondes = double(i + 1) * o_.echelle / o_.cadence - debutSegment_;
+            if (!EcrireSonJusqua(std::llround(secondes * frequence_))) return "cannot encode the sound";
         }
     }
     if (!Encoder(sortie_.get(), video_, nullptr, paquet_.get())) return "cannot flush the video encoder";

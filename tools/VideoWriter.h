@@ -29,10 +29,18 @@ struct OptionsVideo {
     Son son = Son::Aucun;
     int frequence = 22050;
     int canaux = 1;
+    // From frame `changementSon` on (when not negative), the sound goes on in
+    // the same stream encoded anew with `canauxApres` channels at
+    // `frequenceApres` samples a second, as a capture that switched its audio
+    // mode leaves it. The stream header keeps the first format.
+    int changementSon = -1;
+    int canauxApres = 1;
+    int frequenceApres = 22050;
 
     // Paints frame `index` onto an RGB32 image of the video's size.
     std::function<void(QImage& image, int index)> peintre;
-    // The value of sample `echantillon` of channel `canal`.
+    // The value of sample `echantillon` of channel `canal`; after a change of
+    // the sound, samples count at the new rate from the time of the change.
     std::function<std::int16_t(std::int64_t echantillon, int canal)> echantillon;
 };
 

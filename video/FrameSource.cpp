@@ -68,9 +68,6 @@ ff::Format OuvrirDemuxeur(const QString& chemin)
     return ff::Format(f);
 }
 
-// Beyond any camera's frame: a header claiming more is damaged.
-constexpr int TailleMax = 8192;
-
 int EnEntier(std::int64_t n) { return int(std::clamp<std::int64_t>(n, 0, std::numeric_limits<int>::max())); }
 
 } // namespace
@@ -87,8 +84,8 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     const bool rectangle = video.Gauche || video.Haut || video.Droite || video.Bas;
     largeur = rectangle ? video.Droite - video.Gauche : video.LargeurFormat;
     hauteur = rectangle ? video.Bas - video.Haut : video.HauteurFormat;
-    if (video.Echelle == 0 || video.Cadence == 0 || largeur <= 0 || hauteur <= 0 || largeur > TailleMax
-        || hauteur > TailleMax)
+    if (video.Echelle == 0 || video.Cadence == 0 || largeur <= 0 || hauteur <= 0 || largeur > TailleMaxImage
+        || hauteur > TailleMaxImage)
         return Echec::EnTeteInvalide;
 
     const ff::Format demuxeur = OuvrirDemuxeur(chemin);
@@ -107,7 +104,10 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     if (sa) parametresAudio = ff::CopieParametres(sa->codecpar);
     if (!parametresVideo) return Echec::Indecodable;
 
-    if (!IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
+    if (IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
+        ConfirmerCles(fichier, parametresVideo->codec_id, indexVideo);
+        CompleterIndex(fichier, *entete, fluxVideo, fluxAudio, parametresVideo->codec_id, indexVideo, indexAudio);
+    } else {
         indexVideo = {};
         indexAudio = {};
         IndexParParcours(fichier, *entete, fluxVideo, fluxAudio, std::int32_t(std::min<std::uint32_t>(video.Debut, 1u << 30)),
@@ -123,7 +123,7 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     startFrame = EnEntier(std::min<std::int64_t>(video.Debut, frameCount - 1));
 
     decodeur = std::make_unique<DecodeurImages>(fichier, indexVideo, fluxVideo);
-    if (!decodeur->Ouvrir(*parametresVideo, presentes < annonce)) return Echec::Indecodable;
+    if (!decodeur->Ouvrir(*parametresVideo, presentes < annonce, largeur, hauteur)) return Echec::Indecodable;
     if (parametresAudio) {
         son = std::make_unique<SonAvi>(fichier, entete->Flux[std::size_t(fluxAudio)], indexAudio, fluxAudio);
         if (!son->Ouvrir(*parametresAudio)) son.reset();
@@ -185,11 +185,6 @@ QImage FrameSource::Image(int numero)
     o_->rangConverti = -1;
     QImage rgb = o_->convertisseur.EnRgb(*image, std::move(o_->converti));
     if (rgb.isNull()) return {};
-    if (rgb.width() != o_->largeur || rgb.height() != o_->hauteur) { // a frame rectangle other than the bitmap's
-        QImage cadre(o_->largeur, o_->hauteur, QImage::Format_RGB32);
-        Etirer(rgb, cadre, cadre.rect());
-        rgb = cadre;
-    }
     o_->rangConverti = rang;
     o_->converti = rgb;
     return rgb;
