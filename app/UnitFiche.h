@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 
 class FormStorage;
 class QAction;
@@ -169,6 +170,10 @@ private:
     void OnChangeEtalon();
     void OuvrirDemandes();
     void SansVideo();
+    // The one-time notice about a variable rate or a slow-motion recording.
+    void AvertirVideo();
+    // "Not opened" with the line saying why.
+    void SignalerVideoEndommagee(const QString& premiereLigne);
     void ApresChargement();
 
     TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
@@ -177,4 +182,5 @@ private:
     QAction* SeparateurMRU = nullptr;
     bool montree_ = false;
     bool enDisposition_ = false;
+    QSet<QString> videosAvisees_; // videos whose notice was shown
 };

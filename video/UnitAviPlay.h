@@ -56,6 +56,9 @@ public:
     int RepetitionsLeft() const { return repetitionsLeft_; }
     bool Painting() const { return painting_; }
 
+    // The open video's source, for what it says of the video and why it did not open.
+    const FrameSource& Source() const { return *source_; }
+
     TMesure& Mesure() { return *mesure_; }
     const TMesure& Mesure() const { return *mesure_; }
 
