@@ -2,6 +2,7 @@
 
 extern "C" {
 #include <libavcodec/codec_desc.h>
+#include <libavutil/imgutils.h>
 }
 
 #include <algorithm>
@@ -213,6 +214,10 @@ DecodeurTemps::Issue DecodeurTemps::DecoderJusqua(std::int32_t numero, ff::Image
         const PaquetTemps& q = paquets_[std::size_t(prochain_)];
         paquet_->pts = q.Pts;
         paquet_->dts = q.Dts;
+        // Far before the frame asked for, a picture nothing refers to would
+        // only pass through a cache too small to keep it: it is not decoded.
+        const std::int32_t image = q.Ecarte ? -1 : NumeroDuPts(q.Pts);
+        codec_->skip_frame = image >= 0 && image < numero - ImagesEnCache() ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
         const int r = avcodec_send_packet(codec_.get(), paquet_.get());
         if (r == AVERROR(EAGAIN)) {
             if (!recue) { // neither takes nor gives: give up on this decode
@@ -223,6 +228,13 @@ DecodeurTemps::Issue DecodeurTemps::DecoderJusqua(std::int32_t numero, ff::Image
         }
         enAttente_ = false; // sent, or refused and skipped like a damaged packet
     }
+}
+
+// How many decoded pictures the cache holds, twice over to stay on the safe side.
+std::int32_t DecodeurTemps::ImagesEnCache() const
+{
+    const std::size_t image = std::size_t(std::max(1, av_image_get_buffer_size(codec_->pix_fmt, codec_->width, codec_->height, 1)));
+    return std::int32_t(std::min<std::size_t>(cache_.Budget() / image * 2 + 4, std::size_t(1) << 30));
 }
 
 void DecodeurTemps::Ranger(const AVFrame& image, std::int32_t cible, ff::Image& trouvee)

@@ -58,6 +58,7 @@ private:
     enum class Issue { Trouvee, Depassee, Finie };
 
     std::int32_t NumeroDuPts(std::int64_t pts) const;
+    std::int32_t ImagesEnCache() const;
     std::int32_t DepartPour(std::int32_t numero) const;
     std::int32_t ClePrecedente(std::int32_t paquet) const;
     bool PeutContinuer(std::int32_t numero, std::int32_t depart) const;
