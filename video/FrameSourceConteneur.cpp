@@ -10,6 +10,7 @@ extern "C" {
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -39,6 +40,27 @@ QString NomConteneur(const AVInputFormat& format, const QString& chemin)
     return noms.contains(extension) ? extension : noms.first();
 }
 
+// Every demuxer but those that read other files or addresses named inside
+// the file (playlists, concatenation lists, numbered pictures): a video
+// someone hands over must not make the program open what it names.
+const std::string& DemuxeursPermis()
+{
+    static const std::string liste = [] {
+        const QStringList exclus = {"hls", "dash", "concat", "ffmetadata", "image2", "image2pipe", "tee", "sdp", "rtsp",
+                                    "rtp", "mpjpeg", "webm_dash_manifest", "imf"};
+        std::string l;
+        void* i = nullptr;
+        while (const AVInputFormat* f = av_demuxer_iterate(&i)) {
+            bool permis = true;
+            for (const QString& nom : QString::fromLatin1(f->name).split(u','))
+                if (exclus.contains(nom)) permis = false;
+            if (permis) l += std::string(l.empty() ? "" : ",") + f->name;
+        }
+        return l;
+    }();
+    return liste;
+}
+
 double Nombre(const AVDictionary* d, const char* cle)
 {
     const AVDictionaryEntry* e = av_dict_get(d, cle, nullptr, 0);
@@ -63,7 +85,11 @@ FrameSource::Echec SourceConteneur::Ouvrir(const QString& chemin, std::size_t bu
     using Echec = FrameSource::Echec;
     QByteArray debut;
     if (!DebutDe(chemin, debut)) return QFileInfo::exists(chemin) ? Echec::Illisible : Echec::Introuvable;
-    AVFormatContext* f = nullptr;
+    AVFormatContext* f = avformat_alloc_context();
+    if (!f) return Echec::Illisible;
+    f->format_whitelist = av_strdup(DemuxeursPermis().c_str());
+    f->protocol_whitelist = av_strdup("file");
+    // On failure FFmpeg frees the context itself.
     if (avformat_open_input(&f, QFile::encodeName(chemin).constData(), nullptr, nullptr) < 0)
         return EstMp4(debut) ? Echec::Incomplet : Echec::PasVideo;
     demuxeur_.reset(f);

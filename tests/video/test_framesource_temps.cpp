@@ -220,6 +220,17 @@ TEST(ConteneursRefuses, PasUneVideoIncompletOuCoupe)
 
     // The muxer writes the index last: a recording cut before has none.
     const QString mp4 = videos.Ecrire(QStringLiteral("coupe.mp4"), Mp4(20));
+    // A playlist or a concatenation list that names a good video is no video:
+    // nothing a file names is opened.
+    const QString bonne = videos.Ecrire(QStringLiteral("bonne.mp4"), Mp4(4));
+    const QString liste = videos.Chemin(QStringLiteral("liste.mp4"));
+    Remplacer(liste, "ffconcat version 1.0\nfile '" + bonne.toUtf8() + "'\n");
+    EXPECT_FALSE(source.Ouvrir(liste));
+    EXPECT_EQ(source.DernierEchec(), FrameSource::Echec::PasVideo);
+    Remplacer(liste, "#EXTM3U\n#EXT-X-TARGETDURATION:1\n#EXTINF:1,\n" + bonne.toUtf8() + "\n#EXT-X-ENDLIST\n");
+    EXPECT_FALSE(source.Ouvrir(liste));
+    EXPECT_EQ(source.DernierEchec(), FrameSource::Echec::PasVideo);
+
     const QByteArray entier = Contenu(mp4);
     const qsizetype moov = entier.indexOf("moov");
     ASSERT_GT(moov, 0);
