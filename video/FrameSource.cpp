@@ -242,6 +242,14 @@ QImage FrameSource::Image(int numero)
     return rgb;
 }
 
+int FrameSource::CoutImage(int numero) const
+{
+    if (c_) return c_->Cout(numero);
+    if (!o_ || numero < 0 || numero >= o_->frameCount) return 0;
+    const std::int32_t rang = o_->Rang(numero);
+    return rang < 0 || rang == o_->rangConverti ? 0 : o_->decodeur->Cout(rang);
+}
+
 bool FrameSource::Dessiner(int numero, QImage& cible) { return Dessiner(numero, cible, cible.rect()); }
 
 bool FrameSource::Dessiner(int numero, QImage& cible, const QRect& zone)

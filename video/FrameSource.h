@@ -95,6 +95,9 @@ public:
     // The picture of frame `numero`, VideoWidth x VideoHeight in RGB32, or null
     // when there is none (out of range, or the decoder cannot deliver it).
     QImage Image(int numero);
+    // About how many packets Image(numero) would decode now: 0 for a
+    // picture at hand, a whole group of pictures for a cold jump.
+    int CoutImage(int numero) const;
     // Stretches frame `numero` over `zone` of `cible` (RGB32), dropping rows and
     // columns without blending; the whole of `cible` when no zone is given.
     // False, leaving `cible` untouched, when there is no picture.

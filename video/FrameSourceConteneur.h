@@ -33,6 +33,7 @@ public:
     // The upright picture of frame `numero`, Largeur x Hauteur, or null.
     QImage Image(int numero);
     CacheImages& Cache() { return decodeur_->Cache(); }
+    int Cout(int numero) const { return numero == numeroConverti_ ? 0 : decodeur_->Cout(numero); }
 
 private:
     FrameSource::Echec Indexer(std::vector<PaquetTemps>& paquets);

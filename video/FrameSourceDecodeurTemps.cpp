@@ -113,6 +113,13 @@ ff::Image DecodeurTemps::Image(std::int32_t numero)
     return {};
 }
 
+std::int32_t DecodeurTemps::Cout(std::int32_t numero) const
+{
+    if (!codec_ || numero < 0 || numero >= FrameCount() || cache_.Contient(numero)) return 0;
+    const std::int32_t depart = DepartPour(numero), j = paquetDeImage_[std::size_t(numero)];
+    return PeutContinuer(numero, depart) ? std::max(1, j - prochain_ + 1) : j - depart + 1;
+}
+
 // Which packet `p` is: `attendu` when it matches, else found by its position
 // in the file, or by its presentation time where the demuxer gives no
 // position; -1 when it is none of the list. Decoding time stamps are no

@@ -51,6 +51,8 @@ public:
 
     // The picture of frame `numero` (0 .. FrameCount - 1), or null.
     ff::Image Image(std::int32_t numero);
+    // About how many packets Image(numero) would decode now; 0 for a cached picture.
+    std::int32_t Cout(std::int32_t numero) const;
 
     CacheImages& Cache() { return cache_; }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class ChargeurImage;
 class FrameSource;
 class TAudioPlay;
 class TMesure;
@@ -101,11 +102,21 @@ private:
     bool Ouvrir(const QString& nom);
     void DemarrerSon(int premiere, int derniere);
     void appliquerAutoSize();
+    // The picture for NumeroImage, decoded now when it is at hand, else asked
+    // of the worker while the picture on screen stays.
+    const QImage& ImageCourante();
+    void ImageChargee(int numero, const QImage& image);
+    bool ImageEnRoute() const;
 
     std::unique_ptr<FrameSource> source_;
     std::unique_ptr<TAudioPlay> audio_;
     std::unique_ptr<TMesure> mesure_;
     std::unique_ptr<class NavigationVue> navigation_;
+    std::unique_ptr<ChargeurImage> chargeur_;
+    QImage affichee_;      // the picture on screen
+    int numeroAffiche_ = -1; // its frame
+    int generation_ = 0;   // one more at each open, so a picture of the file before is dropped
+    int generationDemandee_ = 0;
     QImage titre_;
     QImage composition_;
 
