@@ -1,6 +1,6 @@
 #include "video/UnitTextesVideo.h"
 
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 #include "resources/UnitChainesRessources.h"
 
 QString RaisonEchec(FrameSource::Echec echec, const FrameSource::DetailEchec& detail)

@@ -1,6 +1,7 @@
 // The main window with videos of every container: a phone's portrait MP4
 // opened upright and marked, the one-time notice of a variable rate, the
-// extensions the dialog, the recent files and the save command know, and the line saying why a video did not open.
+// extensions the dialog, the recent files and the save command know, and
+// the line saying why a video did not open.
 
 #include "tests/app/FicheTest.h"
 
@@ -51,8 +52,8 @@ TEST_F(FicheVideos, UnePortraitDeTelephoneSOuvreDroiteEtSeMesure)
     const QPoint clic(Vue().width() * 3 / 4, Vue().height() * 3 / 4);
     QTest::mouseClick(&Vue(), Qt::LeftButton, {}, clic);
     ASSERT_EQ(Mesure().NombreDePoints(), 1);
-    EXPECT_NEAR(Mesure().Marques[0].X, 0.75, 0.02);
-    EXPECT_NEAR(Mesure().Marques[0].Y, 0.75, 0.02);
+    EXPECT_NEAR(Mesure().Etat().Marques[0].X, 0.75, 0.02);
+    EXPECT_NEAR(Mesure().Etat().Marques[0].Y, 0.75, 0.02);
     ASSERT_EQ(Vue().NumeroImage(), 1);
     // Frame 1 upright: its code's first cell (16 video pixels, top left) is
     // white, the next one black.
