@@ -84,11 +84,14 @@ TEST_F(FicheVideos, LaCadenceVariableEstSignaleeUneFoisParVideo)
     EXPECT_EQ(dialogues.Messages.size(), 1);
 
     // The properties box adds what the file says after the nine lines.
-    TBoiteInfo boite;
-    boite.ImagesParSeconde = 25;
-    boite.LignesSupplementaires = LignesDescription(Vue().Source().Description());
-    boite.show();
-    const QStringList texte = boite.Texte().split(u'\n');
+    QStringList texte;
+    dialogues.Modaux.push_back([&texte](QDialog& d) {
+        d.show();
+        texte = static_cast<TBoiteInfo&>(d).Texte().split(u'\n');
+        d.hide();
+        return int(QDialog::Accepted);
+    });
+    fiche->MenuAideProprietes->trigger();
     ASSERT_EQ(texte.size(), 12);
     EXPECT_EQ(texte[9], "- Kontejner a kodek: mp4, h264");
     EXPECT_EQ(texte[10], "- Promenna snimkova frekvence: ano");
