@@ -5,9 +5,7 @@
 
 #include "tests/app/FicheTest.h"
 
-#include "video/FrameSource.h"
 #include "video/UnitBoiteInfo.h"
-#include "video/UnitTextesVideo.h"
 
 #include <QFile>
 #include <QMouseEvent>
