@@ -29,6 +29,8 @@ public:
     void PleinePage();
     // The picture keeps its place and size.
     void SetOrientation(Orientation o) { page_.SetSens(o); }
+    // The part of the paper the chosen printer cannot reach.
+    void SetMargesPhysiques(const RectPage& m) { page_.SetMargesPhysiques(m); }
     // The centre caption of the header and of the footer.
     void SetTitre(const QString& texte, const QString& police, int taille);
 

@@ -18,6 +18,9 @@ public:
     std::deque<std::optional<FichierChoisi>> Fichiers;
     std::deque<std::optional<QString>> MotsDePasse;
     bool ImprimanteAcceptee = true;
+    // When set, an accepted print dialog sends the job to this PDF file, as
+    // the system's "Print to File" does.
+    QString FichierPdf;
 
     // What was shown.
     QList<Message> Messages;
