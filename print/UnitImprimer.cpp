@@ -273,7 +273,8 @@ int TImprimer::Imprimer(const QImage& source, const QString& document)
 {
     imprimante_.setDocName(document);
     ChargerImage(source);
-    return exec();
+    // No parent: the window keeps its own place, centred or as stored.
+    return Dialogues::Courant().Executer(*this, nullptr);
 }
 
 void TImprimer::Rafraichir()

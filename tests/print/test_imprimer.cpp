@@ -1,7 +1,7 @@
 // The print window: its controls, the preview's mouse, printing through the
 // dialog seam and its placement.
 
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 #include "print/UnitApercu.h"
 #include "print/UnitImprimer.h"
 #include "tests/print/OutilsPage.h"
@@ -20,7 +20,6 @@
 #include <QSpinBox>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -216,15 +215,17 @@ TEST_F(FenetreImprimer, CancellingPrintsNothingAndAMissingPrinterIsSaidInWords)
 
 TEST_F(FenetreImprimer, ShownModallyItNamesTheJobAndKeepsItsPlacementInPrintForm)
 {
-    int visible = 0;
-    QTimer::singleShot(0, &fenetre, [&] {
-        visible = fenetre.isVisible() && fenetre.isModal();
-        fenetre.reject();
+    int largeurPixels = 0;
+    dialogues.Modaux.push_back([&](QDialog& d) {
+        largeurPixels = fenetre.MiseEnPage().Dessin().LargeurPixels(); // loaded before showing
+        d.show();
+        d.reject(); // Escape
+        return d.result();
     });
-    fenetre.Imprimer(ImageUnie(320, 200), QStringLiteral("Graf"));
-    EXPECT_EQ(visible, 1);
+    EXPECT_EQ(fenetre.Imprimer(ImageUnie(320, 200), QStringLiteral("Graf")), int(QDialog::Rejected));
+    EXPECT_EQ(dialogues.ModauxMontres, QStringList{QStringLiteral("Tisk")});
+    EXPECT_EQ(largeurPixels, 320);
     EXPECT_EQ(fenetre.Imprimante().docName(), QStringLiteral("Graf"));
-    EXPECT_EQ(fenetre.MiseEnPage().Dessin().LargeurPixels(), 320);
 
     const IniFile ini(dossier.filePath(QStringLiteral("Kinotab.ini")));
     EXPECT_EQ(ini.ReadString(QStringLiteral("PrintForm"), QStringLiteral("Visible")), QStringLiteral("0"));

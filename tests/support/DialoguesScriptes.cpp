@@ -1,5 +1,6 @@
 #include "tests/support/DialoguesScriptes.h"
 
+#include <QDialog>
 #include <QPrinter>
 
 DialoguesScriptes::DialoguesScriptes()
@@ -56,6 +57,15 @@ bool DialoguesScriptes::Imprimante(QPrinter& printer, QWidget*)
         printer.setOutputFileName(FichierPdf);
     }
     return ImprimanteAcceptee;
+}
+
+int DialoguesScriptes::Executer(QDialog& dialogue, QWidget*)
+{
+    ModauxMontres << dialogue.windowTitle();
+    if (Modaux.empty()) return QDialog::Rejected;
+    auto script = std::move(Modaux.front());
+    Modaux.pop_front();
+    return script(dialogue);
 }
 
 QStringList DialoguesScriptes::Lignes() const

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <deque>
+#include <functional>
 
 class DialoguesScriptes final : public Dialogues {
 public:
@@ -21,6 +22,9 @@ public:
     // When set, an accepted print dialog sends the job to this PDF file, as
     // the system's "Print to File" does.
     QString FichierPdf;
+    // Scripted modal dialogs: each sets the dialog's fields as a user would
+    // and returns its result. With none scripted, the dialog is cancelled.
+    std::deque<std::function<int(QDialog&)>> Modaux;
 
     // What was shown.
     QList<Message> Messages;
@@ -28,12 +32,14 @@ public:
     QList<DemandeFichier> DemandesEnregistrer;
     QList<DemandeMotDePasse> DemandesMotDePasse;
     int DemandesImprimante = 0;
+    QList<QString> ModauxMontres; // window titles
 
     int Afficher(const Message& m, QWidget* parent) override;
     std::optional<FichierChoisi> Ouvrir(const DemandeFichier& d, QWidget* parent) override;
     std::optional<FichierChoisi> Enregistrer(const DemandeFichier& d, QWidget* parent) override;
     std::optional<QString> MotDePasse(const DemandeMotDePasse& d, QWidget* parent) override;
     bool Imprimante(QPrinter& printer, QWidget* parent) override;
+    int Executer(QDialog& dialogue, QWidget* parent) override;
 
     // All lines of all messages shown, for quick checks.
     QStringList Lignes() const;
