@@ -17,6 +17,7 @@ class QScrollArea;
 class QToolButton;
 class TDCAVIPlay;
 class TMesure;
+class TOptions;
 struct Travail;
 
 class TFiche : public QMainWindow {
@@ -136,6 +137,11 @@ public:
     void MenuMesuresClick();
     void MenuMesuresMarqueParImageClick(int n);
     void MenuAideProprietesClick();
+
+    // Options, help page and about box (UnitFicheOptions.cpp).
+    void MenuAffichageOptionsClick();
+    void MenuAideAideKinotabClick();
+    void MenuAideAproposClick();
     // Key handling; true when the key was used.
     bool FrappeClavier(QKeyEvent* e);
 
@@ -156,6 +162,9 @@ private:
     void CreerStatusBars();
     void BrancherBarreCommande();
     void BrancherMenusMesures();
+    void BrancherOptionsEtAide();
+    // Asks for the password when one locks the options; true to go on.
+    bool DeverrouillerOptions(const TOptions& options);
     void FormClose(QCloseEvent* e);
     void BrancherVue();
     // Puts one tool button down and the view in its mode.

@@ -9,6 +9,7 @@
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"
 #include "search/UnitRecherche.h"
+#include "video/ExtensionsVideo.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
 
@@ -95,10 +96,9 @@ void TFiche::ReconstruireMRU()
 
 void TFiche::MRUClick(const QString& chemin)
 {
-    const QString extension = QFileInfo(chemin).suffix().toLower();
-    if (extension == QLatin1String("avi"))
+    if (EstFichierVideo(chemin))
         OuvrirVideo(chemin);
-    else if (extension == QLatin1String("ktb"))
+    else if (QFileInfo(chemin).suffix().toLower() == QLatin1String("ktb"))
         ChargerTravail(chemin);
 }
 
