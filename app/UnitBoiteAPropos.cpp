@@ -70,7 +70,7 @@ TBoiteAPropos::TBoiteAPropos(QWidget* parent)
     setFixedSize(400, 169);
     REdit->setGeometry(16, 10, 369, 119);
     REdit->setReadOnly(true);
-    BoutonOK->setGeometry((400 - 75) / 2, 137, 75, 25);
+    BoutonOK->setGeometry(16 + (369 - 75) / 2, 137, 75, 25); // centred under the text
     BoutonOK->setDefault(true);
     connect(BoutonOK, &QPushButton::clicked, this, &QDialog::accept);
     CreerBoiteAPropos();
