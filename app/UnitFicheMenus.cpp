@@ -137,6 +137,7 @@ void TFiche::CreerBarreCommande()
         // Keys go to the main window, never to a button.
         b->setFocusPolicy(Qt::NoFocus);
         PoserHint(b, Chaines::Texte(d.hint));
+        b->setAccessibleName(PartieCourte(Chaines::Texte(d.hint)));
         *d.bouton = b;
         x += 30;
     }
