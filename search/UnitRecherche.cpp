@@ -17,15 +17,17 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-// Shows one drive of the file system model: the drive's root, everything
-// below it, and the folders above it so that the root can be reached.
+// The folder list as a folder tree of the current drive: the path from the
+// drive's root down to the open folder, then everything below it. Siblings of
+// the folders above are left out; opening one of those folders (a double
+// click) shows its own subfolders.
 class FiltreVolume : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
-    void FixerRacine(const QString& racine)
+    void Ouvrir(const QString& dossier)
     {
-        racine_ = racine;
+        ouvert_ = dossier;
         invalidateFilter();
     }
 
@@ -34,12 +36,17 @@ protected:
     {
         const auto* modele = static_cast<const QFileSystemModel*>(sourceModel());
         const QString chemin = modele->filePath(modele->index(ligne, 0, parent));
-        if (racine_ == QLatin1String("/") || chemin == racine_) return true;
-        return chemin.startsWith(racine_ + u'/') || racine_.startsWith(chemin.endsWith(u'/') ? chemin : chemin + u'/');
+        return contient(chemin, ouvert_) || contient(ouvert_, chemin);
     }
 
 private:
-    QString racine_ = QStringLiteral("/");
+    // True when `dossier` is `haut` or lies below it.
+    static bool contient(const QString& haut, const QString& dossier)
+    {
+        return dossier == haut || dossier.startsWith(haut.endsWith(u'/') ? haut : haut + u'/');
+    }
+
+    QString ouvert_ = QStringLiteral("/");
 };
 
 namespace {
@@ -110,6 +117,7 @@ void TRecherche::creerListes()
     DirectoryListBox->setAccessibleName(Chaines::Texte("RechercheDossiers"));
     connect(DirectoryListBox->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { afficherChemin(DossierChoisi()); });
+    connect(DirectoryListBox, &QTreeView::doubleClicked, this, [this] { ChoisirDossier(DossierChoisi()); });
 
     ListView = new QTreeWidget(this);
     ListView->setGeometry(9, 48, 288, 150);
@@ -180,10 +188,11 @@ void TRecherche::ChoisirDossier(const QString& dossier)
     const QString racine = QStorageInfo(chemin).rootPath();
     const int lecteur = DriveComboBox->findData(racine);
     if (lecteur >= 0) DriveComboBox->setCurrentIndex(lecteur);
-    filtre_->FixerRacine(racine);
+    filtre_->Ouvrir(chemin);
     DirectoryListBox->setRootIndex(filtre_->mapFromSource(dossiers_->index(racine).parent()));
     const QModelIndex i = filtre_->mapFromSource(dossiers_->index(chemin));
     DirectoryListBox->setCurrentIndex(i);
+    DirectoryListBox->expand(i);
     DirectoryListBox->scrollTo(i);
     afficherChemin(DossierChoisi());
 }

@@ -4,6 +4,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
+#include <QTest>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -92,6 +95,29 @@ TEST_F(Recherche, ChoosingAFolderShowsItsPath)
     recherche.ChoisirDossier(racine.filePath("sub"));
     EXPECT_EQ(recherche.DossierChoisi(), chemin + "/sub");
     EXPECT_EQ(recherche.StatusTexte->text(), "Cesta hledání : " + chemin + "/sub");
+}
+
+TEST_F(Recherche, TheFolderTreeShowsThePathToTheOpenFolderAndWhatLiesBelowIt)
+{
+    ASSERT_TRUE(QDir().mkdir(racine.filePath("other")));
+    auto* filtre = qobject_cast<QSortFilterProxyModel*>(recherche.DirectoryListBox->model());
+    ASSERT_NE(filtre, nullptr);
+    auto* modele = qobject_cast<QFileSystemModel*>(filtre->sourceModel());
+    ASSERT_NE(modele, nullptr);
+    const QModelIndex haut = modele->index(chemin);
+    recherche.ChoisirDossier(racine.filePath("sub"));
+    modele->fetchMore(haut);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return modele->rowCount(haut) == 2; }, 5000));
+    // "other" beside the open folder is left out.
+    const QModelIndex hautFiltre = filtre->mapFromSource(haut);
+    ASSERT_EQ(filtre->rowCount(hautFiltre), 1);
+    EXPECT_EQ(filtre->index(0, 0, hautFiltre).data().toString(), "sub");
+    // Opening the folder above shows both.
+    recherche.DirectoryListBox->setCurrentIndex(hautFiltre);
+    EXPECT_EQ(recherche.StatusTexte->text(), "Cesta hledání : " + chemin);
+    recherche.DirectoryListBox->doubleClicked(hautFiltre);
+    EXPECT_EQ(filtre->rowCount(filtre->mapFromSource(haut)), 2);
+    EXPECT_EQ(recherche.DossierChoisi(), chemin);
 }
 
 TEST_F(Recherche, ASearchListsTheFolderFilesFirstAndSelectsTheFirstRow)
