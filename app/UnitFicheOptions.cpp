@@ -27,12 +27,7 @@ void TFiche::BrancherOptionsEtAide()
 bool TFiche::DeverrouillerOptions(const TOptions& options)
 {
     if (!options.CheckBoxMotDePasse->isChecked()) return true;
-    DemandeMotDePasse d;
-    d.titre = Chaines::Texte("TitreMotDePasse");
-    d.libelle = Chaines::Texte("LibelleMotDePasse");
-    d.ok = Chaines::Texte("BoutonMotDePasseOK");
-    d.annuler = Chaines::Texte("BoutonMotDePasseAnnuler");
-    const auto saisi = Dialogues::Courant().MotDePasse(d, this);
+    const auto saisi = Dialogues::Courant().MotDePasse(DemandeMotDePasseOptions(), this);
     if (!saisi) return false;
     if (MotDePasse::Verifier(options.MotDePasseEnregistre, *saisi)) return true;
     Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgMotDePasseIncorrect")}), this);

@@ -37,6 +37,16 @@ constexpr Cle Cles[] = {
 
 } // namespace
 
+DemandeMotDePasse DemandeMotDePasseOptions()
+{
+    DemandeMotDePasse d;
+    d.titre = Chaines::Texte("TitreMotDePasse");
+    d.libelle = Chaines::Texte("LibelleMotDePasse");
+    d.ok = Chaines::Texte("BoutonMotDePasseOK");
+    d.annuler = Chaines::Texte("BoutonMotDePasseAnnuler");
+    return d;
+}
+
 TOptions::TOptions(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(Chaines::Texte("TitreOptions"));
@@ -130,12 +140,7 @@ void TOptions::CheckBoxMotDePasseClick()
         ecrire(QStringLiteral("Password"), QString());
         return;
     }
-    DemandeMotDePasse d;
-    d.titre = Chaines::Texte("TitreMotDePasse");
-    d.libelle = Chaines::Texte("LibelleMotDePasse");
-    d.ok = Chaines::Texte("BoutonMotDePasseOK");
-    d.annuler = Chaines::Texte("BoutonMotDePasseAnnuler");
-    const auto saisi = Dialogues::Courant().MotDePasse(d, this);
+    const auto saisi = Dialogues::Courant().MotDePasse(DemandeMotDePasseOptions(), this);
     if (!saisi) {
         CheckBoxMotDePasse->setChecked(false);
         return;

@@ -3,6 +3,8 @@
 // closing question, the recent-files list, the work-file association and the
 // password lock. The caller prepares it, shows it and reads its boxes back.
 
+#include "kit/Dialogues.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -10,6 +12,9 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QStatusBar;
+
+// The password dialog's texts: "Heslo", "Zadání hesla :", OK and "Zrušit".
+DemandeMotDePasse DemandeMotDePasseOptions();
 
 class TOptions : public QDialog {
     Q_OBJECT

@@ -104,19 +104,22 @@ TEST_F(Recherche, TheFolderTreeShowsThePathToTheOpenFolderAndWhatLiesBelowIt)
     ASSERT_NE(filtre, nullptr);
     auto* modele = qobject_cast<QFileSystemModel*>(filtre->sourceModel());
     ASSERT_NE(modele, nullptr);
-    const QModelIndex haut = modele->index(chemin);
+    // Rows move while the model loads folders in the background: indices are
+    // taken afresh after each wait.
+    auto haut = [&] { return modele->index(chemin); };
+    auto hautFiltre = [&] { return filtre->mapFromSource(haut()); };
     recherche.ChoisirDossier(racine.filePath("sub"));
-    modele->fetchMore(haut);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return modele->rowCount(haut) == 2; }, 5000));
+    modele->fetchMore(haut());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return modele->rowCount(haut()) == 2; }, 5000));
     // "other" beside the open folder is left out.
-    const QModelIndex hautFiltre = filtre->mapFromSource(haut);
-    ASSERT_EQ(filtre->rowCount(hautFiltre), 1);
-    EXPECT_EQ(filtre->index(0, 0, hautFiltre).data().toString(), "sub");
+    ASSERT_TRUE(hautFiltre().isValid());
+    ASSERT_EQ(filtre->rowCount(hautFiltre()), 1);
+    EXPECT_EQ(filtre->index(0, 0, hautFiltre()).data().toString(), "sub");
     // Opening the folder above shows both.
-    recherche.DirectoryListBox->setCurrentIndex(hautFiltre);
+    recherche.DirectoryListBox->setCurrentIndex(hautFiltre());
     EXPECT_EQ(recherche.StatusTexte->text(), "Cesta hledání : " + chemin);
-    recherche.DirectoryListBox->doubleClicked(hautFiltre);
-    EXPECT_EQ(filtre->rowCount(filtre->mapFromSource(haut)), 2);
+    recherche.DirectoryListBox->doubleClicked(hautFiltre());
+    EXPECT_EQ(filtre->rowCount(hautFiltre()), 2);
     EXPECT_EQ(recherche.DossierChoisi(), chemin);
 }
 
