@@ -27,7 +27,7 @@ void TFiche::BrancherOptionsEtAide()
 bool TFiche::DeverrouillerOptions(const TOptions& options)
 {
     if (!options.CheckBoxMotDePasse->isChecked()) return true;
-    const auto saisi = Dialogues::Courant().MotDePasse(DemandeMotDePasseOptions(), this);
+    const auto saisi = dialogues_.MotDePasse(DemandeMotDePasseOptions(), this);
     if (!saisi) return false;
     if (MotDePasse::Verifier(options.MotDePasseEnregistre, *saisi)) return true;
     Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgMotDePasseIncorrect")}), this);
@@ -36,7 +36,7 @@ bool TFiche::DeverrouillerOptions(const TOptions& options)
 
 void TFiche::MenuAffichageOptionsClick()
 {
-    TOptions& options = Fenetres::Instance().Options();
+    TOptions& options = fenetres_.Options();
     options.PreparerOptions(FichierIni());
     options.ReglerNombreFichiers(MRU.Capacite());
     if (!DeverrouillerOptions(options)) return;
@@ -71,5 +71,5 @@ void TFiche::MenuAideAideKinotabClick()
 
 void TFiche::MenuAideAproposClick()
 {
-    Fenetres::Instance().BoiteAPropos().exec();
+    fenetres_.BoiteAPropos().exec();
 }

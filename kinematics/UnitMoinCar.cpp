@@ -1,6 +1,6 @@
 #include "kinematics/UnitMoinCar.h"
 
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 CodeResultat TMoinCar::Ajuster(std::span<const double> X, std::span<const double> Y, int N, int degre)
 {

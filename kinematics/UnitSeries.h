@@ -5,7 +5,7 @@
 
 #include "kinematics/UnitCodeResultat.h"
 #include "kinematics/UnitPasDeTemps.h"
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #include "options/UnitOptions.h"
 
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 #include "kit/Centrer.h"
 #include "kit/Dialogues.h"
 #include "kit/Hint.h"
@@ -172,7 +172,7 @@ bool TOptions::ecrire(const QString& cle, const QString& valeur)
     IniFile ini(CheminIni);
     if (ini.WriteString(Section, cle, valeur)) return true;
     // The general error report: the text, then the program goes on.
-    Afficher(MessageSimple(IconeMessage::Erreur, {ini.Erreur()}), this);
+    Afficher(MessageSimple(IconeMessage::Erreur, {Chaines::MessageEcritureIni(ini.Chemin())}), this);
     return false;
 }
 

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 #include "app/UnitApplication.h"
 #include "app/UnitFiche.h"
 #include "options/MotDePasse.h"

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 #include "options/Association.h"
 #include "options/MotDePasse.h"
 #include "options/UnitOptions.h"

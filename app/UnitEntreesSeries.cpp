@@ -1,0 +1,23 @@
+#include "app/UnitEntreesSeries.h"
+
+#include <utility>
+
+TEntreesSeries EntreesSeries(const EtatMesure& m, double frameTime, double aspectRatio, std::string fichierVideo)
+{
+    TEntreesSeries e;
+    e.ModeTransparent = m.Outil == TOutil::Transparent;
+    e.AxeVersLeBas = m.AxeVersLeBas;
+    e.Origine = m.Origine;
+    e.MarquesParImage = m.MarquesParImage;
+    e.EtatEtalon = m.BoutsEtalon();
+    e.NombreDePoints = m.NombreDePoints();
+    e.Marques = m.Marques;
+    e.NombreDePointsTsp = m.NombreDePointsTsp();
+    e.MarquesTsp = m.MarquesTsp;
+    e.LongueurEtalon = m.LongueurEtalon;
+    e.FrameTime = frameTime;
+    e.AspectRatio = aspectRatio;
+    e.PointsEtalon = m.PointsEtalon;
+    e.FichierVideo = std::move(fichierVideo);
+    return e;
+}
