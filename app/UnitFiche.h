@@ -4,6 +4,7 @@
 // concern over UnitFiche*.cpp.
 
 #include "app/UnitFichiersRecents.h"
+#include "video/UnitEtatMesure.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -125,6 +126,10 @@ public:
     void ChoisirFichierTrouve(const QString& dossier, const QString& nom);
     // True when the work file was written.
     bool MenuFichierEnregistrerWClick();
+    // The closing question when the measurement changed since it was opened,
+    // loaded or saved: true when the command may go on (saved, or the user
+    // chose to leave it).
+    bool PeutQuitterMesure();
     void MenuFichierQuitterClick();
 
     // Work files (UnitFicheTravail.cpp).
@@ -175,6 +180,9 @@ private:
     void OnChangeMesure();
     void OnChangeEtalon();
     void OuvrirDemandes();
+    enum class ReponseFermeture { Konec, Ulozit, Zrusit };
+    ReponseFermeture DemanderFermeture();
+    bool MesureModifiee() const;
     void SansVideo();
     void ApresChargement();
 
@@ -186,6 +194,8 @@ private:
     Dialogues& dialogues_;
     TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
     // The display choices a new view takes over from the one it replaces.
+    // The measurement as it was last opened, loaded or saved.
+    EtatMesure mesureEnregistree_;
     struct ChoixConserves {
         bool AxeVersLeBas = false;
         bool CacherImage = false;
