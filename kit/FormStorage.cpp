@@ -56,7 +56,9 @@ void FormStorage::Restaurer()
     QScreen* ecran = ecranDe(fenetre_);
     const IniFile ini(chemin_);
     const auto p = LirePlacement(ini, section_, ecran->size(), qRound(ecran->logicalDotsPerInch()));
-    if (!p) return;
+    QList<QRect> ecrans;
+    for (const QScreen* s : QGuiApplication::screens()) ecrans << s->availableGeometry();
+    if (!p || !PlacementVisible(p->Normale, ecrans)) return;
     const QSize cadre = fenetre_->frameGeometry().size() - fenetre_->geometry().size();
     const bool redimensionnable = fenetre_->minimumSize() != fenetre_->maximumSize();
     fenetre_->move(p->Normale.topLeft());
