@@ -66,6 +66,7 @@ bool TFiche::MenuFichierEnregistrerWClick()
         return false;
     case ResultatEcriture::Ok: break;
     }
+    mesureEnregistree_ = Vue_->Mesure().Etat();
     AjouterFichierRecent(chemin);
     Afficher(MessageSimple(IconeMessage::Information, {ligneNom, Chaines::Texte("MsgFichierEnregistre")}), this);
     return true;
@@ -79,6 +80,7 @@ void TFiche::ChargerTravail(const QString& chemin)
         ApresChargement();
         return;
     }
+    if (!PeutQuitterMesure()) return;
     RepertoireCourant = QFileInfo(chemin).absolutePath();
     DetruireVue();
     CreerVue();
@@ -136,6 +138,7 @@ void TFiche::AppliquerTravail(const Travail& t)
     etat.AxeVersLeBas = choixConserves_.AxeVersLeBas;
     etat.CacherImage = choixConserves_.CacherImage;
     Vue_->Mesure().Remplacer(std::move(etat));
+    mesureEnregistree_ = Vue_->Mesure().Etat();
     Vue_->update();
 }
 

@@ -1,11 +1,11 @@
 #include "core/IniFile.h"
 
 #include "core/UnitCp1250.h"
+#include "core/UnitEcriture.h"
 
 #include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -95,23 +95,22 @@ QStringList IniFile::lire() const { return lireContenu().textes; }
 
 bool IniFile::ecrire(const Contenu& c)
 {
-    QSaveFile f(chemin_);
-    bool ok = !PasUnFichier(chemin_) && f.open(QIODevice::WriteOnly);
-    if (ok) {
-        QByteArray texte;
-        for (qsizetype i = 0; i < c.textes.size(); ++i) {
-            if (c.octets[i].isNull()) {
-                texte += c.textes[i].toUtf8() + "\r\n";
-                continue;
-            }
-            texte += c.octets[i];
-            // The file's last line had no end; a line now follows it.
-            if (!c.octets[i].endsWith('\n') && i + 1 < c.textes.size()) texte += "\r\n";
-        }
-        ok = f.write(texte) == texte.size() && f.commit();
+    if (PasUnFichier(chemin_)) {
+        echecEcriture_ = true;
+        return false;
     }
-    echecEcriture_ = !ok;
-    return ok;
+    QByteArray texte;
+    for (qsizetype i = 0; i < c.textes.size(); ++i) {
+        if (c.octets[i].isNull()) {
+            texte += c.textes[i].toUtf8() + "\r\n";
+            continue;
+        }
+        texte += c.octets[i];
+        // The file's last line had no end; a line now follows it.
+        if (!c.octets[i].endsWith('\n') && i + 1 < c.textes.size()) texte += "\r\n";
+    }
+    echecEcriture_ = EcrireFichier(chemin_, texte) != ResultatEcriture::Ok;
+    return !echecEcriture_;
 }
 
 std::optional<std::pair<qsizetype, qsizetype>> IniFile::bornesSection(const QStringList& lignes, const QString& section)

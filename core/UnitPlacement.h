@@ -4,6 +4,7 @@
 // NormPos(WxH), NormPos and Visible.
 
 #include <QList>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -21,6 +22,12 @@ struct Placement {
     QRect Normale;              // outer rectangle of the restored window
     friend bool operator==(const Placement&, const Placement&) = default;
 };
+
+// The outer rectangle of a window from its client rectangle and the frame's
+// margins, and back: what is stored and what is restored describe the same
+// rectangle, whatever the frame.
+QRect RectangleExterieur(const QRect& client, const QMargins& cadre);
+QRect RectangleClient(const QRect& exterieur, const QMargins& cadre);
 
 enum class EtatFenetre { Normale, Minimisee, Maximisee };
 EtatFenetre EtatDepuisShowCmd(int showCmd);

@@ -1,5 +1,6 @@
 #include "results/UnitTableau.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -24,6 +25,17 @@ TResultatsSeries series(std::vector<int> nb)
     return r;
 }
 
+// One point, one sample, nothing derived.
+TResultatsSeries TSeriesNulles()
+{
+    TResultatsSeries r;
+    r.NbMesures = {1};
+    for (auto* s : {&r.SerieTemps, &r.SerieX, &r.SerieY, &r.SerieVX, &r.SerieVY, &r.SerieV, &r.SerieAX, &r.SerieAY,
+                    &r.SerieA})
+        *s = {{0.0}};
+    return r;
+}
+
 QStringList lignes(const QString& texte)
 {
     QStringList l = texte.split("\r\n");
@@ -36,7 +48,7 @@ TEST(ValueTable, OnePointGivesOneRowPerSampleAndOnlyPositions)
 {
     TTableau t;
     t.RemplirTableau(series({5}));
-    t.MontrerPositions(1);
+    t.MontrerPositions();
     ASSERT_EQ(t.NombreLignes(), 5);
     EXPECT_EQ(t.Valeur(4, 0), 5);
     EXPECT_EQ(t.Valeur(4, 1), 4.5);
@@ -54,7 +66,7 @@ TEST(ValueTable, ShorterPointsLeaveEmptyCellsNotZeros)
 {
     TTableau t;
     t.RemplirTableau(series({3, 2}));
-    t.MontrerPositions(2);
+    t.MontrerPositions();
     ASSERT_EQ(t.NombreLignes(), 3);
     EXPECT_FALSE(t.Valeur(2, TTableau::Colonne("x2")));
     EXPECT_EQ(t.Valeur(1, TTableau::Colonne("x2")), 101.125);
@@ -69,16 +81,17 @@ TEST(ValueTable, VelocityAndAccelerationColumnsFollowTheirChecks)
 {
     TTableau t;
     t.RemplirTableau(series({4, 4, 4}));
-    t.MontrerPositions(3);
-    t.MontrerVitesses(true, 3);
+    t.MontrerPositions();
+    t.MontrerGroupe(GroupeColonne::Vitesse, true);
     EXPECT_EQ(lignes(t.RemplirTexte('.'))[3],
               "Numero\tDate\tx1\ty1\tx2\ty2\tx3\ty3\tvx1\tvy1\tv1\tvx2\tvy2\tv2\tvx3\tvy3\tv3\t");
-    t.MontrerVitesses(false, 3);
-    t.MontrerAccelerations(true, 1);
-    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], "Numero\tDate\tx1\ty1\tx2\ty2\tx3\ty3\tax1\tay1\ta1\t");
-    EXPECT_EQ(lignes(t.RemplirTexte('.'))[4], "\t(s)\t(m)\t(m)\t(m)\t(m)\t(m)\t(m)\t(m/s2)\t(m/s2)\t(m/s2)\t");
+    t.MontrerGroupe(GroupeColonne::Vitesse, false);
+    t.RemplirTableau(series({4}));
+    t.MontrerGroupe(GroupeColonne::Acceleration, true);
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], "Numero\tDate\tx1\ty1\tax1\tay1\ta1\t");
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[4], "\t(s)\t(m)\t(m)\t(m/s2)\t(m/s2)\t(m/s2)\t");
     // Activating the table view hides them again.
-    t.MontrerPositions(3);
+    t.MontrerPositions();
     EXPECT_FALSE(t.Visible(TTableau::Colonne("ax1")));
 }
 
@@ -90,6 +103,53 @@ TEST(ValueTable, ANewFillReplacesEveryRow)
     EXPECT_EQ(t.NombreLignes(), 2);
     t.RemplirTableau(TResultatsSeries{});
     EXPECT_EQ(t.NombreLignes(), 0);
+}
+
+TEST(ValueTable, DisplayFormatRoundsToThreeDecimals)
+{
+    EXPECT_EQ(FormatTableau(12.34567, '.'), "12.346");
+    EXPECT_EQ(FormatTableau(0.0004, '.'), "0");
+    EXPECT_EQ(FormatTableau(-0.0004, '.'), "0");
+    EXPECT_EQ(FormatTableau(-0.5, ','), "-0,5");
+    EXPECT_EQ(FormatTableau(2, '.'), "2");
+    EXPECT_EQ(FormatTableau(0.1, '.'), "0.1");
+    EXPECT_EQ(FormatTableau(1234567.0625, '.'), "1234567.063");
+}
+
+TEST(ValueTable, CellsAsShown)
+{
+    TTableau t;
+    t.RemplirTableau(series({3, 2}));
+    EXPECT_EQ(t.TexteAffiche(2, 0, ','), "3");
+    EXPECT_EQ(t.TexteAffiche(2, TTableau::Colonne("x1"), ','), "2,125");
+    EXPECT_EQ(t.TexteAffiche(2, TTableau::Colonne("x2"), ','), "");
+    // A velocity that was not computed is a zero, not an empty cell.
+    t.RemplirTableau(TSeriesNulles());
+    EXPECT_EQ(t.TexteAffiche(0, TTableau::Colonne("vx1"), '.'), "0");
+}
+
+TEST(ValueTable, ColumnsDescribeThemselves)
+{
+    const auto& c = TTableau::Colonnes();
+    ASSERT_EQ(c.size(), 26u);
+    EXPECT_EQ(c[0].Largeur, 4);
+    EXPECT_EQ(c[TTableau::Colonne("vy2")].Largeur, 8);
+    EXPECT_EQ(c[TTableau::Colonne("a3")].Unite, "(m/s2)");
+    EXPECT_EQ(c[TTableau::Colonne("a3")].Point, 3);
+    EXPECT_EQ(TTableau::Colonne("z1"), -1);
+}
+
+TEST(ValueTable, MovedColumnsAreExportedInTheirNewOrder)
+{
+    TTableau t;
+    t.RemplirTableau(series({2}));
+    t.DeplacerColonne(3, 1); // y1 before Date
+    const QStringList l = lignes(t.RemplirTexte('.'));
+    EXPECT_EQ(l[3], "Numero\ty1\tDate\tx1\t");
+    EXPECT_EQ(l[4], "\t(m)\t(s)\t(m)\t");
+    EXPECT_EQ(l[6], "1\t0.25\t0.5\t0.125\t");
+    t.DeplacerColonne(26, 0); // out of range: nothing moves
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], l[3]);
 }
 
 } // namespace
@@ -106,7 +166,7 @@ TEST(ValueTable, ValuesThatAreNotFiniteStayEmpty)
     r.SerieX[0][1] = std::numeric_limits<double>::quiet_NaN();
     TTableau t;
     t.RemplirTableau(r);
-    t.MontrerPositions(1);
+    t.MontrerPositions();
     EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("x1")));
     EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("y1")));
     EXPECT_FALSE(t.Valeur(1, TTableau::Colonne("x1")));
