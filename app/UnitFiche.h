@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 
 class Dialogues;
 class Fenetres;
@@ -20,6 +21,7 @@ class QScrollArea;
 class QToolButton;
 class TDCAVIPlay;
 class TMesure;
+class TOptions;
 struct Message;
 struct Travail;
 enum class TVueResultats;
@@ -147,6 +149,11 @@ public:
     void MenuMesuresClick();
     void MenuMesuresMarqueParImageClick(int n);
     void MenuAideProprietesClick();
+
+    // Options, help page and about box (UnitFicheOptions.cpp).
+    void MenuAffichageOptionsClick();
+    void MenuAideAideKinotabClick();
+    void MenuAideAproposClick();
     // Key handling; true when the key was used.
     bool FrappeClavier(QKeyEvent* e);
 
@@ -171,6 +178,9 @@ private:
     void BrancherBarreCommande();
     void BrancherMenusMesures();
     void BrancherMenusResultats();
+    void BrancherOptionsEtAide();
+    // Asks for the password when one locks the options; true to go on.
+    bool DeverrouillerOptions(const TOptions& options);
     void FormClose(QCloseEvent* e);
     void BrancherVue();
     // Puts the view in a tool's mode.
@@ -184,6 +194,10 @@ private:
     ReponseFermeture DemanderFermeture();
     bool MesureModifiee() const;
     void SansVideo();
+    // The one-time notice about a variable rate or a slow-motion recording.
+    void AvertirVideo();
+    // "Not opened" with the line saying why.
+    void SignalerVideoEndommagee(const QString& premiereLigne);
     void ApresChargement();
 
     // Shows a message through the dialog seam, over this window by default.
@@ -205,4 +219,5 @@ private:
     QAction* SeparateurMRU = nullptr;
     bool montree_ = false;
     bool enDisposition_ = false;
+    QSet<QString> videosAvisees_; // videos whose notice was shown
 };

@@ -10,13 +10,6 @@ namespace {
 
 using S = TResultatsSeries;
 
-// A value that is not finite (a scale of 1E300 overflows) has no place in
-// the table: it stays empty rather than read as a number.
-std::optional<double> cellule(double v)
-{
-    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
-}
-
 constexpr int LargeurValeur = 8;
 constexpr int LargeurDefaut = 10; // a real column without a width of its own
 
@@ -97,7 +90,10 @@ void TTableau::RemplirTableau(const TResultatsSeries& r)
             const TColonne& k = colonnes[c];
             const int p = k.Point - 1;
             if (p >= points_ || l >= r.NbMesures[size_t(p)]) continue;
-            ligne[c] = k.Serie ? cellule((r.*k.Serie)[size_t(p)][size_t(l)]) : double(l + 1);
+            const double v = k.Serie ? (r.*k.Serie)[size_t(p)][size_t(l)] : double(l + 1);
+            // A value that is not finite (a scale of 1E300 overflows) stays
+            // empty rather than read as a number.
+            if (std::isfinite(v)) ligne[c] = v;
         }
     }
 }

@@ -1,5 +1,5 @@
-// libFuzzer target: the frame source must open any bytes as an AVI file or
-// refuse them, and read frames and sound from what it opened, without
+// libFuzzer target: the frame source must open any bytes as a video (an AVI
+// file, or any container FFmpeg demuxes) or refuse them, and read frames and sound from what it opened, without
 // crashing, hanging or allocating wildly.
 
 #include "video/FrameSource.h"

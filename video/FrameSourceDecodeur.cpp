@@ -154,6 +154,14 @@ ff::Image DecodeurImages::Image(std::int32_t rang)
     return {};
 }
 
+std::int32_t DecodeurImages::Cout(std::int32_t rang) const
+{
+    if (!codec_ || rang < 0 || rang >= Nombre() || cache_.Contient(rang)) return 0;
+    const std::int32_t k = DebutRegion(rang);
+    if (debutSession_ >= 0 && rang > dernierRang_ && prochain_ >= k) return std::max(1, rang - prochain_ + 1);
+    return rang - k + 1;
+}
+
 void DecodeurImages::Demarrer(std::int32_t depart)
 {
     avcodec_flush_buffers(codec_.get());

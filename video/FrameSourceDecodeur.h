@@ -44,6 +44,8 @@ public:
 
     // The picture displayed at `rang` (0 .. number of chunks - 1), or null.
     ff::Image Image(std::int32_t rang);
+    // About how many chunks Image(rang) would decode now; 0 for a cached picture.
+    std::int32_t Cout(std::int32_t rang) const;
 
     CacheImages& Cache() { return cache_; }
 
