@@ -1,0 +1,98 @@
+#include "kinematics/UnitLissageLocal.h"
+
+#include "kinematics/UnitMatrice.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Degree of the local polynomials. A sixth degree follows most of a swing, so
+// its windows are wide and its second derivatives quiet: on damped swings
+// with a pixel of noise it gives half the error of a quartic and a third of
+// that of a parabola, each with its own best window.
+constexpr int DegreLocal = 6;
+// Samples times window of the widest candidate window: bounds the search on
+// very long series.
+constexpr double CoutMax = 4e6;
+
+} // namespace
+
+TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double> y, int fenetre, int degre)
+{
+    const int N = int(y.size());
+    const int w = std::min(fenetre, N);
+    const int m = degre + 1;
+    TLissageLocal r;
+    r.Fenetre = w;
+    r.Degre = degre;
+    for (auto* v : {&r.Valeurs, &r.Derivees1, &r.Derivees2, &r.Gains0, &r.Gains1, &r.Gains2}) v->assign(y.size(), 0.0);
+
+    double residus = 0.0; // sum of the squared residuals
+    double liberte = 0.0; // its expected value for a unit noise
+    double traceH = 0.0;  // freedom taken by the fits
+    std::vector<double> normale(m * m), u(w), poids(m * w);
+    for (int i = 0; i < N; ++i) {
+        const int debut = std::clamp(i - w / 2, 0, N - w);
+        const double ti = t[i];
+        double h = std::max(t[debut + w - 1] - ti, ti - t[debut]);
+        if (!(h > 0.0)) h = 1.0;
+        // Normal equations of the powers of u = (t - ti) / h over the window.
+        std::fill(normale.begin(), normale.end(), 0.0);
+        for (int j = 0; j < w; ++j) {
+            u[j] = (t[debut + j] - ti) / h;
+            for (int a = 0; a < m; ++a)
+                for (int b = 0; b < m; ++b) normale[a * m + b] += std::pow(u[j], a + b);
+        }
+        if (!InverserMatrice(normale, m)) continue; // fewer distinct times than coefficients
+        // Weight of sample j in coefficient k: row k of G Phi^T.
+        for (int j = 0; j < w; ++j)
+            for (int k = 0; k < m; ++k) {
+                double s = 0.0;
+                for (int l = 0; l < m; ++l) s += normale[k * m + l] * std::pow(u[j], l);
+                poids[k * w + j] = s;
+            }
+        double c[3] = {0, 0, 0}, g[3] = {0, 0, 0};
+        for (int k = 0; k < std::min(m, 3); ++k)
+            for (int j = 0; j < w; ++j) {
+                const double p = poids[k * w + j];
+                c[k] += p * y[debut + j];
+                g[k] += p * p;
+            }
+        r.Valeurs[i] = c[0];
+        r.Derivees1[i] = c[1] / h;
+        r.Derivees2[i] = 2 * c[2] / (h * h);
+        r.Gains0[i] = std::sqrt(g[0]);
+        r.Gains1[i] = std::sqrt(g[1]) / h;
+        r.Gains2[i] = 2 * std::sqrt(g[2]) / (h * h);
+        const double propre = poids[i - debut]; // weight of sample i in its own value
+        const double e = y[i] - c[0];
+        residus += e * e;
+        liberte += 1.0 - 2 * propre + g[0];
+        traceH += propre;
+    }
+    r.Bruit = liberte > 1e-9 ? std::sqrt(residus / liberte) : std::numeric_limits<double>::quiet_NaN();
+    const double reste = N - traceH;
+    r.Score = reste > 1e-9 ? N * residus / (reste * reste) : std::numeric_limits<double>::infinity();
+    return r;
+}
+
+TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double> y)
+{
+    const int N = int(y.size());
+    const int degre = std::min(DegreLocal, N - 2);
+    // Odd windows from the smallest that leaves the fits some freedom, growing
+    // by about a tenth, up to the whole series or as far as a long series
+    // allows in reasonable time.
+    const int derniere = std::max(std::min(N, degre + 2), std::min(N, int(CoutMax / N)));
+    std::vector<int> fenetres;
+    for (int w = (degre + 2) | 1; w < derniere; w = std::max(w + 2, int(w * 1.1) | 1)) fenetres.push_back(w);
+    fenetres.push_back(derniere);
+    TLissageLocal meilleur;
+    for (int w : fenetres) {
+        TLissageLocal essai = LisserLocalement(t, y, w, degre);
+        if (meilleur.Fenetre == 0 || essai.Score < meilleur.Score) meilleur = std::move(essai);
+    }
+    return meilleur;
+}
