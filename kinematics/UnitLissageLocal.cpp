@@ -32,29 +32,39 @@ TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double
     double residus = 0.0; // sum of the squared residuals
     double liberte = 0.0; // its expected value for a unit noise
     double traceH = 0.0;  // freedom taken by the fits
-    std::vector<double> normale(m * m), u(w), poids(m * w);
+    std::vector<double> normale(m * m), sommes(2 * m - 1), u(w), phi(m), poids(m * w);
     for (int i = 0; i < N; ++i) {
         const int debut = std::clamp(i - w / 2, 0, N - w);
         const double ti = t[i];
         double h = std::max(t[debut + w - 1] - ti, ti - t[debut]);
         if (!(h > 0.0)) h = 1.0;
-        // Normal equations of the powers of u = (t - ti) / h over the window.
-        std::fill(normale.begin(), normale.end(), 0.0);
+        // Normal equations of the powers of u = (t - ti) / h over the window:
+        // element (a, b) is the power sum of degree a + b.
+        std::fill(sommes.begin(), sommes.end(), 0.0);
         for (int j = 0; j < w; ++j) {
             u[j] = (t[debut + j] - ti) / h;
-            for (int a = 0; a < m; ++a)
-                for (int b = 0; b < m; ++b) normale[a * m + b] += std::pow(u[j], a + b);
+            double p = 1.0;
+            for (double& somme : sommes) {
+                somme += p;
+                p *= u[j];
+            }
         }
+        for (int a = 0; a < m; ++a)
+            for (int b = 0; b < m; ++b) normale[a * m + b] = sommes[a + b];
         if (!InverserMatrice(normale, m)) continue; // fewer distinct times than coefficients
-        // Weight of sample j in coefficient k: row k of G Phi^T.
-        for (int j = 0; j < w; ++j)
-            for (int k = 0; k < m; ++k) {
+        // Weight of sample j in coefficient k (k = 0..2 are read): row k of G Phi^T.
+        const int lus = std::min(m, 3);
+        for (int j = 0; j < w; ++j) {
+            double p = 1.0;
+            for (int l = 0; l < m; ++l, p *= u[j]) phi[l] = p;
+            for (int k = 0; k < lus; ++k) {
                 double s = 0.0;
-                for (int l = 0; l < m; ++l) s += normale[k * m + l] * std::pow(u[j], l);
+                for (int l = 0; l < m; ++l) s += normale[k * m + l] * phi[l];
                 poids[k * w + j] = s;
             }
+        }
         double c[3] = {0, 0, 0}, g[3] = {0, 0, 0};
-        for (int k = 0; k < std::min(m, 3); ++k)
+        for (int k = 0; k < lus; ++k)
             for (int j = 0; j < w; ++j) {
                 const double p = poids[k * w + j];
                 c[k] += p * y[debut + j];
