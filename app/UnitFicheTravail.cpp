@@ -3,8 +3,10 @@
 
 #include "app/UnitFiche.h"
 
+#include "app/UnitFicheImages.h"
 #include "app/UnitFileUtil.h"
 #include "app/UnitTravail.h"
+#include "app/UnitTravailImages.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitCurseurs.h"
 #include "resources/UnitChainesRessources.h"
@@ -55,6 +57,7 @@ Travail TFiche::TravailCourant() const
     t.Origine = m.Origine;
     t.Couleur = m.Couleur;
     t.DessinMarques = MenuAffichageDessinerDerniereMarque->isChecked() ? 1 : 2;
+    LireImagesMesure(m, Vue_->FrameCount(), t);
     return t;
 }
 
@@ -132,7 +135,7 @@ void TFiche::ChargerTravail(const QString& chemin)
         SansVideo();
         return;
     }
-    if (lu.etat != LectureTravail::Etat::Ok) {
+    if (lu.etat != LectureTravail::Etat::Ok || !ImagesTravailDansLaVideo(lu.travail, Vue_->FrameCount())) {
         RDim();
         Afficher(MessageSimple(IconeMessage::Avertissement, {video + u'.', Chaines::Texte("MsgErreurLecture")}), this);
         // Nothing read survives: a fresh, empty view.
@@ -198,6 +201,7 @@ void TFiche::AppliquerTravail(const Travail& t)
     // The stored cursor, once the tool and colour have had their say.
     m.Curseur = t.Curseur;
     if (t.Curseur >= 1 && t.Curseur <= Curseurs::Nombre) Vue_->setCursor(Curseurs::Curseur(t.Curseur));
+    AppliquerImagesMesure(t, Vue_->FrameCount(), m);
     m.RecalculerPixels();
     Vue_->update();
 }

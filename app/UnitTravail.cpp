@@ -1,5 +1,7 @@
 #include "app/UnitTravail.h"
 
+#include "app/UnitTravailImages.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -43,6 +45,7 @@ QStringList LignesTravail(const Travail& t, QChar sep)
     if (t.OriginePlacee != 0) point(t.Origine);
     entier(t.Couleur);
     entier(t.DessinMarques);
+    EcrireImagesTravail(l, t);
     return l;
 }
 
@@ -65,6 +68,7 @@ public:
     explicit Curseur(const QStringList& lignes) : lignes_(lignes) {}
 
     qsizetype Restantes() const { return lignes_.size() - pos_; }
+    qsizetype Position() const { return pos_; }
     bool Entier(int& v)
     {
         if (pos_ >= lignes_.size()) return false;
@@ -131,7 +135,7 @@ LectureTravail LireLignesTravail(const QStringList& lignes)
     r.travail.CheminVideo = lignes.first();
     r.etat = LectureTravail::Etat::Contenu;
     Curseur c(lignes);
-    if (lireReste(c, r.travail)) r.etat = LectureTravail::Etat::Ok;
+    if (lireReste(c, r.travail) && LireImagesTravail(lignes, c.Position(), r.travail)) r.etat = LectureTravail::Etat::Ok;
     return r;
 }
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 struct Travail {
     QString CheminVideo;
@@ -36,6 +37,10 @@ struct Travail {
     PointD Origine;
     std::int64_t Couleur = 255;  // red in the low byte
     int DessinMarques = 2;       // 1 only the last mark, 2 all marks
+    // The frame each mark was placed on (the block after the last line);
+    // empty when the file has none.
+    std::vector<int> ImagesDesMarques;
+    std::vector<int> ImagesDesMarquesTsp;
 
     // EtatTransparent as the view holds it: 2 -> 1, 3 -> 2, anything else -> 0.
     int EtatTransparent() const;

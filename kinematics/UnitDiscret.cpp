@@ -102,7 +102,18 @@ CodeResultat TDiscret::Calculer(std::span<const double> Temps, std::span<const d
         return CodeSucces;
     }
     derivees2_ = Differences(t, ValeursAjustees(t, vitesse));
-    incertitudes2_ = Echelle(GainsPolynome2(t, position, vitesse), bruit_);
+    if (position.Degre() >= 2 || N < 4) {
+        incertitudes2_ = Echelle(GainsPolynome2(t, position, vitesse), bruit_);
+        return CodeSucces;
+    }
+    // A straight line leaves no acceleration by construction, and no
+    // uncertainty either: say instead how well the data bound an acceleration,
+    // as a parabola through them would.
+    TMoinCar parabole, pente;
+    if (parabole.Ajuster(t, valeurs, N, 2) != CodeSucces
+        || pente.Ajuster(t, Differences(t, ValeursAjustees(t, parabole)), N, 1) != CodeSucces)
+        return CodePivotNul;
+    incertitudes2_ = Echelle(GainsPolynome2(t, parabole, pente), bruit_);
     return CodeSucces;
 }
 

@@ -2,11 +2,15 @@
 
 #include "app/UnitFormatReel.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int ColonneX = 2;   // x1; x2 and x3 follow in pairs
 constexpr int ColonneV = 8;   // vx1; three columns per point
 constexpr int ColonneA = 17;  // ax1
+constexpr int ColonneU = 26;  // uvx1: the uncertainty of column c >= ColonneV is c + ColonneU - ColonneV
+constexpr int DecalageU = ColonneU - ColonneV;
 
 QString unite(const QString& nom)
 {
@@ -16,6 +20,7 @@ QString unite(const QString& nom)
     case 'y': return QStringLiteral("(m)");
     case 'v': return QStringLiteral("(m/s)");
     case 'a': return QStringLiteral("(m/s2)");
+    case 'u': return nom.at(1) == u'v' ? QStringLiteral("(m/s)") : QStringLiteral("(m/s2)");
     default: return {};
     }
 }
@@ -31,9 +36,24 @@ const QStringList& TTableau::NomsChamps()
             for (int p = 1; p <= 3; ++p)
                 n << QStringLiteral("%1x%2").arg(QLatin1String(g)).arg(p) << QStringLiteral("%1y%2").arg(QLatin1String(g)).arg(p)
                   << QStringLiteral("%1%2").arg(QLatin1String(g)).arg(p);
+        for (int c = ColonneV; c < ColonneU; ++c) n << u'u' + n[c];
         return n;
     }();
     return noms;
+}
+
+const std::vector<int>& TTableau::OrdreColonnes()
+{
+    static const std::vector<int> ordre = [] {
+        std::vector<int> o;
+        for (int c = 0; c < ColonneV; ++c) o.push_back(c);
+        for (int groupe = ColonneV; groupe < ColonneU; groupe += 3) {
+            for (int k = 0; k < 3; ++k) o.push_back(groupe + k);
+            for (int k = 0; k < 3; ++k) o.push_back(groupe + k + DecalageU);
+        }
+        return o;
+    }();
+    return ordre;
 }
 
 int TTableau::Colonne(const QString& nom)
@@ -64,6 +84,15 @@ void TTableau::RemplirTableau(const TResultatsSeries& r)
             ligne[size_t(ColonneA + 3 * p)] = r.SerieAX[q][i];
             ligne[size_t(ColonneA + 3 * p + 1)] = r.SerieAY[q][i];
             ligne[size_t(ColonneA + 3 * p + 2)] = r.SerieA[q][i];
+            // An uncertainty that cannot be estimated stays empty.
+            const auto u = [](double v) { return std::isnan(v) ? std::optional<double>() : v; };
+            const TResultatsSeries::Series* incertitudes[] = {&r.SerieUVX, &r.SerieUVY, &r.SerieUV,
+                                                              &r.SerieUAX, &r.SerieUAY, &r.SerieUA};
+            for (int k = 0; k < 6; ++k) {
+                const auto& serie = *incertitudes[k];
+                if (q < serie.size() && i < serie[q].size())
+                    ligne[size_t(ColonneU + (k / 3) * 9 + 3 * p + k % 3)] = u(serie[q][i]);
+            }
         }
     }
 }
@@ -74,12 +103,25 @@ void TTableau::MontrerPositions(int nbPointsMobiles)
     visibles_[0] = visibles_[1] = true;
     for (int p = 0; p < 3; ++p)
         visibles_[size_t(ColonneX + 2 * p)] = visibles_[size_t(ColonneX + 2 * p + 1)] = p < nbPointsMobiles;
+    appliquerIncertitudes();
 }
 
 void TTableau::montrerGroupe(int premiere, bool montrer, int nbPointsMobiles)
 {
     for (int p = 0; p < 3; ++p)
         for (int k = 0; k < 3; ++k) visibles_[size_t(premiere + 3 * p + k)] = montrer && p < nbPointsMobiles;
+    appliquerIncertitudes();
+}
+
+void TTableau::MontrerIncertitudes(bool montrer)
+{
+    incertitudes_ = montrer;
+    appliquerIncertitudes();
+}
+
+void TTableau::appliquerIncertitudes()
+{
+    for (int c = ColonneV; c < ColonneU; ++c) visibles_[size_t(c + DecalageU)] = incertitudes_ && visibles_[size_t(c)];
 }
 
 void TTableau::MontrerVitesses(bool montrer, int nbPointsMobiles)
@@ -96,14 +138,14 @@ QString TTableau::RemplirTexte(QChar sep) const
 {
     const QString crlf = QStringLiteral("\r\n");
     QString noms, unites;
-    for (int c = 0; c < NombreColonnes; ++c) {
+    for (int c : OrdreColonnes()) {
         if (!visibles_[size_t(c)]) continue;
         noms += NomsChamps()[c] + u'\t';
         unites += unite(NomsChamps()[c]) + u'\t';
     }
     QString texte = crlf + crlf + crlf + noms + crlf + unites + crlf + crlf;
     for (const auto& ligne : lignes_) {
-        for (int c = 0; c < NombreColonnes; ++c) {
+        for (int c : OrdreColonnes()) {
             if (!visibles_[size_t(c)]) continue;
             if (const auto& v = ligne[size_t(c)]) texte += c == 0 ? QString::number(int(*v)) : FormaterReel(*v, sep);
             texte += u'\t';

@@ -1,10 +1,12 @@
 // kinotab-cli table: a work file's table of values without a window, as the
 // results window exports it (smoothing on, velocities and accelerations on,
-// the video's own frame time).
+// the video's own frame time, the times from the frames of the marks when the
+// file keeps them); with --uncertainty, the standard uncertainties beside them.
 
 #include "tools/kinotab_cli.h"
 
 #include "app/UnitTravail.h"
+#include "app/UnitTravailImages.h"
 #include "kinematics/UnitPasDeTemps.h"
 #include "kinematics/UnitSeries.h"
 #include "results/UnitTableau.h"
@@ -53,19 +55,25 @@ TEntreesSeries entrees(const Travail& t, const FrameSource& video)
     e.AspectRatio = video.AspectRatio();
     e.PointsEtalon = t.PointsEtalon;
     e.FichierVideo = t.CheminVideo.toStdString();
+    e.ImagesMarques = t.ImagesDesMarques;
+    e.ImagesMarquesTsp = t.ImagesDesMarquesTsp;
     return e;
 }
 
 int table(const QStringList& arguments)
 {
-    if (arguments.size() != 1) return Erreur(QStringLiteral("table takes one work file"));
-    const QString chemin = arguments.first();
+    QStringList fichiers = arguments;
+    const bool incertitudes = fichiers.removeAll(QStringLiteral("--uncertainty")) > 0;
+    if (fichiers.size() != 1) return Erreur(QStringLiteral("table takes one work file"));
+    const QString chemin = fichiers.first();
     const LectureTravail lu = LireTravail(chemin);
     if (lu.etat != LectureTravail::Etat::Ok) return Erreur(raisonLecture(lu, chemin));
     const Travail& t = lu.travail;
     if (!QFileInfo::exists(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 was not found").arg(t.CheminVideo));
     FrameSource video;
     if (!video.Ouvrir(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 cannot be opened").arg(t.CheminVideo));
+    if (!ImagesTravailDansLaVideo(t, video.FrameCount()))
+        return Erreur(QStringLiteral("%1 names frames beyond the end of the video").arg(chemin));
     if (const QString m = manque(t); !m.isEmpty()) return Erreur(m);
 
     TPasDeTemps pas;
@@ -85,12 +93,13 @@ int table(const QStringList& arguments)
     tableau.MontrerPositions(r.NbPointsMobiles);
     tableau.MontrerVitesses(r.AfficherVitesse, r.NbPointsMobiles);
     tableau.MontrerAccelerations(r.AfficherAcceleration, r.NbPointsMobiles);
+    tableau.MontrerIncertitudes(incertitudes);
     const QByteArray texte = tableau.RemplirTexte(QLocale::system().decimalPoint().front()).toUtf8();
     std::fwrite(texte.constData(), 1, size_t(texte.size()), stdout);
     return 0;
 }
 
-const std::array Commandes = {CommandeCli{"table", "WORK.ktb", &table}};
+const std::array Commandes = {CommandeCli{"table", "[--uncertainty] WORK.ktb", &table}};
 
 } // namespace
 

@@ -1,0 +1,25 @@
+#pragma once
+// The frames of the marks in the work file: a block after the last line of
+// the measurement, so that files without it (older ones) still read as
+// before, with consecutive frames.
+//
+//   Images
+//   <video mark count>, then one line per mark: the 0-based frame it was placed on
+//   <overlay mark count>, then one line per overlay mark: its frame
+
+#include <QStringList>
+#include <vector>
+
+struct Travail;
+
+// Appends the block when every mark has its frame and there is at least one
+// mark; a measurement without known frames writes nothing.
+void EcrireImagesTravail(QStringList& lignes, const Travail& t);
+
+// Reads the block from line `debut`: true when it is absent (nothing more, or
+// a line other than "Images") or complete and sound: counts equal to the
+// marks, frames not negative and never decreasing for each moving point.
+bool LireImagesTravail(const QStringList& lignes, qsizetype debut, Travail& t);
+
+// Whether the frames of the block lie within a video of `nombreImages` frames.
+bool ImagesTravailDansLaVideo(const Travail& t, int nombreImages);
