@@ -1,5 +1,6 @@
 #include "results/UnitTableau.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -92,3 +93,33 @@ TEST(ValueTable, ANewFillReplacesEveryRow)
 }
 
 } // namespace
+
+TEST(ValueTable, UncertaintiesStandBesideTheColumnsShownAndOnlyWhenAsked)
+{
+    TResultatsSeries r = series({3, 2});
+    for (auto* s : {&r.SerieUVX, &r.SerieUVY, &r.SerieUV, &r.SerieUAX, &r.SerieUAY, &r.SerieUA}) *s = r.SerieVX;
+    r.SerieUAY[1][0] = std::nan(""); // a scatter that could not be estimated
+    TTableau t;
+    t.RemplirTableau(r);
+    t.MontrerPositions(2);
+    t.MontrerVitesses(true, 2);
+    const QString sans = t.RemplirTexte('.');
+    EXPECT_FALSE(sans.contains("uvx1"));
+
+    t.MontrerIncertitudes(true);
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3],
+              "Numero\tDate\tx1\ty1\tx2\ty2\tvx1\tvy1\tv1\tuvx1\tuvy1\tuv1\tvx2\tvy2\tv2\tuvx2\tuvy2\tuv2\t");
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[4],
+              "\t(s)\t(m)\t(m)\t(m)\t(m)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t");
+    EXPECT_FALSE(t.Visible(TTableau::Colonne("uax1")));
+    // Accelerations shown later bring their uncertainties along.
+    t.MontrerAccelerations(true, 2);
+    EXPECT_TRUE(t.Visible(TTableau::Colonne("uay2")));
+    EXPECT_EQ(t.Valeur(0, TTableau::Colonne("uay1")), 0.75);
+    EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("uay2"))); // NaN stays empty
+    EXPECT_EQ(t.Valeur(1, TTableau::Colonne("uay2")), 101.75);
+    // Hidden again, the table and its text are those without uncertainties.
+    t.MontrerAccelerations(false, 2);
+    t.MontrerIncertitudes(false);
+    EXPECT_EQ(t.RemplirTexte('.'), sans);
+}
