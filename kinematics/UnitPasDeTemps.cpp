@@ -9,6 +9,7 @@ void TPasDeTemps::Initialiser(const std::string& video, double frameTime, double
         video_ = video;
     }
     DefautDeCapture = pasCapture > 0.0;
+    PasVideo = frameTime;
     if (TDefaut == 0.0) TDefaut = defaut;
     if (TChoisi == 0.0) TChoisi = TDefaut;
 }

@@ -16,6 +16,7 @@ public:
     // TDefaut is the interval between captured frames that a slow-motion
     // video carries, not its playback interval.
     bool DefautDeCapture = false;
+    double PasVideo = 0.0; // the video's playback interval between frames
 
     // Run by each results computation. A measurement from another video than
     // the last computation (another file, or the same file with another frame

@@ -1,0 +1,29 @@
+#include "results/UnitEtatResultats.h"
+
+#include "app/UnitFormatReel.h"
+#include "resources/UnitChainesRessources.h"
+
+QString TexteLissage(const TResultatsSeries& r)
+{
+    switch (r.Lissage) {
+    case TLissage::Aucun: return Chaines::Texte("LissageAucun");
+    case TLissage::Polynome: return Chaines::Texte("LissagePolynome");
+    case TLissage::Local: return Chaines::Texte("LissageLocal").arg(r.FenetreLocale);
+    case TLissage::Mixte: return Chaines::Texte("LissageMixte").arg(r.FenetreLocale);
+    }
+    return {};
+}
+
+QString TexteEtatResultats(const TResultatsSeries& r, double T, QChar sep)
+{
+    const QString separation = QStringLiteral(" · ");
+    return TexteLissage(r) + separation + Chaines::Texte("EtatPasDeTemps").arg(FormatGeneral(T, 3, sep)) + separation
+         + Chaines::Texte(r.TempsDesImages ? "EtatTempsImages" : "EtatTempsConsecutifs");
+}
+
+QString LibelleIncertitude(const QString& libelleValeur)
+{
+    const qsizetype espace = libelleValeur.indexOf(u' ');
+    if (espace < 0) return u'u' + libelleValeur;
+    return Chaines::Texte("LibelleIncertitude").arg(libelleValeur.left(espace), libelleValeur.mid(espace + 2).chopped(1));
+}
