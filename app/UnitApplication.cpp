@@ -14,11 +14,10 @@
 #include "video/UnitBoiteInfo.h"
 #include "video/UnitBoiteLongueur.h"
 
-#include <QApplication>
+#include "kit/Dialogues.h"
 
-namespace {
-Fenetres* instance = nullptr;
-}
+#include <QApplication>
+#include <QToolTip>
 
 void InitialiserApplication()
 {
@@ -30,10 +29,16 @@ void InitialiserApplication()
 
 Fenetres::Fenetres()
 {
-    instance = this;
-    // Creation order matters: TFiche fixes the font and the settings path that
-    // the others use.
-    fiche_ = std::make_unique<TFiche>();
+    // The font and the settings path are the whole program's: fixed before
+    // any window exists.
+    if (!InstallerPolice())
+        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgPoliceAbsente")}));
+    QApplication::setFont(PoliceProgramme());
+    QToolTip::setFont(PoliceProgramme());
+    if (!PreparerFichierIni())
+        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgFichierIniAbsent")}));
+
+    fiche_ = std::make_unique<TFiche>(*this, Dialogues::Courant());
     boiteCouleur_ = std::make_unique<TBoiteCouleur>();
     options_ = std::make_unique<TOptions>();
     boiteInfo_ = std::make_unique<TBoiteInfo>();
@@ -59,12 +64,6 @@ Fenetres::~Fenetres()
     boiteCouleur_.reset();
     fiche_.reset();
     ViderFichierIni();
-    instance = nullptr;
-}
-
-Fenetres& Fenetres::Instance()
-{
-    return *instance;
 }
 
 QList<QWidget*> Fenetres::Toutes() const

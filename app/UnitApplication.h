@@ -18,12 +18,10 @@ class TResultats;
 
 class Fenetres {
 public:
-    // Creates every window: TFiche first (it installs the font and fixes the
-    // settings path), then the dialogs and the results window.
+    // Installs the font and fixes the settings path, then creates every
+    // window: TFiche first, then the dialogs and the results window.
     Fenetres();
     ~Fenetres();
-
-    static Fenetres& Instance(); // valid while an instance lives
 
     TFiche& Fiche() { return *fiche_; }
     TBoiteCouleur& BoiteCouleur() { return *boiteCouleur_; }

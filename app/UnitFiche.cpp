@@ -1,6 +1,6 @@
 #include "app/UnitFiche.h"
 
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 #include "app/UnitFileUtil.h"
 #include "app/UnitOptionsFiche.h"
 #include "kit/Dialogues.h"
@@ -16,7 +16,9 @@
 #include <QTimer>
 #include <QToolTip>
 
-TFiche::TFiche(QWidget* parent) : QMainWindow(parent)
+TFiche::TFiche(Fenetres& fenetres, Dialogues& dialogues)
+    : fenetres_(fenetres),
+      dialogues_(dialogues)
 {
     Creer();
 }
@@ -26,17 +28,19 @@ TFiche::~TFiche()
     Detruire();
 }
 
+int TFiche::Afficher(const Message& m, QWidget* parent)
+{
+    return dialogues_.Afficher(m, parent ? parent : this);
+}
+
+void TFiche::information(const char* ligne)
+{
+    Afficher(MessageSimple(IconeMessage::Information, {Chaines::Texte(ligne)}));
+}
+
 void TFiche::Creer()
 {
-    if (!InstallerPolice())
-        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgPoliceAbsente")}), this);
-    QApplication::setFont(PoliceProgramme());
     setFont(PoliceProgramme());
-    QToolTip::setFont(PoliceProgramme());
-
-    if (!PreparerFichierIni())
-        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgFichierIniAbsent")}), this);
-
     // The filter installed last runs first: "Options" is restored before
     // "MainForm", so that "MainForm" wins.
     FormStorage_ = new FormStorage(this, QStringLiteral("MainForm"));
@@ -56,7 +60,7 @@ void TFiche::Creer()
     CreerScrollBox();
     CreerStatusBars();
     CreerVue();
-    OnChangeCurseur();
+    OnChangeMesure();
     resize(442, 334 + menuBar()->sizeHint().height());
     ActiverCommandes(false);
 }
@@ -112,7 +116,7 @@ void TFiche::closeEvent(QCloseEvent* e)
     if (!FichierIni().isEmpty()) {
         IniFile ini(FichierIni());
         if (!ini.WriteString(QStringLiteral("Options"), QStringLiteral("Speed"), QString()))
-            Afficher(MessageSimple(IconeMessage::Avertissement, {ini.Erreur()}), this);
+            Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::MessageEcritureIni(ini.Chemin())}), this);
     }
     FormClose(e);
 }
@@ -170,7 +174,7 @@ void TFiche::Detruire()
         IniFile ini(FichierIni());
         bool ok = ini.WriteString(QStringLiteral("MainForm"), QStringLiteral("Directory"), RepertoireCourant);
         ok = ok && MRU.Enregistrer(ini);
-        if (!ok) Afficher(MessageSimple(IconeMessage::Avertissement, {ini.Erreur()}));
+        if (!ok) Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::MessageEcritureIni(ini.Chemin())}));
     }
     DetruireVue();
 }

@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class Dialogues;
+class Fenetres;
 class FormStorage;
 class QAction;
 class QActionGroup;
@@ -17,12 +19,15 @@ class QScrollArea;
 class QToolButton;
 class TDCAVIPlay;
 class TMesure;
+struct Message;
 struct Travail;
 
 class TFiche : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFiche(QWidget* parent = nullptr);
+    // The other windows and the dialog seam are the program's; the main
+    // window only uses them.
+    TFiche(Fenetres& fenetres, Dialogues& dialogues);
     ~TFiche() override;
 
     // State of the window besides its controls.
@@ -158,20 +163,28 @@ private:
     void BrancherMenusMesures();
     void FormClose(QCloseEvent* e);
     void BrancherVue();
-    // Puts one tool button down and the view in its mode.
-    void ChoisirOutil(QToolButton* bouton, void (TMesure::*mode)(bool), const char* hint);
-    void ChoisirCouleurCurseur(char couleur, QAction* item);
-    QString FamilleCurseur() const;
+    // Puts the view in a tool's mode.
+    void ChoisirOutil(void (TMesure::*mode)(bool), const char* hint, bool lecture);
     void OnChangeNumeroImage();
-    void OnChangeNombreDePoints();
-    void OnChangeNombreDePointsTsp();
-    void OnChangeCurseur();
+    // Sets the tool buttons, ticks, counter and cursor pictures from the measurement.
+    void OnChangeMesure();
     void OnChangeEtalon();
     void OuvrirDemandes();
     void SansVideo();
     void ApresChargement();
 
+    // Shows a message through the dialog seam, over this window by default.
+    int Afficher(const Message& m, QWidget* parent = nullptr);
+    void information(const char* ligne);
+
+    Fenetres& fenetres_;
+    Dialogues& dialogues_;
     TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
+    // The display choices a new view takes over from the one it replaces.
+    struct ChoixConserves {
+        bool AxeVersLeBas = false;
+        bool CacherImage = false;
+    } choixConserves_;
     FormStorage* FormStorage_ = nullptr;
     FormStorage* OptionsStorage_ = nullptr;
     QAction* SeparateurMRU = nullptr;

@@ -21,24 +21,28 @@ void TFiche::CreerVue()
     vue->SetAutoSize(false);
     vue->SetStretch(true);
     vue->setCursor(Qt::ArrowCursor);
-    vue->Mesure().Couleur = 255;
     ScrollBox->setWidget(vue);
     Vue_ = vue;
     BrancherVue();
+    TMesure& m = vue->Mesure();
+    m.SetCouleur(255);
+    // These two choices carry over from one video to the next.
+    m.SetAxeVersLeBas(choixConserves_.AxeVersLeBas);
+    m.SetCacherImage(choixConserves_.CacherImage);
 }
 
 void TFiche::BrancherVue()
 {
     connect(Vue_, &TDCAVIPlay::OnChangeNumeroImage, this, &TFiche::OnChangeNumeroImage);
-    connect(Vue_, &TDCAVIPlay::OnChangeNombreDePoints, this, &TFiche::OnChangeNombreDePoints);
-    connect(Vue_, &TDCAVIPlay::OnChangeNombreDePointsTsp, this, &TFiche::OnChangeNombreDePointsTsp);
-    connect(Vue_, &TDCAVIPlay::OnChangeCurseur, this, &TFiche::OnChangeCurseur);
+    connect(Vue_, &TDCAVIPlay::OnChangeMesure, this, &TFiche::OnChangeMesure);
     connect(Vue_, &TDCAVIPlay::OnChangeEtalon, this, &TFiche::OnChangeEtalon);
 }
 
 void TFiche::DetruireVue()
 {
     if (!Vue_) return;
+    const EtatMesure& m = Vue_->Mesure().Etat();
+    choixConserves_ = {m.AxeVersLeBas, m.CacherImage};
     Vue_->Arreter();
     Vue_->hide();
     delete ScrollBox->takeWidget();
@@ -151,16 +155,6 @@ void TFiche::ActiverZoom(bool b)
 void TFiche::OnChangeNumeroImage()
 {
     StatusBar2->setText(QStringLiteral(" %1/%2").arg(Vue_->NumeroImage() + 1).arg(Vue_->FrameCount()));
-}
-
-void TFiche::OnChangeNombreDePoints()
-{
-    StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePoints()));
-}
-
-void TFiche::OnChangeNombreDePointsTsp()
-{
-    StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePointsTsp()));
 }
 
 void TFiche::BrancherBarreCommande()

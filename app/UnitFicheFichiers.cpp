@@ -53,17 +53,11 @@ void TFiche::OuvrirVideo(const QString& chemin)
     }
     ActiverCommandes(true);
     SpeedButtonMarqueClick();
-    MenuMesuresUneMarqueParImage->setChecked(true);
-    Vue_->Mesure().MarquesParImage = 1;
-    Vue_->Mesure().CouleurCurseur = 'e';
-    MenuAffichageCurseurNB->setChecked(true);
-    Vue_->Mesure().MettreAJourCurseur();
-    MenuAffichageDessinerToutesLesMarques->setChecked(true);
-    Vue_->Mesure().ChoisirToutesLesMarques(true);
+    TMesure& m = Vue_->Mesure();
+    m.SetMarquesParImage(1);
+    m.SetCouleurCurseur(TCouleurCurseur::NoirEtBlanc);
+    m.ChoisirToutesLesMarques(true);
     AppliquerZoom(0);
-    // These two choices carry over from the previous video.
-    Vue_->Mesure().AxeVersLeBas = MenuMesuresAxeVersLeBas->isChecked();
-    Vue_->Mesure().CacherImage = MenuAffichageCacherImage->isChecked();
     Vue_->update();
 }
 
@@ -104,7 +98,7 @@ void TFiche::MRUClick(const QString& chemin)
 
 void TFiche::MenuFichierRechercherClick()
 {
-    TRecherche& recherche = Fenetres::Instance().Recherche();
+    TRecherche& recherche = fenetres_.Recherche();
     recherche.ChoixFichier = [this](const QString& dossier, const QString& nom) { ChoisirFichierTrouve(dossier, nom); };
     recherche.show();
     recherche.raise();

@@ -21,6 +21,7 @@
 #include <QPixmap>
 #include <QToolButton>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -38,76 +39,81 @@ int IndexSuivantEspace(int index)
     }
 }
 
-void information(const char* ligne, QWidget* parent)
-{
-    Afficher(MessageSimple(IconeMessage::Information, {Chaines::Texte(ligne)}), parent);
-}
-
 } // namespace
 
-void TFiche::ChoisirOutil(QToolButton* bouton, void (TMesure::*mode)(bool), const char* hint)
+void TFiche::ChoisirOutil(void (TMesure::*mode)(bool), const char* hint, bool lecture)
 {
-    for (QToolButton* b : {SpeedButtonMarque, SpeedButtonEtalon, SpeedButtonOrigine, SpeedButtonTransparent})
-        b->setChecked(b == bouton);
     (Vue_->Mesure().*mode)(true);
     PoserHint(Vue_, Chaines::Texte(hint));
-    // The scale tool needs a still picture.
-    ActiverLecture(bouton != SpeedButtonEtalon);
+    ActiverLecture(lecture);
 }
 
 void TFiche::SpeedButtonMarqueClick()
 {
     if (!Vue_->Opened()) return;
-    ChoisirOutil(SpeedButtonMarque, &TMesure::ChoisirModeMarque, "HintVueMarque");
-    StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePoints()));
+    ChoisirOutil(&TMesure::ChoisirModeMarque, "HintVueMarque", true);
     Vue_->update();
 }
 
 void TFiche::SpeedButtonEtalonClick()
 {
     if (!Vue_->Opened()) return;
-    ChoisirOutil(SpeedButtonEtalon, &TMesure::ChoisirModeEtalon, "HintVueEtalon");
-    StatusBar3->setText(QStringLiteral(" "));
+    // The scale tool needs a still picture.
+    ChoisirOutil(&TMesure::ChoisirModeEtalon, "HintVueEtalon", false);
     Vue_->update();
 }
 
 void TFiche::SpeedButtonOrigineClick()
 {
     if (!Vue_->Opened()) return;
-    ChoisirOutil(SpeedButtonOrigine, &TMesure::ChoisirModeOrigine, "HintVueOrigine");
-    StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePoints()));
+    ChoisirOutil(&TMesure::ChoisirModeOrigine, "HintVueOrigine", true);
     Vue_->update();
 }
 
 void TFiche::SpeedButtonTransparentClick()
 {
     if (!Vue_->Opened()) return;
-    ChoisirOutil(SpeedButtonTransparent, &TMesure::ChoisirModeTransparent, "HintVueTransparent");
-    StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().NombreDePointsTsp()));
+    ChoisirOutil(&TMesure::ChoisirModeTransparent, "HintVueTransparent", true);
     Vue_->Mesure().PlacerTransparent();
 }
 
 void TFiche::OnChangeEtalon()
 {
-    TBoiteLongueur& boite = Fenetres::Instance().BoiteLongueur();
-    boite.Longueur = Vue_->Mesure().LongueurEtalon;
-    boite.exec();
-    Vue_->Mesure().LongueurEtalon = boite.Longueur;
+    TBoiteLongueur& boite = fenetres_.BoiteLongueur();
+    boite.Longueur = Vue_->Mesure().Etat().LongueurEtalon;
+    dialogues_.Executer(boite, this);
+    Vue_->Mesure().SetLongueurEtalon(boite.Longueur);
 }
 
-QString TFiche::FamilleCurseur() const
+void TFiche::OnChangeMesure()
 {
-    const TMesure& m = Vue_->Mesure();
-    if (SpeedButtonEtalon->isChecked()) return QStringLiteral("Etalon");
-    if (SpeedButtonOrigine->isChecked()) return QStringLiteral("Origine");
-    if (SpeedButtonTransparent->isChecked() || m.MarquesParImage <= 1) return QStringLiteral("Marque");
-    // The point the next click marks.
-    return QStringLiteral("Marque%1").arg(m.NombreDePoints() % m.MarquesParImage + 1);
-}
+    const EtatMesure& m = Vue_->Mesure().Etat();
+    const std::pair<TOutil, QToolButton*> outils[] = {{TOutil::Marque, SpeedButtonMarque},
+                                                     {TOutil::Etalon, SpeedButtonEtalon},
+                                                     {TOutil::Origine, SpeedButtonOrigine},
+                                                     {TOutil::Transparent, SpeedButtonTransparent}};
+    for (const auto& [outil, bouton] : outils) bouton->setChecked(Vue_->Opened() && m.Outil == outil);
+    switch (m.Outil) {
+    case TOutil::Etalon: StatusBar3->setText(QStringLiteral(" ")); break;
+    case TOutil::Transparent: StatusBar3->setText(QStringLiteral(" %1").arg(m.NombreDePointsTsp())); break;
+    case TOutil::Marque:
+    case TOutil::Origine: StatusBar3->setText(QStringLiteral(" %1").arg(m.NombreDePoints())); break;
+    }
+    // The overlay carries one mark a frame, whatever the count for the video.
+    const int parImage = m.Outil == TOutil::Transparent ? 1 : m.MarquesParImage;
+    MenuMesuresUneMarqueParImage->setChecked(parImage == 1);
+    MenuMesuresDeuxMarquesParImage->setChecked(parImage == 2);
+    MenuMesuresTroisMarquesParImage->setChecked(parImage == 3);
+    MenuMesuresAxeVersLeBas->setChecked(m.AxeVersLeBas);
+    MenuAffichageCacherImage->setChecked(m.CacherImage);
+    MenuAffichageCurseurNoir->setChecked(m.CouleurCurseur == TCouleurCurseur::Noir);
+    MenuAffichageCurseurBlanc->setChecked(m.CouleurCurseur == TCouleurCurseur::Blanc);
+    MenuAffichageCurseurNB->setChecked(m.CouleurCurseur == TCouleurCurseur::NoirEtBlanc);
+    MenuAffichageDessinerDerniereMarque->setChecked(m.DessinMarques == TDessinMarques::Derniere);
+    MenuAffichageDessinerToutesLesMarques->setChecked(m.DessinMarques == TDessinMarques::Toutes);
 
-void TFiche::OnChangeCurseur()
-{
-    const QString famille = QStringLiteral("Bmp") + FamilleCurseur();
+    static constexpr const char* familles[] = {"Marque", "Marque1", "Marque2", "Marque3", "Etalon", "Origine"};
+    const QString famille = QStringLiteral("Bmp") + familles[int(FamilleCurseur(m))];
     MenuAffichageCurseurNoir->setIcon(QPixmap::fromImage(Images::Image((famille + "Noir").toStdString())));
     MenuAffichageCurseurBlanc->setIcon(QPixmap::fromImage(Images::Image((famille + "Blanc").toStdString())));
     MenuAffichageCurseurNB->setIcon(QPixmap::fromImage(Images::Image((famille + "NB").toStdString())));
@@ -115,76 +121,57 @@ void TFiche::OnChangeCurseur()
 
 void TFiche::MenuAffichageClick()
 {
-    const TMesure& m = Vue_->Mesure();
+    const EtatMesure& m = Vue_->Mesure().Etat();
     MenuAffichageEffacerLesMarques->setEnabled(m.NombreDePoints() > 0);
     MenuAffichageEffacerLeTransparent->setEnabled(m.NombreDePointsTsp() > 0);
-    MenuAffichageEffacerTout->setEnabled(m.NombreDePoints() > 0 || m.NombreDePointsTsp() > 0 || m.EtatEtalon > 0
-                                         || m.OriginePlacee > 0);
-}
-
-void TFiche::ChoisirCouleurCurseur(char couleur, QAction* item)
-{
-    Vue_->Mesure().CouleurCurseur = couleur;
-    Vue_->Mesure().MettreAJourCurseur();
-    item->setChecked(true);
+    MenuAffichageEffacerTout->setEnabled(m.NombreDePoints() > 0 || m.NombreDePointsTsp() > 0
+                                         || m.EtatEtalon != TEtatEtalon::Aucun || m.OrigineEstPlacee());
 }
 
 void TFiche::MenuAffichageCouleurClick()
 {
-    TBoiteCouleur& boite = Fenetres::Instance().BoiteCouleur();
-    boite.CouleurCourante = Vue_->Mesure().Couleur;
-    boite.exec();
-    Vue_->Mesure().Couleur = boite.CouleurChoisie();
+    TBoiteCouleur& boite = fenetres_.BoiteCouleur();
+    boite.CouleurCourante = Vue_->Mesure().Etat().Couleur;
+    dialogues_.Executer(boite, this);
+    Vue_->Mesure().SetCouleur(boite.CouleurChoisie());
     Vue_->update();
 }
 
 void TFiche::MenuAffichageDerniereImagePointeeClick()
 {
-    const TMesure& m = Vue_->Mesure();
-    if (m.ModeMarque() && !m.ImagesMarques.empty())
+    const EtatMesure& m = Vue_->Mesure().Etat();
+    if (m.Outil == TOutil::Marque && !m.ImagesMarques.empty())
         Vue_->AllerImage(m.ImagesMarques.back());
-    else if (m.ModeTransparent() && !m.ImagesMarquesTsp.empty())
+    else if (m.Outil == TOutil::Transparent && !m.ImagesMarquesTsp.empty())
         Vue_->AllerImage(m.ImagesMarquesTsp.back() + 1);
-}
-
-void TFiche::MenuMesuresClick()
-{
-    const TMesure& m = Vue_->Mesure();
-    if (SpeedButtonTransparent->isChecked() || m.MarquesParImage == 1)
-        MenuMesuresUneMarqueParImage->setChecked(true);
-    else
-        (m.MarquesParImage == 2 ? MenuMesuresDeuxMarquesParImage : MenuMesuresTroisMarquesParImage)->setChecked(true);
 }
 
 void TFiche::MenuMesuresMarqueParImageClick(int n)
 {
-    // The menu ticks on its own; the rules below decide which tick stays.
-    MenuMesuresClick();
+    // The menu ticks on its own; the measurement decides which tick stays.
+    OnChangeMesure();
     if (SpeedButtonTransparent->isChecked()) {
-        information("MsgTransparentUneMarque", this);
+        information("MsgTransparentUneMarque");
         return;
     }
     if (Vue_->Mesure().NombreDePoints() > 0) {
-        information("MsgMarquesParImageFige", this);
+        information("MsgMarquesParImageFige");
         return;
     }
-    (n == 1 ? MenuMesuresUneMarqueParImage : n == 2 ? MenuMesuresDeuxMarquesParImage : MenuMesuresTroisMarquesParImage)
-        ->setChecked(true);
-    Vue_->Mesure().MarquesParImage = n;
-    Vue_->Mesure().MettreAJourCurseur();
+    Vue_->Mesure().SetMarquesParImage(n);
 }
 
 void TFiche::MenuAideProprietesClick()
 {
     if (Vue_->FrameTime() == 0) return;
-    TBoiteInfo& boite = Fenetres::Instance().BoiteInfo();
+    TBoiteInfo& boite = fenetres_.BoiteInfo();
     // Halves go to the even neighbour.
     boite.ImagesParSeconde = int(std::nearbyint(1.0 / Vue_->FrameTime()));
     boite.HauteurImage = Vue_->VideoHeight();
     boite.LargeurImage = Vue_->VideoWidth();
     boite.NombreImages = Vue_->FrameCount();
     boite.CheminVideo = Vue_->FileName();
-    boite.exec();
+    dialogues_.Executer(boite, this);
 }
 
 void TFiche::keyPressEvent(QKeyEvent* e)
@@ -198,9 +185,9 @@ bool TFiche::FrappeClavier(QKeyEvent* e)
     TMesure& m = Vue_->Mesure();
     switch (e->key()) {
     case Qt::Key_Space: {
-        TBoiteCouleur& boite = Fenetres::Instance().BoiteCouleur();
+        TBoiteCouleur& boite = fenetres_.BoiteCouleur();
         boite.Grille().ChoisirIndex(IndexSuivantEspace(boite.Grille().IndexPremierPlan()));
-        m.Couleur = boite.CouleurChoisie();
+        m.SetCouleur(boite.CouleurChoisie());
         Vue_->update();
         return true;
     }
@@ -222,22 +209,22 @@ bool TFiche::FrappeClavier(QKeyEvent* e)
 void TFiche::BrancherMenusMesures()
 {
     connect(MenuAffichage, &QMenu::aboutToShow, this, &TFiche::MenuAffichageClick);
-    connect(MenuMesures, &QMenu::aboutToShow, this, &TFiche::MenuMesuresClick);
-    connect(MenuAffichageCurseurNoir, &QAction::triggered, this, [this] { ChoisirCouleurCurseur('n', MenuAffichageCurseurNoir); });
-    connect(MenuAffichageCurseurBlanc, &QAction::triggered, this, [this] { ChoisirCouleurCurseur('b', MenuAffichageCurseurBlanc); });
-    connect(MenuAffichageCurseurNB, &QAction::triggered, this, [this] { ChoisirCouleurCurseur('e', MenuAffichageCurseurNB); });
+    connect(MenuMesures, &QMenu::aboutToShow, this, &TFiche::OnChangeMesure);
+    const std::pair<QAction*, TCouleurCurseur> couleurs[] = {{MenuAffichageCurseurNoir, TCouleurCurseur::Noir},
+                                                            {MenuAffichageCurseurBlanc, TCouleurCurseur::Blanc},
+                                                            {MenuAffichageCurseurNB, TCouleurCurseur::NoirEtBlanc}};
+    for (const auto& [item, couleur] : couleurs)
+        connect(item, &QAction::triggered, this, [this, c = couleur] { Vue_->Mesure().SetCouleurCurseur(c); });
     connect(MenuAffichageCouleur, &QAction::triggered, this, &TFiche::MenuAffichageCouleurClick);
-    connect(MenuAffichageCacherImage, &QAction::triggered, this, [this] {
-        Vue_->Mesure().CacherImage = MenuAffichageCacherImage->isChecked();
+    connect(MenuAffichageCacherImage, &QAction::triggered, this, [this](bool coche) {
+        Vue_->Mesure().SetCacherImage(coche);
         Vue_->update();
     });
     connect(MenuAffichageDessinerDerniereMarque, &QAction::triggered, this, [this] {
-        MenuAffichageDessinerDerniereMarque->setChecked(true);
         Vue_->Mesure().ChoisirDerniereMarque(true);
         Vue_->update();
     });
     connect(MenuAffichageDessinerToutesLesMarques, &QAction::triggered, this, [this] {
-        MenuAffichageDessinerToutesLesMarques->setChecked(true);
         Vue_->Mesure().ChoisirToutesLesMarques(true);
         Vue_->update();
     });
@@ -259,8 +246,8 @@ void TFiche::BrancherMenusMesures()
     connect(MenuMesuresUneMarqueParImage, &QAction::triggered, this, [this] { MenuMesuresMarqueParImageClick(1); });
     connect(MenuMesuresDeuxMarquesParImage, &QAction::triggered, this, [this] { MenuMesuresMarqueParImageClick(2); });
     connect(MenuMesuresTroisMarquesParImage, &QAction::triggered, this, [this] { MenuMesuresMarqueParImageClick(3); });
-    connect(MenuMesuresAxeVersLeBas, &QAction::triggered, this, [this] {
-        Vue_->Mesure().AxeVersLeBas = MenuMesuresAxeVersLeBas->isChecked();
+    connect(MenuMesuresAxeVersLeBas, &QAction::triggered, this, [this](bool coche) {
+        Vue_->Mesure().SetAxeVersLeBas(coche);
         Vue_->update();
     });
     connect(MenuAideProprietes, &QAction::triggered, this, &TFiche::MenuAideProprietesClick);

@@ -3,12 +3,10 @@
 
 #include "app/UnitFiche.h"
 
-#include "app/UnitFicheImages.h"
 #include "app/UnitFileUtil.h"
 #include "app/UnitTravail.h"
 #include "app/UnitTravailImages.h"
 #include "kit/Dialogues.h"
-#include "resources/UnitCurseurs.h"
 #include "resources/UnitChainesRessources.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
@@ -18,6 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 
@@ -30,35 +29,7 @@ QChar separateurDecimal()
 
 Travail TFiche::TravailCourant() const
 {
-    const TMesure& m = Vue_->Mesure();
-    Travail t;
-    t.CheminVideo = Vue_->FileName();
-    t.NumeroImage = Vue_->NumeroImage();
-    t.MarquesParImage = MenuMesuresTroisMarquesParImage->isChecked() ? 3
-                      : MenuMesuresDeuxMarquesParImage->isChecked()  ? 2
-                                                                     : 1;
-    t.Outil = SpeedButtonEtalon->isChecked() ? 2 : SpeedButtonOrigine->isChecked() ? 3
-            : SpeedButtonTransparent->isChecked() ? 4 : 1;
-    t.Curseur = m.Curseur;
-    t.CouleurCurseur = MenuAffichageCurseurNoir->isChecked() ? 1 : MenuAffichageCurseurBlanc->isChecked() ? 2 : 3;
-    t.Marques = m.Marques;
-    t.MarquesDerniereImage = m.MarquesDerniereImage;
-    t.MarquesTsp = m.MarquesTsp;
-    t.MarquesTspDerniereImage = m.MarquesTspDerniereImage;
-    t.EtatTransparentFichier = int(m.EtatTransparent) + 1;
-    t.CentreTsp = m.CentreTsp;
-    t.CentresTsp = m.CentresTsp;
-    t.DemiTailleTsp = m.DemiTailleTsp;
-    t.DecalageTsp = m.DecalageTsp;
-    t.EtatEtalon = m.EtatEtalon;
-    t.PointsEtalon = m.PointsEtalon;
-    t.LongueurEtalon = m.LongueurEtalon;
-    t.OriginePlacee = m.OriginePlacee;
-    t.Origine = m.Origine;
-    t.Couleur = m.Couleur;
-    t.DessinMarques = MenuAffichageDessinerDerniereMarque->isChecked() ? 1 : 2;
-    LireImagesMesure(m, Vue_->FrameCount(), t);
-    return t;
+    return Travail{Vue_->FileName(), Vue_->NumeroImage(), Vue_->Mesure().Etat()};
 }
 
 bool TFiche::MenuFichierEnregistrerWClick()
@@ -147,68 +118,29 @@ void TFiche::ChargerTravail(const QString& chemin)
     }
     AppliquerTravail(lu.travail);
     ActiverCommandes(true);
-    StatusBar3->setText(QStringLiteral(" %1").arg(Vue_->Mesure().ModeTransparent() ? Vue_->Mesure().NombreDePointsTsp()
-                                                                                      : Vue_->Mesure().NombreDePoints()));
+    OnChangeMesure();
     ApresChargement();
 }
 
 void TFiche::AppliquerTravail(const Travail& t)
 {
-    TMesure& m = Vue_->Mesure();
     Vue_->AllerImage(t.NumeroImage);
-    if (t.MarquesParImage >= 1 && t.MarquesParImage <= 3) {
-        (t.MarquesParImage == 1 ? MenuMesuresUneMarqueParImage
-         : t.MarquesParImage == 2 ? MenuMesuresDeuxMarquesParImage
-                                  : MenuMesuresTroisMarquesParImage)->setChecked(true);
-        m.MarquesParImage = t.MarquesParImage;
+    // The tool's own steps (hint, playback, the overlay's place) first; the
+    // stored state then has the last word, its cursor included.
+    switch (t.Mesure.Outil) {
+    case TOutil::Marque: SpeedButtonMarqueClick(); break;
+    case TOutil::Etalon: SpeedButtonEtalonClick(); break;
+    case TOutil::Origine: SpeedButtonOrigineClick(); break;
+    case TOutil::Transparent: SpeedButtonTransparentClick(); break;
     }
-    switch (t.Outil) {
-    case 1: SpeedButtonMarqueClick(); break;
-    case 2: SpeedButtonEtalonClick(); break;
-    case 3: SpeedButtonOrigineClick(); break;
-    case 4: SpeedButtonTransparentClick(); break;
-    default: break;
-    }
-    if (t.CouleurCurseur >= 1 && t.CouleurCurseur <= 3) {
-        const char couleurs[] = {'n', 'b', 'e'};
-        QAction* items[] = {MenuAffichageCurseurNoir, MenuAffichageCurseurBlanc, MenuAffichageCurseurNB};
-        items[t.CouleurCurseur - 1]->setChecked(true);
-        m.CouleurCurseur = couleurs[t.CouleurCurseur - 1];
-    }
-    m.SetNombreDePoints(int(t.Marques.size()));
-    m.MarquesDerniereImage = t.MarquesDerniereImage;
-    m.Marques = t.Marques;
-    m.SetNombreDePointsTsp(int(t.MarquesTsp.size()));
-    m.MarquesTspDerniereImage = t.MarquesTspDerniereImage;
-    m.MarquesTsp = t.MarquesTsp;
-    m.EtatTransparent = TEtatTransparent(t.EtatTransparent());
-    m.CentreTsp = t.CentreTsp;
-    m.CentresTsp = t.CentresTsp;
-    m.DemiTailleTsp = t.DemiTailleTsp;
-    m.DecalageTsp = t.DecalageTsp;
-    m.EtatEtalon = t.EtatEtalon;
-    m.PointsEtalon = t.PointsEtalon;
-    m.LongueurEtalon = t.LongueurEtalon;
-    m.OriginePlacee = t.OriginePlacee;
-    m.Origine = t.Origine;
-    m.Couleur = std::uint32_t(t.Couleur);
-    if (t.DessinMarques == 1 || t.DessinMarques == 2) {
-        (t.DessinMarques == 1 ? MenuAffichageDessinerDerniereMarque : MenuAffichageDessinerToutesLesMarques)
-            ->setChecked(true);
-        m.ChoisirToutesLesMarques(t.DessinMarques == 2);
-        m.ChoisirDerniereMarque(t.DessinMarques == 1);
-    }
-    // The stored cursor, once the tool and colour have had their say.
-    m.Curseur = t.Curseur;
-    if (t.Curseur >= 1 && t.Curseur <= Curseurs::Nombre) Vue_->setCursor(Curseurs::Curseur(t.Curseur));
-    AppliquerImagesMesure(t, Vue_->FrameCount(), m);
-    m.RecalculerPixels();
+    EtatMesure etat = t.Mesure;
+    etat.AxeVersLeBas = choixConserves_.AxeVersLeBas;
+    etat.CacherImage = choixConserves_.CacherImage;
+    Vue_->Mesure().Remplacer(std::move(etat));
     Vue_->update();
 }
 
 void TFiche::ApresChargement()
 {
     AppliquerZoom(0);
-    Vue_->Mesure().AxeVersLeBas = MenuMesuresAxeVersLeBas->isChecked();
-    Vue_->Mesure().CacherImage = MenuAffichageCacherImage->isChecked();
 }

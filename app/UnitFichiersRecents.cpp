@@ -1,6 +1,6 @@
 #include "app/UnitFichiersRecents.h"
 
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 
 #include <QFileInfo>
 #include <algorithm>

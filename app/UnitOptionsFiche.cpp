@@ -1,6 +1,6 @@
 #include "app/UnitOptionsFiche.h"
 
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 
 #include <algorithm>
 

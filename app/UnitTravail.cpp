@@ -6,45 +6,82 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-int Travail::EtatTransparent() const
+namespace {
+
+// The file's codes: tool 1 marks, 2 scale, 3 origin, 4 overlay; cursor colour
+// 1 black, 2 white, 3 black and white; drawing 1 the last mark, 2 all marks;
+// overlay state stored plus one.
+int CodeOutil(TOutil o) { return int(o) + 1; }
+TOutil OutilDuCode(int code) { return code >= 1 && code <= 4 ? TOutil(code - 1) : TOutil::Marque; }
+
+int CodeCouleurCurseur(TCouleurCurseur c)
 {
-    switch (EtatTransparentFichier) {
-    case 2: return 1;
-    case 3: return 2;
-    default: return 0;
+    switch (c) {
+    case TCouleurCurseur::Noir: return 1;
+    case TCouleurCurseur::Blanc: return 2;
+    case TCouleurCurseur::NoirEtBlanc:
+    case TCouleurCurseur::Aucune: break;
+    }
+    return 3;
+}
+
+TCouleurCurseur CouleurCurseurDuCode(int code)
+{
+    switch (code) {
+    case 1: return TCouleurCurseur::Noir;
+    case 2: return TCouleurCurseur::Blanc;
+    case 3: return TCouleurCurseur::NoirEtBlanc;
+    default: return TCouleurCurseur::Aucune;
     }
 }
 
+int CodeDessin(TDessinMarques d) { return d == TDessinMarques::Derniere ? 1 : 2; }
+TDessinMarques DessinDuCode(int code) { return code == 1 ? TDessinMarques::Derniere : TDessinMarques::Toutes; }
+
+int CodeEtatTransparent(TEtatTransparent e) { return int(e) + 1; }
+
+TEtatTransparent EtatTransparentDuCode(int code)
+{
+    switch (code) {
+    case 2: return TEtatTransparent::Deplacer;
+    case 3: return TEtatTransparent::Marquer;
+    default: return TEtatTransparent::Saisir;
+    }
+}
+
+} // namespace
+
 QStringList LignesTravail(const Travail& t, QChar sep)
 {
+    const EtatMesure& m = t.Mesure;
     QStringList l;
     auto reel = [&](double x) { l << FormaterReel(x, sep); };
     auto point = [&](const PointD& p) { reel(p.X); reel(p.Y); };
     auto entier = [&](qint64 v) { l << QString::number(v); };
     l << t.CheminVideo;
     entier(t.NumeroImage);
-    entier(t.MarquesParImage);
-    entier(t.Outil);
-    entier(t.Curseur);
-    entier(t.CouleurCurseur);
-    entier(qint64(t.Marques.size()));
-    entier(t.MarquesDerniereImage);
-    for (const PointD& p : t.Marques) point(p);
-    entier(qint64(t.MarquesTsp.size()));
-    entier(t.MarquesTspDerniereImage);
-    for (const PointD& p : t.MarquesTsp) point(p);
-    entier(t.EtatTransparentFichier);
-    point(t.CentreTsp);
-    for (const PointD& p : t.CentresTsp) point(p);
-    point(t.DemiTailleTsp);
-    point(t.DecalageTsp);
-    entier(t.EtatEtalon);
-    for (int i = 0; i < t.EtatEtalon && i < 2; ++i) point(t.PointsEtalon[size_t(i)]);
-    reel(t.LongueurEtalon);
-    entier(t.OriginePlacee);
-    if (t.OriginePlacee != 0) point(t.Origine);
-    entier(t.Couleur);
-    entier(t.DessinMarques);
+    entier(m.MarquesParImage);
+    entier(CodeOutil(m.Outil));
+    entier(m.Curseur);
+    entier(CodeCouleurCurseur(m.CouleurCurseur));
+    entier(m.NombreDePoints());
+    entier(m.MarquesDerniereImage);
+    for (const PointD& p : m.Marques) point(p);
+    entier(m.NombreDePointsTsp());
+    entier(m.MarquesTspDerniereImage);
+    for (const PointD& p : m.MarquesTsp) point(p);
+    entier(CodeEtatTransparent(m.EtatTransparent));
+    point(m.CentreTsp);
+    for (const PointD& p : m.CentresTsp) point(p);
+    point(m.DemiTailleTsp);
+    point(m.DecalageTsp);
+    entier(m.BoutsEtalon());
+    for (int i = 0; i < m.BoutsEtalon(); ++i) point(m.PointsEtalon[size_t(i)]);
+    reel(m.LongueurEtalon);
+    entier(m.OrigineEstPlacee() ? 1 : 0);
+    if (m.OrigineEstPlacee()) point(m.Origine);
+    entier(m.Couleur);
+    entier(CodeDessin(m.DessinMarques));
     EcrireImagesTravail(l, t);
     return l;
 }
@@ -112,18 +149,33 @@ private:
 
 bool lireReste(Curseur& c, Travail& t)
 {
-    int n = 0, nTsp = 0;
-    return c.Entier(t.NumeroImage) && c.Entier(t.MarquesParImage) && c.Entier(t.Outil) && c.Entier(t.Curseur)
-        && c.Entier(t.CouleurCurseur)
-        && c.Compte(n) && c.Entier(t.MarquesDerniereImage) && c.Points(t.Marques, n)
-        && c.Compte(nTsp) && c.Entier(t.MarquesTspDerniereImage) && c.Points(t.MarquesTsp, nTsp)
-        && c.Entier(t.EtatTransparentFichier) && c.Point(t.CentreTsp)
-        && nTsp + 1 <= c.Restantes() / 2 && c.Points(t.CentresTsp, nTsp + 1)
-        && c.Point(t.DemiTailleTsp) && c.Point(t.DecalageTsp)
-        && c.Entier(t.EtatEtalon) && t.EtatEtalon >= 0 && t.EtatEtalon <= 2
-        && (t.EtatEtalon < 1 || c.Point(t.PointsEtalon[0])) && (t.EtatEtalon < 2 || c.Point(t.PointsEtalon[1]))
-        && c.Reel(t.LongueurEtalon) && c.Entier(t.OriginePlacee) && (t.OriginePlacee == 0 || c.Point(t.Origine))
-        && c.Entier64(t.Couleur) && c.Entier(t.DessinMarques);
+    EtatMesure& m = t.Mesure;
+    int parImage = 0, outil = 0, couleurCurseur = 0, n = 0, nTsp = 0, etatTsp = 0, bouts = 0, origine = 0,
+        dessin = 0;
+    std::int64_t couleur = 0;
+    const bool lu =
+        c.Entier(t.NumeroImage) && c.Entier(parImage) && c.Entier(outil) && c.Entier(m.Curseur)
+        && c.Entier(couleurCurseur)
+        && c.Compte(n) && c.Entier(m.MarquesDerniereImage) && c.Points(m.Marques, n)
+        && c.Compte(nTsp) && c.Entier(m.MarquesTspDerniereImage) && c.Points(m.MarquesTsp, nTsp)
+        && c.Entier(etatTsp) && c.Point(m.CentreTsp)
+        && nTsp + 1 <= c.Restantes() / 2 && c.Points(m.CentresTsp, nTsp + 1)
+        && c.Point(m.DemiTailleTsp) && c.Point(m.DecalageTsp)
+        && c.Entier(bouts) && bouts >= 0 && bouts <= 2
+        && (bouts < 1 || c.Point(m.PointsEtalon[0])) && (bouts < 2 || c.Point(m.PointsEtalon[1]))
+        && c.Reel(m.LongueurEtalon) && c.Entier(origine) && (origine == 0 || c.Point(m.Origine))
+        && c.Entier64(couleur) && c.Entier(dessin);
+    if (!lu) return false;
+    // Codes outside their range leave the initial value.
+    if (parImage >= 1 && parImage <= 3) m.MarquesParImage = parImage;
+    m.Outil = OutilDuCode(outil);
+    m.CouleurCurseur = CouleurCurseurDuCode(couleurCurseur);
+    m.EtatTransparent = EtatTransparentDuCode(etatTsp);
+    m.EtatEtalon = TEtatEtalon(bouts);
+    m.OriginePlacee = origine == 1 ? TOrigine::Placee : TOrigine::NonPlacee;
+    m.Couleur = std::uint32_t(couleur);
+    m.DessinMarques = DessinDuCode(dessin);
+    return true;
 }
 
 } // namespace

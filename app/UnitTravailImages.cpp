@@ -1,6 +1,7 @@
 #include "app/UnitTravailImages.h"
 
 #include "app/UnitTravail.h"
+#include "kinematics/UnitBaseTemps.h"
 
 #include <algorithm>
 
@@ -16,11 +17,6 @@ bool Ordonnees(const std::vector<int>& images, int points)
         if (k >= std::size_t(points) && images[k] < images[k - std::size_t(points)]) return false;
     }
     return true;
-}
-
-int Points(const Travail& t)
-{
-    return t.MarquesParImage >= 1 && t.MarquesParImage <= 3 ? t.MarquesParImage : 1;
 }
 
 bool LireImages(const QStringList& lignes, qsizetype& pos, std::size_t attendues, std::vector<int>& images)
@@ -41,34 +37,38 @@ bool LireImages(const QStringList& lignes, qsizetype& pos, std::size_t attendues
 
 void EcrireImagesTravail(QStringList& l, const Travail& t)
 {
-    const bool connues = t.ImagesDesMarques.size() == t.Marques.size()
-                      && t.ImagesDesMarquesTsp.size() == t.MarquesTsp.size();
-    if (!connues || (t.Marques.empty() && t.MarquesTsp.empty())) return;
-    if (!Ordonnees(t.ImagesDesMarques, Points(t)) || !Ordonnees(t.ImagesDesMarquesTsp, 1)) return;
-    l << Entete << QString::number(t.ImagesDesMarques.size());
-    for (int f : t.ImagesDesMarques) l << QString::number(f);
-    l << QString::number(t.ImagesDesMarquesTsp.size());
-    for (int f : t.ImagesDesMarquesTsp) l << QString::number(f);
+    const EtatMesure& m = t.Mesure;
+    const bool connues = m.ImagesMarques.size() == m.Marques.size() && m.ImagesMarquesTsp.size() == m.MarquesTsp.size();
+    if (!connues || (m.Marques.empty() && m.MarquesTsp.empty())) return;
+    const std::vector<int> images = ImagesDesMarques(m.ImagesMarques, m.MarquesParImage, m.MarquesDerniereImage);
+    if (!Ordonnees(images, m.MarquesParImage) || !Ordonnees(m.ImagesMarquesTsp, 1)) return;
+    l << Entete << QString::number(images.size());
+    for (int f : images) l << QString::number(f);
+    l << QString::number(m.ImagesMarquesTsp.size());
+    for (int f : m.ImagesMarquesTsp) l << QString::number(f);
 }
 
 bool LireImagesTravail(const QStringList& lignes, qsizetype pos, Travail& t)
 {
-    t.ImagesDesMarques.clear();
-    t.ImagesDesMarquesTsp.clear();
+    EtatMesure& m = t.Mesure;
+    m.ImagesMarques.clear();
+    m.ImagesMarquesTsp.clear();
     if (pos >= lignes.size() || lignes[pos] != Entete) return true;
     ++pos;
     std::vector<int> images, imagesTsp;
-    if (!LireImages(lignes, pos, t.Marques.size(), images) || !LireImages(lignes, pos, t.MarquesTsp.size(), imagesTsp))
+    if (!LireImages(lignes, pos, m.Marques.size(), images) || !LireImages(lignes, pos, m.MarquesTsp.size(), imagesTsp))
         return false;
-    if (!Ordonnees(images, Points(t)) || !Ordonnees(imagesTsp, 1)) return false;
-    t.ImagesDesMarques = std::move(images);
-    t.ImagesDesMarquesTsp = std::move(imagesTsp);
+    if (!Ordonnees(images, m.MarquesParImage) || !Ordonnees(imagesTsp, 1)) return false;
+    // The measurement keeps the frame shown just after each mark.
+    m.ImagesMarques = ImagesApresMarques(images, m.MarquesParImage, m.MarquesDerniereImage);
+    m.ImagesMarquesTsp = std::move(imagesTsp);
     return true;
 }
 
 bool ImagesTravailDansLaVideo(const Travail& t, int nombreImages)
 {
-    const auto dedans = [&](int f) { return f < nombreImages; };
-    return std::all_of(t.ImagesDesMarques.begin(), t.ImagesDesMarques.end(), dedans)
-        && std::all_of(t.ImagesDesMarquesTsp.begin(), t.ImagesDesMarquesTsp.end(), dedans);
+    const auto dedans = [&](int f) { return f >= 0 && f < nombreImages; };
+    const EtatMesure& m = t.Mesure;
+    return std::all_of(m.ImagesMarques.begin(), m.ImagesMarques.end(), dedans)
+        && std::all_of(m.ImagesMarquesTsp.begin(), m.ImagesMarquesTsp.end(), dedans);
 }

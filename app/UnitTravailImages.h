@@ -8,18 +8,19 @@
 //   <overlay mark count>, then one line per overlay mark: its frame
 
 #include <QStringList>
-#include <vector>
 
 struct Travail;
 
-// Appends the block when every mark has its frame and there is at least one
-// mark; a measurement without known frames writes nothing.
+// Appends the block when the measurement knows the frame of every mark and
+// has at least one mark; otherwise (after loading a file without the block)
+// nothing is written.
 void EcrireImagesTravail(QStringList& lignes, const Travail& t);
 
-// Reads the block from line `debut`: true when it is absent (nothing more, or
-// a line other than "Images") or complete and sound: counts equal to the
-// marks, frames not negative and never decreasing for each moving point.
+// Reads the block from line `debut` into the measurement: true when it is
+// absent (no more lines, or a line other than "Images") or complete and
+// sound: counts equal to the marks, frames not negative and never decreasing
+// for each moving point. Without the block the frames stay unknown (empty).
 bool LireImagesTravail(const QStringList& lignes, qsizetype debut, Travail& t);
 
-// Whether the frames of the block lie within a video of `nombreImages` frames.
+// Whether the frames of the marks lie within a video of `nombreImages` frames.
 bool ImagesTravailDansLaVideo(const Travail& t, int nombreImages);

@@ -1,7 +1,7 @@
 #include "graph/UnitGraphPlusAxe.h"
 
 #include "kit/Trace.h"
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 #include <QLocale>
 #include <QPainter>

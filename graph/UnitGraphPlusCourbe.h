@@ -7,7 +7,7 @@
 #include "graph/UnitCouleur.h"
 #include "graph/UnitGraphPlusFleche.h"
 #include "graph/UnitGraphPlusTrace.h"
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 #include <QPoint>
 #include <QStringList>

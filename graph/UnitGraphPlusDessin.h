@@ -8,7 +8,7 @@
 #include "graph/UnitGradient.h"
 #include "graph/UnitGraphPlusAxe.h"
 #include "graph/UnitGraphPlusCourbe.h"
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 #include <QImage>
 #include <QPoint>

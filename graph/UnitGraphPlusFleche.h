@@ -6,7 +6,7 @@
 
 #include "graph/UnitCouleur.h"
 #include "graph/UnitGraphPlusTrace.h"
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 #include <QString>
 #include <vector>

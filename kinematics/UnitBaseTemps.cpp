@@ -2,26 +2,33 @@
 
 #include <algorithm>
 
-std::vector<int> ImagesDesMarques(std::span<const int> imagesApres, int marquesParImage, int marquesDerniereImage,
-                                  int nombreImages)
+namespace {
+
+// Whether mark k of n moved the view on: it completed its frame, and was not
+// among the marks placed on the last frame.
+bool AAvance(int k, int n, int marquesParImage, int marquesDerniereImage)
 {
-    const int n = int(imagesApres.size());
     const int N = std::max(marquesParImage, 1);
+    return k % N == N - 1 && k < n - marquesDerniereImage;
+}
+
+} // namespace
+
+std::vector<int> ImagesDesMarques(std::span<const int> imagesApres, int marquesParImage, int marquesDerniereImage)
+{
     std::vector<int> images(imagesApres.begin(), imagesApres.end());
-    for (int k = 0; k < n; ++k) {
-        if (k % N != N - 1) continue; // the view stayed on the mark's frame
-        const bool surDerniere = images[k] == nombreImages - 1 && k >= n - marquesDerniereImage;
-        if (!surDerniere) --images[k];
-    }
+    const int n = int(images.size());
+    for (int k = 0; k < n; ++k)
+        if (AAvance(k, n, marquesParImage, marquesDerniereImage)) --images[k];
     return images;
 }
 
-std::vector<int> ImagesApresMarques(std::span<const int> images, int marquesParImage, int nombreImages)
+std::vector<int> ImagesApresMarques(std::span<const int> images, int marquesParImage, int marquesDerniereImage)
 {
-    const int N = std::max(marquesParImage, 1);
     std::vector<int> apres(images.begin(), images.end());
-    for (std::size_t k = 0; k < apres.size(); ++k)
-        if (int(k) % N == N - 1) apres[k] = std::min(apres[k] + 1, nombreImages - 1);
+    const int n = int(apres.size());
+    for (int k = 0; k < n; ++k)
+        if (AAvance(k, n, marquesParImage, marquesDerniereImage)) ++apres[k];
     return apres;
 }
 

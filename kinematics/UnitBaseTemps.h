@@ -17,12 +17,11 @@ using TTempsImage = std::function<double(int)>;
 // them: a mark that completed its frame had moved the view on by one, except
 // on the last frame, where the view cannot advance (the last
 // `marquesDerniereImage` marks were placed there).
-std::vector<int> ImagesDesMarques(std::span<const int> imagesApres, int marquesParImage, int marquesDerniereImage,
-                                  int nombreImages);
+std::vector<int> ImagesDesMarques(std::span<const int> imagesApres, int marquesParImage, int marquesDerniereImage);
 
 // The inverse: the frame shown just after each mark, from the frames the marks
 // were placed on.
-std::vector<int> ImagesApresMarques(std::span<const int> images, int marquesParImage, int nombreImages);
+std::vector<int> ImagesApresMarques(std::span<const int> images, int marquesParImage, int marquesDerniereImage);
 
 // The sample times of every moving point in frame steps (multiply by the time
 // step T for seconds), mark k belonging to point k mod `points`. `images` has

@@ -1,6 +1,6 @@
 #include "kinematics/UnitMoinCar.h"
 
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 #include <algorithm>
 #include <cmath>

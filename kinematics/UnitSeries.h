@@ -6,7 +6,7 @@
 #include "kinematics/UnitBaseTemps.h"
 #include "kinematics/UnitCodeResultat.h"
 #include "kinematics/UnitPasDeTemps.h"
-#include "video/UnitMath.h"
+#include "core/UnitMath.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #include "kinematics/UnitTextesTemps.h"
 
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 
 #include "resources/UnitChainesRessources.h"
 

@@ -4,6 +4,7 @@
 #include "kit/BoiteMotDePasse.h"
 #include "resources/UnitChainesRessources.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -39,6 +40,18 @@ public:
     {
         QPrintDialog dialogue(&printer, parent);
         return dialogue.exec() == QDialog::Accepted;
+    }
+
+    int Executer(QDialog& dialogue, QWidget* parent) override
+    {
+        if (parent) {
+            const QWidget* fenetre = parent->window();
+            dialogue.adjustSize();
+            QRect r = dialogue.frameGeometry();
+            r.moveCenter(fenetre->frameGeometry().center());
+            dialogue.move(r.topLeft());
+        }
+        return dialogue.exec();
     }
 
 private:

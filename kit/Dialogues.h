@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QWidget;
 class QPrinter;
 
@@ -56,6 +57,10 @@ public:
     virtual std::optional<QString> MotDePasse(const DemandeMotDePasse& d, QWidget* parent) = 0;
     // Lets the user pick and set up a printer; false when cancelled.
     virtual bool Imprimante(QPrinter& printer, QWidget* parent) = 0;
+    // Shows one of the program's small modal dialogs, its input already in
+    // its fields, centred on `parent`; returns QDialog's result. The caller
+    // reads the fields back.
+    virtual int Executer(QDialog& dialogue, QWidget* parent) = 0;
 
     // The dialogs in force. The real ones unless a test installed others.
     static Dialogues& Courant();

@@ -1,8 +1,9 @@
 #include "kit/FormStorage.h"
 
-#include "app/IniFile.h"
-#include "app/UnitPlacement.h"
+#include "core/IniFile.h"
+#include "core/UnitPlacement.h"
 #include "kit/Dialogues.h"
+#include "resources/UnitChainesRessources.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -44,7 +45,7 @@ void FormStorage::Enregistrer(bool pendantDestruction)
                       norm.size() + (cadre.size() - fenetre_->geometry().size()));
     IniFile ini(chemin_);
     if (!EcrirePlacement(ini, section_, p, ecran->size(), pendantDestruction))
-        Afficher(MessageSimple(IconeMessage::Avertissement, {ini.Erreur()}), fenetre_);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::MessageEcritureIni(ini.Chemin())}), fenetre_);
     enregistree_ = true;
 }
 

@@ -82,4 +82,9 @@ QStringList Noms()
     return table().keys();
 }
 
+QString MessageEcritureIni(const QString& chemin)
+{
+    return Texte("MsgEcritureIni").replace(QStringLiteral("%s"), chemin);
+}
+
 } // namespace Chaines

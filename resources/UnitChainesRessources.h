@@ -21,6 +21,9 @@ QStringList Ajouter(const QString& contenu);
 QString Texte(std::string_view nom);
 
 bool Existe(std::string_view nom);
+
+// The message of a settings file that could not be written.
+QString MessageEcritureIni(const QString& chemin);
 QStringList Noms();
 
 } // namespace Chaines

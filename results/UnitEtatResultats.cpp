@@ -1,6 +1,6 @@
 #include "results/UnitEtatResultats.h"
 
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 #include "resources/UnitChainesRessources.h"
 
 QString TexteLissage(const TResultatsSeries& r)

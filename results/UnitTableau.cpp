@@ -1,6 +1,6 @@
 #include "results/UnitTableau.h"
 
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 
 #include <cmath>
 

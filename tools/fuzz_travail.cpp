@@ -17,10 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const LectureTravail r = LireLignesTravail(lignes);
     if (r.etat == LectureTravail::Etat::Ok) {
         // What was read writes back to as many lines as the counts say.
-        const Travail& t = r.travail;
-        const qsizetype attendu = 24 + 2 * qsizetype(t.Marques.size()) + 4 * qsizetype(t.MarquesTsp.size())
-                                + 2 * t.EtatEtalon + (t.OriginePlacee != 0 ? 2 : 0);
-        if (LignesTravail(t, u'.').size() != attendu) __builtin_trap();
+        const EtatMesure& m = r.travail.Mesure;
+        const qsizetype attendu = 24 + 2 * qsizetype(m.Marques.size()) + 4 * qsizetype(m.MarquesTsp.size())
+                                + 2 * m.BoutsEtalon() + (m.OrigineEstPlacee() ? 2 : 0);
+        if (LignesTravail(r.travail, u'.').size() != attendu) __builtin_trap();
     }
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "tools/kinotab_cli.h"
 
+#include "app/UnitEntreesSeries.h"
 #include "app/UnitTravail.h"
 #include "app/UnitTravailImages.h"
 #include "kinematics/UnitPasDeTemps.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr int OutilTransparent = 4;
-
 QString raisonLecture(const LectureTravail& lu, const QString& chemin)
 {
     if (!QFileInfo::exists(chemin)) return QStringLiteral("no work file %1").arg(chemin);
@@ -29,35 +28,14 @@ QString raisonLecture(const LectureTravail& lu, const QString& chemin)
 }
 
 // The preconditions of the results, in the order the program checks them.
-QString manque(const Travail& t)
+QString manque(const EtatMesure& m)
 {
-    if (t.EtatEtalon != 2) return QStringLiteral("no scale: place both ends of the scale segment first");
-    if (t.Outil == OutilTransparent)
-        return t.MarquesTsp.empty() ? QStringLiteral("no marks on the transparent overlay") : QString();
-    if (t.Marques.empty()) return QStringLiteral("no marks: mark the moving points first");
-    if (t.OriginePlacee != 1) return QStringLiteral("no origin: place the origin of the axes first");
+    if (!m.EtalonPlace()) return QStringLiteral("no scale: place both ends of the scale segment first");
+    if (m.Outil == TOutil::Transparent)
+        return m.MarquesTsp.empty() ? QStringLiteral("no marks on the transparent overlay") : QString();
+    if (m.Marques.empty()) return QStringLiteral("no marks: mark the moving points first");
+    if (!m.OrigineEstPlacee()) return QStringLiteral("no origin: place the origin of the axes first");
     return {};
-}
-
-TEntreesSeries entrees(const Travail& t, const FrameSource& video)
-{
-    TEntreesSeries e;
-    e.ModeTransparent = t.Outil == OutilTransparent;
-    e.Origine = t.Origine;
-    e.MarquesParImage = t.MarquesParImage >= 1 && t.MarquesParImage <= 3 ? t.MarquesParImage : 1;
-    e.EtatEtalon = t.EtatEtalon;
-    e.NombreDePoints = int(t.Marques.size());
-    e.Marques = t.Marques;
-    e.NombreDePointsTsp = int(t.MarquesTsp.size());
-    e.MarquesTsp = t.MarquesTsp;
-    e.LongueurEtalon = t.LongueurEtalon;
-    e.FrameTime = video.FrameTime();
-    e.AspectRatio = video.AspectRatio();
-    e.PointsEtalon = t.PointsEtalon;
-    e.FichierVideo = t.CheminVideo.toStdString();
-    e.ImagesMarques = t.ImagesDesMarques;
-    e.ImagesMarquesTsp = t.ImagesDesMarquesTsp;
-    return e;
 }
 
 int table(const QStringList& arguments)
@@ -74,11 +52,12 @@ int table(const QStringList& arguments)
     if (!video.Ouvrir(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 cannot be opened").arg(t.CheminVideo));
     if (!ImagesTravailDansLaVideo(t, video.FrameCount()))
         return Erreur(QStringLiteral("%1 names frames beyond the end of the video").arg(chemin));
-    if (const QString m = manque(t); !m.isEmpty()) return Erreur(m);
+    if (const QString m = manque(t.Mesure); !m.isEmpty()) return Erreur(m);
 
     TPasDeTemps pas;
     TSeries series(pas);
-    switch (series.CalculerResultats(entrees(t, video), true, true)) {
+    switch (series.CalculerResultats(
+        EntreesSeries(t.Mesure, video.FrameTime(), video.AspectRatio(), t.CheminVideo.toStdString()), true, true)) {
     case CodePivotNul: return Erreur(QStringLiteral("the computation met a division by zero"));
     case CodeEtalonNul: return Erreur(QStringLiteral("the two ends of the scale segment coincide"));
     case CodeErreurInconnue: return Erreur(QStringLiteral("the marks do not fit the number of moving points"));

@@ -2,7 +2,7 @@
 # and kinotab-cli, the frame source on the command line.
 
 add_library(kinotab_video_writer STATIC ${CMAKE_CURRENT_LIST_DIR}/VideoWriter.cpp)
-target_link_libraries(kinotab_video_writer PUBLIC Qt6::Gui PkgConfig::FFMPEG)
+target_link_libraries(kinotab_video_writer PUBLIC kinotab_framesource Qt6::Gui PkgConfig::FFMPEG)
 
 # kinotab-cli: one file a group of subcommands, dispatched by kinotab_cli.cpp.
 add_executable(kinotab-cli

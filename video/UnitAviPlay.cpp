@@ -35,12 +35,11 @@ TDCAVIPlay::TDCAVIPlay(QWidget* parent)
       navigation_(std::make_unique<NavigationVue>(*this))
 {
     mesure_ = std::make_unique<TMesure>(*navigation_);
-    mesure_->OnChangeNombreDePoints = [this] { emit OnChangeNombreDePoints(); };
-    mesure_->OnChangeNombreDePointsTsp = [this] { emit OnChangeNombreDePointsTsp(); };
     mesure_->OnChangeEtalon = [this] { emit OnChangeEtalon(); };
-    mesure_->OnChangeCurseur = [this] {
-        if (mesure_->Curseur > 0) setCursor(Curseurs::Curseur(mesure_->Curseur));
-        emit OnChangeCurseur();
+    mesure_->OnChange = [this] {
+        const int curseur = mesure_->Etat().Curseur;
+        if (curseur >= 1 && curseur <= Curseurs::Nombre) setCursor(Curseurs::Curseur(curseur));
+        emit OnChangeMesure();
     };
     titre_ = Images::Image("BmpTitre");
     // Every draw covers the whole control: nothing to erase first.
@@ -63,10 +62,8 @@ TDCAVIPlay::~TDCAVIPlay()
 {
     Arreter();
     // The measurement's callbacks point into this object.
-    mesure_->OnChangeNombreDePoints = nullptr;
-    mesure_->OnChangeNombreDePointsTsp = nullptr;
     mesure_->OnChangeEtalon = nullptr;
-    mesure_->OnChangeCurseur = nullptr;
+    mesure_->OnChange = nullptr;
     Fermer();
 }
 
@@ -264,10 +261,10 @@ QImage TDCAVIPlay::Composer()
         return titre_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     if (composition_.size() != QSize(w, h)) composition_ = QImage(w, h, QImage::Format_RGB32);
-    if (mesure_->CacherImage || !source_->Dessiner(numeroImage_, composition_))
-        composition_.fill(mesure_->CacherImage ? Qt::white : Qt::black);
+    if (mesure_->Etat().CacherImage || !source_->Dessiner(numeroImage_, composition_))
+        composition_.fill(mesure_->Etat().CacherImage ? Qt::white : Qt::black);
     QPainter p(&composition_);
-    DessinMesure::Dessiner(p, *mesure_, w, h);
+    DessinMesure::Dessiner(p, mesure_->Etat(), mesure_->Pixels(), w, h);
     return composition_;
 }
 

@@ -79,9 +79,8 @@ signals:
     void OnStart();
     void OnStop();
     void OnChangeNumeroImage();
-    void OnChangeCurseur();
-    void OnChangeNombreDePoints();
-    void OnChangeNombreDePointsTsp();
+    // After every change of the measurement: counts, tool, cursor, choices.
+    void OnChangeMesure();
     void OnChangeEtalon();
 
 protected:

@@ -1,6 +1,6 @@
 #include "video/UnitBoiteInfo.h"
 
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 #include "resources/UnitChainesRessources.h"
 
 #include <QLocale>

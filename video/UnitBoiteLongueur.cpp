@@ -1,7 +1,7 @@
 #include "video/UnitBoiteLongueur.h"
 
 #include "kit/Dialogues.h"
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 #include "resources/UnitChainesRessources.h"
 #include "video/UnitBoiteInfo.h"
 

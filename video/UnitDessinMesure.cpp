@@ -38,17 +38,17 @@ void Marques(QPainter& p, const VecteurPointD& marques, std::size_t premier, int
         Symbole(p, symboleDe(k), EnQPoint(VersPixels(marques[k], largeur, hauteur)) + decalage);
 }
 
-std::size_t PremiereMarque(const TMesure& m, const VecteurPointD& marques)
+std::size_t PremiereMarque(const EtatMesure& m, const VecteurPointD& marques)
 {
-    return m.DessinerDerniereMarque() && !marques.empty() ? marques.size() - 1 : 0;
+    return m.DessinMarques == TDessinMarques::Derniere && !marques.empty() ? marques.size() - 1 : 0;
 }
 
-void Transparent(QPainter& p, const TMesure& m, int largeur, int hauteur)
+void Transparent(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
 {
     const QPoint c = EnQPoint(m.EtatTransparent == TEtatTransparent::Deplacer
-                                  ? m.SourisPixels - m.DecalageTspPixels // follows the pointer
-                                  : m.CentreTspPixels);
-    const int hw = m.DemiTailleTspPixels.X, hh = m.DemiTailleTspPixels.Y;
+                                  ? px.Souris - px.DecalageTsp // follows the pointer
+                                  : px.CentreTsp);
+    const int hw = px.DemiTailleTsp.X, hh = px.DemiTailleTsp.Y;
     const QBrush brosse = p.brush();
     p.setBrush(Qt::NoBrush);
     Trace::Rectangle(p, c.x() - hw, c.y() - hh, c.x() + hw, c.y() + hh);
@@ -72,26 +72,26 @@ void Disque(QPainter& p, QPoint c)
     Trace::Ellipse(p, c.x() - 2, c.y() - 2, c.x() + 3, c.y() + 3);
 }
 
-void Etalon(QPainter& p, const TMesure& m)
+void Etalon(QPainter& p, const EtatMesure& m, const PixelsMesure& px)
 {
-    const QPoint bout1 = EnQPoint(m.EtalonPixels[0]), bout2 = EnQPoint(m.EtalonPixels[1]);
-    if (m.EtatEtalon == 1) {
-        Trace::Ligne(p, EnQPoint(m.SourisPixels), bout1);
+    const QPoint bout1 = EnQPoint(px.Etalon[0]), bout2 = EnQPoint(px.Etalon[1]);
+    if (m.EtatEtalon == TEtatEtalon::UnBout) {
+        Trace::Ligne(p, EnQPoint(px.Souris), bout1);
         Disque(p, bout1);
-    } else if (m.EtatEtalon == 2) {
+    } else if (m.EtalonPlace()) {
         Trace::Ligne(p, bout1, bout2);
         Disque(p, bout1);
         Disque(p, bout2);
     }
 }
 
-void MarquesEtAxes(QPainter& p, const TMesure& m, int largeur, int hauteur)
+void MarquesEtAxes(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
 {
     const int n = m.MarquesParImage;
     Marques(p, m.Marques, PremiereMarque(m, m.Marques), largeur, hauteur, {0, 0},
             [n](std::size_t k) { return n <= 1 ? 1 : int(k % std::size_t(n)) + 1; });
-    if (m.OriginePlacee != 1) return;
-    const QPoint o = EnQPoint(m.OriginePixels);
+    if (!m.OrigineEstPlacee()) return;
+    const QPoint o = EnQPoint(px.Origine);
     Trace::Ligne(p, {0, o.y()}, {largeur, o.y()});
     Fleche(p, {largeur - 1, o.y()}, Sens::Droite);
     Trace::Ligne(p, {o.x(), 0}, {o.x(), hauteur});
@@ -127,15 +127,18 @@ void Fleche(QPainter& p, QPoint t, Sens sens)
     }
 }
 
-void Dessiner(QPainter& p, const TMesure& m, int largeur, int hauteur)
+void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
 {
     const QColor couleur = CouleurQt(m.Couleur);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(couleur, 1));
     p.setBrush(couleur);
-    if (m.ModeTransparent()) Transparent(p, m, largeur, hauteur);
-    else if (m.ModeEtalon()) Etalon(p, m);
-    else MarquesEtAxes(p, m, largeur, hauteur);
+    switch (m.Outil) {
+    case TOutil::Transparent: Transparent(p, m, px, largeur, hauteur); break;
+    case TOutil::Etalon: Etalon(p, m, px); break;
+    case TOutil::Marque:
+    case TOutil::Origine: MarquesEtAxes(p, m, px, largeur, hauteur); break;
+    }
 }
 
 } // namespace DessinMesure

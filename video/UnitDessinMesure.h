@@ -24,8 +24,8 @@ enum class Sens { Droite, Bas, Haut };
 // Filled triangle with its tip at `pointe`, its base 8 pixels back and 16 wide.
 void Fleche(QPainter& p, QPoint pointe, Sens sens);
 
-// Draws the measurement of `m` for the current mode on a view of
-// largeur x hauteur, with brush and pen of colour m.Couleur.
-void Dessiner(QPainter& p, const TMesure& m, int largeur, int hauteur);
+// Draws the measurement `m`, with its pixel caches `px`, for the current mode
+// on a view of largeur x hauteur, with brush and pen of colour m.Couleur.
+void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur);
 
 } // namespace DessinMesure

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -34,37 +35,81 @@ TMesure::TMesure(VueMesure& vue)
 {
 }
 
-void TMesure::SetNombreDePoints(int n)
+void TMesure::signaler()
 {
-    nombreDePoints_ = n;
-    Signaler(OnChangeNombreDePoints);
+    Signaler(OnChange);
 }
 
-void TMesure::SetNombreDePointsTsp(int n)
+void TMesure::Remplacer(EtatMesure etat)
 {
-    nombreDePointsTsp_ = n;
-    Signaler(OnChangeNombreDePointsTsp);
+    etat_ = std::move(etat);
+    // The lists that go with the marks follow them, whatever the source held.
+    etat_.CentresTsp.resize(etat_.MarquesTsp.size() + 1);
+    etat_.MarquesParImage = std::clamp(etat_.MarquesParImage, 1, 3);
+    RecalculerPixels();
+    signaler();
+    vue_.Repeindre();
 }
 
-void TMesure::choisirMode(Mode m, bool choisir)
+void TMesure::choisirMode(TOutil outil, bool choisir)
 {
-    if (choisir) mode_ = m;
+    if (choisir) etat_.Outil = outil;
     MettreAJourCurseur();
 }
 
-void TMesure::ChoisirModeMarque(bool choisir) { choisirMode(Mode::Marque, choisir); }
-void TMesure::ChoisirModeEtalon(bool choisir) { choisirMode(Mode::Etalon, choisir); }
-void TMesure::ChoisirModeOrigine(bool choisir) { choisirMode(Mode::Origine, choisir); }
-void TMesure::ChoisirModeTransparent(bool choisir) { choisirMode(Mode::Transparent, choisir); }
+void TMesure::ChoisirModeMarque(bool choisir) { choisirMode(TOutil::Marque, choisir); }
+void TMesure::ChoisirModeEtalon(bool choisir) { choisirMode(TOutil::Etalon, choisir); }
+void TMesure::ChoisirModeOrigine(bool choisir) { choisirMode(TOutil::Origine, choisir); }
+void TMesure::ChoisirModeTransparent(bool choisir) { choisirMode(TOutil::Transparent, choisir); }
 
 void TMesure::ChoisirToutesLesMarques(bool choisir)
 {
-    if (choisir) toutesLesMarques_ = true;
+    if (!choisir) return;
+    etat_.DessinMarques = TDessinMarques::Toutes;
+    signaler();
 }
 
 void TMesure::ChoisirDerniereMarque(bool choisir)
 {
-    if (choisir) toutesLesMarques_ = false;
+    if (!choisir) return;
+    etat_.DessinMarques = TDessinMarques::Derniere;
+    signaler();
+}
+
+void TMesure::SetMarquesParImage(int n)
+{
+    etat_.MarquesParImage = std::clamp(n, 1, 3);
+    MettreAJourCurseur();
+}
+
+void TMesure::SetCouleurCurseur(TCouleurCurseur c)
+{
+    etat_.CouleurCurseur = c;
+    MettreAJourCurseur();
+}
+
+void TMesure::SetCouleur(std::uint32_t couleur)
+{
+    etat_.Couleur = couleur;
+    signaler();
+}
+
+void TMesure::SetCacherImage(bool cacher)
+{
+    etat_.CacherImage = cacher;
+    signaler();
+}
+
+void TMesure::SetAxeVersLeBas(bool versLeBas)
+{
+    etat_.AxeVersLeBas = versLeBas;
+    signaler();
+}
+
+void TMesure::SetLongueurEtalon(double metres)
+{
+    etat_.LongueurEtalon = metres;
+    signaler();
 }
 
 PointD TMesure::normalise(PointPixels p) const
@@ -79,68 +124,75 @@ PointPixels TMesure::enPixels(PointD p) const
 
 void TMesure::RecalculerPixels()
 {
-    if (OriginePlacee == 1) OriginePixels = enPixels(Origine);
-    for (int i = 0; i < std::min(EtatEtalon, 2); ++i) EtalonPixels[i] = enPixels(PointsEtalon[i]);
-    DemiTailleTspPixels = enPixels(DemiTailleTsp);
-    DecalageTspPixels = enPixels(DecalageTsp);
-    CentreTspPixels = enPixels(CentreTsp);
+    if (etat_.OrigineEstPlacee()) pixels_.Origine = enPixels(etat_.Origine);
+    for (int i = 0; i < etat_.BoutsEtalon(); ++i) pixels_.Etalon[i] = enPixels(etat_.PointsEtalon[i]);
+    pixels_.DemiTailleTsp = enPixels(etat_.DemiTailleTsp);
+    pixels_.DecalageTsp = enPixels(etat_.DecalageTsp);
+    pixels_.CentreTsp = enPixels(etat_.CentreTsp);
 }
 
 void TMesure::PlacerTransparent()
 {
+    placerTransparent();
+    signaler();
+}
+
+void TMesure::placerTransparent()
+{
     const int largeur = vue_.Largeur(), hauteur = vue_.Hauteur();
-    DemiTailleTspPixels = {largeur / 2, hauteur / 2};
-    DemiTailleTsp = {0.5, 0.5};
-    if (CentresTsp.size() == 1) {
+    pixels_.DemiTailleTsp = {largeur / 2, hauteur / 2};
+    etat_.DemiTailleTsp = {0.5, 0.5};
+    if (etat_.CentresTsp.size() == 1) {
         // As large as the picture, moved a little left and towards the side
         // the vertical axis comes from, so both arrow heads stay inside.
-        const double dy = AxeVersLeBas ? 0.9 : 1.1;
-        CentreTspPixels = {int(0.9 * DemiTailleTspPixels.X), int(dy * DemiTailleTspPixels.Y)};
+        const double dy = etat_.AxeVersLeBas ? 0.9 : 1.1;
+        pixels_.CentreTsp = {int(0.9 * pixels_.DemiTailleTsp.X), int(dy * pixels_.DemiTailleTsp.Y)};
         if (largeur == 0 || hauteur == 0) return;
-        CentreTsp = normalise(CentreTspPixels);
+        etat_.CentreTsp = normalise(pixels_.CentreTsp);
     } else {
-        CentreTspPixels = enPixels(CentreTsp);
+        pixels_.CentreTsp = enPixels(etat_.CentreTsp);
     }
     vue_.Repeindre();
 }
 
 void TMesure::viderMarques()
 {
-    Marques.clear();
-    MarquesDerniereImage = 0;
-    SetNombreDePoints(0);
+    etat_.Marques.clear();
+    etat_.MarquesDerniereImage = 0;
 }
 
 void TMesure::viderTransparent()
 {
-    MarquesTsp.clear();
-    CentresTsp.resize(1);
-    MarquesTspDerniereImage = 0;
-    SetNombreDePointsTsp(0);
+    etat_.MarquesTsp.clear();
+    etat_.CentresTsp.resize(1);
+    etat_.MarquesTspDerniereImage = 0;
 }
 
 void TMesure::EffacerMarques()
 {
     viderMarques();
-    MettreAJourCurseur();
+    choisirCurseur();
+    signaler();
     vue_.Repeindre();
 }
 
 void TMesure::EffacerTransparent()
 {
     viderTransparent();
-    MettreAJourCurseur();
-    PlacerTransparent();
+    choisirCurseur();
+    placerTransparent();
+    signaler();
 }
 
 void TMesure::EffacerTout()
 {
     // The segment's ends, the origin and LongueurEtalon stay in memory: the
     // length dialog offers the old length when the segment is placed again.
-    EtatEtalon = 0;
-    OriginePlacee = 0;
+    etat_.EtatEtalon = TEtatEtalon::Aucun;
+    etat_.OriginePlacee = TOrigine::NonPlacee;
     viderMarques();
     viderTransparent();
-    MettreAJourCurseur();
-    PlacerTransparent();
+    choisirCurseur();
+    placerTransparent();
+    signaler();
 }

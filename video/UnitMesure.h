@@ -3,15 +3,15 @@
 // frame, marks on the transparent overlay, the scale segment, the origin and
 // the display choices, together with the pointing rules that fill them.
 //
-// Positions are stored normalised: pixel / view size, origin at the picture's
-// top-left corner, y downwards. The picture always fills the view, so they do
-// not change with zoom. Fields ending in Pixels are caches in view pixels,
-// rebuilt by RecalculerPixels.
+// The state itself is one value (EtatMesure); the measurement keeps its
+// invariants, changes it only by its operations and raises one notification
+// after each. Positions are stored normalised, so they do not change with
+// zoom; the pixel caches are rebuilt by RecalculerPixels.
 //
 // State and whole-state operations are in UnitMesure.cpp; the mouse and key
 // rules and the cursor choice in UnitPointage.cpp.
 
-#include "video/UnitMath.h"
+#include "video/UnitEtatMesure.h"
 
 #include <array>
 #include <cstdint>
@@ -47,74 +47,45 @@ public:
     virtual int Hauteur() const = 0;
 };
 
-// The overlay's interaction cycle: Saisir -> Deplacer -> Marquer -> Saisir.
-enum class TEtatTransparent : std::uint8_t {
-    Saisir,   // a press grabs the overlay
-    Deplacer, // the overlay follows the pointer
-    Marquer   // the overlay is dropped; the next press marks on it
+// What the next press does, as the cursor and the Display menu's cursor
+// pictures show it: marks (numbered when several points share a frame), the
+// scale segment or the origin.
+enum class TFamilleCurseur : std::uint8_t { Marque, Marque1, Marque2, Marque3, Etalon, Origine };
+TFamilleCurseur FamilleCurseur(const EtatMesure& m);
+
+// The pixel caches of the normalised positions, rebuilt for the view's size.
+struct PixelsMesure {
+    PointPixels Origine;
+    std::array<PointPixels, 2> Etalon{};
+    PointPixels CentreTsp;
+    PointPixels DemiTailleTsp;
+    PointPixels DecalageTsp;
+    PointPixels Souris;           // last pointer position
 };
 
 class TMesure {
 public:
     explicit TMesure(VueMesure& vue);
 
-    // Events, raised with no argument (the view forwards them as its own).
-    std::function<void()> OnChangeNombreDePoints;
-    std::function<void()> OnChangeNombreDePointsTsp;
-    std::function<void()> OnChangeCurseur;
+    // Raised once after every operation that changed the state.
+    std::function<void()> OnChange;
+    // Raised when the second end of the segment is placed: its length is asked for.
     std::function<void()> OnChangeEtalon;
 
-    // --- Marks on the video ---
-    int MarquesParImage = 1;        // 1..3 moving points marked per frame
-    int NombreDePoints() const { return nombreDePoints_; }
-    // Stores and raises OnChangeNombreDePoints; does not resize Marques.
-    void SetNombreDePoints(int n);
-    // Mark k belongs to point (k mod N) + 1 of the (k div N)-th marked frame.
-    VecteurPointD Marques;
-    // Frame shown just after mark k was placed (the next one when k completed its frame).
-    std::vector<int> ImagesMarques;
-    int MarquesDerniereImage = 0;   // marks placed on the last frame, 0..N
+    const EtatMesure& Etat() const { return etat_; }
+    const PixelsMesure& Pixels() const { return pixels_; }
+    // Replaces the whole state (a loaded work file, an undone step) and
+    // rebuilds the pixel caches.
+    void Remplacer(EtatMesure etat);
 
-    // --- Transparent overlay ---
-    TEtatTransparent EtatTransparent = TEtatTransparent::Saisir;
-    int NombreDePointsTsp() const { return nombreDePointsTsp_; }
-    // Stores and raises OnChangeNombreDePointsTsp; does not resize MarquesTsp.
-    void SetNombreDePointsTsp(int n);
-    VecteurPointD MarquesTsp;           // (pointer - overlay centre) / view size
-    VecteurPointD CentresTsp{PointD{}}; // centre of each mark, then the last drop
-    std::vector<int> ImagesMarquesTsp;  // frame of each overlay mark
-    int MarquesTspDerniereImage = 0;    // 0..1
-    PointD CentreTsp;
-    PointD DemiTailleTsp;
-    PointD DecalageTsp;                 // pointer - centre at the grab
-    PointPixels CentreTspPixels;
-    PointPixels DemiTailleTspPixels;
-    PointPixels DecalageTspPixels;
-
-    // --- Scale segment ---
-    int EtatEtalon = 0;                     // ends placed, 0..2
-    std::array<PointD, 2> PointsEtalon{};   // in the order placed
-    double LongueurEtalon = 0;              // metres
-    std::array<PointPixels, 2> EtalonPixels{};
-
-    // --- Origin and axes ---
-    int OriginePlacee = 0;
-    PointD Origine;
-    PointPixels OriginePixels;
-    bool AxeVersLeBas = false;              // the vertical axis points down
-
-    // --- Display ---
-    bool CacherImage = false;               // white instead of the picture
-    std::uint32_t Couleur = 0;              // red in the low byte, then green, blue
-    char CouleurCurseur = 0;                // 'n' black, 'b' white, 'e' both; 0 none yet
-    PointPixels SourisPixels;               // last pointer position
-    int Curseur = 0;                        // the view's cursor number (1..22), 0 the arrow
+    int NombreDePoints() const { return etat_.NombreDePoints(); }
+    int NombreDePointsTsp() const { return etat_.NombreDePointsTsp(); }
 
     // --- Pointing modes, exactly one set ---
-    bool ModeMarque() const { return mode_ == Mode::Marque; }
-    bool ModeEtalon() const { return mode_ == Mode::Etalon; }
-    bool ModeOrigine() const { return mode_ == Mode::Origine; }
-    bool ModeTransparent() const { return mode_ == Mode::Transparent; }
+    bool ModeMarque() const { return etat_.Outil == TOutil::Marque; }
+    bool ModeEtalon() const { return etat_.Outil == TOutil::Etalon; }
+    bool ModeOrigine() const { return etat_.Outil == TOutil::Origine; }
+    bool ModeTransparent() const { return etat_.Outil == TOutil::Transparent; }
     // With true, selects that mode; in any case updates the cursor.
     void ChoisirModeMarque(bool choisir);
     void ChoisirModeEtalon(bool choisir);
@@ -122,10 +93,18 @@ public:
     void ChoisirModeTransparent(bool choisir);
 
     // --- Which marks are drawn ---
-    bool DessinerToutesLesMarques() const { return toutesLesMarques_; }
-    bool DessinerDerniereMarque() const { return !toutesLesMarques_; }
+    bool DessinerToutesLesMarques() const { return etat_.DessinMarques == TDessinMarques::Toutes; }
+    bool DessinerDerniereMarque() const { return etat_.DessinMarques == TDessinMarques::Derniere; }
     void ChoisirToutesLesMarques(bool choisir);
     void ChoisirDerniereMarque(bool choisir);
+
+    // --- The main window's direct choices ---
+    void SetMarquesParImage(int n);             // 1..3; updates the cursor
+    void SetCouleurCurseur(TCouleurCurseur c);  // updates the cursor
+    void SetCouleur(std::uint32_t couleur);
+    void SetCacherImage(bool cacher);
+    void SetAxeVersLeBas(bool versLeBas);
+    void SetLongueurEtalon(double metres);
 
     // Rebuilds the pixel caches for the view's current size.
     void RecalculerPixels();
@@ -146,15 +125,17 @@ public:
     void AppuiDroit(PointPixels p);
     // '+' or '=' grows the overlay, '-' shrinks it; other characters do nothing.
     void RedimensionnerTransparent(char touche);
-    // Chooses Curseur for what the next press does, then raises OnChangeCurseur.
+    // Chooses the cursor for what the next press does.
     void MettreAJourCurseur();
 
 private:
-    enum class Mode { Marque, Etalon, Origine, Transparent };
-    void choisirMode(Mode m, bool choisir);
+    void choisirMode(TOutil outil, bool choisir);
+    void signaler();
+    void placerTransparent();
     // Empty the marks (or the overlay marks) and their counters.
     void viderMarques();
     void viderTransparent();
+    void choisirCurseur();
 
     bool surDerniereImage() const;
     PointD normalise(PointPixels p) const;
@@ -165,12 +146,11 @@ private:
     void appuiMarque(PointPixels p);
     void appuiTransparent(PointPixels p);
     void marquerTransparent(PointPixels p);
+    void relacheTransparent(PointPixels p);
     void retirerMarque();
     void appuiDroitTransparent(PointPixels p);
 
     VueMesure& vue_;
-    Mode mode_ = Mode::Marque;
-    bool toutesLesMarques_ = true;
-    int nombreDePoints_ = 0;
-    int nombreDePointsTsp_ = 0;
+    EtatMesure etat_;
+    PixelsMesure pixels_;
 };

@@ -12,14 +12,15 @@ constexpr int CurseurPan = 19;
 constexpr int CurseurClickGauche = 20;
 
 // Column of the cursor tables for a cursor family; -1 for none.
-int Famille(char couleurCurseur)
+int Famille(TCouleurCurseur c)
 {
-    switch (couleurCurseur) {
-    case 'n': return 0;
-    case 'b': return 1;
-    case 'e': return 2;
-    default: return -1;
+    switch (c) {
+    case TCouleurCurseur::Noir: return 0;
+    case TCouleurCurseur::Blanc: return 1;
+    case TCouleurCurseur::NoirEtBlanc: return 2;
+    case TCouleurCurseur::Aucune: break;
     }
+    return -1;
 }
 
 TEtatTransparent Suivant(TEtatTransparent e)
@@ -36,25 +37,51 @@ TEtatTransparent Suivant(TEtatTransparent e)
 
 void TMesure::MettreAJourCurseur()
 {
-    const int f = Famille(CouleurCurseur);
-    if (ModeTransparent() && EtatTransparent == TEtatTransparent::Saisir) {
-        Curseur = CurseurClickGauche;
-    } else if (ModeTransparent() && EtatTransparent == TEtatTransparent::Deplacer) {
-        Curseur = CurseurPan;
-    } else if (f >= 0) {
-        if (ModeEtalon()) {
-            Curseur = 13 + f;                          // EtalonNoir, EtalonBlanc, EtalonNB
-        } else if (ModeOrigine()) {
-            static constexpr int origine[] = {17, 16, 18};
-            Curseur = origine[f];
-        } else if (ModeTransparent() || MarquesParImage <= 1) {
-            Curseur = 1 + f;                           // MarqueNoir, MarqueBlanc, MarqueNB
-        } else {
-            // Marque1.. to Marque3..: the point the next press marks.
-            Curseur = 4 + 3 * f + NombreDePoints() % MarquesParImage;
-        }
+    choisirCurseur();
+    signaler();
+}
+
+TFamilleCurseur FamilleCurseur(const EtatMesure& m)
+{
+    switch (m.Outil) {
+    case TOutil::Etalon: return TFamilleCurseur::Etalon;
+    case TOutil::Origine: return TFamilleCurseur::Origine;
+    case TOutil::Transparent: return TFamilleCurseur::Marque;
+    case TOutil::Marque: break;
     }
-    if (OnChangeCurseur) OnChangeCurseur();
+    if (m.MarquesParImage <= 1) return TFamilleCurseur::Marque;
+    // The point the next press marks.
+    return TFamilleCurseur(int(TFamilleCurseur::Marque1) + m.NombreDePoints() % m.MarquesParImage);
+}
+
+void TMesure::choisirCurseur()
+{
+    int& curseur = etat_.Curseur;
+    if (ModeTransparent() && etat_.EtatTransparent == TEtatTransparent::Saisir) {
+        curseur = CurseurClickGauche;
+        return;
+    }
+    if (ModeTransparent() && etat_.EtatTransparent == TEtatTransparent::Deplacer) {
+        curseur = CurseurPan;
+        return;
+    }
+    const int f = Famille(etat_.CouleurCurseur);
+    if (f < 0) return;
+    switch (FamilleCurseur(etat_)) {
+    case TFamilleCurseur::Etalon: curseur = 13 + f; break; // EtalonNoir, EtalonBlanc, EtalonNB
+    case TFamilleCurseur::Origine: {
+        static constexpr int origine[] = {17, 16, 18};
+        curseur = origine[f];
+        break;
+    }
+    case TFamilleCurseur::Marque: curseur = 1 + f; break; // MarqueNoir, MarqueBlanc, MarqueNB
+    case TFamilleCurseur::Marque1:
+    case TFamilleCurseur::Marque2:
+    case TFamilleCurseur::Marque3:
+        // Marque1Noir.. to Marque3NB, three a family.
+        curseur = 4 + 3 * f + int(FamilleCurseur(etat_)) - int(TFamilleCurseur::Marque1);
+        break;
+    }
 }
 
 bool TMesure::surDerniereImage() const
@@ -65,9 +92,9 @@ bool TMesure::surDerniereImage() const
 void TMesure::SourisBougee(PointPixels p)
 {
     if (!vue_.Ouverte()) return;
-    SourisPixels = p;
+    pixels_.Souris = p;
     // The segment being placed and the dragged overlay follow the pointer.
-    if (EtatEtalon == 1 || ModeTransparent()) vue_.Repeindre();
+    if (etat_.EtatEtalon == TEtatEtalon::UnBout || ModeTransparent()) vue_.Repeindre();
 }
 
 void TMesure::AppuiGauche(PointPixels p)
@@ -81,16 +108,18 @@ void TMesure::AppuiGauche(PointPixels p)
 
 void TMesure::appuiEtalon(PointPixels p)
 {
-    if (EtatEtalon == 0) {
-        PointsEtalon[0] = normalise(p);
-        EtalonPixels[0] = p;
-        EtatEtalon = 1;
-        SourisPixels = p;
+    if (etat_.EtatEtalon == TEtatEtalon::Aucun) {
+        etat_.PointsEtalon[0] = normalise(p);
+        pixels_.Etalon[0] = p;
+        etat_.EtatEtalon = TEtatEtalon::UnBout;
+        pixels_.Souris = p;
+        signaler();
         vue_.Repeindre();
-    } else if (EtatEtalon == 1 && p != EtalonPixels[0]) {
-        PointsEtalon[1] = normalise(p);
-        EtalonPixels[1] = p;
-        EtatEtalon = 2;
+    } else if (etat_.EtatEtalon == TEtatEtalon::UnBout && p != pixels_.Etalon[0]) {
+        etat_.PointsEtalon[1] = normalise(p);
+        pixels_.Etalon[1] = p;
+        etat_.EtatEtalon = TEtatEtalon::DeuxBouts;
+        signaler();
         vue_.Repeindre();
         if (OnChangeEtalon) OnChangeEtalon();
     }
@@ -98,73 +127,79 @@ void TMesure::appuiEtalon(PointPixels p)
 
 void TMesure::appuiOrigine(PointPixels p)
 {
-    if (OriginePlacee != 0) return; // removed by a right press first
-    OriginePlacee = 1;
-    Origine = normalise(p);
-    OriginePixels = p;
+    if (etat_.OrigineEstPlacee()) return; // removed by a right press first
+    etat_.OriginePlacee = TOrigine::Placee;
+    etat_.Origine = normalise(p);
+    pixels_.Origine = p;
+    signaler();
     vue_.Repeindre();
 }
 
 void TMesure::appuiMarque(PointPixels p)
 {
+    const int parImage = etat_.MarquesParImage;
     if (surDerniereImage()) {
         // The view cannot advance past the last frame: one frame's worth of marks there.
-        if (MarquesDerniereImage >= MarquesParImage) return;
-        ++MarquesDerniereImage;
+        if (etat_.MarquesDerniereImage >= parImage) return;
+        ++etat_.MarquesDerniereImage;
     }
-    const int n = NombreDePoints() + 1;
-    Marques.resize(n);
-    Marques.back() = normalise(p);
-    SetNombreDePoints(n);
-    MettreAJourCurseur();
-    if (n % MarquesParImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);
+    etat_.Marques.push_back(normalise(p));
+    const int n = NombreDePoints();
+    choisirCurseur();
+    if (n % parImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);
     else vue_.Repeindre();
-    ImagesMarques.resize(n);
-    ImagesMarques.back() = vue_.NumeroImage();
+    etat_.ImagesMarques.resize(n);
+    etat_.ImagesMarques.back() = vue_.NumeroImage();
+    signaler();
 }
 
 void TMesure::appuiTransparent(PointPixels p)
 {
-    if (MarquesTspDerniereImage > 0 && surDerniereImage()) return;
-    switch (EtatTransparent) {
+    if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
+    switch (etat_.EtatTransparent) {
     case TEtatTransparent::Saisir:
-        DecalageTspPixels = p - CentreTspPixels;
-        DecalageTsp = normalise(DecalageTspPixels);
+        pixels_.DecalageTsp = p - pixels_.CentreTsp;
+        etat_.DecalageTsp = normalise(pixels_.DecalageTsp);
         break;
     case TEtatTransparent::Deplacer:
         // The release that ended the drag was lost (outside the view): drop here.
-        RelacheGauche(p);
+        relacheTransparent(p);
         break;
     case TEtatTransparent::Marquer:
         marquerTransparent(p);
         break;
     }
-    EtatTransparent = Suivant(EtatTransparent);
-    MettreAJourCurseur();
+    etat_.EtatTransparent = Suivant(etat_.EtatTransparent);
+    choisirCurseur();
+    signaler();
 }
 
 void TMesure::marquerTransparent(PointPixels p)
 {
-    if (surDerniereImage()) ++MarquesTspDerniereImage;
-    const int n = NombreDePointsTsp() + 1;
-    MarquesTsp.resize(n);
-    MarquesTsp.back() = normalise(p - CentreTspPixels);
-    CentresTsp.resize(n + 1);
-    SetNombreDePointsTsp(n);
-    ImagesMarquesTsp.resize(n);
-    ImagesMarquesTsp.back() = vue_.NumeroImage();
+    if (surDerniereImage()) ++etat_.MarquesTspDerniereImage;
+    etat_.MarquesTsp.push_back(normalise(p - pixels_.CentreTsp));
+    const int n = NombreDePointsTsp();
+    etat_.CentresTsp.resize(n + 1);
+    etat_.ImagesMarquesTsp.resize(n);
+    etat_.ImagesMarquesTsp.back() = vue_.NumeroImage();
     vue_.AllerImage(vue_.NumeroImage() + 1);
 }
 
 void TMesure::RelacheGauche(PointPixels p)
 {
-    if (!vue_.Ouverte() || !ModeTransparent() || EtatTransparent != TEtatTransparent::Deplacer) return;
-    if (MarquesTspDerniereImage > 0 && surDerniereImage()) return;
-    EtatTransparent = TEtatTransparent::Marquer;
-    MettreAJourCurseur();
-    CentreTspPixels = p - DecalageTspPixels;
-    CentreTsp = normalise(CentreTspPixels);
-    CentresTsp[NombreDePointsTsp()] = CentreTsp; // the centre for the coming mark
+    if (!vue_.Ouverte() || !ModeTransparent() || etat_.EtatTransparent != TEtatTransparent::Deplacer) return;
+    if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
+    relacheTransparent(p);
+    choisirCurseur();
+    signaler();
+}
+
+void TMesure::relacheTransparent(PointPixels p)
+{
+    etat_.EtatTransparent = TEtatTransparent::Marquer;
+    pixels_.CentreTsp = p - pixels_.DecalageTsp;
+    etat_.CentreTsp = normalise(pixels_.CentreTsp);
+    etat_.CentresTsp[NombreDePointsTsp()] = etat_.CentreTsp; // the centre for the coming mark
     vue_.Repeindre();
 }
 
@@ -172,13 +207,16 @@ void TMesure::AppuiDroit(PointPixels p)
 {
     if (!vue_.Ouverte()) return;
     if (ModeEtalon()) {
-        if (EtatEtalon == 0) return;
-        --EtatEtalon; // from 2, the segment follows the pointer again
-        SourisPixels = p;
+        if (etat_.EtatEtalon == TEtatEtalon::Aucun) return;
+        // From two ends, the segment follows the pointer again.
+        etat_.EtatEtalon = TEtatEtalon(etat_.BoutsEtalon() - 1);
+        pixels_.Souris = p;
+        signaler();
         vue_.Repeindre();
     } else if (ModeOrigine()) {
-        if (OriginePlacee != 1) return;
-        OriginePlacee = 0;
+        if (!etat_.OrigineEstPlacee()) return;
+        etat_.OriginePlacee = TOrigine::NonPlacee;
+        signaler();
         vue_.Repeindre();
     } else if (ModeMarque()) {
         if (NombreDePoints() > 0) retirerMarque();
@@ -189,60 +227,61 @@ void TMesure::AppuiDroit(PointPixels p)
 
 void TMesure::retirerMarque()
 {
-    const int n = NombreDePoints() - 1;
-    Marques.resize(n);
-    ImagesMarques.resize(n); // empty after a work-file load: grows with zeros
-    SetNombreDePoints(n);
-    MettreAJourCurseur();
+    const int parImage = etat_.MarquesParImage;
+    etat_.Marques.pop_back();
+    const int n = NombreDePoints();
+    etat_.ImagesMarques.resize(n); // empty after a work-file load: grows with zeros
+    choisirCurseur();
     // The removed mark completed its frame: go back to where it was placed.
-    const bool completaitImage = n % MarquesParImage == MarquesParImage - 1;
-    if (MarquesDerniereImage == 0 && completaitImage)
-        vue_.AllerImage(ImagesMarques.empty() ? vue_.NumeroImage() - 1 : ImagesMarques.back());
-    if (surDerniereImage() && MarquesDerniereImage > 0) --MarquesDerniereImage;
+    const bool completaitImage = n % parImage == parImage - 1;
+    if (etat_.MarquesDerniereImage == 0 && completaitImage)
+        vue_.AllerImage(etat_.ImagesMarques.empty() ? vue_.NumeroImage() - 1 : etat_.ImagesMarques.back());
+    if (surDerniereImage() && etat_.MarquesDerniereImage > 0) --etat_.MarquesDerniereImage;
+    signaler();
     vue_.Repeindre();
 }
 
 void TMesure::appuiDroitTransparent(PointPixels p)
 {
-    switch (EtatTransparent) {
+    switch (etat_.EtatTransparent) {
     case TEtatTransparent::Saisir: {
         // Remove the last overlay mark; the overlay stays where it is.
         if (NombreDePointsTsp() <= 0) return;
-        const int n = NombreDePointsTsp() - 1;
-        MarquesTsp.resize(n);
-        CentresTsp.resize(n + 1);
-        SetNombreDePointsTsp(n);
-        EtatTransparent = TEtatTransparent::Marquer;
-        MettreAJourCurseur();
-        if (MarquesTspDerniereImage == 0)
-            vue_.AllerImage(ImagesMarquesTsp.empty() ? vue_.NumeroImage() - 1 : ImagesMarquesTsp.back());
-        ImagesMarquesTsp.resize(n);
-        if (surDerniereImage() && MarquesTspDerniereImage > 0) --MarquesTspDerniereImage;
+        etat_.MarquesTsp.pop_back();
+        const int n = NombreDePointsTsp();
+        etat_.CentresTsp.resize(n + 1);
+        etat_.EtatTransparent = TEtatTransparent::Marquer;
+        choisirCurseur();
+        if (etat_.MarquesTspDerniereImage == 0)
+            vue_.AllerImage(etat_.ImagesMarquesTsp.empty() ? vue_.NumeroImage() - 1 : etat_.ImagesMarquesTsp.back());
+        etat_.ImagesMarquesTsp.resize(n);
+        if (surDerniereImage() && etat_.MarquesTspDerniereImage > 0) --etat_.MarquesTspDerniereImage;
         break;
     }
     case TEtatTransparent::Marquer:
         // Cancel the drop: back to the centre of the last mark, or the default place.
         if (NombreDePointsTsp() > 0) {
-            CentreTspPixels = enPixels(CentresTsp[NombreDePointsTsp() - 1]);
-            CentreTsp = normalise(CentreTspPixels);
-            DecalageTspPixels = p - CentreTspPixels;
-            DecalageTsp = normalise(DecalageTspPixels);
+            pixels_.CentreTsp = enPixels(etat_.CentresTsp[NombreDePointsTsp() - 1]);
+            etat_.CentreTsp = normalise(pixels_.CentreTsp);
+            pixels_.DecalageTsp = p - pixels_.CentreTsp;
+            etat_.DecalageTsp = normalise(pixels_.DecalageTsp);
         } else {
-            PlacerTransparent();
+            placerTransparent();
         }
-        EtatTransparent = TEtatTransparent::Saisir;
-        MettreAJourCurseur();
+        etat_.EtatTransparent = TEtatTransparent::Saisir;
+        choisirCurseur();
         break;
     case TEtatTransparent::Deplacer:
         break;
     }
+    signaler();
     vue_.Repeindre();
 }
 
 void TMesure::RedimensionnerTransparent(char touche)
 {
     const int largeur = vue_.Largeur();
-    PointPixels& d = DemiTailleTspPixels;
+    PointPixels& d = pixels_.DemiTailleTsp;
     double facteur = 0;
     if (touche == '+' || touche == '=') {
         if (d.X >= largeur) return;        // half-width has reached the view width
@@ -255,6 +294,7 @@ void TMesure::RedimensionnerTransparent(char touche)
     }
     // Both halves scale together so the overlay keeps its proportions.
     d = {int(std::nearbyint(d.X * facteur)), int(std::nearbyint(d.Y * facteur))};
-    DemiTailleTsp = normalise(d);
+    etat_.DemiTailleTsp = normalise(d);
+    signaler();
     vue_.Repeindre();
 }

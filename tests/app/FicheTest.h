@@ -2,8 +2,10 @@
 // A main window for tests: settings in a temporary folder, scripted dialogs,
 // and small generated videos.
 
+#include "app/UnitApplication.h"
 #include "app/UnitFiche.h"
 #include "tests/support/DialoguesScriptes.h"
+#include "tests/support/ModifierMesure.h"
 #include "tests/support/Temporaire.h"
 #include "tests/support/VideosTest.h"
 #include "video/UnitAviPlay.h"
@@ -20,11 +22,23 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(config.Dossier() + "/Kinotab");
-        fiche = std::make_unique<TFiche>();
+        Recreer();
         fiche->show();
         dialogues.Messages.clear();
     }
-    void TearDown() override { fiche.reset(); }
+    void TearDown() override { Fermer(); }
+    // The program's windows, made anew (not shown).
+    void Recreer()
+    {
+        Fermer();
+        fenetres = std::make_unique<Fenetres>();
+        fiche = &fenetres->Fiche();
+    }
+    void Fermer()
+    {
+        fiche = nullptr;
+        fenetres.reset();
+    }
 
     // A 10-frame 160 x 120 video at 25 frames per second, made once per test.
     QString Video(const QString& nom = "clip.avi", int images = 10)
@@ -38,5 +52,6 @@ protected:
 
     ConfigTemporaire config;
     DialoguesScriptes dialogues;
-    std::unique_ptr<TFiche> fiche;
+    std::unique_ptr<Fenetres> fenetres;
+    TFiche* fiche = nullptr;
 };

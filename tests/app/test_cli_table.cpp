@@ -22,14 +22,17 @@ Travail Chute(bool avecImages)
     Travail t;
     t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
     t.NumeroImage = 21;
-    for (int f : ImagesMarquees) t.Marques.push_back(PointD{BalleX / Largeur, BalleY(f) / Hauteur});
-    if (avecImages) t.ImagesDesMarques = ImagesMarquees;
-    t.EtatEtalon = 2;
-    t.PointsEtalon = {PointD{double(RegleGauche) / Largeur, double(RegleHaut) / Hauteur},
+    EtatMesure& m = t.Mesure;
+    for (int f : ImagesMarquees) {
+        m.Marques.push_back(PointD{BalleX / Largeur, BalleY(f) / Hauteur});
+        if (avecImages) m.ImagesMarques.push_back(f + 1); // one point a frame: the view moved on
+    }
+    m.EtatEtalon = TEtatEtalon::DeuxBouts;
+    m.PointsEtalon = {PointD{double(RegleGauche) / Largeur, double(RegleHaut) / Hauteur},
                       PointD{double(RegleGauche) / Largeur, double(RegleBas) / Hauteur}};
-    t.LongueurEtalon = LongueurRegleM;
-    t.OriginePlacee = 1;
-    t.Origine = PointD{BalleX / Largeur, double(RegleBas) / Hauteur};
+    m.LongueurEtalon = LongueurRegleM;
+    m.OriginePlacee = TOrigine::Placee;
+    m.Origine = PointD{BalleX / Largeur, double(RegleBas) / Hauteur};
     return t;
 }
 
@@ -107,7 +110,7 @@ TEST(CliTable, FramesBeyondTheVideoAreRefused)
 {
     QTemporaryDir dossier;
     Travail t = Chute(true);
-    t.ImagesDesMarques.back() = Images; // one past the last frame
+    t.Mesure.ImagesMarques.back() = Images + 1; // marked one past the last frame
     const Sortie s = Table(dossier, t, false);
     EXPECT_EQ(s.code, 1);
     EXPECT_TRUE(s.erreurs.contains(QStringLiteral("beyond the end of the video"))) << s.erreurs.toStdString();

@@ -1,6 +1,6 @@
 #include "tests/app/FicheTest.h"
 
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -57,8 +57,8 @@ TEST_F(Fiche, OpeningAVideoEnablesEverythingAndTheScaleToolStopsPlayback)
     EXPECT_TRUE(fiche->SpeedButtonMarque->isChecked());
     EXPECT_TRUE(fiche->MenuAffichageDessinerToutesLesMarques->isChecked());
     EXPECT_TRUE(fiche->MenuAffichageCurseurNB->isChecked());
-    EXPECT_EQ(Mesure().CouleurCurseur, 'e');
-    EXPECT_EQ(Mesure().Couleur, 255u);
+    EXPECT_EQ(Mesure().Etat().CouleurCurseur, TCouleurCurseur::NoirEtBlanc);
+    EXPECT_EQ(Mesure().Etat().Couleur, 255u);
 
     fiche->SpeedButtonEtalon->click();
     for (QToolButton* b : boutonsLecture(*fiche)) EXPECT_FALSE(b->isEnabled());
@@ -77,16 +77,16 @@ TEST_F(Fiche, CountersShowFrameAndMarks)
     Vue().AllerImage(11);
     Vue().repaint();
     EXPECT_EQ(fiche->StatusBar2->text(), " 12/87");
-    Mesure().SetNombreDePoints(3);
+    Modifier(Mesure(), [](EtatMesure& e) { e.Marques.assign(3, PointD{}); });
     EXPECT_EQ(fiche->StatusBar3->text(), " 3");
     fiche->SpeedButtonTransparent->click();
     EXPECT_EQ(fiche->StatusBar3->text(), " 0");
     // Keys step through the video.
-    QTest::keyClick(fiche.get(), Qt::Key_End);
+    QTest::keyClick(fiche, Qt::Key_End);
     EXPECT_EQ(Vue().NumeroImage(), 86);
-    QTest::keyClick(fiche.get(), Qt::Key_Left);
+    QTest::keyClick(fiche, Qt::Key_Left);
     EXPECT_EQ(Vue().NumeroImage(), 85);
-    QTest::keyClick(fiche.get(), Qt::Key_Home);
+    QTest::keyClick(fiche, Qt::Key_Home);
     EXPECT_EQ(Vue().NumeroImage(), 0);
 }
 

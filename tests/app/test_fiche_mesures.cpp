@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -42,11 +41,11 @@ TEST_F(FicheMesures, SpaceCyclesTheColourRedGreenYellowCyanWhiteBlack)
         indices << grille.IndexPremierPlan();
     }
     EXPECT_EQ(indices, QList<int>({10, 11, 14, 15, 0, 9}));
-    EXPECT_EQ(Mesure().Couleur, 255u); // back on red
+    EXPECT_EQ(Mesure().Etat().Couleur, 255u); // back on red
     grille.ChoisirIndex(12);
     QTest::keyClick(&fiche(), Qt::Key_Space);
     EXPECT_EQ(grille.IndexPremierPlan(), 14);
-    EXPECT_EQ(Mesure().Couleur, 0xFFFF00u); // cyan: green and blue, red in the low byte
+    EXPECT_EQ(Mesure().Etat().Couleur, 0xFFFF00u); // cyan: green and blue, red in the low byte
 }
 
 TEST_F(FicheMesures, MeasuresMenuRefusals)
@@ -57,7 +56,7 @@ TEST_F(FicheMesures, MeasuresMenuRefusals)
     EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Information);
     EXPECT_EQ(dialogues.Lignes().last(),
               "Není možné změnit počet značek na obrázek, jestliže již jsou nebo byly umisťovány.");
-    EXPECT_EQ(Mesure().MarquesParImage, 1);
+    EXPECT_EQ(Mesure().Etat().MarquesParImage, 1);
     EXPECT_TRUE(fiche().MenuMesuresUneMarqueParImage->isChecked());
 
     fiche().SpeedButtonTransparent->click();
@@ -70,7 +69,7 @@ TEST_F(FicheMesures, TwoMarksPerFrameAlternateTheCursorPictures)
 {
     fiche().MenuMesuresDeuxMarquesParImage->trigger();
     EXPECT_TRUE(dialogues.Messages.isEmpty());
-    EXPECT_EQ(Mesure().MarquesParImage, 2);
+    EXPECT_EQ(Mesure().Etat().MarquesParImage, 2);
     const auto image = [this] { return fiche().MenuAffichageCurseurNB->icon().pixmap(32).toImage(); };
     const QImage point1 = image();
     Cliquer(QPoint(20, 20));
@@ -97,8 +96,8 @@ TEST_F(FicheMesures, EraseCommandsFollowTheMenuRule)
     EXPECT_TRUE(fiche().MenuAffichageEffacerTout->isEnabled());
     fiche().MenuAffichageEffacerTout->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 0);
-    EXPECT_EQ(Mesure().OriginePlacee, 0);
-    EXPECT_TRUE(Mesure().Marques.empty());
+    EXPECT_EQ(Mesure().Etat().OriginePlacee, TOrigine(0));
+    EXPECT_TRUE(Mesure().Etat().Marques.empty());
     fiche().MenuAffichage->aboutToShow();
     EXPECT_FALSE(fiche().MenuAffichageEffacerTout->isEnabled());
 }
@@ -107,30 +106,32 @@ TEST_F(FicheMesures, TheSecondScaleEndAsksForTheLengthBeforeThePressReturns)
 {
     fiche().SpeedButtonEtalon->click();
     Cliquer(QPoint(10, 10));
-    // The length dialog is modal: answer it with Enter once it shows.
-    QTimer::singleShot(0, [this] {
-        QWidget* boite = QApplication::activeModalWidget();
-        ASSERT_NE(boite, nullptr);
-        QLineEdit* edit = boite->findChild<QLineEdit*>();
-        ASSERT_NE(edit, nullptr);
+    // The length dialog, answered with Enter as a user would.
+    dialogues.Modaux.push_back([](QDialog& boite) {
+        boite.show();
+        QLineEdit* edit = boite.findChild<QLineEdit*>();
+        EXPECT_NE(edit, nullptr);
+        if (!edit) return int(QDialog::Rejected);
         edit->setText("1.5");
         QTest::keyClick(edit, Qt::Key_Return);
+        return boite.result();
     });
     Cliquer(QPoint(100, 10));
-    EXPECT_EQ(Mesure().EtatEtalon, 2);
-    EXPECT_DOUBLE_EQ(Mesure().LongueurEtalon, 1.5);
+    EXPECT_EQ(dialogues.ModauxMontres, QList<QString>{"Zadat měřítko"});
+    EXPECT_EQ(Mesure().Etat().EtatEtalon, TEtatEtalon(2));
+    EXPECT_DOUBLE_EQ(Mesure().Etat().LongueurEtalon, 1.5);
 }
 
 TEST_F(FicheMesures, OverlayKeysResizeOnlyWithTheOverlayTool)
 {
     fiche().SpeedButtonTransparent->click();
-    const PointPixels avant = Mesure().DemiTailleTspPixels;
+    const PointPixels avant = Mesure().Pixels().DemiTailleTsp;
     QTest::keyClick(&fiche(), Qt::Key_Minus, {}, 0);
-    EXPECT_LT(Mesure().DemiTailleTspPixels.X, avant.X);
+    EXPECT_LT(Mesure().Pixels().DemiTailleTsp.X, avant.X);
     fiche().SpeedButtonMarque->click();
-    const PointPixels apres = Mesure().DemiTailleTspPixels;
+    const PointPixels apres = Mesure().Pixels().DemiTailleTsp;
     QTest::keyClick(&fiche(), Qt::Key_Plus);
-    EXPECT_EQ(Mesure().DemiTailleTspPixels, apres);
+    EXPECT_EQ(Mesure().Pixels().DemiTailleTsp, apres);
 }
 
 } // namespace

@@ -54,9 +54,9 @@ TEST_F(FicheTravail, MarksOverlayScaleAndOriginRoundTripToIdenticalFiles)
     for (QPoint p : {QPoint(10, 20), QPoint(30, 40), QPoint(50, 60)}) QTest::mouseClick(&Vue(), Qt::LeftButton, {}, p);
     fiche->SpeedButtonOrigine->click();
     QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(7, 90));
-    Mesure().EtatEtalon = 2;
-    Mesure().PointsEtalon = {PointD{0.1, 0.2}, PointD{0.7, 0.2}};
-    Mesure().LongueurEtalon = 0.75;
+    Modifier(Mesure(), [&](EtatMesure& e) { e.EtatEtalon = TEtatEtalon(2); });
+    Modifier(Mesure(), [&](EtatMesure& e) { e.PointsEtalon = {PointD{0.1, 0.2}, PointD{0.7, 0.2}}; });
+    Modifier(Mesure(), [&](EtatMesure& e) { e.LongueurEtalon = 0.75; });
     fiche->SpeedButtonTransparent->click();
     QTest::mousePress(&Vue(), Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseRelease(&Vue(), Qt::LeftButton, {}, QPoint(110, 104));
@@ -69,13 +69,13 @@ TEST_F(FicheTravail, MarksOverlayScaleAndOriginRoundTripToIdenticalFiles)
     ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
     // The measured lines, then the frames of the 3 marks and the overlay mark.
     EXPECT_EQ(lignesDe(a).size(), 24 + 2 * 3 + 4 * 1 + 2 * 2 + 2 + 2 + 3 + 1 + 1);
-    const std::vector<int> images = Mesure().ImagesMarques, imagesTsp = Mesure().ImagesMarquesTsp;
+    const std::vector<int> images = Mesure().Etat().ImagesMarques, imagesTsp = Mesure().Etat().ImagesMarquesTsp;
     fiche->ChargerTravail(a);
     ASSERT_TRUE(Vue().Opened());
     EXPECT_EQ(Mesure().NombreDePoints(), 3);
     EXPECT_EQ(Mesure().NombreDePointsTsp(), 1);
-    EXPECT_EQ(Mesure().ImagesMarques, images);
-    EXPECT_EQ(Mesure().ImagesMarquesTsp, imagesTsp);
+    EXPECT_EQ(Mesure().Etat().ImagesMarques, images);
+    EXPECT_EQ(Mesure().Etat().ImagesMarquesTsp, imagesTsp);
     EXPECT_TRUE(fiche->SpeedButtonTransparent->isChecked());
     EXPECT_TRUE(fiche->MenuAffichageDessinerDerniereMarque->isChecked());
     EXPECT_TRUE(fiche->MenuAffichageCurseurBlanc->isChecked());
@@ -101,7 +101,7 @@ TEST_F(FicheTravail, SkippedFramesSurviveTheWorkFile)
 
     fiche->ChargerTravail(a);
     ASSERT_TRUE(Vue().Opened());
-    EXPECT_EQ(Mesure().ImagesMarques, (std::vector<int>{1, 2, 5}));
+    EXPECT_EQ(Mesure().Etat().ImagesMarques, (std::vector<int>{1, 2, 5}));
     // "Poslední označený snímek" goes to the frame after the last mark again.
     Vue().AllerImage(0);
     fiche->MenuAffichageDerniereImagePointee->trigger();
@@ -146,12 +146,16 @@ TEST_F(FicheTravail, OutOfRangeChoicesAreIgnored)
     const QString travail = config.Dossier() + "/w.ktb";
     Travail t;
     t.CheminVideo = video;
-    t.MarquesParImage = 5;
-    t.Outil = 9;
-    ASSERT_EQ(EcrireTravail(travail, t, '.'), ResultatEcriture::Ok);
+    QStringList lignes = LignesTravail(t, '.');
+    lignes[2] = "5"; // marks per frame
+    lignes[3] = "9"; // tool
+    QFile f(travail);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(lignes.join("\r\n").toUtf8() + "\r\n");
+    f.close();
     fiche->ChargerTravail(travail);
     ASSERT_TRUE(Vue().Opened());
-    EXPECT_EQ(Mesure().MarquesParImage, 1);
+    EXPECT_EQ(Mesure().Etat().MarquesParImage, 1);
     EXPECT_TRUE(fiche->MenuMesuresUneMarqueParImage->isChecked());
 }
 
@@ -201,7 +205,7 @@ TEST_F(FicheTravail, SavingWithoutAVideoIsRefused)
 
 TEST_F(FicheTravail, TheCommandLineLoadsExactlyOneArgumentAsAWorkFile)
 {
-    fiche.reset();
+    Fermer();
     const QString video = Video();
     const QString travail = config.Dossier() + "/w.ktb";
     Travail t;
@@ -209,7 +213,7 @@ TEST_F(FicheTravail, TheCommandLineLoadsExactlyOneArgumentAsAWorkFile)
     t.NumeroImage = 5;
     ASSERT_EQ(EcrireTravail(travail, t, '.'), ResultatEcriture::Ok);
     for (const QStringList& arguments : {QStringList{travail, travail}, QStringList{travail}}) {
-        fiche = std::make_unique<TFiche>();
+        Recreer();
         fiche->Arguments = arguments;
         fiche->show();
         QApplication::processEvents();
@@ -217,7 +221,7 @@ TEST_F(FicheTravail, TheCommandLineLoadsExactlyOneArgumentAsAWorkFile)
     }
     EXPECT_EQ(Vue().NumeroImage(), 5);
     // A video given as the argument is read as a work file, and fails as one.
-    fiche = std::make_unique<TFiche>();
+    Recreer();
     fiche->Arguments = {video};
     fiche->show();
     QApplication::processEvents();

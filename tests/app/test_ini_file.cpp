@@ -1,4 +1,5 @@
-#include "app/IniFile.h"
+#include "core/IniFile.h"
+#include "resources/UnitChainesRessources.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -88,7 +89,8 @@ TEST_F(IniFileTest, UnwritableFileReportsThePath)
     ASSERT_TRUE(QDir().mkdir(bloque));
     IniFile ini(bloque);
     EXPECT_FALSE(ini.WriteString("Options", "Speedy", "*"));
-    EXPECT_EQ(ini.Erreur(), "Impossible d'écrire dans " + bloque);
+    EXPECT_TRUE(ini.EchecEcriture());
+    EXPECT_EQ(Chaines::MessageEcritureIni(ini.Chemin()), "Impossible d'écrire dans " + bloque);
     EXPECT_FALSE(ini.EraseSection("Options") && ini.WriteInteger("Options", "NumFiles", 3));
 }
 

@@ -1,5 +1,5 @@
-#include "app/IniFile.h"
-#include "app/UnitPlacement.h"
+#include "core/IniFile.h"
+#include "core/UnitPlacement.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 #include "app/UnitApplication.h"
 #include "app/UnitFiche.h"
 #include "app/UnitFileUtil.h"
@@ -46,13 +46,13 @@ TEST(Startup, UnusableSettingsFolderWarnsAndFallsBack)
     QTemporaryDir courant;
     QDir::setCurrent(courant.path());
     DialoguesScriptes dialogues;
-    std::optional<TFiche> fiche(std::in_place);
+    std::optional<Fenetres> fenetres(std::in_place);
     ASSERT_EQ(dialogues.Messages.size(), 1);
     EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Avertissement);
     EXPECT_EQ(dialogues.Lignes(),
               QStringList({"Vytvoření záchranného souboru selhalo. Některé funkce programu budou nefunkční."}));
     EXPECT_EQ(FichierIni(), QDir::currentPath() + "/Kinotab.ini");
-    fiche.reset();
+    fenetres.reset();
     QDir::setCurrent(ancien);
 }
 
@@ -74,7 +74,8 @@ TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)
         ini.WriteString("RecentFiles", "User_0", "1");
     }
     {
-        TFiche fiche;
+        Fenetres fenetres;
+        TFiche& fiche = fenetres.Fiche();
         fiche.show();
         EXPECT_EQ(fiche.RepertoireCourant, "/home/ucitel/videa");
         EXPECT_EQ(fiche.MRU.Capacite(), 3);
@@ -113,7 +114,8 @@ TEST(Startup, StoredPlacementIsRestoredWithMainFormWinning)
     QDir().mkpath(config.Dossier() + "/Kinotab");
     QRect avant;
     {
-        TFiche fiche;
+        Fenetres fenetres;
+        TFiche& fiche = fenetres.Fiche();
         fiche.show();
         fiche.setGeometry(130, 70, 500, 420);
         avant = fiche.frameGeometry();
@@ -125,7 +127,8 @@ TEST(Startup, StoredPlacementIsRestoredWithMainFormWinning)
     ini.WriteString("Options", "NormPos", "5,5,600,500");
     const QString suffixe = ini.ReadSection("Options").filter("NormPos(").value(0);
     ini.WriteString("Options", suffixe, "5,5,600,500");
-    TFiche fiche;
+    Fenetres fenetres;
+    TFiche& fiche = fenetres.Fiche();
     fiche.show();
     EXPECT_EQ(fiche.frameGeometry(), avant);
 }

@@ -12,25 +12,26 @@ Travail complet()
     Travail t;
     t.CheminVideo = "/home/žák/videa/chute.avi";
     t.NumeroImage = 12;
-    t.MarquesParImage = 2;
-    t.Outil = 4;
-    t.Curseur = 20;
-    t.CouleurCurseur = 1;
-    t.Marques = {{0.4375, 0.1}, {0.5, 1.0 / 3}, {0.25, 0.75}};
-    t.MarquesDerniereImage = 1;
-    t.MarquesTsp = {{-0.125, 0.0625}};
-    t.EtatTransparentFichier = 3;
-    t.CentreTsp = {0.45, 0.55};
-    t.CentresTsp = {{0.45, 0.55}, {0.5, 0.6}};
-    t.DemiTailleTsp = {0.5, 0.5};
-    t.DecalageTsp = {0.01, -0.02};
-    t.EtatEtalon = 2;
-    t.PointsEtalon = {PointD{0.1, 0.9}, PointD{0.8, 0.9}};
-    t.LongueurEtalon = 1.5;
-    t.OriginePlacee = 1;
-    t.Origine = {0.1, 0.95};
-    t.Couleur = 65280;
-    t.DessinMarques = 1;
+    EtatMesure& m = t.Mesure;
+    m.MarquesParImage = 2;
+    m.Outil = TOutil::Transparent;
+    m.Curseur = 20;
+    m.CouleurCurseur = TCouleurCurseur::Noir;
+    m.Marques = {{0.4375, 0.1}, {0.5, 1.0 / 3}, {0.25, 0.75}};
+    m.MarquesDerniereImage = 1;
+    m.MarquesTsp = {{-0.125, 0.0625}};
+    m.EtatTransparent = TEtatTransparent::Marquer;
+    m.CentreTsp = {0.45, 0.55};
+    m.CentresTsp = {{0.45, 0.55}, {0.5, 0.6}};
+    m.DemiTailleTsp = {0.5, 0.5};
+    m.DecalageTsp = {0.01, -0.02};
+    m.EtatEtalon = TEtatEtalon::DeuxBouts;
+    m.PointsEtalon = {PointD{0.1, 0.9}, PointD{0.8, 0.9}};
+    m.LongueurEtalon = 1.5;
+    m.OriginePlacee = TOrigine::Placee;
+    m.Origine = {0.1, 0.95};
+    m.Couleur = 65280;
+    m.DessinMarques = TDessinMarques::Derniere;
     return t;
 }
 
@@ -105,14 +106,14 @@ TEST(WorkFile, SaveLoadSaveIsIdenticalOnEitherSeparator)
         ASSERT_EQ(EcrireTravail(a, complet(), sep), ResultatEcriture::Ok);
         const LectureTravail lu = LireTravail(a);
         ASSERT_EQ(lu.etat, LectureTravail::Etat::Ok);
-        ASSERT_EQ(lu.travail.Marques.size(), complet().Marques.size());
-        for (size_t i = 0; i < complet().Marques.size(); ++i) {
-            EXPECT_NEAR(lu.travail.Marques[i].X, complet().Marques[i].X, 1e-15);
-            EXPECT_NEAR(lu.travail.Marques[i].Y, complet().Marques[i].Y, 1e-15);
+        ASSERT_EQ(lu.travail.Mesure.Marques.size(), complet().Mesure.Marques.size());
+        for (size_t i = 0; i < complet().Mesure.Marques.size(); ++i) {
+            EXPECT_NEAR(lu.travail.Mesure.Marques[i].X, complet().Mesure.Marques[i].X, 1e-15);
+            EXPECT_NEAR(lu.travail.Mesure.Marques[i].Y, complet().Mesure.Marques[i].Y, 1e-15);
         }
-        EXPECT_EQ(lu.travail.CentresTsp, complet().CentresTsp);
+        EXPECT_EQ(lu.travail.Mesure.CentresTsp, complet().Mesure.CentresTsp);
         EXPECT_EQ(lu.travail.CheminVideo, complet().CheminVideo);
-        EXPECT_EQ(lu.travail.EtatTransparent(), 2);
+        EXPECT_EQ(lu.travail.Mesure.EtatTransparent, TEtatTransparent::Marquer);
         ASSERT_EQ(EcrireTravail(b, lu.travail, sep), ResultatEcriture::Ok);
         QFile fa(a), fb(b);
         ASSERT_TRUE(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
@@ -159,8 +160,8 @@ TEST(WorkFile, LoadingIgnoresOutOfRangeChoices)
     l[2] = "5";
     const LectureTravail r = LireLignesTravail(l);
     ASSERT_EQ(r.etat, LectureTravail::Etat::Ok);
-    // The value is passed on as read; the window ignores what is not 1..3.
-    EXPECT_EQ(r.travail.MarquesParImage, 5);
+    // A count outside 1..3 leaves the initial one.
+    EXPECT_EQ(r.travail.Mesure.MarquesParImage, 1);
 }
 
 TEST(WorkFile, UnreadableNonUtf8AndHugeFiles)

@@ -7,17 +7,20 @@
 
 namespace {
 
-// Two moving points on frames 4, 6 and (point 1 only) 9; one overlay mark.
+// Two moving points on frames 4, 6 and (point 1 only) 9; one overlay mark on
+// frame 7. The measurement keeps the frame shown after each mark: the next
+// one after the second point's.
 Travail mesure()
 {
     Travail t;
     t.CheminVideo = "/videos/chute.avi";
-    t.MarquesParImage = 2;
-    t.Marques = {{0.1, 0.2}, {0.3, 0.4}, {0.15, 0.3}, {0.35, 0.5}, {0.2, 0.45}};
-    t.ImagesDesMarques = {4, 4, 6, 6, 9};
-    t.MarquesTsp = {{-0.1, 0.05}};
-    t.CentresTsp = {{0.5, 0.5}, {0.5, 0.5}};
-    t.ImagesDesMarquesTsp = {7};
+    EtatMesure& m = t.Mesure;
+    m.MarquesParImage = 2;
+    m.Marques = {{0.1, 0.2}, {0.3, 0.4}, {0.15, 0.3}, {0.35, 0.5}, {0.2, 0.45}};
+    m.ImagesMarques = {4, 5, 6, 7, 9};
+    m.MarquesTsp = {{-0.1, 0.05}};
+    m.CentresTsp = {{0.5, 0.5}, {0.5, 0.5}};
+    m.ImagesMarquesTsp = {7};
     return t;
 }
 
@@ -31,8 +34,8 @@ QStringList lignesMesure()
 TEST(WorkFileFrames, TheBlockFollowsTheLastLineAndReadsBack)
 {
     Travail sans = mesure();
-    sans.ImagesDesMarques.clear();
-    sans.ImagesDesMarquesTsp.clear();
+    sans.Mesure.ImagesMarques.clear();
+    sans.Mesure.ImagesMarquesTsp.clear();
     const QStringList partie = LignesTravail(sans, '.');
     const QStringList lignes = lignesMesure();
     ASSERT_EQ(lignes.size(), partie.size() + 1 + 1 + 5 + 1 + 1);
@@ -41,16 +44,16 @@ TEST(WorkFileFrames, TheBlockFollowsTheLastLineAndReadsBack)
 
     const LectureTravail lu = LireLignesTravail(lignes);
     ASSERT_EQ(lu.etat, LectureTravail::Etat::Ok);
-    EXPECT_EQ(lu.travail.ImagesDesMarques, mesure().ImagesDesMarques);
-    EXPECT_EQ(lu.travail.ImagesDesMarquesTsp, mesure().ImagesDesMarquesTsp);
+    EXPECT_EQ(lu.travail.Mesure.ImagesMarques, mesure().Mesure.ImagesMarques);
+    EXPECT_EQ(lu.travail.Mesure.ImagesMarquesTsp, mesure().Mesure.ImagesMarquesTsp);
     EXPECT_TRUE(ImagesTravailDansLaVideo(lu.travail, 10));
     EXPECT_FALSE(ImagesTravailDansLaVideo(lu.travail, 9)); // frame 9 is past a 9-frame video
 
     // A file without the block reads as before, with no frames.
     const LectureTravail ancien = LireLignesTravail(partie);
     ASSERT_EQ(ancien.etat, LectureTravail::Etat::Ok);
-    EXPECT_TRUE(ancien.travail.ImagesDesMarques.empty());
-    EXPECT_TRUE(ancien.travail.ImagesDesMarquesTsp.empty());
+    EXPECT_TRUE(ancien.travail.Mesure.ImagesMarques.empty());
+    EXPECT_TRUE(ancien.travail.Mesure.ImagesMarquesTsp.empty());
     // Something else after the last line is not our block, and is left alone.
     EXPECT_EQ(LireLignesTravail(partie + QStringList{"1"}).etat, LectureTravail::Etat::Ok);
 }
@@ -61,12 +64,12 @@ TEST(WorkFileFrames, NothingIsWrittenWithoutAFrameForEveryMark)
     EXPECT_EQ(LignesTravail(Travail{}, '.').size(), 24);
     // Frames lost by a load without the block: no block, the file reads as before.
     Travail t = mesure();
-    t.ImagesDesMarques.pop_back();
+    t.Mesure.ImagesMarques.pop_back();
     const QStringList lignes = LignesTravail(t, '.');
     EXPECT_FALSE(lignes.contains("Images"));
     // Frames that run backwards for a point are not written either.
     t = mesure();
-    t.ImagesDesMarques = {4, 4, 6, 3, 9};
+    t.Mesure.ImagesMarques = {4, 5, 6, 4, 9};
     EXPECT_FALSE(LignesTravail(t, '.').contains("Images"));
 }
 

@@ -44,14 +44,14 @@ TEST(BaseTemps, FramesOfTheMarksFromTheFramesShownAfterThem)
     // One point a frame on a 10-frame video, marked on frames 2, 3, 5, 8, 9:
     // each mark moved the view on, except the one on the last frame.
     const std::vector<int> apres{3, 4, 6, 9, 9};
-    EXPECT_EQ(ImagesDesMarques(apres, 1, 1, 10), (std::vector<int>{2, 3, 5, 8, 9}));
+    EXPECT_EQ(ImagesDesMarques(apres, 1, 1), (std::vector<int>{2, 3, 5, 8, 9}));
     // Without a mark on the last frame, a 9 after the last mark came from frame 8.
-    EXPECT_EQ(ImagesDesMarques(std::vector<int>{3, 9}, 1, 0, 10), (std::vector<int>{2, 8}));
-    EXPECT_EQ(ImagesApresMarques(std::vector<int>{2, 3, 5, 8, 9}, 1, 10), apres);
+    EXPECT_EQ(ImagesDesMarques(std::vector<int>{3, 9}, 1, 0), (std::vector<int>{2, 8}));
+    EXPECT_EQ(ImagesApresMarques(std::vector<int>{2, 3, 5, 8, 9}, 1, 1), apres);
     // Two points: the first mark of a frame leaves the view where it was.
     const std::vector<int> deux{4, 5, 7, 8, 9, 9};
-    EXPECT_EQ(ImagesDesMarques(deux, 2, 2, 10), (std::vector<int>{4, 4, 7, 7, 9, 9}));
-    EXPECT_EQ(ImagesApresMarques(std::vector<int>{4, 4, 7, 7, 9, 9}, 2, 10), deux);
+    EXPECT_EQ(ImagesDesMarques(deux, 2, 2), (std::vector<int>{4, 4, 7, 7, 9, 9}));
+    EXPECT_EQ(ImagesApresMarques(std::vector<int>{4, 4, 7, 7, 9, 9}, 2, 2), deux);
 }
 
 TEST(BaseTemps, StepsFromTheFirstMarkedFrame)

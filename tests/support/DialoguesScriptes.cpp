@@ -1,5 +1,7 @@
 #include "tests/support/DialoguesScriptes.h"
 
+#include <QDialog>
+
 DialoguesScriptes::DialoguesScriptes()
 {
     Dialogues::Installer(this);
@@ -50,6 +52,15 @@ bool DialoguesScriptes::Imprimante(QPrinter&, QWidget*)
 {
     ++DemandesImprimante;
     return ImprimanteAcceptee;
+}
+
+int DialoguesScriptes::Executer(QDialog& dialogue, QWidget*)
+{
+    ModauxMontres << dialogue.windowTitle();
+    if (Modaux.empty()) return QDialog::Rejected;
+    auto script = std::move(Modaux.front());
+    Modaux.pop_front();
+    return script(dialogue);
 }
 
 QStringList DialoguesScriptes::Lignes() const

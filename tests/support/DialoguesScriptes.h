@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <deque>
+#include <functional>
 
 class DialoguesScriptes final : public Dialogues {
 public:
@@ -18,6 +19,9 @@ public:
     std::deque<std::optional<FichierChoisi>> Fichiers;
     std::deque<std::optional<QString>> MotsDePasse;
     bool ImprimanteAcceptee = true;
+    // Scripted modal dialogs: each sets the dialog's fields as a user would
+    // and returns its result. With none scripted, the dialog is cancelled.
+    std::deque<std::function<int(QDialog&)>> Modaux;
 
     // What was shown.
     QList<Message> Messages;
@@ -25,12 +29,14 @@ public:
     QList<DemandeFichier> DemandesEnregistrer;
     QList<DemandeMotDePasse> DemandesMotDePasse;
     int DemandesImprimante = 0;
+    QList<QString> ModauxMontres; // window titles
 
     int Afficher(const Message& m, QWidget* parent) override;
     std::optional<FichierChoisi> Ouvrir(const DemandeFichier& d, QWidget* parent) override;
     std::optional<FichierChoisi> Enregistrer(const DemandeFichier& d, QWidget* parent) override;
     std::optional<QString> MotDePasse(const DemandeMotDePasse& d, QWidget* parent) override;
     bool Imprimante(QPrinter& printer, QWidget* parent) override;
+    int Executer(QDialog& dialogue, QWidget* parent) override;
 
     // All lines of all messages shown, for quick checks.
     QStringList Lignes() const;

@@ -77,11 +77,11 @@ const std::vector<std::string> Etoile = {
     "X..X..X",
 };
 
-QImage Dessin(const TMesure& m, int largeur, int hauteur)
+QImage Dessin(const EtatMesure& m, const PixelsMesure& c, int largeur, int hauteur)
 {
     QImage image = Blanche(largeur, hauteur);
     QPainter p(&image);
-    DessinMesure::Dessiner(p, m, largeur, hauteur);
+    DessinMesure::Dessiner(p, m, c, largeur, hauteur);
     return image;
 }
 
@@ -130,13 +130,12 @@ TEST(DessinMesure, ArrowHeadsAreFilledTrianglesSixteenWide)
 
 TEST(DessinMesure, MarksTakeTheSymbolOfTheirPointInTheColourRedLowByte)
 {
-    VueFactice vue;
-    TMesure m(vue);
+    EtatMesure m;
+    PixelsMesure c;
     m.Couleur = 0xFF0000; // blue
     m.MarquesParImage = 2;
     m.Marques = {FaitPointD(0.1, 0.1), FaitPointD(0.5, 0.5)};
-    m.SetNombreDePoints(2);
-    const QImage image = Dessin(m, 200, 100);
+    const QImage image = Dessin(m, c, 200, 100);
     Pixels attendus = Motif(20, 10, CroixEpaisse);
     attendus.merge(Motif(100, 50, Plus));
     EXPECT_EQ(Colories(image), attendus);
@@ -145,27 +144,26 @@ TEST(DessinMesure, MarksTakeTheSymbolOfTheirPointInTheColourRedLowByte)
 
 TEST(DessinMesure, OnlyTheLastMarkDrawsOneSymbolOfThePointMarkedLast)
 {
-    VueFactice vue;
-    TMesure m(vue);
+    EtatMesure m;
+    PixelsMesure c;
     m.MarquesParImage = 3;
     m.Marques = {FaitPointD(0.1, 0.1), FaitPointD(0.2, 0.2), FaitPointD(0.3, 0.3), FaitPointD(0.4, 0.4),
                  FaitPointD(0.5, 0.5)};
-    m.SetNombreDePoints(5);
-    m.ChoisirDerniereMarque(true);
-    EXPECT_EQ(Colories(Dessin(m, 100, 100)), Motif(50, 50, Plus));
+    m.DessinMarques = TDessinMarques::Derniere;
+    EXPECT_EQ(Colories(Dessin(m, c, 100, 100)), Motif(50, 50, Plus));
 }
 
 TEST(DessinMesure, OriginAxesCrossThePictureWithTheVerticalArrowUpOrDown)
 {
-    VueFactice vue;
-    TMesure m(vue);
+    EtatMesure m;
+    PixelsMesure c;
     m.Couleur = Rouge;
-    m.ChoisirModeOrigine(true);
-    m.OriginePlacee = 1;
-    m.OriginePixels = {100, 60};
+    m.Outil = TOutil::Origine;
+    m.OriginePlacee = TOrigine::Placee;
+    c.Origine = {100, 60};
     for (bool bas : {false, true}) {
         m.AxeVersLeBas = bas;
-        const Pixels px = Colories(Dessin(m, 200, 150));
+        const Pixels px = Colories(Dessin(m, c, 200, 150));
         for (int x = 0; x < 200; ++x) EXPECT_TRUE(px.count({x, 60})) << x;
         for (int y = 0; y < 150; ++y) EXPECT_TRUE(px.count({100, y})) << y;
         EXPECT_TRUE(px.count({191, 52}) && px.count({191, 68}));   // right arrow's base
@@ -179,43 +177,38 @@ TEST(DessinMesure, OriginAxesCrossThePictureWithTheVerticalArrowUpOrDown)
 
 TEST(DessinMesure, TheSegmentFollowsThePointerThenJoinsItsTwoDiscs)
 {
-    VueFactice vue;
-    TMesure m(vue);
-    m.ChoisirModeEtalon(true);
+    EtatMesure m;
+    PixelsMesure c;
+    m.Outil = TOutil::Etalon;
     m.Marques = {FaitPointD(0.5, 0.5)}; // not drawn in scale mode
-    m.SetNombreDePoints(1);
-    m.OriginePlacee = 1;
-    m.EtatEtalon = 1;
-    m.EtalonPixels = {PointPixels{20, 30}, PointPixels{60, 30}};
-    m.SourisPixels = {90, 30};
+    m.OriginePlacee = TOrigine::Placee;
+    m.EtatEtalon = TEtatEtalon::UnBout;
+    c.Etalon = {PointPixels{20, 30}, PointPixels{60, 30}};
+    c.Souris = {90, 30};
     Pixels attendus = Motif(20, 30, Disque);
     for (int x = 21; x <= 90; ++x) attendus.insert({x, 30});
-    EXPECT_EQ(Colories(Dessin(m, 100, 100)), attendus);
+    EXPECT_EQ(Colories(Dessin(m, c, 100, 100)), attendus);
 
-    m.EtatEtalon = 2;
+    m.EtatEtalon = TEtatEtalon::DeuxBouts;
     attendus = Motif(20, 30, Disque);
     attendus.merge(Motif(60, 30, Disque));
     for (int x = 20; x < 60; ++x) attendus.insert({x, 30});
-    EXPECT_EQ(Colories(Dessin(m, 100, 100)), attendus);
+    EXPECT_EQ(Colories(Dessin(m, c, 100, 100)), attendus);
 }
 
 TEST(DessinMesure, TheOverlayIsFramedWithGappedAxesAndItsMarksMoveWithIt)
 {
-    VueFactice vue;
-    vue.largeur = 200;
-    vue.hauteur = 160;
-    TMesure m(vue);
-    m.ChoisirModeTransparent(true);
+    EtatMesure m;
+    PixelsMesure c;
+    m.Outil = TOutil::Transparent;
     m.Marques = {FaitPointD(0.5, 0.5)}; // video marks are not drawn in overlay mode
-    m.SetNombreDePoints(1);
-    m.OriginePlacee = 1;
+    m.OriginePlacee = TOrigine::Placee;
     m.EtatTransparent = TEtatTransparent::Marquer;
-    m.CentreTspPixels = {100, 80};
-    m.DemiTailleTspPixels = {50, 40};
+    c.CentreTsp = {100, 80};
+    c.DemiTailleTsp = {50, 40};
     m.MarquesTsp = {FaitPointD(0.1, 0.05)};
-    m.SetNombreDePointsTsp(1);
 
-    Pixels px = Colories(Dessin(m, 200, 160));
+    Pixels px = Colories(Dessin(m, c, 200, 160));
     for (int x = 50; x < 150; ++x) EXPECT_TRUE(px.count({x, 40}) && px.count({x, 119})) << x;
     for (int y = 40; y < 120; ++y) EXPECT_TRUE(px.count({50, y}) && px.count({149, y})) << y;
     EXPECT_FALSE(px.count({150, 40}) || px.count({50, 120}));
@@ -228,15 +221,15 @@ TEST(DessinMesure, TheOverlayIsFramedWithGappedAxesAndItsMarksMoveWithIt)
     EXPECT_FALSE(Contient(px, Motif(100, 80, CroixEpaisse)));
 
     m.AxeVersLeBas = true;
-    px = Colories(Dessin(m, 200, 160));
+    px = Colories(Dessin(m, c, 200, 160));
     EXPECT_TRUE(px.count({92, 111}) && px.count({108, 111})); // down arrow at (100, 119)
     EXPECT_FALSE(px.count({92, 48}));
 
     // Dragged: centre = pointer - grab offset, and the mark comes along.
     m.EtatTransparent = TEtatTransparent::Deplacer;
-    m.SourisPixels = {130, 90};
-    m.DecalageTspPixels = {10, 5};
-    px = Colories(Dessin(m, 200, 160));
+    c.Souris = {130, 90};
+    c.DecalageTsp = {10, 5};
+    px = Colories(Dessin(m, c, 200, 160));
     EXPECT_TRUE(Contient(px, Motif(140, 93, CroixEpaisse)));
     EXPECT_FALSE(Contient(px, Motif(120, 88, CroixEpaisse)));
     EXPECT_TRUE(px.count({70, 45}) && px.count({169, 124}));  // frame corners
@@ -251,7 +244,7 @@ TEST(DessinMesure, AfterAZoomTheMarkAndTheOriginAreOnTheSameSpotOfThePicture)
     b.vue.largeur = 400;
     b.vue.hauteur = 300;
     b.m.RecalculerPixels();
-    const Pixels px = Colories(Dessin(b.m, 400, 300));
+    const Pixels px = Colories(Dessin(b.m.Etat(), b.m.Pixels(), 400, 300));
     EXPECT_TRUE(Contient(px, Motif(100, 60, CroixEpaisse)));
     EXPECT_TRUE(px.count({200, 10}) && px.count({10, 150}));
     EXPECT_FALSE(px.count({160, 10}));
@@ -259,15 +252,14 @@ TEST(DessinMesure, AfterAZoomTheMarkAndTheOriginAreOnTheSameSpotOfThePicture)
 
 TEST(DessinMesure, OnlyTheMeasurementIsPaintedOverThePicture)
 {
-    VueFactice vue;
-    TMesure m(vue);
+    EtatMesure m;
+    PixelsMesure c;
     m.Couleur = Rouge;
     m.Marques = {FaitPointD(0.5, 0.5)};
-    m.SetNombreDePoints(1);
     QImage image(40, 40, QImage::Format_RGB32);
     image.fill(qRgb(10, 20, 30));
     QPainter p(&image);
-    DessinMesure::Dessiner(p, m, 40, 40);
+    DessinMesure::Dessiner(p, m, c, 40, 40);
     p.end();
     const Pixels croix = Motif(20, 20, CroixEpaisse);
     for (int y = 0; y < 40; ++y)

@@ -24,34 +24,34 @@ struct BancTransparent : Banc {
 TEST(Transparent, GrabDragDropAndMarkAdvanceOneFrame)
 {
     BancTransparent b;
-    EXPECT_EQ(b.m.Curseur, 20);
+    EXPECT_EQ(b.m.Etat().Curseur, 20);
     b.m.AppuiGauche(Pt(150, 140));           // grab 6, 8 off the centre
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Deplacer);
-    EXPECT_EQ(b.m.DecalageTspPixels, Pt(6, 8));
-    EXPECT_EQ(b.m.DecalageTsp, FaitPointD(6.0 / 320, 8.0 / 240));
-    EXPECT_EQ(b.m.Curseur, 19);
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Deplacer);
+    EXPECT_EQ(b.m.Pixels().DecalageTsp, Pt(6, 8));
+    EXPECT_EQ(b.m.Etat().DecalageTsp, FaitPointD(6.0 / 320, 8.0 / 240));
+    EXPECT_EQ(b.m.Etat().Curseur, 19);
     const int avant = b.vue.repeints;
     b.m.SourisBougee(Pt(170, 150));
     EXPECT_EQ(b.vue.repeints, avant + 1);    // the overlay follows the pointer
 
     b.m.RelacheGauche(Pt(200, 150));
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Marquer);
-    EXPECT_EQ(b.m.CentreTspPixels, Pt(194, 142));
-    EXPECT_EQ(b.m.CentreTsp, FaitPointD(194.0 / 320, 142.0 / 240));
-    EXPECT_EQ(b.m.CentresTsp[0], b.m.CentreTsp);
-    EXPECT_EQ(b.m.Curseur, 3);
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Marquer);
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(194, 142));
+    EXPECT_EQ(b.m.Etat().CentreTsp, FaitPointD(194.0 / 320, 142.0 / 240));
+    EXPECT_EQ(b.m.Etat().CentresTsp[0], b.m.Etat().CentreTsp);
+    EXPECT_EQ(b.m.Etat().Curseur, 3);
     EXPECT_EQ(b.vue.numero, 0);
 
     b.m.AppuiGauche(Pt(210, 130));
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Saisir);
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(b.m.NombreDePointsTsp(), 1);
     EXPECT_EQ(b.pointsTsp, 1);
-    ASSERT_EQ(b.m.MarquesTsp.size(), 1u);
-    EXPECT_EQ(b.m.MarquesTsp[0], FaitPointD(16.0 / 320, -12.0 / 240));
-    EXPECT_EQ(b.m.CentresTsp.size(), 2u);
-    EXPECT_EQ(b.m.ImagesMarquesTsp, (std::vector<int>{0}));
+    ASSERT_EQ(b.m.Etat().MarquesTsp.size(), 1u);
+    EXPECT_EQ(b.m.Etat().MarquesTsp[0], FaitPointD(16.0 / 320, -12.0 / 240));
+    EXPECT_EQ(b.m.Etat().CentresTsp.size(), 2u);
+    EXPECT_EQ(b.m.Etat().ImagesMarquesTsp, (std::vector<int>{0}));
     EXPECT_EQ(b.vue.numero, 1);
-    EXPECT_EQ(b.m.Curseur, 20);
+    EXPECT_EQ(b.m.Etat().Curseur, 20);
 }
 
 TEST(Transparent, APressAfterALostReleaseDropsTheOverlayThereAndEndsInSaisir)
@@ -59,11 +59,11 @@ TEST(Transparent, APressAfterALostReleaseDropsTheOverlayThereAndEndsInSaisir)
     BancTransparent b;
     b.m.AppuiGauche(Pt(144, 132));           // grab on the centre
     b.m.AppuiGauche(Pt(60, 70));             // the release happened outside the view
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Saisir);
-    EXPECT_EQ(b.m.CentreTspPixels, Pt(60, 70));
-    EXPECT_EQ(b.m.CentresTsp[0], FaitPointD(60.0 / 320, 70.0 / 240));
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(60, 70));
+    EXPECT_EQ(b.m.Etat().CentresTsp[0], FaitPointD(60.0 / 320, 70.0 / 240));
     EXPECT_EQ(b.m.NombreDePointsTsp(), 0);
-    EXPECT_EQ(b.m.Curseur, 20);
+    EXPECT_EQ(b.m.Etat().Curseur, 20);
 }
 
 TEST(Transparent, AReleaseLeftOfAndAboveTheViewStaysNegative)
@@ -71,20 +71,20 @@ TEST(Transparent, AReleaseLeftOfAndAboveTheViewStaysNegative)
     BancTransparent b;
     b.m.AppuiGauche(Pt(144, 132));
     b.m.RelacheGauche(Pt(-30, -5));
-    EXPECT_EQ(b.m.CentreTspPixels, Pt(-30, -5));
-    EXPECT_EQ(b.m.CentreTsp, FaitPointD(-30.0 / 320, -5.0 / 240));
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(-30, -5));
+    EXPECT_EQ(b.m.Etat().CentreTsp, FaitPointD(-30.0 / 320, -5.0 / 240));
 }
 
 TEST(Transparent, AReleaseOutsideADragDoesNothing)
 {
     BancTransparent b;
     b.m.RelacheGauche(Pt(10, 10));
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Saisir);
-    EXPECT_EQ(b.m.CentreTspPixels, Pt(144, 132));
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(144, 132));
     b.m.ChoisirModeMarque(true);
-    b.m.EtatTransparent = TEtatTransparent::Deplacer;
+    Modifier(b.m, [&](EtatMesure& e) { e.EtatTransparent = TEtatTransparent::Deplacer; });
     b.m.RelacheGauche(Pt(10, 10));
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Deplacer);
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Deplacer);
 }
 
 TEST(Transparent, RightPressInMarquerCancelsTheDrop)
@@ -93,9 +93,9 @@ TEST(Transparent, RightPressInMarquerCancelsTheDrop)
     b.m.AppuiGauche(Pt(144, 132));
     b.m.RelacheGauche(Pt(50, 50));
     b.m.AppuiDroit(Pt(0, 0));                // no mark yet: back to the default place
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Saisir);
-    EXPECT_EQ(b.m.CentreTspPixels, Pt(144, 132));
-    EXPECT_EQ(b.m.Curseur, 20);
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(144, 132));
+    EXPECT_EQ(b.m.Etat().Curseur, 20);
 
     // With a mark, back to the centre the last mark was placed with.
     b.m.AppuiGauche(Pt(144, 132));
@@ -104,9 +104,9 @@ TEST(Transparent, RightPressInMarquerCancelsTheDrop)
     b.m.AppuiGauche(Pt(100, 100));
     b.m.RelacheGauche(Pt(250, 200));
     b.m.AppuiDroit(Pt(120, 105));
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Saisir);
-    EXPECT_EQ(b.m.CentreTspPixels, Pt(100, 100));
-    EXPECT_EQ(b.m.DecalageTspPixels, Pt(20, 5));
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(100, 100));
+    EXPECT_EQ(b.m.Pixels().DecalageTsp, Pt(20, 5));
     EXPECT_EQ(b.m.NombreDePointsTsp(), 1);
 }
 
@@ -121,15 +121,15 @@ TEST(Transparent, RightPressInSaisirRemovesTheLastMarkAndGoesBackToItsFrame)
     b.m.AppuiDroit(Pt(0, 0));
     EXPECT_EQ(b.vue.numero, 3);
     EXPECT_EQ(b.m.NombreDePointsTsp(), 0);
-    EXPECT_TRUE(b.m.MarquesTsp.empty());
-    EXPECT_EQ(b.m.CentresTsp.size(), 1u);
-    EXPECT_TRUE(b.m.ImagesMarquesTsp.empty());
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Marquer);
-    EXPECT_EQ(b.m.CentreTspPixels, Pt(100, 100)); // the overlay stays
-    EXPECT_EQ(b.m.Curseur, 3);
+    EXPECT_TRUE(b.m.Etat().MarquesTsp.empty());
+    EXPECT_EQ(b.m.Etat().CentresTsp.size(), 1u);
+    EXPECT_TRUE(b.m.Etat().ImagesMarquesTsp.empty());
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Marquer);
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(100, 100)); // the overlay stays
+    EXPECT_EQ(b.m.Etat().Curseur, 3);
 
     b.m.AppuiGauche(Pt(105, 95));            // marks again at once
-    EXPECT_EQ(b.m.MarquesTsp[0], FaitPointD(5.0 / 320, -5.0 / 240));
+    EXPECT_EQ(b.m.Etat().MarquesTsp[0], FaitPointD(5.0 / 320, -5.0 / 240));
     EXPECT_EQ(b.vue.numero, 4);
 
     b.m.AppuiDroit(Pt(0, 0));                // removes it again
@@ -137,7 +137,7 @@ TEST(Transparent, RightPressInSaisirRemovesTheLastMarkAndGoesBackToItsFrame)
     const int avant = b.vue.repeints;
     b.m.AppuiDroit(Pt(0, 0));                // Saisir without marks: nothing
     EXPECT_EQ(b.vue.repeints, avant);
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Saisir);
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(b.vue.numero, 3);
 }
 
@@ -148,18 +148,18 @@ TEST(Transparent, TheLastFrameTakesOneOverlayMark)
     b.m.AppuiGauche(Pt(144, 132));
     b.m.RelacheGauche(Pt(144, 132));
     b.m.AppuiGauche(Pt(150, 130));
-    EXPECT_EQ(b.m.MarquesTspDerniereImage, 1);
+    EXPECT_EQ(b.m.Etat().MarquesTspDerniereImage, 1);
     EXPECT_EQ(b.vue.numero, 9);
     b.m.AppuiGauche(Pt(144, 132));           // no further grab there
-    EXPECT_EQ(b.m.EtatTransparent, TEtatTransparent::Saisir);
+    EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(b.m.NombreDePointsTsp(), 1);
 
     b.m.AppuiDroit(Pt(0, 0));
-    EXPECT_EQ(b.m.MarquesTspDerniereImage, 0);
+    EXPECT_EQ(b.m.Etat().MarquesTspDerniereImage, 0);
     EXPECT_EQ(b.vue.numero, 9);              // stays on the last frame
     b.m.AppuiGauche(Pt(160, 140));           // Marquer: marks again
     EXPECT_EQ(b.m.NombreDePointsTsp(), 1);
-    EXPECT_EQ(b.m.MarquesTspDerniereImage, 1);
+    EXPECT_EQ(b.m.Etat().MarquesTspDerniereImage, 1);
 }
 
 TEST(Transparent, GrowsUntilItsHalfWidthReachesTheViewWidth)
@@ -169,11 +169,11 @@ TEST(Transparent, GrowsUntilItsHalfWidthReachesTheViewWidth)
                                             {257, 194}, {283, 213}, {311, 234}, {342, 257}};
     for (const auto& [hw, hh] : attendus) {
         b.m.RedimensionnerTransparent('+');
-        EXPECT_EQ(b.m.DemiTailleTspPixels, Pt(hw, hh));
+        EXPECT_EQ(b.m.Pixels().DemiTailleTsp, Pt(hw, hh));
     }
     b.m.RedimensionnerTransparent('=');
-    EXPECT_EQ(b.m.DemiTailleTspPixels, Pt(342, 257));
-    EXPECT_EQ(b.m.DemiTailleTsp, FaitPointD(342.0 / 320, 257.0 / 240));
+    EXPECT_EQ(b.m.Pixels().DemiTailleTsp, Pt(342, 257));
+    EXPECT_EQ(b.m.Etat().DemiTailleTsp, FaitPointD(342.0 / 320, 257.0 / 240));
 }
 
 TEST(Transparent, ShrinksDownToAnEighthOfTheViewWidthRoundingHalvesToEven)
@@ -182,12 +182,12 @@ TEST(Transparent, ShrinksDownToAnEighthOfTheViewWidthRoundingHalvesToEven)
     const int largeurs[] = {144, 130, 117, 105, 94, 85, 76, 68, 61, 55, 50, 45, 40};
     for (int hw : largeurs) {
         b.m.RedimensionnerTransparent('-');
-        EXPECT_EQ(b.m.DemiTailleTspPixels.X, hw);
+        EXPECT_EQ(b.m.Pixels().DemiTailleTsp.X, hw);
     }
-    EXPECT_EQ(b.m.DemiTailleTspPixels.Y, 30);
+    EXPECT_EQ(b.m.Pixels().DemiTailleTsp.Y, 30);
     const int avant = b.vue.repeints;
     b.m.RedimensionnerTransparent('-');
     b.m.RedimensionnerTransparent('x');
-    EXPECT_EQ(b.m.DemiTailleTspPixels, Pt(40, 30));
+    EXPECT_EQ(b.m.Pixels().DemiTailleTsp, Pt(40, 30));
     EXPECT_EQ(b.vue.repeints, avant);
 }

@@ -2,6 +2,7 @@
 // A view for driving the measurement without a window: it keeps a frame
 // index, clamps like the real view and counts what was asked of it.
 
+#include "tests/support/ModifierMesure.h"
 #include "video/UnitMesure.h"
 
 #include <algorithm>
@@ -32,7 +33,8 @@ public:
     int Hauteur() const override { return hauteur; }
 };
 
-// A measurement on a fake view, with its events counted.
+// A measurement on a fake view, with its notifications counted: every one
+// (each also updates the cursor), and those that changed the mark counts.
 struct Banc {
     VueFactice vue;
     TMesure m{vue};
@@ -40,10 +42,19 @@ struct Banc {
 
     Banc()
     {
-        m.OnChangeNombreDePoints = [this] { ++points; };
-        m.OnChangeNombreDePointsTsp = [this] { ++pointsTsp; };
-        m.OnChangeCurseur = [this] { ++curseurs; };
+        m.OnChange = [this] {
+            ++curseurs;
+            if (m.NombreDePoints() != vus_) ++points;
+            if (m.NombreDePointsTsp() != vusTsp_) ++pointsTsp;
+            vus_ = m.NombreDePoints();
+            vusTsp_ = m.NombreDePointsTsp();
+        };
         m.OnChangeEtalon = [this] { ++etalons; };
-        m.CouleurCurseur = 'e';
+        Modifier(m, [](EtatMesure& e) { e.CouleurCurseur = TCouleurCurseur::NoirEtBlanc; });
+        curseurs = 0;
+        vue.repeints = 0;
     }
+
+private:
+    int vus_ = 0, vusTsp_ = 0;
 };

@@ -1,4 +1,5 @@
 #include "resources/UnitImages.h"
+#include "tests/support/ModifierMesure.h"
 #include "tests/support/VideosTest.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
@@ -146,15 +147,15 @@ TEST_F(Vue, PressesStoreNormalisedPositionsAtAnySizeAndDoubleClicksAreSwallowed)
 {
     vue.SetFileName(video);
     TMesure& m = vue.Mesure();
-    m.CouleurCurseur = 'e';
+    Modifier(m, [&](EtatMesure& e) { e.CouleurCurseur = TCouleurCurseur::NoirEtBlanc; });
     QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(80, 60));
     ASSERT_EQ(m.NombreDePoints(), 1);
-    EXPECT_EQ(m.Marques[0], (PointD{0.25, 0.25}));
+    EXPECT_EQ(m.Etat().Marques[0], (PointD{0.25, 0.25}));
     EXPECT_EQ(vue.NumeroImage(), 1);
     // Twice the size: the same spot of the picture gives the same position.
     vue.resize(640, 480);
     QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(160, 120));
-    EXPECT_EQ(m.Marques[1], (PointD{0.25, 0.25}));
+    EXPECT_EQ(m.Etat().Marques[1], (PointD{0.25, 0.25}));
     // A double click is a click, then a double-click message that does nothing.
     QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseDClick(&vue, Qt::LeftButton, {}, QPoint(10, 10));
@@ -168,8 +169,8 @@ TEST_F(Vue, HiddenPictureIsWhiteWithTheMeasurementOverIt)
 {
     vue.SetFileName(video);
     TMesure& m = vue.Mesure();
-    m.Couleur = 255;
-    m.CacherImage = true;
+    Modifier(m, [&](EtatMesure& e) { e.Couleur = 255; });
+    Modifier(m, [&](EtatMesure& e) { e.CacherImage = true; });
     QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(100, 100));
     vue.AllerImage(0);
     const QImage image = vue.Composer();

@@ -1,6 +1,4 @@
-#include "app/IniFile.h"
-
-#include "resources/UnitChainesRessources.h"
+#include "core/IniFile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -47,7 +45,7 @@ bool IniFile::ecrire(const QStringList& lignes)
         for (const QString& l : lignes) texte += l.toUtf8() + "\r\n";
         ok = f.write(texte) == texte.size() && f.commit();
     }
-    erreur_ = ok ? QString() : Chaines::Texte("MsgEcritureIni").replace(QStringLiteral("%s"), chemin_);
+    echecEcriture_ = !ok;
     return ok;
 }
 

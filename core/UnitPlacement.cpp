@@ -1,6 +1,6 @@
-#include "app/UnitPlacement.h"
+#include "core/UnitPlacement.h"
 
-#include "app/IniFile.h"
+#include "core/IniFile.h"
 
 #include <QStringList>
 

@@ -20,13 +20,13 @@ public:
     bool ValueExists(const QString& section, const QString& cle) const;
     QStringList ReadSection(const QString& section) const; // the keys, in file order
 
-    // Writes fail with the message "Impossible d'écrire dans <path>" in Erreur().
+    // A failed write leaves the file as it was and sets EchecEcriture() until the next write.
     bool WriteString(const QString& section, const QString& cle, const QString& valeur);
     bool WriteInteger(const QString& section, const QString& cle, int valeur);
     bool DeleteKey(const QString& section, const QString& cle);
     bool EraseSection(const QString& section);
 
-    const QString& Erreur() const { return erreur_; }
+    bool EchecEcriture() const { return echecEcriture_; }
 
 private:
     QStringList lire() const;
@@ -35,5 +35,5 @@ private:
     static qsizetype ligneCle(const QStringList& lignes, qsizetype debut, qsizetype fin, const QString& cle);
 
     QString chemin_;
-    QString erreur_;
+    bool echecEcriture_ = false;
 };

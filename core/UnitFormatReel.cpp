@@ -1,4 +1,4 @@
-#include "app/UnitFormatReel.h"
+#include "core/UnitFormatReel.h"
 
 #include <QByteArray>
 #include <QLocale>

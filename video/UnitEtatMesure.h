@@ -1,0 +1,84 @@
+#pragma once
+// Everything the user has measured on one video, as one value: the marks on up
+// to three moving points with their frames, the overlay and its marks, the
+// scale segment, the origin and the display choices. The measurement
+// (TMesure) owns one and changes it by its pointing rules; the work file and
+// the position series are built from it; the main window shows it.
+//
+// Positions are normalised: pixel / view size, origin at the picture's
+// top-left corner, y downwards.
+
+#include "core/UnitMath.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// What a press does: exactly one tool at a time.
+enum class TOutil : std::uint8_t { Marque, Etalon, Origine, Transparent };
+
+// The overlay's interaction cycle: Saisir -> Deplacer -> Marquer -> Saisir.
+enum class TEtatTransparent : std::uint8_t {
+    Saisir,   // a press grabs the overlay
+    Deplacer, // the overlay follows the pointer
+    Marquer   // the overlay is dropped; the next press marks on it
+};
+
+// Ends of the scale segment placed so far.
+enum class TEtatEtalon : std::uint8_t { Aucun, UnBout, DeuxBouts };
+
+enum class TOrigine : std::uint8_t { NonPlacee, Placee };
+
+// Cursor family; none until a video opens.
+enum class TCouleurCurseur : std::uint8_t { Aucune, Noir, Blanc, NoirEtBlanc };
+
+// Which marks are drawn over the frame (video and overlay marks alike).
+enum class TDessinMarques : std::uint8_t { Toutes, Derniere };
+
+struct EtatMesure {
+    TOutil Outil = TOutil::Marque;
+
+    // --- Marks on the video ---
+    int MarquesParImage = 1;        // 1..3 moving points marked per frame
+    // Mark k belongs to point (k mod N) + 1 of the (k div N)-th marked frame.
+    VecteurPointD Marques;
+    // Frame shown just after mark k was placed (the next one when k completed its frame).
+    std::vector<int> ImagesMarques;
+    int MarquesDerniereImage = 0;   // marks placed on the last frame, 0..N
+
+    // --- Transparent overlay ---
+    TEtatTransparent EtatTransparent = TEtatTransparent::Saisir;
+    VecteurPointD MarquesTsp;           // (pointer - overlay centre) / view size
+    VecteurPointD CentresTsp{PointD{}}; // centre of each mark, then the last drop
+    std::vector<int> ImagesMarquesTsp;  // frame of each overlay mark
+    int MarquesTspDerniereImage = 0;    // 0..1
+    PointD CentreTsp;
+    PointD DemiTailleTsp;
+    PointD DecalageTsp;                 // pointer - centre at the grab
+
+    // --- Scale segment ---
+    TEtatEtalon EtatEtalon = TEtatEtalon::Aucun;
+    std::array<PointD, 2> PointsEtalon{}; // in the order placed
+    double LongueurEtalon = 0;            // metres
+
+    // --- Origin and axes ---
+    TOrigine OriginePlacee = TOrigine::NonPlacee;
+    PointD Origine;
+    bool AxeVersLeBas = false;            // the vertical axis points down
+
+    // --- Display ---
+    TDessinMarques DessinMarques = TDessinMarques::Toutes;
+    bool CacherImage = false;             // white instead of the picture
+    std::uint32_t Couleur = 0;            // red in the low byte, then green, blue
+    TCouleurCurseur CouleurCurseur = TCouleurCurseur::Aucune;
+    int Curseur = 0;                      // the view's cursor number (1..22), 0 the arrow
+
+    // The counts are the lists' lengths, so they cannot disagree.
+    int NombreDePoints() const { return int(Marques.size()); }
+    int NombreDePointsTsp() const { return int(MarquesTsp.size()); }
+    int BoutsEtalon() const { return int(EtatEtalon); }
+    bool EtalonPlace() const { return EtatEtalon == TEtatEtalon::DeuxBouts; }
+    bool OrigineEstPlacee() const { return OriginePlacee == TOrigine::Placee; }
+
+    friend bool operator==(const EtatMesure&, const EtatMesure&) = default;
+};
