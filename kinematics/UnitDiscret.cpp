@@ -52,17 +52,11 @@ CodeResultat TDiscret::Calculer(std::span<const double> Temps, std::span<const d
 
     const auto t = Temps.first(std::size_t(N));
     const auto valeurs = Valeurs.first(std::size_t(N));
-    // The local fits also estimate the scatter where no polynomial does.
-    TLissageLocal local;
-    const auto lissageLocal = [&]() -> const TLissageLocal& {
-        if (local.Fenetre == 0) local = LisserLocalement(t, valeurs);
-        return local;
-    };
-
     if (!lisser) {
         derivees1_ = Differences(t, valeurs);
         derivees2_ = Differences(t, derivees1_);
-        bruit_ = lissageLocal().Bruit;
+        // The local fits estimate the scatter where no polynomial does.
+        bruit_ = BruitLocal(t, valeurs);
         incertitudes1_ = Echelle(GainsDifferences1(t), bruit_);
         incertitudes2_ = Echelle(GainsDifferences2(t), bruit_);
         return CodeSucces;
@@ -72,7 +66,7 @@ CodeResultat TDiscret::Calculer(std::span<const double> Temps, std::span<const d
     const TRecherche r1 = RechercherDegre(t, valeurs, position);
     if (r1 == TRecherche::PivotNul) return CodePivotNul;
     if (r1 == TRecherche::Echec) {
-        const TLissageLocal& l = lissageLocal();
+        const TLissageLocal l = LisserLocalement(t, valeurs);
         methode1_ = methode2_ = TMethodeLissage::Local;
         fenetre_ = l.Fenetre;
         bruit_ = l.Bruit;
@@ -86,7 +80,7 @@ CodeResultat TDiscret::Calculer(std::span<const double> Temps, std::span<const d
     // The scatter about the accepted fit, with the freedom it took; an
     // interpolating fit leaves none, the local fits then estimate it.
     const int liberte = N - position.Degre() - 1;
-    bruit_ = liberte > 0 ? std::sqrt(position.SommeCarresEcarts() / liberte) : lissageLocal().Bruit;
+    bruit_ = liberte > 0 ? std::sqrt(position.SommeCarresEcarts() / liberte) : BruitLocal(t, valeurs);
     derivees1_ = Differences(t, ValeursAjustees(t, position));
     incertitudes1_ = Echelle(GainsPolynome1(t, position), bruit_);
 
@@ -94,7 +88,7 @@ CodeResultat TDiscret::Calculer(std::span<const double> Temps, std::span<const d
     const TRecherche r2 = RechercherDegre(t, derivees1_, vitesse);
     if (r2 == TRecherche::PivotNul) return CodePivotNul;
     if (r2 == TRecherche::Echec) {
-        const TLissageLocal& l = lissageLocal();
+        const TLissageLocal l = LisserLocalement(t, valeurs);
         methode2_ = TMethodeLissage::Local;
         fenetre_ = l.Fenetre;
         derivees2_ = l.Derivees2;

@@ -13,13 +13,15 @@ namespace {
 // with a pixel of noise it gives half the error of a quartic and a third of
 // that of a parabola, each with its own best window.
 constexpr int DegreLocal = 6;
-// Samples times window of the widest candidate window: bounds the search on
-// very long series.
-constexpr double CoutMax = 4e6;
+// The widest window tried. Beyond it the local fits of a long series are as
+// good as one polynomial, which is what a wider window would approach.
+constexpr int FenetreMax = 401;
+// The window search scores a long series on about this many of its samples,
+// evenly spread; the chosen window is then fitted at every sample.
+constexpr int EchantillonsScore = 100;
 
-} // namespace
-
-TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double> y, int fenetre, int degre)
+// Local fits at the samples 0, pas, 2 pas, ... and the last one.
+TLissageLocal Ajuster(std::span<const double> t, std::span<const double> y, int fenetre, int degre, int pas)
 {
     const int N = int(y.size());
     const int w = std::min(fenetre, N);
@@ -32,8 +34,9 @@ TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double
     double residus = 0.0; // sum of the squared residuals
     double liberte = 0.0; // its expected value for a unit noise
     double traceH = 0.0;  // freedom taken by the fits
+    int lignes = 0;
     std::vector<double> normale(m * m), sommes(2 * m - 1), u(w), phi(m), poids(m * w);
-    for (int i = 0; i < N; ++i) {
+    for (int i = 0; i < N; i = (i + pas < N || i == N - 1) ? i + pas : N - 1) {
         const int debut = std::clamp(i - w / 2, 0, N - w);
         const double ti = t[i];
         double h = std::max(t[debut + w - 1] - ti, ti - t[debut]);
@@ -81,28 +84,54 @@ TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double
         residus += e * e;
         liberte += 1.0 - 2 * propre + g[0];
         traceH += propre;
+        ++lignes;
     }
     r.Bruit = liberte > 1e-9 ? std::sqrt(residus / liberte) : std::numeric_limits<double>::quiet_NaN();
-    const double reste = N - traceH;
-    r.Score = reste > 1e-9 ? N * residus / (reste * reste) : std::numeric_limits<double>::infinity();
+    // Generalised cross-validation, N RSS / (N - trace H)^2, per sample scored.
+    const double reste = lignes - traceH;
+    r.Score = reste > 1e-9 ? lignes * residus / (reste * reste) : std::numeric_limits<double>::infinity();
     return r;
 }
 
-TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double> y)
+} // namespace
+
+TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double> y, int fenetre, int degre)
+{
+    return Ajuster(t, y, fenetre, degre, 1);
+}
+
+namespace {
+
+// The window search, each window scored on spread samples: the best window's
+// fits at those samples.
+TLissageLocal ChoisirFenetre(std::span<const double> t, std::span<const double> y)
 {
     const int N = int(y.size());
     const int degre = std::min(DegreLocal, N - 2);
     // Odd windows from the smallest that leaves the fits some freedom, growing
-    // by about a tenth, up to the whole series or as far as a long series
-    // allows in reasonable time.
-    const int derniere = std::max(std::min(N, degre + 2), std::min(N, int(CoutMax / N)));
+    // by about a seventh, up to the whole series or the widest window.
+    const int derniere = std::min(N, std::max(degre + 2, FenetreMax));
     std::vector<int> fenetres;
-    for (int w = (degre + 2) | 1; w < derniere; w = std::max(w + 2, int(w * 1.1) | 1)) fenetres.push_back(w);
+    for (int w = (degre + 2) | 1; w < derniere; w = std::max(w + 2, int(w * 1.15) | 1)) fenetres.push_back(w);
     fenetres.push_back(derniere);
+    const int pas = std::max(1, N / EchantillonsScore);
     TLissageLocal meilleur;
     for (int w : fenetres) {
-        TLissageLocal essai = LisserLocalement(t, y, w, degre);
+        TLissageLocal essai = Ajuster(t, y, w, degre, pas);
         if (meilleur.Fenetre == 0 || essai.Score < meilleur.Score) meilleur = std::move(essai);
     }
     return meilleur;
+}
+
+} // namespace
+
+TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double> y)
+{
+    const TLissageLocal choix = ChoisirFenetre(t, y);
+    return Ajuster(t, y, choix.Fenetre, choix.Degre, 1);
+}
+
+double BruitLocal(std::span<const double> t, std::span<const double> y)
+{
+    return ChoisirFenetre(t, y).Bruit;
 }

@@ -31,3 +31,7 @@ TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double
 // The window chosen from the data: the one with the best cross-validation
 // score among windows from a few samples up to the whole series.
 TLissageLocal LisserLocalement(std::span<const double> t, std::span<const double> y);
+
+// The scatter of the data about the local fits of the window chosen as above
+// (TLissageLocal::Bruit), without fitting every sample.
+double BruitLocal(std::span<const double> t, std::span<const double> y);
