@@ -47,7 +47,7 @@ Fenetres::Fenetres()
     boiteAPropos_ = std::make_unique<TBoiteAPropos>();
     boiteLongueur_ = std::make_unique<TBoiteLongueur>();
     recherche_ = std::make_unique<TRecherche>();
-    resultats_ = std::make_unique<TResultats>();
+    resultats_ = std::make_unique<TResultats>(*boiteTemps_, Dialogues::Courant(), FichierIni());
 }
 
 Fenetres::~Fenetres()

@@ -7,6 +7,7 @@
 #include "kit/FormStorage.h"
 #include "resources/UnitChainesRessources.h"
 #include "video/UnitAviPlay.h"
+#include "video/UnitMesure.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -121,22 +122,49 @@ void TFiche::closeEvent(QCloseEvent* e)
     FormClose(e);
 }
 
-void TFiche::FormClose(QCloseEvent* e)
+TFiche::ReponseFermeture TFiche::DemanderFermeture()
 {
-    if (!ConfirmerFermeture) {
-        e->accept();
-        return;
-    }
     Message m;
     m.icone = IconeMessage::Confirmation;
     m.titre = Chaines::Texte("TitreApplication");
     m.boutons = {Chaines::Texte("BoutonKonec"), Chaines::Texte("BoutonUlozit"), Chaines::Texte("BoutonZrusit")};
     m.lignes = {Chaines::Texte("LigneKonec"), Chaines::Texte("LigneUlozit"), Chaines::Texte("LigneZrusit")};
-    switch (Afficher(m, this)) {
-    case 0:
+    switch (Afficher(m)) {
+    case 0: return ReponseFermeture::Konec;
+    case 1: return ReponseFermeture::Ulozit;
+    default: return ReponseFermeture::Zrusit;
+    }
+}
+
+bool TFiche::MesureModifiee() const
+{
+    return Vue_->Opened() && !MemesMesures(Vue_->Mesure().Etat(), mesureEnregistree_);
+}
+
+bool TFiche::PeutQuitterMesure()
+{
+    if (!MesureModifiee()) return true;
+    switch (DemanderFermeture()) {
+    case ReponseFermeture::Konec: return true;
+    // A failed or cancelled save keeps the measurement.
+    case ReponseFermeture::Ulozit: return MenuFichierEnregistrerWClick();
+    case ReponseFermeture::Zrusit: break;
+    }
+    return false;
+}
+
+void TFiche::FormClose(QCloseEvent* e)
+{
+    // Unsaved measuring work is never thrown away without the question.
+    if (!ConfirmerFermeture && !MesureModifiee()) {
+        e->accept();
+        return;
+    }
+    switch (DemanderFermeture()) {
+    case ReponseFermeture::Konec:
         e->accept();
         break;
-    case 1:
+    case ReponseFermeture::Ulozit:
         // Closing after a failed or cancelled save would throw the measurement
         // away; without a video there is nothing to lose.
         if (MenuFichierEnregistrerWClick() || !Vue_->Opened())
@@ -144,7 +172,7 @@ void TFiche::FormClose(QCloseEvent* e)
         else
             e->ignore();
         break;
-    default:
+    case ReponseFermeture::Zrusit:
         e->ignore();
         break;
     }

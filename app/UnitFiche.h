@@ -4,6 +4,7 @@
 // concern over UnitFiche*.cpp.
 
 #include "app/UnitFichiersRecents.h"
+#include "video/UnitEtatMesure.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,6 +22,7 @@ class TDCAVIPlay;
 class TMesure;
 struct Message;
 struct Travail;
+enum class TVueResultats;
 
 class TFiche : public QMainWindow {
     Q_OBJECT
@@ -124,6 +126,10 @@ public:
     void ChoisirFichierTrouve(const QString& dossier, const QString& nom);
     // True when the work file was written.
     bool MenuFichierEnregistrerWClick();
+    // The closing question when the measurement changed since it was opened,
+    // loaded or saved: true when the command may go on (saved, or the user
+    // chose to leave it).
+    bool PeutQuitterMesure();
     void MenuFichierQuitterClick();
 
     // Work files (UnitFicheTravail.cpp).
@@ -144,6 +150,9 @@ public:
     // Key handling; true when the key was used.
     bool FrappeClavier(QKeyEvent* e);
 
+    // Results command (UnitFicheResultats.cpp).
+    void MenuResultatsItemClick(TVueResultats vue);
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -161,6 +170,7 @@ private:
     void CreerStatusBars();
     void BrancherBarreCommande();
     void BrancherMenusMesures();
+    void BrancherMenusResultats();
     void FormClose(QCloseEvent* e);
     void BrancherVue();
     // Puts the view in a tool's mode.
@@ -170,6 +180,9 @@ private:
     void OnChangeMesure();
     void OnChangeEtalon();
     void OuvrirDemandes();
+    enum class ReponseFermeture { Konec, Ulozit, Zrusit };
+    ReponseFermeture DemanderFermeture();
+    bool MesureModifiee() const;
     void SansVideo();
     void ApresChargement();
 
@@ -181,6 +194,8 @@ private:
     Dialogues& dialogues_;
     TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
     // The display choices a new view takes over from the one it replaces.
+    // The measurement as it was last opened, loaded or saved.
+    EtatMesure mesureEnregistree_;
     struct ChoixConserves {
         bool AxeVersLeBas = false;
         bool CacherImage = false;

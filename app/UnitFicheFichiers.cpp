@@ -41,6 +41,7 @@ void TFiche::OuvrirVideo(const QString& chemin)
         Afficher(MessageSimple(IconeMessage::Avertissement, {chemin + u'.', Chaines::Texte("MsgVideoDeplacee")}), this);
         return;
     }
+    if (!PeutQuitterMesure()) return;
     RepertoireCourant = QFileInfo(chemin).absolutePath();
     DetruireVue();
     CreerVue();
@@ -57,6 +58,7 @@ void TFiche::OuvrirVideo(const QString& chemin)
     m.SetMarquesParImage(1);
     m.SetCouleurCurseur(TCouleurCurseur::NoirEtBlanc);
     m.ChoisirToutesLesMarques(true);
+    mesureEnregistree_ = m.Etat();
     AppliquerZoom(0);
     Vue_->update();
 }

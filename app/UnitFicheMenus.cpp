@@ -101,6 +101,7 @@ void TFiche::CreerMenus()
     MenuAideApropos = action(MenuAide, "MenuAideApropos");
 
     BrancherMenusMesures();
+    BrancherMenusResultats();
 }
 
 void TFiche::CreerBarreCommande()

@@ -67,6 +67,7 @@ bool TFiche::MenuFichierEnregistrerWClick()
         return false;
     case ResultatEcriture::Ok: break;
     }
+    mesureEnregistree_ = Vue_->Mesure().Etat();
     AjouterFichierRecent(chemin);
     Afficher(MessageSimple(IconeMessage::Information, {ligneNom, Chaines::Texte("MsgFichierEnregistre")}), this);
     return true;
@@ -80,6 +81,7 @@ void TFiche::ChargerTravail(const QString& chemin)
         ApresChargement();
         return;
     }
+    if (!PeutQuitterMesure()) return;
     RepertoireCourant = QFileInfo(chemin).absolutePath();
     DetruireVue();
     CreerVue();
@@ -137,6 +139,7 @@ void TFiche::AppliquerTravail(const Travail& t)
     etat.AxeVersLeBas = choixConserves_.AxeVersLeBas;
     etat.CacherImage = choixConserves_.CacherImage;
     Vue_->Mesure().Remplacer(std::move(etat));
+    mesureEnregistree_ = Vue_->Mesure().Etat();
     Vue_->update();
 }
 

@@ -3,7 +3,6 @@
 #include "app/UnitTravailImages.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -88,12 +87,9 @@ QStringList LignesTravail(const Travail& t, QChar sep)
 
 ResultatEcriture EcrireTravail(const QString& chemin, const Travail& t, QChar sep)
 {
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return ResultatEcriture::CreationImpossible;
     QByteArray texte;
     for (const QString& ligne : LignesTravail(t, sep)) texte += ligne.toUtf8() + "\r\n";
-    if (f.write(texte) != texte.size() || !f.commit()) return ResultatEcriture::EcritureEchouee;
-    return ResultatEcriture::Ok;
+    return EcrireFichier(chemin, texte);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // the cursor colour, the drawing choice, the overlay state, the segment and
 // the origin are mapped to the measurement's own values here and nowhere else.
 
+#include "core/UnitEcriture.h"
 #include "core/UnitFormatReel.h"
 #include "video/UnitEtatMesure.h"
 
@@ -25,7 +26,6 @@ struct Travail {
 QStringList LignesTravail(const Travail& t, QChar separateurDecimal);
 // Writes the file, replacing an existing one only once the new one is
 // complete: a failed write leaves the previous file as it was.
-enum class ResultatEcriture { Ok, CreationImpossible, EcritureEchouee };
 ResultatEcriture EcrireTravail(const QString& chemin, const Travail& t, QChar separateurDecimal);
 
 struct LectureTravail {

@@ -1,7 +1,8 @@
 #include "core/IniFile.h"
 
+#include "core/UnitEcriture.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -38,15 +39,10 @@ QStringList IniFile::lire() const
 
 bool IniFile::ecrire(const QStringList& lignes)
 {
-    QSaveFile f(chemin_);
-    bool ok = f.open(QIODevice::WriteOnly);
-    if (ok) {
-        QByteArray texte;
-        for (const QString& l : lignes) texte += l.toUtf8() + "\r\n";
-        ok = f.write(texte) == texte.size() && f.commit();
-    }
-    echecEcriture_ = !ok;
-    return ok;
+    QByteArray texte;
+    for (const QString& l : lignes) texte += l.toUtf8() + "\r\n";
+    echecEcriture_ = EcrireFichier(chemin_, texte) != ResultatEcriture::Ok;
+    return !echecEcriture_;
 }
 
 std::optional<std::pair<qsizetype, qsizetype>> IniFile::bornesSection(const QStringList& lignes, const QString& section)

@@ -39,6 +39,16 @@ QString lireSuffixeOuNon(const IniFile& ini, const QString& section, const QStri
 
 } // namespace
 
+QRect RectangleExterieur(const QRect& client, const QMargins& cadre)
+{
+    return client.marginsAdded(cadre);
+}
+
+QRect RectangleClient(const QRect& exterieur, const QMargins& cadre)
+{
+    return exterieur.marginsRemoved(cadre);
+}
+
 EtatFenetre EtatDepuisShowCmd(int showCmd)
 {
     switch (showCmd) {

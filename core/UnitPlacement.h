@@ -3,6 +3,7 @@
 // FormVersion, Flags, ShowCmd, PixelsPerInch, MinMaxPos(WxH), MinMaxPos,
 // NormPos(WxH), NormPos and Visible.
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -20,6 +21,12 @@ struct Placement {
     QRect Normale;              // outer rectangle of the restored window
     friend bool operator==(const Placement&, const Placement&) = default;
 };
+
+// The outer rectangle of a window from its client rectangle and the frame's
+// margins, and back: what is stored and what is restored describe the same
+// rectangle, whatever the frame.
+QRect RectangleExterieur(const QRect& client, const QMargins& cadre);
+QRect RectangleClient(const QRect& exterieur, const QMargins& cadre);
 
 enum class EtatFenetre { Normale, Minimisee, Maximisee };
 EtatFenetre EtatDepuisShowCmd(int showCmd);

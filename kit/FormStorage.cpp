@@ -18,6 +18,14 @@ QScreen* ecranDe(const QWidget* w)
     return s ? s : QGuiApplication::primaryScreen();
 }
 
+// The window manager's frame around the client area; empty until the window
+// is mapped (and always on a platform without frames).
+QMargins cadreDe(const QWidget* w)
+{
+    const QRect g = w->geometry(), f = w->frameGeometry();
+    return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
+}
+
 } // namespace
 
 FormStorage::FormStorage(QWidget* fenetre, QString section)
@@ -39,10 +47,8 @@ void FormStorage::Enregistrer(bool pendantDestruction)
     p.PixelsPerInch = qRound(ecran->logicalDotsPerInch());
     p.ShowCmd = fenetre_->isMinimized() ? 2 : fenetre_->isMaximized() ? 3 : 1;
     const QRect norm = fenetre_->normalGeometry().isValid() ? fenetre_->normalGeometry() : fenetre_->geometry();
-    const QRect cadre = fenetre_->frameGeometry();
-    // The outer rectangle: the frame around the normal client rectangle.
-    p.Normale = QRect(norm.topLeft() - (fenetre_->geometry().topLeft() - cadre.topLeft()),
-                      norm.size() + (cadre.size() - fenetre_->geometry().size()));
+    // Until the frame of a restored window is known, what was restored stands.
+    p.Normale = exterieurAttendu_ ? *exterieurAttendu_ : RectangleExterieur(norm, cadreDe(fenetre_));
     IniFile ini(chemin_);
     if (!EcrirePlacement(ini, section_, p, ecran->size(), pendantDestruction))
         Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::MessageEcritureIni(ini.Chemin())}), fenetre_);
@@ -57,10 +63,9 @@ void FormStorage::Restaurer()
     const IniFile ini(chemin_);
     const auto p = LirePlacement(ini, section_, ecran->size(), qRound(ecran->logicalDotsPerInch()));
     if (!p) return;
-    const QSize cadre = fenetre_->frameGeometry().size() - fenetre_->geometry().size();
-    const bool redimensionnable = fenetre_->minimumSize() != fenetre_->maximumSize();
-    fenetre_->move(p->Normale.topLeft());
-    if (redimensionnable) fenetre_->resize(p->Normale.size() - cadre);
+    placer(p->Normale);
+    // Before the window is mapped its frame is unknown: placed again once it is.
+    if (cadreDe(fenetre_).isNull()) exterieurAttendu_ = p->Normale;
     switch (EtatDepuisShowCmd(p->ShowCmd)) {
     case EtatFenetre::Minimisee: fenetre_->setWindowState(Qt::WindowMinimized); break;
     case EtatFenetre::Maximisee: fenetre_->setWindowState(Qt::WindowMaximized); break;
@@ -68,11 +73,27 @@ void FormStorage::Restaurer()
     }
 }
 
+void FormStorage::placer(const QRect& exterieur)
+{
+    const bool redimensionnable = fenetre_->minimumSize() != fenetre_->maximumSize();
+    // setGeometry places the client area; move places the frame.
+    if (redimensionnable) fenetre_->setGeometry(RectangleClient(exterieur, cadreDe(fenetre_)));
+    else fenetre_->move(exterieur.topLeft());
+}
+
 bool FormStorage::eventFilter(QObject* objet, QEvent* e)
 {
     if (objet == fenetre_) {
-        if (e->type() == QEvent::Show && !restauree_) Restaurer();
-        else if (e->type() == QEvent::Close) Enregistrer(false);
+        if (e->type() == QEvent::Show && !restauree_) {
+            Restaurer();
+        } else if (e->type() == QEvent::Close) {
+            Enregistrer(false);
+        } else if (exterieurAttendu_ && !cadreDe(fenetre_).isNull()) {
+            // The first event that finds the frame known.
+            const QRect exterieur = *exterieurAttendu_;
+            exterieurAttendu_.reset();
+            if (!fenetre_->isMaximized() && !fenetre_->isMinimized()) placer(exterieur);
+        }
     }
     return QObject::eventFilter(objet, e);
 }

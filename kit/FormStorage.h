@@ -4,6 +4,8 @@
 // window's destructor calls EnregistrerADestruction for the other case.
 
 #include <QObject>
+#include <QRect>
+#include <optional>
 #include <QString>
 
 class QWidget;
@@ -29,6 +31,10 @@ private:
     QWidget* fenetre_;
     QString section_;
     QString chemin_;
+    // Puts the window's frame on `exterieur`.
+    void placer(const QRect& exterieur);
+
     bool restauree_ = false;
+    std::optional<QRect> exterieurAttendu_;
     bool enregistree_ = false;
 };

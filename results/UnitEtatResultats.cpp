@@ -20,10 +20,3 @@ QString TexteEtatResultats(const TResultatsSeries& r, double T, QChar sep)
     return TexteLissage(r) + separation + Chaines::Texte("EtatPasDeTemps").arg(FormatGeneral(T, 3, sep)) + separation
          + Chaines::Texte(r.TempsDesImages ? "EtatTempsImages" : "EtatTempsConsecutifs");
 }
-
-QString LibelleIncertitude(const QString& libelleValeur)
-{
-    const qsizetype espace = libelleValeur.indexOf(u' ');
-    if (espace < 0) return u'u' + libelleValeur;
-    return Chaines::Texte("LibelleIncertitude").arg(libelleValeur.left(espace), libelleValeur.mid(espace + 2).chopped(1));
-}

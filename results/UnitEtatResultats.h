@@ -1,7 +1,7 @@
 #pragma once
 // What the results window's status bar says about a computation: which
 // smoothing gave the derivatives, the time step in use and where the times
-// came from; and the labels of the uncertainty columns.
+// came from.
 
 #include "kinematics/UnitSeries.h"
 
@@ -13,6 +13,3 @@ QString TexteEtatResultats(const TResultatsSeries& r, double T, QChar separateur
 
 // The smoothing part alone.
 QString TexteLissage(const TResultatsSeries& r);
-
-// "uvx1 (m/s)" from the label of the value's column, "vx1 (m/s)".
-QString LibelleIncertitude(const QString& libelleValeur);

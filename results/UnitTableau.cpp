@@ -2,155 +2,186 @@
 
 #include "core/UnitFormatReel.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <utility>
 
 namespace {
 
-constexpr int ColonneX = 2;   // x1; x2 and x3 follow in pairs
-constexpr int ColonneV = 8;   // vx1; three columns per point
-constexpr int ColonneA = 17;  // ax1
-constexpr int ColonneU = 26;  // uvx1: the uncertainty of column c >= ColonneV is c + ColonneU - ColonneV
-constexpr int DecalageU = ColonneU - ColonneV;
+using S = TResultatsSeries;
 
-QString unite(const QString& nom)
+constexpr int LargeurValeur = 8;
+constexpr int LargeurDefaut = 10; // a real column without a width of its own
+
+TColonne colonne(const QString& nom, GroupeColonne g, int point, S::Series S::*serie, int largeur)
 {
-    switch (nom.front().unicode()) {
+    return {nom, "Colonne" + nom.toStdString(), g, point, serie, largeur, TTableau::UniteChamp(nom)};
+}
+
+std::vector<TColonne> colonnes()
+{
+    std::vector<TColonne> c{colonne(QStringLiteral("Numero"), GroupeColonne::Numero, 1, nullptr, 4),
+                            colonne(QStringLiteral("Date"), GroupeColonne::Temps, 1, &S::SerieTemps, LargeurDefaut)};
+    for (int p = 1; p <= 3; ++p) {
+        c.push_back(colonne(QStringLiteral("x%1").arg(p), GroupeColonne::Position, p, &S::SerieX, LargeurValeur));
+        c.push_back(colonne(QStringLiteral("y%1").arg(p), GroupeColonne::Position, p, &S::SerieY, LargeurValeur));
+    }
+    struct Derivee {
+        const char* lettre;
+        GroupeColonne groupe;
+        S::Series S::*x, S::*y, S::*norme;
+        S::Series S::*ux, S::*uy, S::*unorme;
+    };
+    for (const Derivee& d : {Derivee{"v", GroupeColonne::Vitesse, &S::SerieVX, &S::SerieVY, &S::SerieV, &S::SerieUVX,
+                                     &S::SerieUVY, &S::SerieUV},
+                             Derivee{"a", GroupeColonne::Acceleration, &S::SerieAX, &S::SerieAY, &S::SerieA,
+                                     &S::SerieUAX, &S::SerieUAY, &S::SerieUA}}) {
+        const QString l = QLatin1String(d.lettre);
+        for (int p = 1; p <= 3; ++p) {
+            const QString noms[] = {QStringLiteral("%1x%2").arg(l).arg(p), QStringLiteral("%1y%2").arg(l).arg(p),
+                                    QStringLiteral("%1%2").arg(l).arg(p)};
+            c.push_back(colonne(noms[0], d.groupe, p, d.x, LargeurValeur));
+            c.push_back(colonne(noms[1], d.groupe, p, d.y, LargeurValeur));
+            c.push_back(colonne(noms[2], d.groupe, p, d.norme, LargeurValeur));
+            for (auto [nom, serie] : {std::pair{noms[0], d.ux}, std::pair{noms[1], d.uy}, std::pair{noms[2], d.unorme}}) {
+                c.push_back(colonne(u'u' + nom, d.groupe, p, serie, LargeurValeur));
+                c.back().Incertitude = true;
+            }
+        }
+    }
+    return c;
+}
+
+} // namespace
+
+const std::vector<TColonne>& TTableau::Colonnes()
+{
+    static const std::vector<TColonne> c = colonnes();
+    return c;
+}
+
+int TTableau::Colonne(const QString& nom)
+{
+    const auto& c = Colonnes();
+    const auto i = std::find_if(c.begin(), c.end(), [&](const TColonne& k) { return k.Nom == nom; });
+    return i == c.end() ? -1 : int(i - c.begin());
+}
+
+QString TTableau::UniteChamp(const QString& nom)
+{
+    switch (nom.isEmpty() ? 0 : nom.front().unicode()) {
     case 'D': return QStringLiteral("(s)");
     case 'x':
     case 'y': return QStringLiteral("(m)");
     case 'v': return QStringLiteral("(m/s)");
     case 'a': return QStringLiteral("(m/s2)");
-    case 'u': return nom.at(1) == u'v' ? QStringLiteral("(m/s)") : QStringLiteral("(m/s2)");
+    case 'u': return UniteChamp(nom.mid(1)); // an uncertainty has its value's unit
     default: return {};
     }
 }
 
-} // namespace
-
-const QStringList& TTableau::NomsChamps()
+std::vector<int> TTableau::ordreInitial()
 {
-    static const QStringList noms = [] {
-        QStringList n{QStringLiteral("Numero"), QStringLiteral("Date")};
-        for (int p = 1; p <= 3; ++p) n << QStringLiteral("x%1").arg(p) << QStringLiteral("y%1").arg(p);
-        for (const char* g : {"v", "a"})
-            for (int p = 1; p <= 3; ++p)
-                n << QStringLiteral("%1x%2").arg(QLatin1String(g)).arg(p) << QStringLiteral("%1y%2").arg(QLatin1String(g)).arg(p)
-                  << QStringLiteral("%1%2").arg(QLatin1String(g)).arg(p);
-        for (int c = ColonneV; c < ColonneU; ++c) n << u'u' + n[c];
-        return n;
-    }();
-    return noms;
-}
-
-const std::vector<int>& TTableau::OrdreColonnes()
-{
-    static const std::vector<int> ordre = [] {
-        std::vector<int> o;
-        for (int c = 0; c < ColonneV; ++c) o.push_back(c);
-        for (int groupe = ColonneV; groupe < ColonneU; groupe += 3) {
-            for (int k = 0; k < 3; ++k) o.push_back(groupe + k);
-            for (int k = 0; k < 3; ++k) o.push_back(groupe + k + DecalageU);
-        }
-        return o;
-    }();
-    return ordre;
-}
-
-int TTableau::Colonne(const QString& nom)
-{
-    return int(NomsChamps().indexOf(nom));
+    std::vector<int> o(static_cast<size_t>(NombreColonnes()));
+    std::iota(o.begin(), o.end(), 0);
+    return o;
 }
 
 void TTableau::RemplirTableau(const TResultatsSeries& r)
 {
-    lignes_.clear();
-    const int points = std::min<int>(r.NbPointsMobiles, int(r.NbMesures.size()));
+    points_ = std::clamp(std::min<int>(r.NbPointsMobiles, int(r.NbMesures.size())), 0, 3);
     int lignes = 0;
-    for (int p = 0; p < points; ++p) lignes = std::max(lignes, r.NbMesures[size_t(p)]);
-    lignes_.resize(size_t(lignes));
+    for (int p = 0; p < points_; ++p) lignes = std::max(lignes, r.NbMesures[size_t(p)]);
+    const auto& colonnes = Colonnes();
+    lignes_.assign(size_t(lignes), std::vector<std::optional<double>>(colonnes.size()));
     for (int l = 0; l < lignes; ++l) {
         auto& ligne = lignes_[size_t(l)];
-        ligne[0] = l + 1;
-        for (int p = 0; p < points; ++p) {
-            if (l >= r.NbMesures[size_t(p)]) continue;
-            const size_t i = size_t(l), q = size_t(p);
-            // The time column is point 1's.
-            if (p == 0) ligne[1] = r.SerieTemps[q][i];
-            ligne[size_t(ColonneX + 2 * p)] = r.SerieX[q][i];
-            ligne[size_t(ColonneX + 2 * p + 1)] = r.SerieY[q][i];
-            ligne[size_t(ColonneV + 3 * p)] = r.SerieVX[q][i];
-            ligne[size_t(ColonneV + 3 * p + 1)] = r.SerieVY[q][i];
-            ligne[size_t(ColonneV + 3 * p + 2)] = r.SerieV[q][i];
-            ligne[size_t(ColonneA + 3 * p)] = r.SerieAX[q][i];
-            ligne[size_t(ColonneA + 3 * p + 1)] = r.SerieAY[q][i];
-            ligne[size_t(ColonneA + 3 * p + 2)] = r.SerieA[q][i];
-            // An uncertainty that cannot be estimated stays empty.
-            const auto u = [](double v) { return std::isnan(v) ? std::optional<double>() : v; };
-            const TResultatsSeries::Series* incertitudes[] = {&r.SerieUVX, &r.SerieUVY, &r.SerieUV,
-                                                              &r.SerieUAX, &r.SerieUAY, &r.SerieUA};
-            for (int k = 0; k < 6; ++k) {
-                const auto& serie = *incertitudes[k];
-                if (q < serie.size() && i < serie[q].size())
-                    ligne[size_t(ColonneU + (k / 3) * 9 + 3 * p + k % 3)] = u(serie[q][i]);
+        for (size_t c = 0; c < colonnes.size(); ++c) {
+            const TColonne& k = colonnes[c];
+            const int p = k.Point - 1;
+            if (p >= points_ || l >= r.NbMesures[size_t(p)]) continue;
+            if (!k.Serie) {
+                ligne[c] = double(l + 1);
+                continue;
             }
+            const S::Series& serie = r.*k.Serie;
+            if (size_t(p) >= serie.size() || size_t(l) >= serie[size_t(p)].size()) continue;
+            // An uncertainty that cannot be estimated stays empty.
+            if (const double v = serie[size_t(p)][size_t(l)]; !std::isnan(v)) ligne[c] = v;
         }
     }
 }
 
-void TTableau::MontrerPositions(int nbPointsMobiles)
+QString TTableau::TexteAffiche(int ligne, int colonne, QChar sep) const
 {
-    visibles_.fill(false);
-    visibles_[0] = visibles_[1] = true;
-    for (int p = 0; p < 3; ++p)
-        visibles_[size_t(ColonneX + 2 * p)] = visibles_[size_t(ColonneX + 2 * p + 1)] = p < nbPointsMobiles;
-    appliquerIncertitudes();
+    const std::optional<double> v = Valeur(ligne, colonne);
+    if (!v) return {};
+    if (!Colonnes()[size_t(colonne)].Serie) return QString::number(qRound(*v));
+    return FormatTableau(*v, sep);
 }
 
-void TTableau::montrerGroupe(int premiere, bool montrer, int nbPointsMobiles)
+bool TTableau::GroupeMontre(GroupeColonne g) const
 {
-    for (int p = 0; p < 3; ++p)
-        for (int k = 0; k < 3; ++k) visibles_[size_t(premiere + 3 * p + k)] = montrer && p < nbPointsMobiles;
-    appliquerIncertitudes();
+    return std::find(groupes_.begin(), groupes_.end(), g) != groupes_.end();
 }
 
-void TTableau::MontrerIncertitudes(bool montrer)
+bool TTableau::Visible(int colonne) const
 {
-    incertitudes_ = montrer;
-    appliquerIncertitudes();
+    const TColonne& k = Colonnes()[size_t(colonne)];
+    return GroupeMontre(k.Groupe) && k.Point <= std::max(points_, 1) && (!k.Incertitude || incertitudes_);
 }
 
-void TTableau::appliquerIncertitudes()
+void TTableau::MontrerPositions()
 {
-    for (int c = ColonneV; c < ColonneU; ++c) visibles_[size_t(c + DecalageU)] = incertitudes_ && visibles_[size_t(c)];
+    groupes_ = {GroupeColonne::Numero, GroupeColonne::Temps, GroupeColonne::Position};
 }
 
-void TTableau::MontrerVitesses(bool montrer, int nbPointsMobiles)
+void TTableau::MontrerGroupe(GroupeColonne g, bool montrer)
 {
-    montrerGroupe(ColonneV, montrer, nbPointsMobiles);
+    std::erase(groupes_, g);
+    if (montrer) groupes_.push_back(g);
 }
 
-void TTableau::MontrerAccelerations(bool montrer, int nbPointsMobiles)
+void TTableau::DeplacerColonne(int de, int vers)
 {
-    montrerGroupe(ColonneA, montrer, nbPointsMobiles);
+    const int n = NombreColonnes();
+    if (de < 0 || de >= n || vers < 0 || vers >= n || de == vers) return;
+    const int c = ordre_[size_t(de)];
+    ordre_.erase(ordre_.begin() + de);
+    ordre_.insert(ordre_.begin() + vers, c);
 }
 
 QString TTableau::RemplirTexte(QChar sep) const
 {
     const QString crlf = QStringLiteral("\r\n");
+    std::vector<int> visibles;
+    for (int c : ordre_)
+        if (Visible(c)) visibles.push_back(c);
     QString noms, unites;
-    for (int c : OrdreColonnes()) {
-        if (!visibles_[size_t(c)]) continue;
-        noms += NomsChamps()[c] + u'\t';
-        unites += unite(NomsChamps()[c]) + u'\t';
+    for (int c : visibles) {
+        noms += Colonnes()[size_t(c)].Nom + u'\t';
+        unites += Colonnes()[size_t(c)].Unite + u'\t';
     }
     QString texte = crlf + crlf + crlf + noms + crlf + unites + crlf + crlf;
     for (const auto& ligne : lignes_) {
-        for (int c : OrdreColonnes()) {
-            if (!visibles_[size_t(c)]) continue;
-            if (const auto& v = ligne[size_t(c)]) texte += c == 0 ? QString::number(int(*v)) : FormaterReel(*v, sep);
+        for (int c : visibles) {
+            if (const auto& v = ligne[size_t(c)])
+                texte += Colonnes()[size_t(c)].Serie ? FormaterReel(*v, sep) : QString::number(qRound(*v));
             texte += u'\t';
         }
         texte += crlf;
     }
     return texte;
+}
+
+QString FormatTableau(double v, QChar sep)
+{
+    QString s = QString::number(v, 'f', 3);
+    if (s.contains(u'.')) {
+        while (s.endsWith(u'0')) s.chop(1);
+        if (s.endsWith(u'.')) s.chop(1);
+    }
+    if (s == QStringLiteral("-0")) s = QStringLiteral("0");
+    return s.replace(u'.', sep);
 }

@@ -1,57 +1,91 @@
 #pragma once
 // The table of values: one row per sample with the time, the positions and the
 // velocities and accelerations of up to three moving points, which columns
-// are visible, and the tab-separated text the export and the clipboard write.
+// are visible and in what order, and the tab-separated text the export and
+// the clipboard write.
+//
+// The columns are described once, in Colonnes(); everything else (the cells,
+// the grid's labels and widths, the visibility rules, the export) walks that
+// list, so a new kind of column is one more entry there.
 
 #include "kinematics/UnitSeries.h"
 
 #include <QChar>
 #include <QString>
-#include <QStringList>
-#include <array>
 #include <optional>
+#include <string>
 #include <vector>
+
+// Columns of one group are shown and hidden together.
+enum class GroupeColonne { Numero, Temps, Position, Vitesse, Acceleration };
+
+struct TColonne {
+    QString Nom;                                  // field name, also the exported header ("x1")
+    std::string Libelle;                          // string-table name of the grid's label
+    GroupeColonne Groupe;
+    int Point;                                    // moving point 1..3 the column belongs to
+    TResultatsSeries::Series TResultatsSeries::*Serie; // nullptr: the row number
+    int Largeur;                                  // display width in characters
+    QString Unite;                                // exported under the name: "(m)"
+    // The standard uncertainty of the column before it ("uvx1" of "vx1"):
+    // shown with its group only while uncertainties are asked for.
+    bool Incertitude = false;
+};
 
 class TTableau {
 public:
-    static constexpr int NombreColonnes = 44;
-    // Numero, Date, x1, y1, x2, y2, x3, y3, vx1, vy1, v1, ... a3, then the
-    // standard uncertainties uvx1, uvy1, uv1, ... ua3.
-    static const QStringList& NomsChamps();
-    // The columns in the order they are shown and exported: each point's
-    // uncertainties right after its velocities or accelerations.
-    static const std::vector<int>& OrdreColonnes();
+    // Numero, Date, x1, y1, x2, y2, x3, y3, then for each point vx, vy, v and
+    // their uncertainties uvx, uvy, uv, the same for the accelerations.
+    static const std::vector<TColonne>& Colonnes();
+    static int NombreColonnes() { return int(Colonnes().size()); }
     static int Colonne(const QString& nom); // -1 when unknown
+    // The unit written under a field name, chosen by its first letter.
+    static QString UniteChamp(const QString& nom);
 
-    // Refills every row from the series (point 1 has the most samples; a
-    // point with fewer leaves its cells empty).
+    // Refills every row from the series: as many rows as the point with the
+    // most samples; a point with fewer leaves its cells empty. The Date
+    // column holds point 1's times.
     void RemplirTableau(const TResultatsSeries& r);
 
     int NombreLignes() const { return int(lignes_.size()); }
+    int NombrePoints() const { return points_; }
     // Empty stays distinct from zero.
     std::optional<double> Valeur(int ligne, int colonne) const { return lignes_[size_t(ligne)][size_t(colonne)]; }
+    // The cell as the grid shows it: "#0.###" with `separateurDecimal`, the
+    // row number as an integer, nothing for an empty cell.
+    QString TexteAffiche(int ligne, int colonne, QChar separateurDecimal) const;
 
-    bool Visible(int colonne) const { return visibles_[size_t(colonne)]; }
+    bool Visible(int colonne) const;
     // Shown when the table view is activated: Numero, Date and the positions
     // of the moving points; every velocity and acceleration hidden.
-    void MontrerPositions(int nbPointsMobiles);
-    // Shows vx, vy, v (or ax, ay, a) of points 1..nbPointsMobiles, or hides all nine.
-    void MontrerVitesses(bool montrer, int nbPointsMobiles);
-    void MontrerAccelerations(bool montrer, int nbPointsMobiles);
-    // Shows the uncertainty of every velocity and acceleration column shown,
-    // now and after later changes; hidden until asked for.
-    void MontrerIncertitudes(bool montrer);
+    void MontrerPositions();
+    // Shows the group's columns of the moving points, or hides all of them.
+    void MontrerGroupe(GroupeColonne g, bool montrer);
+    bool GroupeMontre(GroupeColonne g) const;
+    // The uncertainty columns of the groups shown; hidden until asked for.
+    void MontrerIncertitudes(bool montrer) { incertitudes_ = montrer; }
     bool Incertitudes() const { return incertitudes_; }
+
+    // Column order as the user arranged it: Ordre()[k] is the column shown at
+    // position k. Moving takes the column at position `de` to position `vers`.
+    const std::vector<int>& Ordre() const { return ordre_; }
+    void DeplacerColonne(int de, int vers);
 
     // Three empty lines, the visible field names, their units, an empty line,
     // then one line per row; every value followed by a tab, lines by CR LF.
+    // Values in the general format with 15 significant digits.
     QString RemplirTexte(QChar separateurDecimal) const;
 
 private:
-    void montrerGroupe(int premiere, bool montrer, int nbPointsMobiles);
-    void appliquerIncertitudes();
-
-    std::vector<std::array<std::optional<double>, NombreColonnes>> lignes_;
-    std::array<bool, NombreColonnes> visibles_{true, true, true, true};
+    std::vector<std::vector<std::optional<double>>> lignes_;
+    std::vector<GroupeColonne> groupes_{GroupeColonne::Numero, GroupeColonne::Temps, GroupeColonne::Position};
+    std::vector<int> ordre_ = ordreInitial();
+    int points_ = 1;
     bool incertitudes_ = false;
+
+    static std::vector<int> ordreInitial();
 };
+
+// The grid's display format "#0.###": at least one integer digit, up to three
+// decimals, no trailing zeros, no minus sign on a value that rounds to zero.
+QString FormatTableau(double v, QChar separateurDecimal);

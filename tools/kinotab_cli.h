@@ -17,5 +17,13 @@ std::span<const CommandeCli> CommandesVideo();
 // table: a work file's table of values (kinotab_cli_table.cpp).
 std::span<const CommandeCli> CommandesTravail();
 
+// graph: pictures of the graphical views (kinotab_cli_graph.cpp).
+std::span<const CommandeCli> CommandesGraphe();
+
+class TModeleResultats;
+// Reads a work file and computes its results as the Results command does;
+// 0, or the exit status after the reason was written.
+int CalculerTravail(const QString& cheminTravail, TModeleResultats& modele);
+
 // Writes "kinotab-cli: <message>" to standard error; returns `code`.
 int Erreur(const QString& message, int code = 1);

@@ -10,3 +10,7 @@ if(KINOTAB_FUZZ)
   target_link_options(fuzz_travail PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_libraries(fuzz_travail PRIVATE kinotab_app_model)
 endif()
+
+# kinotab-cli graph: the results window's graphical views drawn headless.
+target_sources(kinotab-cli PRIVATE ${CMAKE_CURRENT_LIST_DIR}/kinotab_cli_graph.cpp)
+target_link_libraries(kinotab-cli PRIVATE kinotab_results_draw)

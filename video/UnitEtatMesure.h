@@ -10,6 +10,7 @@
 
 #include "core/UnitMath.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -82,3 +83,15 @@ struct EtatMesure {
 
     friend bool operator==(const EtatMesure&, const EtatMesure&) = default;
 };
+
+// The same measured content: marks, overlay marks, scale segment with its
+// length, origin. The tool and the display choices do not count.
+inline bool MemesMesures(const EtatMesure& a, const EtatMesure& b)
+{
+    const bool memeEtalon = a.EtatEtalon == b.EtatEtalon && a.LongueurEtalon == b.LongueurEtalon
+                         && std::equal(a.PointsEtalon.begin(), a.PointsEtalon.begin() + a.BoutsEtalon(),
+                                       b.PointsEtalon.begin());
+    const bool memeOrigine = a.OriginePlacee == b.OriginePlacee && (!a.OrigineEstPlacee() || a.Origine == b.Origine);
+    return a.MarquesParImage == b.MarquesParImage && a.Marques == b.Marques && a.MarquesTsp == b.MarquesTsp
+        && a.CentresTsp == b.CentresTsp && memeEtalon && memeOrigine;
+}

@@ -60,3 +60,19 @@ TEST(ShowCmd, MapsTheStoredStates)
 }
 
 } // namespace
+
+TEST(Placement, OuterAndClientRectanglesAreTheSameWindowWhateverTheFrame)
+{
+    const QRect client(130, 95, 442, 356);
+    for (const QMargins cadre : {QMargins(), QMargins(1, 25, 1, 1), QMargins(4, 30, 4, 4)}) {
+        const QRect exterieur = RectangleExterieur(client, cadre);
+        EXPECT_EQ(exterieur.topLeft(), client.topLeft() - QPoint(cadre.left(), cadre.top()));
+        EXPECT_EQ(exterieur.size(), client.size() + QSize(cadre.left() + cadre.right(), cadre.top() + cadre.bottom()));
+        EXPECT_EQ(RectangleClient(exterieur, cadre), client);
+    }
+    // Restoring what was stored, start after start, never moves nor grows the window.
+    QRect r = client;
+    const QMargins cadre(1, 25, 1, 1);
+    for (int i = 0; i < 5; ++i) r = RectangleClient(RectangleExterieur(r, cadre), cadre);
+    EXPECT_EQ(r, client);
+}

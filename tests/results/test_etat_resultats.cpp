@@ -18,9 +18,3 @@ TEST(EtatResultats, StatusSaysTheSmoothingTheStepAndTheTimeBase)
     r.Lissage = TLissage::Aucun;
     EXPECT_EQ(TexteLissage(r), "Bez vyhlazení");
 }
-
-TEST(EtatResultats, UncertaintyLabelsFollowTheirValues)
-{
-    EXPECT_EQ(LibelleIncertitude("vx1 (m/s)"), "uvx1 (m/s)");
-    EXPECT_EQ(LibelleIncertitude("a3 (m/s2)"), "ua3 (m/s2)");
-}

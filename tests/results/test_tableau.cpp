@@ -1,5 +1,7 @@
 #include "results/UnitTableau.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -24,6 +26,17 @@ TResultatsSeries series(std::vector<int> nb)
     return r;
 }
 
+// One point, one sample, nothing derived.
+TResultatsSeries TSeriesNulles()
+{
+    TResultatsSeries r;
+    r.NbMesures = {1};
+    for (auto* s : {&r.SerieTemps, &r.SerieX, &r.SerieY, &r.SerieVX, &r.SerieVY, &r.SerieV, &r.SerieAX, &r.SerieAY,
+                    &r.SerieA})
+        *s = {{0.0}};
+    return r;
+}
+
 QStringList lignes(const QString& texte)
 {
     QStringList l = texte.split("\r\n");
@@ -36,7 +49,7 @@ TEST(ValueTable, OnePointGivesOneRowPerSampleAndOnlyPositions)
 {
     TTableau t;
     t.RemplirTableau(series({5}));
-    t.MontrerPositions(1);
+    t.MontrerPositions();
     ASSERT_EQ(t.NombreLignes(), 5);
     EXPECT_EQ(t.Valeur(4, 0), 5);
     EXPECT_EQ(t.Valeur(4, 1), 4.5);
@@ -54,7 +67,7 @@ TEST(ValueTable, ShorterPointsLeaveEmptyCellsNotZeros)
 {
     TTableau t;
     t.RemplirTableau(series({3, 2}));
-    t.MontrerPositions(2);
+    t.MontrerPositions();
     ASSERT_EQ(t.NombreLignes(), 3);
     EXPECT_FALSE(t.Valeur(2, TTableau::Colonne("x2")));
     EXPECT_EQ(t.Valeur(1, TTableau::Colonne("x2")), 101.125);
@@ -69,16 +82,17 @@ TEST(ValueTable, VelocityAndAccelerationColumnsFollowTheirChecks)
 {
     TTableau t;
     t.RemplirTableau(series({4, 4, 4}));
-    t.MontrerPositions(3);
-    t.MontrerVitesses(true, 3);
+    t.MontrerPositions();
+    t.MontrerGroupe(GroupeColonne::Vitesse, true);
     EXPECT_EQ(lignes(t.RemplirTexte('.'))[3],
               "Numero\tDate\tx1\ty1\tx2\ty2\tx3\ty3\tvx1\tvy1\tv1\tvx2\tvy2\tv2\tvx3\tvy3\tv3\t");
-    t.MontrerVitesses(false, 3);
-    t.MontrerAccelerations(true, 1);
-    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], "Numero\tDate\tx1\ty1\tx2\ty2\tx3\ty3\tax1\tay1\ta1\t");
-    EXPECT_EQ(lignes(t.RemplirTexte('.'))[4], "\t(s)\t(m)\t(m)\t(m)\t(m)\t(m)\t(m)\t(m/s2)\t(m/s2)\t(m/s2)\t");
+    t.MontrerGroupe(GroupeColonne::Vitesse, false);
+    t.RemplirTableau(series({4}));
+    t.MontrerGroupe(GroupeColonne::Acceleration, true);
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], "Numero\tDate\tx1\ty1\tax1\tay1\ta1\t");
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[4], "\t(s)\t(m)\t(m)\t(m/s2)\t(m/s2)\t(m/s2)\t");
     // Activating the table view hides them again.
-    t.MontrerPositions(3);
+    t.MontrerPositions();
     EXPECT_FALSE(t.Visible(TTableau::Colonne("ax1")));
 }
 
@@ -92,7 +106,55 @@ TEST(ValueTable, ANewFillReplacesEveryRow)
     EXPECT_EQ(t.NombreLignes(), 0);
 }
 
-} // namespace
+TEST(ValueTable, DisplayFormatRoundsToThreeDecimals)
+{
+    EXPECT_EQ(FormatTableau(12.34567, '.'), "12.346");
+    EXPECT_EQ(FormatTableau(0.0004, '.'), "0");
+    EXPECT_EQ(FormatTableau(-0.0004, '.'), "0");
+    EXPECT_EQ(FormatTableau(-0.5, ','), "-0,5");
+    EXPECT_EQ(FormatTableau(2, '.'), "2");
+    EXPECT_EQ(FormatTableau(0.1, '.'), "0.1");
+    EXPECT_EQ(FormatTableau(1234567.0625, '.'), "1234567.063");
+}
+
+TEST(ValueTable, CellsAsShown)
+{
+    TTableau t;
+    t.RemplirTableau(series({3, 2}));
+    EXPECT_EQ(t.TexteAffiche(2, 0, ','), "3");
+    EXPECT_EQ(t.TexteAffiche(2, TTableau::Colonne("x1"), ','), "2,125");
+    EXPECT_EQ(t.TexteAffiche(2, TTableau::Colonne("x2"), ','), "");
+    // A velocity that was not computed is a zero, not an empty cell.
+    t.RemplirTableau(TSeriesNulles());
+    EXPECT_EQ(t.TexteAffiche(0, TTableau::Colonne("vx1"), '.'), "0");
+}
+
+TEST(ValueTable, ColumnsDescribeThemselves)
+{
+    const auto& c = TTableau::Colonnes();
+    // The 26 fields of the table, and the 18 uncertainties of the velocities
+    // and accelerations.
+    ASSERT_EQ(c.size(), 26u + 18u);
+    EXPECT_EQ(std::count_if(c.begin(), c.end(), [](const TColonne& k) { return k.Incertitude; }), 18);
+    EXPECT_EQ(c[0].Largeur, 4);
+    EXPECT_EQ(c[TTableau::Colonne("vy2")].Largeur, 8);
+    EXPECT_EQ(c[TTableau::Colonne("a3")].Unite, "(m/s2)");
+    EXPECT_EQ(c[TTableau::Colonne("a3")].Point, 3);
+    EXPECT_EQ(TTableau::Colonne("z1"), -1);
+}
+
+TEST(ValueTable, MovedColumnsAreExportedInTheirNewOrder)
+{
+    TTableau t;
+    t.RemplirTableau(series({2}));
+    t.DeplacerColonne(3, 1); // y1 before Date
+    const QStringList l = lignes(t.RemplirTexte('.'));
+    EXPECT_EQ(l[3], "Numero\ty1\tDate\tx1\t");
+    EXPECT_EQ(l[4], "\t(m)\t(s)\t(m)\t");
+    EXPECT_EQ(l[6], "1\t0.25\t0.5\t0.125\t");
+    t.DeplacerColonne(TTableau::NombreColonnes(), 0); // out of range: nothing moves
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], l[3]);
+}
 
 TEST(ValueTable, UncertaintiesStandBesideTheColumnsShownAndOnlyWhenAsked)
 {
@@ -101,10 +163,11 @@ TEST(ValueTable, UncertaintiesStandBesideTheColumnsShownAndOnlyWhenAsked)
     r.SerieUAY[1][0] = std::nan(""); // a scatter that could not be estimated
     TTableau t;
     t.RemplirTableau(r);
-    t.MontrerPositions(2);
-    t.MontrerVitesses(true, 2);
+    t.MontrerPositions();
+    t.MontrerGroupe(GroupeColonne::Vitesse, true);
     const QString sans = t.RemplirTexte('.');
     EXPECT_FALSE(sans.contains("uvx1"));
+    EXPECT_FALSE(t.Visible(TTableau::Colonne("uvx1")));
 
     t.MontrerIncertitudes(true);
     EXPECT_EQ(lignes(t.RemplirTexte('.'))[3],
@@ -113,13 +176,16 @@ TEST(ValueTable, UncertaintiesStandBesideTheColumnsShownAndOnlyWhenAsked)
               "\t(s)\t(m)\t(m)\t(m)\t(m)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t");
     EXPECT_FALSE(t.Visible(TTableau::Colonne("uax1")));
     // Accelerations shown later bring their uncertainties along.
-    t.MontrerAccelerations(true, 2);
+    t.MontrerGroupe(GroupeColonne::Acceleration, true);
     EXPECT_TRUE(t.Visible(TTableau::Colonne("uay2")));
     EXPECT_EQ(t.Valeur(0, TTableau::Colonne("uay1")), 0.75);
     EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("uay2"))); // NaN stays empty
     EXPECT_EQ(t.Valeur(1, TTableau::Colonne("uay2")), 101.75);
+    EXPECT_EQ(TTableau::Colonnes()[TTableau::Colonne("uay2")].Unite, "(m/s2)");
     // Hidden again, the table and its text are those without uncertainties.
-    t.MontrerAccelerations(false, 2);
+    t.MontrerGroupe(GroupeColonne::Acceleration, false);
     t.MontrerIncertitudes(false);
     EXPECT_EQ(t.RemplirTexte('.'), sans);
 }
+
+} // namespace

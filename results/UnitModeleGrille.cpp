@@ -1,0 +1,49 @@
+#include "results/UnitModeleGrille.h"
+
+#include "resources/UnitChainesRessources.h"
+#include "results/UnitTableau.h"
+
+#include <QLocale>
+
+TModeleGrille::TModeleGrille(const TTableau& tableau, QObject* parent)
+    : QAbstractTableModel(parent), tableau_(tableau)
+{
+}
+
+void TModeleGrille::Reinitialiser()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+int TModeleGrille::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : tableau_.NombreLignes();
+}
+
+int TModeleGrille::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : TTableau::NombreColonnes();
+}
+
+QVariant TModeleGrille::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= tableau_.NombreLignes()) return {};
+    switch (role) {
+    case Qt::DisplayRole: return tableau_.TexteAffiche(index.row(), index.column(), QLocale().decimalPoint().front());
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    default: return {};
+    }
+}
+
+QVariant TModeleGrille::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= TTableau::NombreColonnes())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return Chaines::Texte(TTableau::Colonnes()[size_t(section)].Libelle);
+}
+
+Qt::ItemFlags TModeleGrille::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}

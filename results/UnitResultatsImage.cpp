@@ -1,0 +1,41 @@
+// The picture of a graphical view saved to a file.
+
+#include "results/UnitResultats.h"
+
+#include "graph/UnitGraphPlus.h"
+#include "kit/Dialogues.h"
+#include "resources/UnitChainesRessources.h"
+#include "results/UnitVueVecteurs.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QImage TResultats::ImageVue() const
+{
+    QImage image = Graphe->Image();
+    if (disposition_ == TVueResultats::Vecteurs)
+        VueVecteurs::DessinerLegende(image, Graphe->EchelleVecteurs(),
+                                     VueVecteurs::Sorte(Graphe->SerieVecteurs()));
+    return image;
+}
+
+void TResultats::EnregistrerImage()
+{
+    DemandeFichier d;
+    d.titre = Chaines::Texte(disposition_ == TVueResultats::Temps ? "TitreEnregistrerGraphe" : "TitreEnregistrerImage");
+    d.filtre = Chaines::Texte("FiltreEnregistrerImage");
+    d.extensionDefaut = QStringLiteral("bmp");
+    const auto choisi = dialogues_.Enregistrer(d, this);
+    if (!choisi) return;
+    QString chemin = choisi->chemin;
+    // A name without extension takes the one of the filter left selected.
+    if (QFileInfo(chemin).suffix().isEmpty()) chemin += choisi->indexFiltre == 2 ? ".png" : ".bmp";
+    const bool png = QFileInfo(chemin).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly) || !ImageVue().save(&f, png ? "PNG" : "BMP") || !f.commit()) {
+        Signaler(IconeMessage::Avertissement, "MsgErreurInconnue");
+        return;
+    }
+    Signaler(IconeMessage::Information, png ? "MsgImagePngEnregistree" : "MsgImageEnregistree");
+}

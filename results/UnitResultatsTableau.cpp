@@ -1,0 +1,141 @@
+// The table view of the results window: the grid over the table of values,
+// its columns, and the table's text saved to a file or copied.
+
+#include "results/UnitResultats.h"
+
+#include "kit/Dialogues.h"
+#include "kit/Hint.h"
+#include "resources/UnitChainesRessources.h"
+#include "results/UnitEtatResultats.h"
+#include "results/UnitModeleGrille.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPalette>
+#include <QSaveFile>
+#include <QTableView>
+
+namespace {
+
+QChar separateurDecimal()
+{
+    return QLocale().decimalPoint().front();
+}
+
+} // namespace
+
+void TResultats::CreerGrille()
+{
+    DBGrid = new QTableView(Client);
+    DBGrid->setObjectName(QStringLiteral("DBGrid"));
+    grille_ = new TModeleGrille(modele_.Tableau(), this);
+    DBGrid->setModel(grille_);
+    DBGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid->verticalHeader()->hide();
+    // Compact rows, one line of the grid's font each.
+    DBGrid->verticalHeader()->setDefaultSectionSize(QFontMetrics(DBGrid->font()).height() + 4);
+    QPalette fond = DBGrid->palette();
+    fond.setColor(QPalette::Base, QColor(255, 247, 222));
+    DBGrid->setPalette(fond);
+
+    QHeaderView* titres = DBGrid->horizontalHeader();
+    titres->setSectionsMovable(true);
+    titres->setSectionResizeMode(QHeaderView::Interactive);
+    // Widths in characters of the grid's font, never narrower than the label.
+    const QFontMetrics chiffres(DBGrid->font());
+    const QFontMetrics libelles(titres->font());
+    for (int c = 0; c < TTableau::NombreColonnes(); ++c) {
+        const TColonne& k = TTableau::Colonnes()[size_t(c)];
+        const int largeur = chiffres.horizontalAdvance(u'0') * k.Largeur;
+        DBGrid->setColumnWidth(c, std::max(largeur, libelles.horizontalAdvance(Chaines::Texte(k.Libelle))) + 8);
+    }
+    // The order the user gives the columns is the order they are exported in.
+    connect(titres, &QHeaderView::sectionMoved, this,
+            [this](int, int de, int vers) { modele_.Tableau().DeplacerColonne(de, vers); });
+    PoserHint(DBGrid, Chaines::Texte("HintGrille"));
+}
+
+bool TResultats::AfficherTableau()
+{
+    Selectionner(TVueResultats::Tableau);
+    modele_.MontrerPositions();
+    MenuAffichageVitesse->setChecked(false);
+    MenuAffichageAcceleration->setChecked(false);
+    MenuAffichageIncertitudes->setChecked(false);
+    modele_.Tableau().MontrerIncertitudes(false);
+    AppliquerColonnes();
+    PoserHint(DBGrid, Chaines::Texte("HintGrille"));
+    return true;
+}
+
+void TResultats::RemplirTableau()
+{
+    grille_->Reinitialiser();
+    AppliquerColonnes();
+    TexteEtat->setText(TexteEtatResultats(Series(), modele_.PasDeTemps().TChoisi, separateurDecimal()));
+}
+
+void TResultats::AppliquerColonnes()
+{
+    for (int c = 0; c < TTableau::NombreColonnes(); ++c) DBGrid->setColumnHidden(c, !modele_.Tableau().Visible(c));
+}
+
+void TResultats::MenuAffichageVitesseClick()
+{
+    MenuAffichageVitesse->setChecked(modele_.MontrerVitesses(MenuAffichageVitesse->isChecked()));
+    AppliquerColonnes();
+}
+
+void TResultats::MenuAffichageAccelerationClick()
+{
+    MenuAffichageAcceleration->setChecked(modele_.MontrerAccelerations(MenuAffichageAcceleration->isChecked()));
+    AppliquerColonnes();
+}
+
+void TResultats::MenuAffichageIncertitudesClick()
+{
+    modele_.Tableau().MontrerIncertitudes(MenuAffichageIncertitudes->isChecked());
+    AppliquerColonnes();
+}
+
+QString TResultats::Texte() const
+{
+    return modele_.Tableau().RemplirTexte(separateurDecimal());
+}
+
+void TResultats::MenuFichierEnregistrerClick()
+{
+    if (VueTableau()) EnregistrerTexte();
+    else if (Vue()) EnregistrerImage();
+}
+
+void TResultats::EnregistrerTexte()
+{
+    DemandeFichier d;
+    d.titre = Chaines::Texte("TitreEnregistrerTexte");
+    d.filtre = Chaines::Texte("FiltreEnregistrerTexte");
+    d.extensionDefaut = QStringLiteral("txt");
+    const auto choisi = dialogues_.Enregistrer(d, this);
+    if (!choisi) return;
+    QString chemin = choisi->chemin;
+    if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".txt");
+    // An existing file is replaced; a failed write leaves it as it was.
+    const QByteArray texte = Texte().toUtf8();
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size() || !f.commit()) {
+        Signaler(IconeMessage::Avertissement, "MsgErreurInconnue");
+        return;
+    }
+    Signaler(IconeMessage::Information, "MsgTexteEnregistre");
+}
+
+void TResultats::MenuEditionCopierClick()
+{
+    QGuiApplication::clipboard()->setText(Texte());
+    Signaler(IconeMessage::Information, "MsgTexteCopie");
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The graphs view: one quantity of one moving point against time, drawn on
+// the graph without a window (the results window and kinotab-cli share it).
+
+#include "kinematics/UnitSeries.h"
+#include "results/UnitVuesGraphe.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace VueTemps {
+
+enum class Grandeur { X, Y, VX, VY, V, AX, AY, A };
+
+// The quantities offered, in list order: positions always, velocities and
+// accelerations only when computed.
+std::vector<Grandeur> Grandeurs(const TResultatsSeries& r);
+QString Libelle(Grandeur g);     // "souradnice x"
+QString TitreAxe(Grandeur g);    // "x (m)"
+// "bodu 1" and as far as there are moving points.
+QStringList Points(const TResultatsSeries& r);
+
+// Colours, margins, axes and zoom of the view.
+void Preparer(TDessinGraphe& g);
+
+struct Choix {
+    Grandeur grandeur = Grandeur::X;
+    int point = 0;        // 0-based
+    bool courbe = false;  // joining line
+    bool zoomX = false;
+    bool zoomY = true;
+};
+
+// Adds the curve of the chosen quantity and widens `e` to its range, with
+// room for the companion series, 5 % margins and at least 0.1 of height.
+void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEtendue& e);
+// The joining line of the drawn curve, on or off.
+void AppliquerCourbe(TDessinGraphe& g, const Choix& c);
+
+} // namespace VueTemps

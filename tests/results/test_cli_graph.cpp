@@ -1,0 +1,159 @@
+// kinotab-cli graph: a projectile's trajectory drawn headless.
+
+#include "app/UnitTravail.h"
+#include "results/UnitVuesGraphe.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+int Cli(const QStringList& arguments, QString* erreurs)
+{
+    QProcess p;
+    p.start(QStringLiteral(KINOTAB_CLI), arguments);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    *erreurs = QString::fromUtf8(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+constexpr int Lancers = 10;
+
+QString TravailJet(const QTemporaryDir& dossier)
+{
+    Travail t;
+    t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
+    for (int j = 0; j < Lancers; ++j) t.Mesure.Marques.push_back(PointD{0.1 + 0.08 * j, 0.75 - 0.12 * j + 0.013 * j * j});
+    t.Mesure.MarquesDerniereImage = 1;
+    t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
+    t.Mesure.PointsEtalon = {PointD{0.2, 0.08}, PointD{0.2, 0.92}};
+    t.Mesure.LongueurEtalon = 2;
+    t.Mesure.OriginePlacee = TOrigine::Placee;
+    t.Mesure.Origine = PointD{0.05, 0.95};
+    const QString chemin = dossier.filePath(QStringLiteral("jet.ktb"));
+    EXPECT_EQ(EcrireTravail(chemin, t, '.'), ResultatEcriture::Ok);
+    return chemin;
+}
+
+// Centres of the groups of touching pure red pixels.
+std::vector<std::array<double, 2>> Taches(const QImage& image)
+{
+    std::vector<std::array<double, 2>> centres;
+    std::vector<bool> vu(size_t(image.width() * image.height()));
+    const auto rouge = [&](int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) == 0xFF0000; };
+    for (int y0 = 0; y0 < image.height(); ++y0)
+        for (int x0 = 0; x0 < image.width(); ++x0) {
+            if (vu[size_t(y0 * image.width() + x0)] || !rouge(x0, y0)) continue;
+            std::vector<QPoint> pile{QPoint(x0, y0)};
+            vu[size_t(y0 * image.width() + x0)] = true;
+            double sx = 0, sy = 0;
+            int n = 0;
+            while (!pile.empty()) {
+                const QPoint p = pile.back();
+                pile.pop_back();
+                sx += p.x();
+                sy += p.y();
+                ++n;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int x = p.x() + dx, y = p.y() + dy;
+                        if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) continue;
+                        if (vu[size_t(y * image.width() + x)] || !rouge(x, y)) continue;
+                        vu[size_t(y * image.width() + x)] = true;
+                        pile.push_back(QPoint(x, y));
+                    }
+            }
+            centres.push_back({sx / n, sy / n});
+        }
+    return centres;
+}
+
+TEST(CliGraph, AProjectileDrawsAParabolaOfRedCrossesOnTheTrajectoryGradient)
+{
+    QTemporaryDir dossier;
+    const QString travail = TravailJet(dossier);
+    const QString png = dossier.filePath(QStringLiteral("t.png"));
+    QString erreurs;
+    ASSERT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("trajectory"), png, QStringLiteral("--size"),
+                   QStringLiteral("700x450")},
+                  &erreurs),
+              0)
+        << erreurs.toStdString();
+    const QImage image(png);
+    ASSERT_EQ(image.size(), QSize(700, 450));
+    const auto centres = Taches(image);
+    ASSERT_EQ(centres.size(), size_t(Lancers));
+    // Least squares y = a + b x + c x2 through the crosses, by the normal equations.
+    double s[5] = {}, r[3] = {};
+    for (const auto& c : centres) {
+        double p = 1;
+        for (int k = 0; k < 5; ++k, p *= c[0]) s[k] += p;
+        r[0] += c[1];
+        r[1] += c[1] * c[0];
+        r[2] += c[1] * c[0] * c[0];
+    }
+    const auto det = [](double a, double b, double c, double d, double e, double f, double g, double h, double i) {
+        return a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
+    };
+    const double d = det(s[0], s[1], s[2], s[1], s[2], s[3], s[2], s[3], s[4]);
+    const double a = det(r[0], s[1], s[2], r[1], s[2], s[3], r[2], s[3], s[4]) / d;
+    const double b = det(s[0], r[0], s[2], s[1], r[1], s[3], s[2], r[2], s[4]) / d;
+    const double c = det(s[0], s[1], r[0], s[1], s[2], r[1], s[2], s[3], r[2]) / d;
+    for (const auto& p : centres) EXPECT_NEAR(a + b * p[0] + c * p[0] * p[0], p[1], 1.0);
+    EXPECT_GT(c, 1e-4); // its top up: y grows downwards on the picture
+
+    // The plot's background is the trajectory view's gradient: most of the
+    // plot area (85 px left, 15 top, 30 right, 50 bottom are margins) lies
+    // between its two colours, the rest is grid lines and marks.
+    const QRgb debut = Couleur::VersQRgb(VuesGraphe::FondTrajectoire.ColorBegin);
+    const QRgb fin = Couleur::VersQRgb(VuesGraphe::FondTrajectoire.ColorEnd);
+    const auto entre = [&](QRgb v) {
+        for (int decalage : {16, 8, 0}) {
+            const auto canal = [decalage](QRgb c) { return int(c >> decalage) & 0xFF; };
+            if (canal(v) < std::min(canal(debut), canal(fin)) || canal(v) > std::max(canal(debut), canal(fin)))
+                return false;
+        }
+        return true;
+    };
+    int fond = 0, total = 0;
+    for (int y = 15; y < 450 - 50; ++y)
+        for (int x = 85; x < 700 - 30; ++x, ++total) fond += entre(image.pixel(x, y));
+    EXPECT_GT(fond, total * 9 / 10);
+}
+
+TEST(CliGraph, OtherViewsAndRefusals)
+{
+    QTemporaryDir dossier;
+    const QString travail = TravailJet(dossier);
+    QString erreurs;
+    const QString bmp = dossier.filePath(QStringLiteral("v.bmp"));
+    ASSERT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("vectors"), bmp, QStringLiteral("--quantity"),
+                   QStringLiteral("2")},
+                  &erreurs),
+              0)
+        << erreurs.toStdString();
+    const QImage v(bmp, "BMP");
+    ASSERT_EQ(v.size(), QSize(640, 400));
+    EXPECT_EQ(v.pixel(40, 20) & 0xFFFFFF, 0u); // the legend's line
+    ASSERT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("time"), dossier.filePath(QStringLiteral("g.png")),
+                   QStringLiteral("--quantity"), QStringLiteral("5")},
+                  &erreurs),
+              0);
+    EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("time"), bmp, QStringLiteral("--quantity"),
+                   QStringLiteral("9")},
+                  &erreurs),
+              1);
+    EXPECT_TRUE(erreurs.contains(QStringLiteral("--quantity takes 1 to 8"))) << erreurs.toStdString();
+    EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("trajectory"), bmp, QStringLiteral("--frame"),
+                   QStringLiteral("2")},
+                  &erreurs),
+              1);
+    EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("pie"), bmp}, &erreurs), 1);
+}
+
+} // namespace

@@ -1,0 +1,93 @@
+// kinotab-cli table on the bundled demo measured at the ball's centre: the
+// window's choices as options.
+
+#include "app/UnitTravail.h"
+#include "tools/demo_chute.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace DemoChute;
+
+int Cli(const QStringList& arguments, QString* sortie, QString* erreurs = nullptr)
+{
+    QProcess p;
+    p.start(QStringLiteral(KINOTAB_CLI), arguments);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    *sortie = QString::fromUtf8(p.readAllStandardOutput());
+    if (erreurs) *erreurs = QString::fromUtf8(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+// The ball from its release to the floor, the ruler as the scale, the origin
+// at the floor under the ball.
+QString TravailDemo(const QTemporaryDir& dossier)
+{
+    Travail t;
+    t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
+    for (int i = ImageLacher; BalleY(i) < BalleYSol; ++i)
+        t.Mesure.Marques.push_back(PointD{BalleX / Largeur, BalleY(i) / Hauteur});
+    t.Mesure.MarquesDerniereImage = 1;
+    t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
+    t.Mesure.PointsEtalon = {PointD{128.0 / Largeur, double(RegleHaut) / Hauteur}, PointD{128.0 / Largeur, double(RegleBas) / Hauteur}};
+    t.Mesure.LongueurEtalon = LongueurRegleM;
+    t.Mesure.OriginePlacee = TOrigine::Placee;
+    t.Mesure.Origine = PointD{BalleX / Largeur, double(RegleBas) / Hauteur};
+    const QString chemin = dossier.filePath(QStringLiteral("demo.ktb"));
+    EXPECT_EQ(EcrireTravail(chemin, t, '.'), ResultatEcriture::Ok);
+    return chemin;
+}
+
+QStringList Champs(const QString& texte, int ligne)
+{
+    QStringList l = texte.split(QStringLiteral("\r\n"))[ligne].split(u'\t');
+    l.removeLast(); // every value is followed by a tab
+    return l;
+}
+
+double Valeur(const QString& texte, int ligne, const QString& nom)
+{
+    const int c = int(Champs(texte, 3).indexOf(nom));
+    EXPECT_GE(c, 0) << nom.toStdString();
+    return Champs(texte, ligne)[c].replace(u',', u'.').toDouble();
+}
+
+TEST(CliTable, OptionsChooseColumnsSmoothingAndTimeStep)
+{
+    QTemporaryDir dossier;
+    const QString travail = TravailDemo(dossier);
+    QString tout, erreurs;
+    ASSERT_EQ(Cli({QStringLiteral("table"), travail}, &tout, &erreurs), 0) << erreurs.toStdString();
+    EXPECT_EQ(Champs(tout, 3), QStringList({"Numero", "Date", "x1", "y1", "vx1", "vy1", "v1", "ax1", "ay1", "a1"}));
+    // A parabola: the smoothed acceleration is g, downwards.
+    EXPECT_NEAR(Valeur(tout, 10, "ay1"), -G, 0.05 * G);
+    EXPECT_NEAR(Valeur(tout, 6, "y1"), 2.0, 1e-9);
+
+    QString positions;
+    ASSERT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("positions")}, &positions), 0);
+    EXPECT_EQ(Champs(positions, 3), QStringList({"Numero", "Date", "x1", "y1"}));
+    QString vitesses;
+    ASSERT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("velocities")}, &vitesses), 0);
+    EXPECT_EQ(Champs(vitesses, 3).mid(4), QStringList({"vx1", "vy1", "v1"}));
+
+    QString pas;
+    ASSERT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--time-step"), QStringLiteral("0.08")}, &pas), 0);
+    EXPECT_DOUBLE_EQ(Valeur(pas, 8, "Date"), 0.16);
+    // Twice the step: a quarter of the acceleration.
+    EXPECT_NEAR(Valeur(pas, 10, "ay1"), Valeur(tout, 10, "ay1") / 4, 1e-6);
+
+    QString brut;
+    ASSERT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--no-smoothing")}, &brut), 0);
+    EXPECT_EQ(Champs(brut, 12).mid(0, 4), Champs(tout, 12).mid(0, 4));
+    EXPECT_NE(Champs(brut, 12), Champs(tout, 12));
+
+    EXPECT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--time-step"), QStringLiteral("0")}, &brut, &erreurs), 1);
+    EXPECT_TRUE(erreurs.contains(QStringLiteral("1e-6 to 1e9"))) << erreurs.toStdString();
+    EXPECT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("x")}, &brut, &erreurs), 1);
+    EXPECT_EQ(Cli({QStringLiteral("table")}, &brut, &erreurs), 1);
+}
+
+} // namespace

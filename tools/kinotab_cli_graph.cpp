@@ -1,0 +1,158 @@
+// kinotab-cli graph: a graphical view of a work file's results drawn without
+// a window, through the code the results window draws with, and saved as a
+// picture (PNG, or BMP by the file's extension).
+
+#include "tools/kinotab_cli.h"
+
+#include "app/UnitFileUtil.h"
+#include "kinematics/UnitPasDeTemps.h"
+#include "resources/UnitChainesRessources.h"
+#include "results/UnitModeleResultats.h"
+#include "results/UnitVueTemps.h"
+#include "results/UnitVueTrajectoire.h"
+#include "results/UnitVueVecteurs.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <array>
+#include <optional>
+
+namespace {
+
+struct OptionsGraphe {
+    QString travail, vue, image;
+    QSize taille{640, 400};
+    int grandeur = 1;   // 1-based item of the quantity (or vector kind) list
+    QString point = QStringLiteral("1");
+    QString referentiel = QStringLiteral("camera");
+};
+
+std::optional<OptionsGraphe> lireOptions(const QStringList& a, QString& erreur)
+{
+    OptionsGraphe o;
+    QStringList positionnels;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const bool valeur = i + 1 < a.size();
+        if (a[i] == QLatin1String("--size") && valeur) {
+            const auto m = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(a[++i]);
+            if (!m.hasMatch() || m.captured(1).toInt() < 16 || m.captured(2).toInt() < 16 || m.captured(1).toInt() > 8000
+                || m.captured(2).toInt() > 8000) {
+                erreur = QStringLiteral("--size takes WIDTHxHEIGHT, each from 16 to 8000 pixels");
+                return std::nullopt;
+            }
+            o.taille = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+        } else if (a[i] == QLatin1String("--quantity") && valeur) {
+            o.grandeur = a[++i].toInt();
+        } else if (a[i] == QLatin1String("--point") && valeur) {
+            o.point = a[++i];
+        } else if (a[i] == QLatin1String("--frame") && valeur) {
+            o.referentiel = a[++i];
+        } else if (!a[i].startsWith(QLatin1String("--"))) {
+            positionnels << a[i];
+        } else {
+            erreur = QStringLiteral("unexpected argument %1").arg(a[i]);
+            return std::nullopt;
+        }
+    }
+    if (positionnels.size() != 3) {
+        erreur = QStringLiteral("graph takes a work file, a view and a picture file");
+        return std::nullopt;
+    }
+    o.travail = positionnels[0];
+    o.vue = positionnels[1];
+    o.image = positionnels[2];
+    return o;
+}
+
+// A 1-based choice among `n` items, or nothing with the reason.
+std::optional<int> item(const QString& texte, int n, const char* option, QString& erreur)
+{
+    bool ok = false;
+    const int v = texte.toInt(&ok);
+    if (ok && v >= 1 && v <= n) return v - 1;
+    erreur = QStringLiteral("%1 takes 1 to %2 here").arg(QLatin1String(option)).arg(n);
+    return std::nullopt;
+}
+
+// Draws the view; an empty string, or why it cannot be drawn.
+QString dessiner(TDessinGraphe& g, const TResultatsSeries& r, const OptionsGraphe& o, TEtendue& e)
+{
+    QString erreur;
+    if (o.vue == QLatin1String("time")) {
+        if (r.NbMarques <= 1) return QStringLiteral("graphs against time need more than one mark");
+        const auto grandeurs = VueTemps::Grandeurs(r);
+        const auto q = item(QString::number(o.grandeur), int(grandeurs.size()), "--quantity", erreur);
+        const auto p = item(o.point, r.NbPointsMobiles, "--point", erreur);
+        if (!q || !p) return erreur;
+        VueTemps::Preparer(g);
+        g.Dimensionner(o.taille.width(), o.taille.height());
+        VueTemps::Dessiner(g, r, {grandeurs[size_t(*q)], *p, false, false, true}, e);
+    } else if (o.vue == QLatin1String("trajectory")) {
+        const int n = r.NbPointsMobiles;
+        // "all" is the last point item when there are several points.
+        const QString point = o.point == QLatin1String("all") && n > 1 ? QString::number(n + 1) : o.point;
+        const auto p = item(point, int(VueTrajectoire::Points(r).size()), "--point", erreur);
+        const QString ref = o.referentiel == QLatin1String("camera") ? QStringLiteral("1")
+                                                                      : QString::number(o.referentiel.toInt() + 1);
+        const auto f = item(ref, int(VueTrajectoire::Referentiels(r).size()), "--frame (after camera)", erreur);
+        if (!p || !f) return erreur;
+        VueTrajectoire::Preparer(g);
+        g.Dimensionner(o.taille.width(), o.taille.height());
+        VueTrajectoire::Dessiner(g, r, {*p, *f, false, false}, e);
+    } else if (o.vue == QLatin1String("vectors")) {
+        const auto sortes = VueVecteurs::Sortes(r);
+        if (sortes.empty()) return QStringLiteral("vectors need velocities or accelerations");
+        const auto q = item(QString::number(o.grandeur), int(sortes.size()), "--quantity", erreur);
+        const auto p = item(o.point, r.NbPointsMobiles, "--point", erreur);
+        if (!q || !p) return erreur;
+        VueVecteurs::Preparer(g);
+        g.Dimensionner(o.taille.width(), o.taille.height());
+        VueVecteurs::Dessiner(g, r, {sortes[size_t(*q)], *p, false, false}, e);
+    } else {
+        return QStringLiteral("the view is time, trajectory or vectors");
+    }
+    return {};
+}
+
+int graphe(const QStringList& arguments)
+{
+    QString erreur;
+    const auto o = lireOptions(arguments, erreur);
+    if (!o) return Erreur(erreur);
+    // Text needs fonts, and fonts a GUI application, even without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char nom[] = "kinotab-cli";
+    char* argv[] = {nom, nullptr};
+    QGuiApplication application(argc, argv);
+    InstallerPolice();
+    Chaines::Charger();
+
+    TPasDeTemps pas;
+    TModeleResultats modele(pas);
+    if (const int code = CalculerTravail(o->travail, modele)) return code;
+    TDessinGraphe g;
+    TEtendue e;
+    if (const QString m = dessiner(g, modele.Series(), *o, e); !m.isEmpty()) return Erreur(m);
+    if (!e.Vide()) VuesGraphe::AppliquerEtendue(g, e);
+    g.Dessiner();
+    QImage image = g.Image();
+    if (o->vue == QLatin1String("vectors"))
+        VueVecteurs::DessinerLegende(image, g.EchelleVecteurs(), VueVecteurs::Sorte(g.SerieVecteurs()));
+    const bool bmp = QFileInfo(o->image).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
+    if (!image.save(o->image, bmp ? "BMP" : "PNG")) return Erreur(QStringLiteral("cannot write %1").arg(o->image));
+    return 0;
+}
+
+const std::array Commandes = {CommandeCli{
+    "graph",
+    "WORK.ktb time|trajectory|vectors OUT.png [--size WxH] [--quantity N] [--point P|all] [--frame camera|P]",
+    &graphe}};
+
+} // namespace
+
+std::span<const CommandeCli> CommandesGraphe()
+{
+    return Commandes;
+}
