@@ -42,7 +42,7 @@ Fenetres::Fenetres()
     boiteCouleur_ = std::make_unique<TBoiteCouleur>();
     options_ = std::make_unique<TOptions>();
     boiteInfo_ = std::make_unique<TBoiteInfo>();
-    imprimer_ = std::make_unique<TImprimer>();
+    imprimer_ = std::make_unique<TImprimer>(FichierIni());
     boiteTemps_ = std::make_unique<TBoiteTemps>();
     boiteAPropos_ = std::make_unique<TBoiteAPropos>();
     boiteLongueur_ = std::make_unique<TBoiteLongueur>();

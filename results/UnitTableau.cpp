@@ -101,14 +101,13 @@ void TTableau::RemplirTableau(const TResultatsSeries& r)
             const TColonne& k = colonnes[c];
             const int p = k.Point - 1;
             if (p >= points_ || l >= r.NbMesures[size_t(p)]) continue;
-            if (!k.Serie) {
-                ligne[c] = double(l + 1);
-                continue;
-            }
-            const S::Series& serie = r.*k.Serie;
-            if (size_t(p) >= serie.size() || size_t(l) >= serie[size_t(p)].size()) continue;
-            // An uncertainty that cannot be estimated stays empty.
-            if (const double v = serie[size_t(p)][size_t(l)]; !std::isnan(v)) ligne[c] = v;
+            const S::Series* serie = k.Serie ? &(r.*k.Serie) : nullptr;
+            if (serie && (size_t(p) >= serie->size() || size_t(l) >= (*serie)[size_t(p)].size())) continue;
+            const double v = serie ? (*serie)[size_t(p)][size_t(l)] : double(l + 1);
+            // A value that is not finite (a scale of 1E300 overflows, an
+            // uncertainty that cannot be estimated) stays empty rather than
+            // read as a number.
+            if (std::isfinite(v)) ligne[c] = v;
         }
     }
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -186,6 +187,30 @@ TEST(ValueTable, UncertaintiesStandBesideTheColumnsShownAndOnlyWhenAsked)
     t.MontrerGroupe(GroupeColonne::Acceleration, false);
     t.MontrerIncertitudes(false);
     EXPECT_EQ(t.RemplirTexte('.'), sans);
+}
+
+} // namespace
+
+// A scale far beyond any real one overflows the positions: those cells stay
+// empty in the table and in the text, never "0".
+namespace {
+
+TEST(ValueTable, ValuesThatAreNotFiniteStayEmpty)
+{
+    TResultatsSeries r = series({2});
+    r.SerieX[0][0] = std::numeric_limits<double>::infinity();
+    r.SerieY[0][0] = -std::numeric_limits<double>::infinity();
+    r.SerieX[0][1] = std::numeric_limits<double>::quiet_NaN();
+    TTableau t;
+    t.RemplirTableau(r);
+    t.MontrerPositions();
+    EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("x1")));
+    EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("y1")));
+    EXPECT_FALSE(t.Valeur(1, TTableau::Colonne("x1")));
+    EXPECT_EQ(t.Valeur(1, TTableau::Colonne("y1")), 1.25);
+    const QStringList l = lignes(t.RemplirTexte('.'));
+    EXPECT_EQ(l[6], "1\t0.5\t\t\t");
+    EXPECT_EQ(l[7], "2\t1.5\t\t1.25\t");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "tests/support/DialoguesScriptes.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 DialoguesScriptes::DialoguesScriptes()
 {
@@ -48,9 +49,13 @@ std::optional<QString> DialoguesScriptes::MotDePasse(const DemandeMotDePasse& d,
     return prendre(MotsDePasse);
 }
 
-bool DialoguesScriptes::Imprimante(QPrinter&, QWidget*)
+bool DialoguesScriptes::Imprimante(QPrinter& printer, QWidget*)
 {
     ++DemandesImprimante;
+    if (ImprimanteAcceptee && !FichierPdf.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(FichierPdf);
+    }
     return ImprimanteAcceptee;
 }
 

@@ -19,6 +19,9 @@ public:
     std::deque<std::optional<FichierChoisi>> Fichiers;
     std::deque<std::optional<QString>> MotsDePasse;
     bool ImprimanteAcceptee = true;
+    // When set, an accepted print dialog sends the job to this PDF file, as
+    // the system's "Print to File" does.
+    QString FichierPdf;
     // Scripted modal dialogs: each sets the dialog's fields as a user would
     // and returns its result. With none scripted, the dialog is cancelled.
     std::deque<std::function<int(QDialog&)>> Modaux;
