@@ -1,5 +1,7 @@
 #include "app/UnitEntreesSeries.h"
 
+#include "kinematics/UnitBaseTemps.h"
+
 #include <utility>
 
 TEntreesSeries EntreesSeries(const EtatMesure& m, double frameTime, double aspectRatio, std::string fichierVideo)
@@ -19,5 +21,9 @@ TEntreesSeries EntreesSeries(const EtatMesure& m, double frameTime, double aspec
     e.AspectRatio = aspectRatio;
     e.PointsEtalon = m.PointsEtalon;
     e.FichierVideo = std::move(fichierVideo);
+    // The frames of the marks, when the measurement knows one for each.
+    if (m.ImagesMarques.size() == m.Marques.size())
+        e.ImagesMarques = ImagesDesMarques(m.ImagesMarques, m.MarquesParImage, m.MarquesDerniereImage);
+    if (m.ImagesMarquesTsp.size() == m.MarquesTsp.size()) e.ImagesMarquesTsp = m.ImagesMarquesTsp;
     return e;
 }

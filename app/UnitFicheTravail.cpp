@@ -5,6 +5,7 @@
 
 #include "app/UnitFileUtil.h"
 #include "app/UnitTravail.h"
+#include "app/UnitTravailImages.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitChainesRessources.h"
 #include "video/FormatsVideo.h"
@@ -106,7 +107,7 @@ void TFiche::ChargerTravail(const QString& chemin)
         SignalerVideoEndommagee(chemin);
         return;
     }
-    if (lu.etat != LectureTravail::Etat::Ok) {
+    if (lu.etat != LectureTravail::Etat::Ok || !ImagesTravailDansLaVideo(lu.travail, Vue_->FrameCount())) {
         RDim();
         Afficher(MessageSimple(IconeMessage::Avertissement, {video + u'.', Chaines::Texte("MsgErreurLecture")}), this);
         // Nothing read survives: a fresh, empty view.

@@ -1,5 +1,6 @@
 #include "app/UnitTravail.h"
 
+#include "app/UnitTravailImages.h"
 #include "app/UnitTravailValeurs.h"
 
 #include <QByteArrayView>
@@ -82,6 +83,7 @@ QStringList LignesTravail(const Travail& t, QChar sep)
     if (m.OrigineEstPlacee()) point(m.Origine);
     entier(m.Couleur);
     entier(CodeDessin(m.DessinMarques));
+    EcrireImagesTravail(l, t);
     return l;
 }
 
@@ -105,6 +107,14 @@ public:
     }
 
     qsizetype Restantes() const { return restantes_; }
+    // The lines left, read to the end.
+    QStringList Reste()
+    {
+        QStringList l;
+        QString ligne;
+        while (Ligne(ligne)) l << ligne;
+        return l;
+    }
     bool Ligne(QString& l)
     {
         if (restantes_ == 0) return false;
@@ -202,7 +212,9 @@ LectureTravail LireTexte(QByteArrayView texte)
     if (!c.Ligne(r.travail.CheminVideo)) return r;
     r.etat = LectureTravail::Etat::Contenu;
     // Not UTF-8: not a file we wrote, though its first line names the video.
-    if (texte.isValidUtf8() && lireReste(c, r.travail) && ValeursPossibles(r.travail.Mesure)) r.etat = LectureTravail::Etat::Ok;
+    if (texte.isValidUtf8() && lireReste(c, r.travail) && ValeursPossibles(r.travail.Mesure)
+        && LireImagesTravail(c.Reste(), 0, r.travail))
+        r.etat = LectureTravail::Etat::Ok;
     return r;
 }
 

@@ -16,8 +16,9 @@
 struct Travail {
     QString CheminVideo;
     int NumeroImage = 0;
-    // AxeVersLeBas, CacherImage and the frames of the marks are not stored:
-    // a loaded measurement has them at their initial values.
+    // AxeVersLeBas and CacherImage are not stored: a loaded measurement has
+    // them at their initial values. The frames of the marks are, in a block
+    // after the last line (UnitTravailImages).
     EtatMesure Mesure;
 };
 

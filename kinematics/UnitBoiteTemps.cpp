@@ -94,7 +94,9 @@ void TBoiteTemps::Montrer()
         RadioButtonAutreValeurClick();
     }
     RadioButtonDefaut->setText(TextesTemps::ChoixDefaut(pas_.TDefaut));
-    Label1->setText(TextesTemps::Information(pas_.TDefaut));
+    QString information = TextesTemps::Information(pas_.TDefaut);
+    if (pas_.DefautDeCapture) information += u'\n' + TextesTemps::Capture(pas_.PasVideo);
+    Label1->setText(information);
     Disposer();
 }
 

@@ -25,7 +25,7 @@ CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVi
     r_.AfficherVitesse = afficherVitesse;
     r_.AfficherAcceleration = afficherAcceleration;
     r_.AxeVersLeBas = m.AxeVersLeBas;
-    pas_.Initialiser(m.FichierVideo, m.FrameTime);
+    pas_.Initialiser(m.FichierVideo, m.FrameTime, m.PasCapture);
 
     // Overlay marks are offsets from the overlay centre, one moving point.
     const VecteurPointD& marques = m.ModeTransparent ? m.MarquesTsp : m.Marques;
@@ -34,6 +34,13 @@ CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVi
     r_.NbMarques = std::clamp(nombre, 0, int(marques.size()));
     r_.NbPointsMobiles = 1;
     if (!m.ModeTransparent && (m.MarquesParImage == 2 || m.MarquesParImage == 3)) r_.NbPointsMobiles = m.MarquesParImage;
+
+    // The frames of the marks give the times, when there is one for each mark.
+    const std::vector<int>& images = m.ModeTransparent ? m.ImagesMarquesTsp : m.ImagesMarques;
+    pasImages_.clear();
+    if (int(images.size()) >= r_.NbMarques && m.FrameTime > 0.0)
+        pasImages_ = PasDesEchantillons(std::span(images).first(std::size_t(r_.NbMarques)), r_.NbPointsMobiles,
+                                        m.TempsImage, m.FrameTime);
 
     r_.MetresParHauteur = m.LongueurEtalon / std::sqrt(d2);
     r_.MetresParLargeur = ar * r_.MetresParHauteur;
@@ -58,22 +65,22 @@ CodeResultat TSeries::Repartir()
     for (int p = 0; p < n; ++p) r_.NbMesures[p] = (r_.NbMarques + n - 1 - p) / n;
 
     for (TResultatsSeries::Series* s : {&r_.SerieTemps, &r_.SerieX, &r_.SerieY, &r_.SerieVX, &r_.SerieVY, &r_.SerieV,
-                                        &r_.SerieAX, &r_.SerieAY, &r_.SerieA}) {
+                                        &r_.SerieAX, &r_.SerieAY, &r_.SerieA, &r_.SerieUVX, &r_.SerieUVY, &r_.SerieUV,
+                                        &r_.SerieUAX, &r_.SerieUAY, &r_.SerieUA}) {
         s->assign(std::size_t(n), {});
         for (int p = 0; p < n; ++p) (*s)[p].assign(std::size_t(r_.NbMesures[p]), 0.0);
     }
 
-    // Consecutive marks of a point are one time step apart, the first at 0,
-    // whatever frames they were placed on.
-    const double T = pas_.TChoisi;
     for (int k = 0; k < r_.NbMarques; ++k) {
         const int p = k % n;
         const int j = k / n;
-        r_.SerieTemps[p][j] = j * T;
         r_.SerieX[p][j] = r_.XMarques[k];
         r_.SerieY[p][j] = r_.YMarques[k];
     }
+    PoserTemps(pas_.TChoisi);
 
+    r_.Lissage = TLissage::Aucun;
+    r_.FenetreLocale = 0;
     CodeResultat code = CodeSucces;
     if (r_.AfficherVitesse) {
         const CodeResultat c = CalculerVitesses();
@@ -91,18 +98,65 @@ CodeResultat TSeries::Repartir()
     return code;
 }
 
+void TSeries::PoserTemps(double T)
+{
+    // From the frames of the marks when they are known; otherwise consecutive
+    // marks of a point are one time step apart. Either way the first sample is
+    // at 0 on a regularly marked video.
+    r_.TempsDesImages = !pasImages_.empty();
+    for (std::size_t p = 0; p < r_.SerieTemps.size(); ++p)
+        for (std::size_t j = 0; j < r_.SerieTemps[p].size(); ++j)
+            r_.SerieTemps[p][j] = (r_.TempsDesImages ? pasImages_[p][j] : double(j)) * T;
+}
+
+struct TSeries::TPasse {
+    double (TDiscret::*derivee)(int) const;
+    double (TDiscret::*incertitude)(int) const;
+    TResultatsSeries::Series *sx, *sy, *s, *ux, *uy, *u;
+    bool seconde; // second derivatives
+};
+
 CodeResultat TSeries::CalculerVitesses()
 {
-    return CalculerDerivees(&TDiscret::Derivee1, r_.SerieVX, r_.SerieVY, r_.SerieV);
+    return CalculerDerivees({&TDiscret::Derivee1, &TDiscret::Incertitude1, &r_.SerieVX, &r_.SerieVY, &r_.SerieV,
+                             &r_.SerieUVX, &r_.SerieUVY, &r_.SerieUV, false});
 }
 
 CodeResultat TSeries::CalculerAccelerations()
 {
-    return CalculerDerivees(&TDiscret::Derivee2, r_.SerieAX, r_.SerieAY, r_.SerieA);
+    return CalculerDerivees({&TDiscret::Derivee2, &TDiscret::Incertitude2, &r_.SerieAX, &r_.SerieAY, &r_.SerieA,
+                             &r_.SerieUAX, &r_.SerieUAY, &r_.SerieUA, true});
 }
 
-CodeResultat TSeries::CalculerDerivees(Derivee derivee, TResultatsSeries::Series& sx, TResultatsSeries::Series& sy,
-                                       TResultatsSeries::Series& s)
+namespace {
+
+// Uncertainty of the magnitude of (x, y) from those of its components; at
+// the origin, where the magnitude has no slope, the components' combined size.
+double IncertitudeNorme(double x, double y, double ux, double uy)
+{
+    const double norme = std::hypot(x, y);
+    return norme > 0.0 ? std::hypot(x * ux, y * uy) / norme : std::hypot(ux, uy);
+}
+
+TLissage Combiner(TLissage a, TMethodeLissage b)
+{
+    const TLissage lb = b == TMethodeLissage::Local ? TLissage::Local
+                      : b == TMethodeLissage::Polynome ? TLissage::Polynome
+                                                       : TLissage::Aucun;
+    if (a == TLissage::Aucun || a == lb) return lb;
+    return TLissage::Mixte;
+}
+
+} // namespace
+
+void TSeries::NoterLissage(const TDiscret& d, bool seconde)
+{
+    const TMethodeLissage m = seconde ? d.Methode2() : d.Methode1();
+    r_.Lissage = Combiner(r_.Lissage, m);
+    if (m == TMethodeLissage::Local) r_.FenetreLocale = std::max(r_.FenetreLocale, d.Fenetre());
+}
+
+CodeResultat TSeries::CalculerDerivees(const TPasse& passe)
 {
     if (r_.NbPointsMobiles < 1 || r_.NbPointsMobiles > 3) return CodeErreurInconnue;
     for (int p = 0; p < r_.NbPointsMobiles; ++p) {
@@ -112,12 +166,19 @@ CodeResultat TSeries::CalculerDerivees(Derivee derivee, TResultatsSeries::Series
         CodeResultat code = dx.Calculer(r_.SerieTemps[p], r_.SerieX[p], N, r_.Lisser);
         if (code == CodeSucces) code = dy.Calculer(r_.SerieTemps[p], r_.SerieY[p], N, r_.Lisser);
         if (code != CodeSucces) return code;
+        NoterLissage(dx, passe.seconde);
+        NoterLissage(dy, passe.seconde);
         for (int i = 0; i < N; ++i) {
-            const double vx = (dx.*derivee)(i);
-            const double vy = (dy.*derivee)(i);
-            sx[p][i] = vx;
-            sy[p][i] = vy;
-            s[p][i] = std::sqrt(vx * vx + vy * vy);
+            const double vx = (dx.*passe.derivee)(i);
+            const double vy = (dy.*passe.derivee)(i);
+            const double ux = (dx.*passe.incertitude)(i);
+            const double uy = (dy.*passe.incertitude)(i);
+            (*passe.sx)[p][i] = vx;
+            (*passe.sy)[p][i] = vy;
+            (*passe.s)[p][i] = std::sqrt(vx * vx + vy * vy);
+            (*passe.ux)[p][i] = ux;
+            (*passe.uy)[p][i] = uy;
+            (*passe.u)[p][i] = IncertitudeNorme(vx, vy, ux, uy);
         }
     }
     return CodeSucces;
@@ -126,8 +187,7 @@ CodeResultat TSeries::CalculerDerivees(Derivee derivee, TResultatsSeries::Series
 CodeResultat TSeries::ChangerPasDeTemps(double T)
 {
     const TResultatsSeries avant = r_;
-    for (std::vector<double>& temps : r_.SerieTemps)
-        for (std::size_t j = 0; j < temps.size(); ++j) temps[j] = double(j) * T;
+    PoserTemps(T);
     const CodeResultat code = RecalculerProvisoirement(avant);
     if (code != CodeSucces) pas_.TChoisi = pas_.TDefaut;
     return code;
@@ -144,6 +204,8 @@ CodeResultat TSeries::BasculerLissage()
 CodeResultat TSeries::RecalculerProvisoirement(const TResultatsSeries& avant)
 {
     CodeResultat code = CodeSucces;
+    r_.Lissage = TLissage::Aucun;
+    r_.FenetreLocale = 0;
     try {
         if (r_.AfficherVitesse && (code = CalculerVitesses()) != CodeSucces) throw EException();
         if (r_.AfficherAcceleration && (code = CalculerAccelerations()) != CodeSucces) throw EException();

@@ -3,6 +3,7 @@
 // on a time base, one series per moving point, with their velocities and
 // accelerations. Owned by the results window, which reads `Resultats()`.
 
+#include "kinematics/UnitBaseTemps.h"
 #include "kinematics/UnitCodeResultat.h"
 #include "kinematics/UnitPasDeTemps.h"
 #include "core/UnitMath.h"
@@ -28,9 +29,22 @@ struct TEntreesSeries {
     VecteurPointD MarquesTsp;       // overlay marks, offsets from the overlay centre
     double LongueurEtalon = 0.0;    // metres
     double FrameTime = 0.0;         // seconds between two frames
+    double PasCapture = 0.0;        // seconds between two captured frames when the video
+                                    // carries a capture rate (slow motion), else 0
+    std::vector<int> ImagesMarques;    // frame each video mark was placed on
+    std::vector<int> ImagesMarquesTsp; // frame each overlay mark was placed on
+    TTempsImage TempsImage;         // each frame's own time; empty: frames FrameTime apart
     double AspectRatio = 1.0;       // picture width / height
     std::array<PointD, 2> PointsEtalon{}; // ends of the scale segment
     std::string FichierVideo;       // identifies the video the marks come from
+};
+
+// Which smoothing gave the derivatives.
+enum class TLissage {
+    Aucun,    // differences of the measured positions
+    Polynome, // one polynomial over each whole series
+    Local,    // local polynomials over a sliding window
+    Mixte,    // one polynomial for some series, local polynomials for others
 };
 
 // The result series. Point p (0-based) has NbMesures[p] samples; every inner
@@ -48,6 +62,12 @@ struct TResultatsSeries {
     std::vector<double> XMarques, YMarques; // every mark in metres, in mark order
     using Series = std::vector<std::vector<double>>; // [point][sample]
     Series SerieTemps, SerieX, SerieY, SerieVX, SerieVY, SerieV, SerieAX, SerieAY, SerieA;
+    // Standard uncertainties of the velocities and accelerations, same shape;
+    // NaN where the scatter of the positions cannot be estimated.
+    Series SerieUVX, SerieUVY, SerieUV, SerieUAX, SerieUAY, SerieUA;
+    TLissage Lissage = TLissage::Aucun;
+    int FenetreLocale = 0;   // samples in the widest local fit, when local polynomials were used
+    bool TempsDesImages = false; // times from the frames of the marks (else one step a mark)
 
     friend bool operator==(const TResultatsSeries&, const TResultatsSeries&) = default;
 };
@@ -67,7 +87,8 @@ public:
     CodeResultat CalculerResultats(const TEntreesSeries& mesure, bool afficherVitesse, bool afficherAcceleration);
 
     // Deals the marks in metres to the moving points, sets the times from the
-    // time step in use (TChoisi) and computes the derivatives.
+    // frames of the marks and the time step in use (TChoisi) and computes the
+    // derivatives.
     CodeResultat Repartir();
 
     // Derivatives of every moving point, into SerieVX/VY/V or SerieAX/AY/A.
@@ -82,12 +103,17 @@ public:
     CodeResultat BasculerLissage(); // inverts Lisser, then recomputes
 
 private:
-    using Derivee = double (TDiscret::*)(int) const;
-    CodeResultat CalculerDerivees(Derivee derivee, TResultatsSeries::Series& sx, TResultatsSeries::Series& sy,
-                                  TResultatsSeries::Series& s);
+    struct TPasse; // what a derivative pass reads and writes
+    CodeResultat CalculerDerivees(const TPasse& passe);
+    void NoterLissage(const TDiscret& d, bool seconde);
+    // The times of every sample for the time step T.
+    void PoserTemps(double T);
     // Runs the wanted derivative passes; on failure restores `avant`.
     CodeResultat RecalculerProvisoirement(const TResultatsSeries& avant);
 
     TPasDeTemps& pas_;
     TResultatsSeries r_;
+    // Frame steps of every sample from the first marked frame; empty when the
+    // frames of the marks are not known, and the samples are one step apart.
+    std::vector<std::vector<double>> pasImages_;
 };

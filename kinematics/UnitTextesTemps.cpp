@@ -32,6 +32,11 @@ QString Information(double TDefaut)
         .arg(QString::number(ImagesParSeconde(TDefaut)), FormatGeneral(TDefaut, 3));
 }
 
+QString Capture(double pasVideo)
+{
+    return Chaines::Texte("TempsCapture").arg(QString::number(ImagesParSeconde(pasVideo)));
+}
+
 QString ChoixDefaut(double TDefaut)
 {
     return Chaines::Texte("TempsChoixDefaut").arg(FormatGeneral(TDefaut, 3));

@@ -19,6 +19,10 @@ long long ImagesParSeconde(double T);
 // The four lines above the choices, for the video's time step.
 QString Information(double TDefaut);
 
+// The line saying that the default is the capture interval of a slow-motion
+// video played back at 1 / pasVideo frames per second.
+QString Capture(double pasVideo);
+
 // Caption of the default choice.
 QString ChoixDefaut(double TDefaut);
 

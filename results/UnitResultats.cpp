@@ -97,6 +97,9 @@ void TResultats::CreerPanneaux()
     StatusBar->setSizeGripEnabled(false);
     TexteStatusBar = new QLabel(StatusBar);
     StatusBar->addWidget(TexteStatusBar, 1);
+    TexteEtat = new QLabel(StatusBar);
+    TexteEtat->setObjectName(QStringLiteral("TexteEtat"));
+    StatusBar->addPermanentWidget(TexteEtat);
 }
 
 CodeResultat TResultats::CalculerResultats(const TEntreesSeries& mesure, bool afficherVitesse,

@@ -92,6 +92,7 @@ public:
     QLabel* LabelEchelle4 = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* TexteStatusBar = nullptr;
+    QLabel* TexteEtat = nullptr; // the smoothing, the time step and the time base in use
     QTableView* DBGrid = nullptr;
     TGraphPlus* Graphe = nullptr;
 
@@ -109,6 +110,7 @@ public:
     QAction* MenuAffichageValeurs = nullptr;
     QAction* MenuAffichageVitesse = nullptr;
     QAction* MenuAffichageAcceleration = nullptr;
+    QAction* MenuAffichageIncertitudes = nullptr;
     QMenu* MenuCalculs = nullptr;
     QAction* MenuCalculsTempsEntreDeuxImages = nullptr;
     QAction* MenuCalculsLisserLesResultats = nullptr;
@@ -126,6 +128,7 @@ public:
     void MenuEditionCopierClick();
     void MenuAffichageVitesseClick();
     void MenuAffichageAccelerationClick();
+    void MenuAffichageIncertitudesClick();
     void MenuCalculsTempsEntreDeuxImagesClick();
     void MenuCalculsLisserLesResultatsClick();
     void MenuResultatsClick(TVueResultats vue);

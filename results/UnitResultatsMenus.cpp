@@ -65,6 +65,7 @@ void TResultats::CreerMenus()
     numerosValeurs->addAction(MenuAffichageValeurs);
     MenuAffichageVitesse = item(MenuAffichage, "MenuAffichageVitesse", true);
     MenuAffichageAcceleration = item(MenuAffichage, "MenuAffichageAcceleration", true);
+    MenuAffichageIncertitudes = item(MenuAffichage, "MenuAffichageIncertitudes", true);
 
     MenuCalculs = menu(MainMenu1, "MenuCalculs");
     MenuCalculsTempsEntreDeuxImages = item(MenuCalculs, "MenuCalculsTempsEntreDeuxImages");
@@ -96,6 +97,7 @@ void TResultats::CreerMenus()
         connect(a, &QAction::triggered, this, &TResultats::MenuAffichageOptionsClick);
     connect(MenuAffichageVitesse, &QAction::triggered, this, &TResultats::MenuAffichageVitesseClick);
     connect(MenuAffichageAcceleration, &QAction::triggered, this, &TResultats::MenuAffichageAccelerationClick);
+    connect(MenuAffichageIncertitudes, &QAction::triggered, this, &TResultats::MenuAffichageIncertitudesClick);
     connect(MenuCalculsTempsEntreDeuxImages, &QAction::triggered, this,
             &TResultats::MenuCalculsTempsEntreDeuxImagesClick);
     connect(MenuCalculsLisserLesResultats, &QAction::triggered, this,
@@ -128,6 +130,7 @@ void TResultats::AppliquerMenus(TVueResultats vue)
         {MenuAffichageValeurs, vecteurs},
         {MenuAffichageVitesse, tableau && r.AfficherVitesse},
         {MenuAffichageAcceleration, tableau && r.AfficherAcceleration},
+        {MenuAffichageIncertitudes, tableau && (r.AfficherVitesse || r.AfficherAcceleration)},
         {MenuCalculs->menuAction(), !trajectoire},
         {MenuResultatsTableau, !tableau},
         {MenuResultatsTemps, !temps},

@@ -7,6 +7,7 @@
 #include "kit/Dialogues.h"
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"
+#include "results/UnitEtatResultats.h"
 #include "results/UnitModeleGrille.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QPalette>
 #include <QTableView>
@@ -64,6 +66,8 @@ bool TResultats::AfficherTableau()
     modele_.MontrerPositions();
     MenuAffichageVitesse->setChecked(false);
     MenuAffichageAcceleration->setChecked(false);
+    MenuAffichageIncertitudes->setChecked(false);
+    modele_.Tableau().MontrerIncertitudes(false);
     AppliquerColonnes();
     PoserHint(DBGrid, Chaines::Texte("HintGrille"));
     return true;
@@ -73,6 +77,7 @@ void TResultats::RemplirTableau()
 {
     grille_->Reinitialiser();
     AppliquerColonnes();
+    TexteEtat->setText(TexteEtatResultats(Series(), modele_.PasDeTemps().TChoisi, separateurDecimal()));
 }
 
 void TResultats::AppliquerColonnes()
@@ -89,6 +94,12 @@ void TResultats::MenuAffichageVitesseClick()
 void TResultats::MenuAffichageAccelerationClick()
 {
     MenuAffichageAcceleration->setChecked(modele_.MontrerAccelerations(MenuAffichageAcceleration->isChecked()));
+    AppliquerColonnes();
+}
+
+void TResultats::MenuAffichageIncertitudesClick()
+{
+    modele_.Tableau().MontrerIncertitudes(MenuAffichageIncertitudes->isChecked());
     AppliquerColonnes();
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -30,14 +31,23 @@ std::vector<TColonne> colonnes()
         const char* lettre;
         GroupeColonne groupe;
         S::Series S::*x, S::*y, S::*norme;
+        S::Series S::*ux, S::*uy, S::*unorme;
     };
-    for (const Derivee& d : {Derivee{"v", GroupeColonne::Vitesse, &S::SerieVX, &S::SerieVY, &S::SerieV},
-                             Derivee{"a", GroupeColonne::Acceleration, &S::SerieAX, &S::SerieAY, &S::SerieA}}) {
+    for (const Derivee& d : {Derivee{"v", GroupeColonne::Vitesse, &S::SerieVX, &S::SerieVY, &S::SerieV, &S::SerieUVX,
+                                     &S::SerieUVY, &S::SerieUV},
+                             Derivee{"a", GroupeColonne::Acceleration, &S::SerieAX, &S::SerieAY, &S::SerieA,
+                                     &S::SerieUAX, &S::SerieUAY, &S::SerieUA}}) {
         const QString l = QLatin1String(d.lettre);
         for (int p = 1; p <= 3; ++p) {
-            c.push_back(colonne(QStringLiteral("%1x%2").arg(l).arg(p), d.groupe, p, d.x, LargeurValeur));
-            c.push_back(colonne(QStringLiteral("%1y%2").arg(l).arg(p), d.groupe, p, d.y, LargeurValeur));
-            c.push_back(colonne(QStringLiteral("%1%2").arg(l).arg(p), d.groupe, p, d.norme, LargeurValeur));
+            const QString noms[] = {QStringLiteral("%1x%2").arg(l).arg(p), QStringLiteral("%1y%2").arg(l).arg(p),
+                                    QStringLiteral("%1%2").arg(l).arg(p)};
+            c.push_back(colonne(noms[0], d.groupe, p, d.x, LargeurValeur));
+            c.push_back(colonne(noms[1], d.groupe, p, d.y, LargeurValeur));
+            c.push_back(colonne(noms[2], d.groupe, p, d.norme, LargeurValeur));
+            for (auto [nom, serie] : {std::pair{noms[0], d.ux}, std::pair{noms[1], d.uy}, std::pair{noms[2], d.unorme}}) {
+                c.push_back(colonne(u'u' + nom, d.groupe, p, serie, LargeurValeur));
+                c.back().Incertitude = true;
+            }
         }
     }
     return c;
@@ -66,6 +76,7 @@ QString TTableau::UniteChamp(const QString& nom)
     case 'y': return QStringLiteral("(m)");
     case 'v': return QStringLiteral("(m/s)");
     case 'a': return QStringLiteral("(m/s2)");
+    case 'u': return UniteChamp(nom.mid(1)); // an uncertainty has its value's unit
     default: return {};
     }
 }
@@ -90,9 +101,12 @@ void TTableau::RemplirTableau(const TResultatsSeries& r)
             const TColonne& k = colonnes[c];
             const int p = k.Point - 1;
             if (p >= points_ || l >= r.NbMesures[size_t(p)]) continue;
-            const double v = k.Serie ? (r.*k.Serie)[size_t(p)][size_t(l)] : double(l + 1);
-            // A value that is not finite (a scale of 1E300 overflows) stays
-            // empty rather than read as a number.
+            const S::Series* serie = k.Serie ? &(r.*k.Serie) : nullptr;
+            if (serie && (size_t(p) >= serie->size() || size_t(l) >= (*serie)[size_t(p)].size())) continue;
+            const double v = serie ? (*serie)[size_t(p)][size_t(l)] : double(l + 1);
+            // A value that is not finite (a scale of 1E300 overflows, an
+            // uncertainty that cannot be estimated) stays empty rather than
+            // read as a number.
             if (std::isfinite(v)) ligne[c] = v;
         }
     }
@@ -114,7 +128,7 @@ bool TTableau::GroupeMontre(GroupeColonne g) const
 bool TTableau::Visible(int colonne) const
 {
     const TColonne& k = Colonnes()[size_t(colonne)];
-    return GroupeMontre(k.Groupe) && k.Point <= std::max(points_, 1);
+    return GroupeMontre(k.Groupe) && k.Point <= std::max(points_, 1) && (!k.Incertitude || incertitudes_);
 }
 
 void TTableau::MontrerPositions()

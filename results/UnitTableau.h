@@ -27,11 +27,15 @@ struct TColonne {
     TResultatsSeries::Series TResultatsSeries::*Serie; // nullptr: the row number
     int Largeur;                                  // display width in characters
     QString Unite;                                // exported under the name: "(m)"
+    // The standard uncertainty of the column before it ("uvx1" of "vx1"):
+    // shown with its group only while uncertainties are asked for.
+    bool Incertitude = false;
 };
 
 class TTableau {
 public:
-    // Numero, Date, x1, y1, x2, y2, x3, y3, vx1, vy1, v1, ... a3.
+    // Numero, Date, x1, y1, x2, y2, x3, y3, then for each point vx, vy, v and
+    // their uncertainties uvx, uvy, uv, the same for the accelerations.
     static const std::vector<TColonne>& Colonnes();
     static int NombreColonnes() { return int(Colonnes().size()); }
     static int Colonne(const QString& nom); // -1 when unknown
@@ -58,6 +62,9 @@ public:
     // Shows the group's columns of the moving points, or hides all of them.
     void MontrerGroupe(GroupeColonne g, bool montrer);
     bool GroupeMontre(GroupeColonne g) const;
+    // The uncertainty columns of the groups shown; hidden until asked for.
+    void MontrerIncertitudes(bool montrer) { incertitudes_ = montrer; }
+    bool Incertitudes() const { return incertitudes_; }
 
     // Column order as the user arranged it: Ordre()[k] is the column shown at
     // position k. Moving takes the column at position `de` to position `vers`.
@@ -74,6 +81,7 @@ private:
     std::vector<GroupeColonne> groupes_{GroupeColonne::Numero, GroupeColonne::Temps, GroupeColonne::Position};
     std::vector<int> ordre_ = ordreInitial();
     int points_ = 1;
+    bool incertitudes_ = false;
 
     static std::vector<int> ordreInitial();
 };

@@ -1,11 +1,15 @@
 // kinotab-cli table: a work file's table of values without a window, as the
 // results window exports it: smoothing on, every column that was computed and
-// the video's own frame time unless the options choose otherwise.
+// the video's own frame time unless the options choose otherwise; the times
+// from the frames of the marks when the work file keeps them, and with
+// --uncertainty the standard uncertainties beside the velocities and
+// accelerations.
 
 #include "tools/kinotab_cli.h"
 
 #include "app/UnitEntreesSeries.h"
 #include "app/UnitTravail.h"
+#include "app/UnitTravailImages.h"
 #include "core/UnitFormatReel.h"
 #include "kinematics/UnitPasDeTemps.h"
 #include "results/UnitModeleResultats.h"
@@ -43,6 +47,7 @@ struct OptionsTable {
     bool lisser = true;
     bool vitesses = true;
     bool accelerations = true;
+    bool incertitudes = false;
 };
 
 // The choices a user has in the results window, as options.
@@ -54,6 +59,8 @@ std::optional<OptionsTable> lireOptions(const QStringList& arguments, QString& e
         const bool valeur = i + 1 < arguments.size();
         if (a == QLatin1String("--no-smoothing")) {
             o.lisser = false;
+        } else if (a == QLatin1String("--uncertainty")) {
+            o.incertitudes = true;
         } else if (a == QLatin1String("--time-step") && valeur) {
             const auto T = LireReel(arguments[++i]);
             if (!T || !TPasDeTemps::Admis(*T)) {
@@ -111,6 +118,7 @@ int table(const QStringList& arguments)
         return Erreur(QStringLiteral("with that time step: %1").arg(messageCode(code)));
 
     modele.MontrerPositions();
+    modele.Tableau().MontrerIncertitudes(o->incertitudes);
     if (modele.MontrerVitesses(o->vitesses) != o->vitesses || modele.MontrerAccelerations(o->accelerations) != o->accelerations)
         std::fprintf(stderr, "kinotab-cli: the columns that were not computed are left out\n");
     const QByteArray texte = modele.Tableau().RemplirTexte(QLocale().decimalPoint().front()).toUtf8();
@@ -119,7 +127,8 @@ int table(const QStringList& arguments)
 }
 
 const std::array Commandes = {CommandeCli{
-    "table", "WORK.ktb [--time-step SECONDS] [--no-smoothing] [--columns positions|velocities|accelerations|all]",
+    "table",
+    "WORK.ktb [--time-step SECONDS] [--no-smoothing] [--columns positions|velocities|accelerations|all] [--uncertainty]",
     &table}};
 
 } // namespace
@@ -132,6 +141,8 @@ int CalculerTravail(const QString& chemin, TModeleResultats& modele)
     if (!QFileInfo::exists(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 was not found").arg(t.CheminVideo));
     FrameSource video;
     if (!video.Ouvrir(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 cannot be opened").arg(t.CheminVideo));
+    if (!ImagesTravailDansLaVideo(t, video.FrameCount()))
+        return Erreur(QStringLiteral("%1 names frames beyond the end of the video").arg(chemin));
     if (const QString m = manque(t.Mesure); !m.isEmpty()) return Erreur(m);
     const CodeResultat code = modele.CalculerResultats(
         EntreesSeries(t.Mesure, video.FrameTime(), video.AspectRatio(), t.CheminVideo.toStdString()), true, true);

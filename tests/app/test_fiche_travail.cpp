@@ -67,12 +67,15 @@ TEST_F(FicheTravail, MarksOverlayScaleAndOriginRoundTripToIdenticalFiles)
     const QString a = config.Dossier() + "/a.ktb", b = config.Dossier() + "/b.ktb";
     dialogues.Fichiers.push_back(FichierChoisi{a, 1});
     ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
-    EXPECT_EQ(lignesDe(a).size(), 24 + 2 * 3 + 4 * 1 + 2 * 2 + 2);
+    // The measured lines, then the frames of the 3 marks and the overlay mark.
+    EXPECT_EQ(lignesDe(a).size(), 24 + 2 * 3 + 4 * 1 + 2 * 2 + 2 + 2 + 3 + 1 + 1);
+    const std::vector<int> images = Mesure().Etat().ImagesMarques, imagesTsp = Mesure().Etat().ImagesMarquesTsp;
     fiche->ChargerTravail(a);
     ASSERT_TRUE(Vue().Opened());
     EXPECT_EQ(Mesure().NombreDePoints(), 3);
     EXPECT_EQ(Mesure().NombreDePointsTsp(), 1);
-    EXPECT_TRUE(Mesure().Etat().ImagesMarques.empty());
+    EXPECT_EQ(Mesure().Etat().ImagesMarques, images);
+    EXPECT_EQ(Mesure().Etat().ImagesMarquesTsp, imagesTsp);
     EXPECT_TRUE(fiche->SpeedButtonTransparent->isChecked());
     EXPECT_TRUE(fiche->MenuAffichageDessinerDerniereMarque->isChecked());
     EXPECT_TRUE(fiche->MenuAffichageCurseurBlanc->isChecked());
@@ -80,6 +83,42 @@ TEST_F(FicheTravail, MarksOverlayScaleAndOriginRoundTripToIdenticalFiles)
     dialogues.Fichiers.push_back(FichierChoisi{b, 1});
     ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
     EXPECT_EQ(lignesDe(a), lignesDe(b));
+}
+
+TEST_F(FicheTravail, SkippedFramesSurviveTheWorkFile)
+{
+    // One point a frame, marked on frames 0 and 1, then on 4 after stepping over two.
+    fiche->OuvrirVideo(Video());
+    QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(10, 20));
+    QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(12, 24));
+    Vue().AllerImage(4);
+    QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(14, 30));
+    const QString a = config.Dossier() + "/a.ktb";
+    dialogues.Fichiers.push_back(FichierChoisi{a, 1});
+    ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
+    const QStringList lignes = lignesDe(a);
+    ASSERT_EQ(lignes.mid(lignes.indexOf("Images")), QStringList({"Images", "3", "0", "1", "4", "0"}));
+
+    fiche->ChargerTravail(a);
+    ASSERT_TRUE(Vue().Opened());
+    EXPECT_EQ(Mesure().Etat().ImagesMarques, (std::vector<int>{1, 2, 5}));
+    // "Poslední označený snímek" goes to the frame after the last mark again.
+    Vue().AllerImage(0);
+    fiche->MenuAffichageDerniereImagePointee->trigger();
+    EXPECT_EQ(Vue().NumeroImage(), 5);
+
+    // A block naming a frame the video does not have is a read error.
+    QStringList abimees = lignes;
+    abimees.last() = "0";
+    abimees[abimees.size() - 2] = "99999";
+    QFile f(a);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write((abimees.join("\r\n") + "\r\n").toUtf8());
+    f.close();
+    dialogues.Messages.clear();
+    fiche->ChargerTravail(a);
+    EXPECT_FALSE(Vue().Opened());
+    EXPECT_TRUE(dialogues.Lignes().contains("Chyba při čtení souboru."));
 }
 
 TEST_F(FicheTravail, AVideoNameBecomesKtbAndAnExistingFileIsAskedFor)

@@ -133,6 +133,31 @@ TEST(BoiteTemps, ShowingFillsTextsAndLaysOut)
     EXPECT_EQ(boite.height(), boite.BitBtn1->y() + boite.BitBtn1->height() + boite.StatusBar1->height() + 8);
 }
 
+TEST(BoiteTemps, SlowMotionProposesTheCaptureIntervalAndSaysSo)
+{
+    // Captured at 240 frames per second, played back at 30.
+    LocaleFixee c(QLocale::c());
+    TBoiteTemps boite;
+    boite.PasDeTemps().Initialiser("pomalu.mp4", 1.0 / 30, 1.0 / 240);
+    Montrer(boite);
+    EXPECT_TRUE(boite.RadioButtonDefaut->isChecked());
+    EXPECT_EQ(boite.PasDeTemps().TChoisi, 1.0 / 240);
+    EXPECT_EQ(boite.RadioButtonDefaut->text(), "Pouzij nastavenou hodnotu T = 0.00417 s");
+    const QString texte = boite.Label1->text();
+    EXPECT_TRUE(texte.startsWith(TextesTemps::Information(1.0 / 240))) << texte.toStdString();
+    EXPECT_TRUE(texte.contains("240 obrázků / sekundu.")) << texte.toStdString();
+    EXPECT_TRUE(texte.endsWith("přehrává s 30 obrázky / sekundu.")) << texte.toStdString();
+    // The label grows with the extra lines and the layout follows it.
+    EXPECT_GE(boite.Label1->height(), 6 * boite.Label1->fontMetrics().height());
+    EXPECT_EQ(boite.GroupBox1->y(), 8 + boite.Label1->height() + 12);
+
+    // Another video without a capture rate: the playback interval, no extra line.
+    boite.hide();
+    boite.PasDeTemps().Initialiser("normal.avi", 0.04);
+    Montrer(boite);
+    EXPECT_EQ(boite.Label1->text(), TextesTemps::Information(0.04));
+}
+
 TEST(BoiteTemps, EnterValidatesWithinInclusiveBounds)
 {
     LocaleFixee c(QLocale::c());

@@ -1,6 +1,8 @@
 #include "results/UnitTableau.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -131,7 +133,10 @@ TEST(ValueTable, CellsAsShown)
 TEST(ValueTable, ColumnsDescribeThemselves)
 {
     const auto& c = TTableau::Colonnes();
-    ASSERT_EQ(c.size(), 26u);
+    // The 26 fields of the table, and the 18 uncertainties of the velocities
+    // and accelerations.
+    ASSERT_EQ(c.size(), 26u + 18u);
+    EXPECT_EQ(std::count_if(c.begin(), c.end(), [](const TColonne& k) { return k.Incertitude; }), 18);
     EXPECT_EQ(c[0].Largeur, 4);
     EXPECT_EQ(c[TTableau::Colonne("vy2")].Largeur, 8);
     EXPECT_EQ(c[TTableau::Colonne("a3")].Unite, "(m/s2)");
@@ -148,8 +153,40 @@ TEST(ValueTable, MovedColumnsAreExportedInTheirNewOrder)
     EXPECT_EQ(l[3], "Numero\ty1\tDate\tx1\t");
     EXPECT_EQ(l[4], "\t(m)\t(s)\t(m)\t");
     EXPECT_EQ(l[6], "1\t0.25\t0.5\t0.125\t");
-    t.DeplacerColonne(26, 0); // out of range: nothing moves
+    t.DeplacerColonne(TTableau::NombreColonnes(), 0); // out of range: nothing moves
     EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], l[3]);
+}
+
+TEST(ValueTable, UncertaintiesStandBesideTheColumnsShownAndOnlyWhenAsked)
+{
+    TResultatsSeries r = series({3, 2});
+    for (auto* s : {&r.SerieUVX, &r.SerieUVY, &r.SerieUV, &r.SerieUAX, &r.SerieUAY, &r.SerieUA}) *s = r.SerieVX;
+    r.SerieUAY[1][0] = std::nan(""); // a scatter that could not be estimated
+    TTableau t;
+    t.RemplirTableau(r);
+    t.MontrerPositions();
+    t.MontrerGroupe(GroupeColonne::Vitesse, true);
+    const QString sans = t.RemplirTexte('.');
+    EXPECT_FALSE(sans.contains("uvx1"));
+    EXPECT_FALSE(t.Visible(TTableau::Colonne("uvx1")));
+
+    t.MontrerIncertitudes(true);
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[3],
+              "Numero\tDate\tx1\ty1\tx2\ty2\tvx1\tvy1\tv1\tuvx1\tuvy1\tuv1\tvx2\tvy2\tv2\tuvx2\tuvy2\tuv2\t");
+    EXPECT_EQ(lignes(t.RemplirTexte('.'))[4],
+              "\t(s)\t(m)\t(m)\t(m)\t(m)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t");
+    EXPECT_FALSE(t.Visible(TTableau::Colonne("uax1")));
+    // Accelerations shown later bring their uncertainties along.
+    t.MontrerGroupe(GroupeColonne::Acceleration, true);
+    EXPECT_TRUE(t.Visible(TTableau::Colonne("uay2")));
+    EXPECT_EQ(t.Valeur(0, TTableau::Colonne("uay1")), 0.75);
+    EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("uay2"))); // NaN stays empty
+    EXPECT_EQ(t.Valeur(1, TTableau::Colonne("uay2")), 101.75);
+    EXPECT_EQ(TTableau::Colonnes()[TTableau::Colonne("uay2")].Unite, "(m/s2)");
+    // Hidden again, the table and its text are those without uncertainties.
+    t.MontrerGroupe(GroupeColonne::Acceleration, false);
+    t.MontrerIncertitudes(false);
+    EXPECT_EQ(t.RemplirTexte('.'), sans);
 }
 
 } // namespace
