@@ -62,8 +62,11 @@ TEST_F(Recherche, LayoutFilterAndColumns)
     EXPECT_EQ(recherche.size(), QSize(476, 273));
     EXPECT_EQ(recherche.minimumSize(), recherche.maximumSize());
     ASSERT_EQ(recherche.FilterComboBox->count(), 2);
-    EXPECT_EQ(recherche.FilterComboBox->itemText(0), "Videosoubor (*.avi)");
-    EXPECT_EQ(recherche.FilterComboBox->itemData(0).toString(), "*.avi");
+    // Every video the program opens, AVI first.
+    const QString masques = recherche.FilterComboBox->itemData(0).toString();
+    EXPECT_TRUE(masques.startsWith("*.avi;*.mp4;")) << masques.toStdString();
+    EXPECT_TRUE(masques.split(u';').contains("*.mkv") && masques.split(u';').contains("*.webm"));
+    EXPECT_EQ(recherche.FilterComboBox->itemText(0), "Videosoubor (" + masques + ")");
     EXPECT_EQ(recherche.FilterComboBox->itemText(1), "Soubor Kinotab (*.ktb)");
     EXPECT_EQ(recherche.FilterComboBox->itemData(1).toString(), "*.ktb");
     EXPECT_EQ(recherche.FilterComboBox->currentIndex(), 0);
