@@ -17,6 +17,7 @@
 #include "kit/Dialogues.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QToolTip>
 
 void InitialiserApplication()
@@ -24,6 +25,9 @@ void InitialiserApplication()
     Chaines::Charger();
     QApplication::setApplicationName(Chaines::Texte("TitreApplication"));
     QApplication::setApplicationDisplayName(Chaines::Texte("TitreApplication"));
+    // Pairs the windows with the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("cz.kinotab.Kinotab"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kinotab")));
     Curseurs::Enregistrer();
 }
 

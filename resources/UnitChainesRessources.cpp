@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QList>
+#include <QLocale>
 #include <QtGlobal>
 
 namespace Chaines {
@@ -32,22 +34,62 @@ QString decoder(QStringView brut)
     return r;
 }
 
-} // namespace
-
-QStringList Ajouter(const QString& contenu)
+// The (name, text) pairs of a table file, in order; comments and lines
+// without a name are skipped.
+QList<std::pair<QString, QString>> lignes(const QString& contenu)
 {
-    QStringList doubles;
-    const auto lignes = contenu.split(u'\n');
-    for (QString ligne : lignes) {
+    QList<std::pair<QString, QString>> r;
+    for (QString ligne : contenu.split(u'\n')) {
         if (ligne.endsWith(u'\r')) ligne.chop(1);
         if (ligne.isEmpty() || ligne.startsWith(u'#')) continue;
         const auto egal = ligne.indexOf(u'=');
         if (egal <= 0) continue;
-        const QString nom = ligne.left(egal).trimmed();
-        if (table().contains(nom)) doubles << nom;
-        table().insert(nom, decoder(QStringView(ligne).mid(egal + 1)));
+        r.append({ligne.left(egal).trimmed(), decoder(QStringView(ligne).mid(egal + 1))});
+    }
+    return r;
+}
+
+// Adds every table file of a resource folder; returns the names met twice.
+QStringList chargerDossier(const QString& chemin)
+{
+    QStringList doubles;
+    const QDir dossier(chemin);
+    for (const QString& nom : dossier.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        QFile f(dossier.filePath(nom));
+        if (f.open(QIODevice::ReadOnly)) doubles << Ajouter(QString::fromUtf8(f.readAll()));
     }
     return doubles;
+}
+
+} // namespace
+
+QHash<QString, QString> Lire(const QString& contenu)
+{
+    QHash<QString, QString> lus;
+    for (const auto& [nom, texte] : lignes(contenu)) lus.insert(nom, texte);
+    return lus;
+}
+
+QStringList Ajouter(const QString& contenu)
+{
+    QStringList doubles;
+    for (const auto& [nom, texte] : lignes(contenu)) {
+        if (table().contains(nom)) doubles << nom;
+        table().insert(nom, texte);
+    }
+    return doubles;
+}
+
+Langue ChoisirLangue(const QString& variable, const QString& locale)
+{
+    if (variable == QLatin1String("cs")) return Langue::Tcheque;
+    if (variable == QLatin1String("en")) return Langue::Anglais;
+    return locale.startsWith(QLatin1String("en")) ? Langue::Anglais : Langue::Tcheque;
+}
+
+Langue LangueDuSysteme()
+{
+    return ChoisirLangue(qEnvironmentVariable("KINOTAB_LANG"), QLocale::system().name());
 }
 
 void Charger()
@@ -55,12 +97,16 @@ void Charger()
     static bool charge = false;
     if (charge) return;
     charge = true;
-    const QDir dossier(QStringLiteral(":/strings"));
-    for (const QString& nom : dossier.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
-        QFile f(dossier.filePath(nom));
-        if (!f.open(QIODevice::ReadOnly)) continue;
-        const QStringList doubles = Ajouter(QString::fromUtf8(f.readAll()));
-        for (const QString& d : doubles) qWarning("string table: name %s defined twice", qPrintable(d));
+    for (const QString& d : chargerDossier(QStringLiteral(":/strings")))
+        qWarning("string table: name %s defined twice", qPrintable(d));
+    if (LangueDuSysteme() == Langue::Anglais) {
+        // The English texts replace the Czech ones of the same names.
+        const QHash<QString, QString> tcheque = table();
+        table().clear();
+        for (const QString& d : chargerDossier(QStringLiteral(":/strings/en")))
+            qWarning("string table: English name %s defined twice", qPrintable(d));
+        for (auto it = tcheque.cbegin(); it != tcheque.cend(); ++it)
+            if (!table().contains(it.key())) table().insert(it.key(), it.value());
     }
 }
 
