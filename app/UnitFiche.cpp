@@ -6,6 +6,7 @@
 #include "kit/Dialogues.h"
 #include "kit/FormStorage.h"
 #include "resources/UnitChainesRessources.h"
+#include "video/FormatsVideo.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
 
@@ -97,9 +98,14 @@ void TFiche::Montrer()
 
 void TFiche::OuvrirDemandes()
 {
-    // A single argument is a work file, whatever its extension.
+    // A single argument is a work file, unless it names a video by its extension.
     if (Arguments.size() == 1) {
-        ChargerTravail(Arguments.first());
+        if (EstCheminVideo(Arguments.first())) {
+            OuvrirVideo(Arguments.first());
+            AjouterFichierRecent(Arguments.first());
+        } else {
+            ChargerTravail(Arguments.first());
+        }
         return;
     }
     // The demo video, started from README's first command.

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 
 class Dialogues;
 class Fenetres;
@@ -184,6 +185,10 @@ private:
     ReponseFermeture DemanderFermeture();
     bool MesureModifiee() const;
     void SansVideo();
+    // The one-time notice about a variable rate or a slow-motion recording.
+    void AvertirVideo();
+    // "Not opened" with the line saying why.
+    void SignalerVideoEndommagee(const QString& premiereLigne);
     void ApresChargement();
 
     // Shows a message through the dialog seam, over this window by default.
@@ -205,4 +210,5 @@ private:
     QAction* SeparateurMRU = nullptr;
     bool montree_ = false;
     bool enDisposition_ = false;
+    QSet<QString> videosAvisees_; // videos whose notice was shown
 };

@@ -9,8 +9,10 @@
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"
 #include "search/UnitRecherche.h"
+#include "video/FormatsVideo.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
+#include "video/UnitTextesVideo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +23,7 @@ void TFiche::OuvrirChargerClick(Commande c)
 {
     DemandeFichier d;
     d.repertoire = RepertoireCourant.isEmpty() ? DossierBureau() : RepertoireCourant;
-    d.filtre = Chaines::Texte("FiltreOuvrir");
+    d.filtre = Chaines::Texte("FiltreOuvrirVideos").arg(MotifsVideo());
     d.indexFiltre = c == Commande::Ouvrir ? 1 : 2;
     d.titre = Chaines::Texte(c == Commande::Ouvrir ? "TitreOuvrirVideo" : "TitreChargerTravail");
     const auto choix = Dialogues::Courant().Ouvrir(d, this);
@@ -47,9 +49,7 @@ void TFiche::OuvrirVideo(const QString& chemin)
     CreerVue();
     Vue_->SetFileName(chemin);
     if (!Vue_->Opened()) {
-        RDim();
-        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin + u'.', Chaines::Texte("MsgVideoEndommagee")}), this);
-        SansVideo();
+        SignalerVideoEndommagee(chemin + u'.');
         return;
     }
     ActiverCommandes(true);
@@ -61,6 +61,27 @@ void TFiche::OuvrirVideo(const QString& chemin)
     mesureEnregistree_ = m.Etat();
     AppliquerZoom(0);
     Vue_->update();
+    AvertirVideo();
+}
+
+void TFiche::SignalerVideoEndommagee(const QString& premiereLigne)
+{
+    RDim();
+    const FrameSource& source = Vue_->Source();
+    Afficher(MessageSimple(IconeMessage::Avertissement,
+                           {premiereLigne, Chaines::Texte("MsgVideoEndommagee"),
+                            RaisonEchec(source.DernierEchec(), source.DetailDernierEchec())}),
+             this);
+    SansVideo();
+}
+
+void TFiche::AvertirVideo()
+{
+    const QStringList avis = AvisVideo(Vue_->Source().Description(), Vue_->FrameTime());
+    if (avis.isEmpty() || videosAvisees_.contains(Vue_->FileName())) return;
+    videosAvisees_.insert(Vue_->FileName());
+    Afficher(MessageSimple(IconeMessage::Information, QStringList{QFileInfo(Vue_->FileName()).fileName() + u'.'} + avis),
+             this);
 }
 
 void TFiche::AjouterFichierRecent(const QString& chemin)
@@ -91,10 +112,9 @@ void TFiche::ReconstruireMRU()
 
 void TFiche::MRUClick(const QString& chemin)
 {
-    const QString extension = QFileInfo(chemin).suffix().toLower();
-    if (extension == QLatin1String("avi"))
+    if (EstCheminVideo(chemin))
         OuvrirVideo(chemin);
-    else if (extension == QLatin1String("ktb"))
+    else if (QFileInfo(chemin).suffix().toLower() == QLatin1String("ktb"))
         ChargerTravail(chemin);
 }
 

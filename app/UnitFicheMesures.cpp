@@ -14,6 +14,7 @@
 #include "video/UnitBoiteInfo.h"
 #include "video/UnitBoiteLongueur.h"
 #include "video/UnitMesure.h"
+#include "video/UnitTextesVideo.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -171,6 +172,7 @@ void TFiche::MenuAideProprietesClick()
     boite.LargeurImage = Vue_->VideoWidth();
     boite.NombreImages = Vue_->FrameCount();
     boite.CheminVideo = Vue_->FileName();
+    boite.LignesSupplementaires = LignesDescription(Vue_->Source().Description());
     dialogues_.Executer(boite, this);
 }
 

@@ -7,6 +7,7 @@
 #include "app/UnitTravail.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitChainesRessources.h"
+#include "video/FormatsVideo.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
 
@@ -43,13 +44,13 @@ bool TFiche::MenuFichierEnregistrerWClick()
     d.extensionDefaut = QStringLiteral("ktb");
     d.repertoire = RepertoireCourant;
     const QString video = QFileInfo(Vue_->FileName()).fileName();
-    d.nomInitial = video.left(video.size() - 4) + u' ' + FormaterDate(QDate::currentDate());
+    d.nomInitial = QFileInfo(video).completeBaseName() + u' ' + FormaterDate(QDate::currentDate());
     const auto choix = Dialogues::Courant().Enregistrer(d, this);
     if (!choix) return false;
     QString chemin = choix->chemin;
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".ktb");
     // A video is never overwritten by a work file.
-    if (chemin.right(4).toLower() == QLatin1String(".avi")) chemin = chemin.left(chemin.size() - 4) + QStringLiteral(".ktb");
+    if (EstCheminVideo(chemin)) chemin = chemin.left(chemin.size() - QFileInfo(chemin).suffix().size()) + QStringLiteral("ktb");
     const QString ligneNom = QFileInfo(chemin).fileName() + u'.';
     if (QFileInfo::exists(chemin)) {
         Message m = MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgFichierExiste")});
@@ -102,9 +103,7 @@ void TFiche::ChargerTravail(const QString& chemin)
     }
     Vue_->SetFileName(video);
     if (!Vue_->Opened()) {
-        RDim();
-        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin, Chaines::Texte("MsgVideoEndommagee")}), this);
-        SansVideo();
+        SignalerVideoEndommagee(chemin);
         return;
     }
     if (lu.etat != LectureTravail::Etat::Ok) {
@@ -121,6 +120,7 @@ void TFiche::ChargerTravail(const QString& chemin)
     ActiverCommandes(true);
     OnChangeMesure();
     ApresChargement();
+    AvertirVideo();
 }
 
 void TFiche::AppliquerTravail(const Travail& t)

@@ -1,7 +1,10 @@
 #include "app/UnitTravail.h"
 
+#include "app/UnitTravailValeurs.h"
+
+#include <QByteArrayView>
 #include <QFile>
-#include <QStringDecoder>
+#include <QFileInfo>
 
 namespace {
 
@@ -91,17 +94,33 @@ ResultatEcriture EcrireTravail(const QString& chemin, const Travail& t, QChar se
 
 namespace {
 
-// Reads the lines in order; any missing or malformed line makes the whole
-// read fail.
+// Reads the lines of the file's text in order, one at a time, so that reading
+// holds little more than the file's bytes; any missing or malformed line
+// makes the whole read fail.
 class Curseur {
 public:
-    explicit Curseur(const QStringList& lignes) : lignes_(lignes) {}
+    explicit Curseur(QByteArrayView texte) : texte_(texte)
+    {
+        restantes_ = texte.count('\n') + (texte.endsWith('\n') || texte.isEmpty() ? 0 : 1);
+    }
 
-    qsizetype Restantes() const { return lignes_.size() - pos_; }
+    qsizetype Restantes() const { return restantes_; }
+    bool Ligne(QString& l)
+    {
+        if (restantes_ == 0) return false;
+        --restantes_;
+        qsizetype fin = texte_.indexOf('\n', pos_);
+        if (fin < 0) fin = texte_.size();
+        QByteArrayView ligne = texte_.sliced(pos_, fin - pos_);
+        if (ligne.endsWith('\r')) ligne.chop(1);
+        pos_ = fin + 1;
+        l = QString::fromUtf8(ligne);
+        return true;
+    }
     bool Entier(int& v)
     {
-        if (pos_ >= lignes_.size()) return false;
-        const auto r = LireEntier(lignes_[pos_++]);
+        if (!Ligne(ligne_)) return false;
+        const auto r = LireEntier(ligne_);
         if (r) v = *r;
         return r.has_value();
     }
@@ -114,17 +133,18 @@ public:
     }
     bool Reel(double& v)
     {
-        if (pos_ >= lignes_.size()) return false;
-        const auto r = LireReel(lignes_[pos_++]);
+        if (!Ligne(ligne_)) return false;
+        const auto r = LireReel(ligne_);
         if (r) v = *r;
         return r.has_value();
     }
     bool Point(PointD& p) { return Reel(p.X) && Reel(p.Y); }
-    // A count of points to read: not negative, and no more than the lines
-    // left can hold, so a corrupt count cannot make us allocate.
+    // A count of points to read: not negative, no more than a measurement
+    // reaches, and no more than the lines left can hold, so a corrupt count
+    // cannot make us allocate.
     bool Compte(int& n, int extra = 0)
     {
-        return Entier(n) && n >= 0 && qint64(n) + extra <= Restantes() / 2;
+        return Entier(n) && n >= 0 && n <= MarquesMax && qint64(n) + extra <= Restantes() / 2;
     }
     bool Points(VecteurPointD& v, int n)
     {
@@ -135,8 +155,10 @@ public:
     }
 
 private:
-    const QStringList& lignes_;
-    qsizetype pos_ = 1;
+    QByteArrayView texte_;
+    qsizetype pos_ = 0;
+    qsizetype restantes_ = 0;
+    QString ligne_;
 };
 
 bool lireReste(Curseur& c, Travail& t)
@@ -170,43 +192,42 @@ bool lireReste(Curseur& c, Travail& t)
     return true;
 }
 
+// The file's text, UTF-8 without its byte order mark (an editor may have
+// added more than one; none belongs to the path).
+LectureTravail LireTexte(QByteArrayView texte)
+{
+    while (texte.startsWith("\xEF\xBB\xBF")) texte = texte.sliced(3);
+    LectureTravail r;
+    Curseur c(texte);
+    if (!c.Ligne(r.travail.CheminVideo)) return r;
+    r.etat = LectureTravail::Etat::Contenu;
+    // Not UTF-8: not a file we wrote, though its first line names the video.
+    if (texte.isValidUtf8() && lireReste(c, r.travail) && ValeursPossibles(r.travail.Mesure)) r.etat = LectureTravail::Etat::Ok;
+    return r;
+}
+
 } // namespace
 
 LectureTravail LireLignesTravail(const QStringList& lignes)
 {
-    LectureTravail r;
-    if (lignes.isEmpty()) return r;
-    r.travail.CheminVideo = lignes.first();
-    r.etat = LectureTravail::Etat::Contenu;
-    Curseur c(lignes);
-    if (lireReste(c, r.travail)) r.etat = LectureTravail::Etat::Ok;
-    return r;
+    if (lignes.isEmpty()) return {};
+    return LireTexte(lignes.join(u'\n').toUtf8() + '\n');
 }
 
 LectureTravail LireTravail(const QString& chemin)
 {
+    // A pipe or a device would block the open, or never end.
+    if (!QFileInfo(chemin).isFile()) return {};
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) return {};
     if (f.size() > TailleMaxTravail) {
         // Too large to be a measurement: say so once the video is known.
-        LectureTravail r;
         const QByteArray premiere = f.readLine(4096);
-        if (premiere.isEmpty()) return r;
-        r.travail.CheminVideo = QString::fromUtf8(premiere);
-        while (r.travail.CheminVideo.endsWith(u'\n') || r.travail.CheminVideo.endsWith(u'\r')) r.travail.CheminVideo.chop(1);
-        r.etat = LectureTravail::Etat::Contenu;
+        LectureTravail r = LireTexte(premiere);
+        if (r.etat == LectureTravail::Etat::Ok) r.etat = LectureTravail::Etat::Contenu;
         return r;
     }
     const QByteArray octets = f.readAll();
     if (f.error() != QFileDevice::NoError) return {};
-    // Not UTF-8: not a file we wrote.
-    QStringDecoder decodeur(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString texte = decodeur.decode(octets);
-    QStringList lignes = texte.split(u'\n');
-    for (QString& l : lignes)
-        if (l.endsWith(u'\r')) l.chop(1);
-    if (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();
-    LectureTravail r = LireLignesTravail(lignes);
-    if (decodeur.hasError() && r.etat == LectureTravail::Etat::Ok) r.etat = LectureTravail::Etat::Contenu;
-    return r;
+    return LireTexte(octets);
 }

@@ -37,6 +37,9 @@ struct LectureTravail {
     Travail travail; // complete only with Ok; CheminVideo set from Contenu on
 };
 
+// More marks (or overlay marks) than any measurement takes: a read error.
+constexpr int MarquesMax = 1000000;
+
 // Files larger than this are no work file: refused without being read.
 constexpr qint64 TailleMaxTravail = 256LL * 1024 * 1024;
 

@@ -90,7 +90,10 @@ void TTableau::RemplirTableau(const TResultatsSeries& r)
             const TColonne& k = colonnes[c];
             const int p = k.Point - 1;
             if (p >= points_ || l >= r.NbMesures[size_t(p)]) continue;
-            ligne[c] = k.Serie ? (r.*k.Serie)[size_t(p)][size_t(l)] : double(l + 1);
+            const double v = k.Serie ? (r.*k.Serie)[size_t(p)][size_t(l)] : double(l + 1);
+            // A value that is not finite (a scale of 1E300 overflows) stays
+            // empty rather than read as a number.
+            if (std::isfinite(v)) ligne[c] = v;
         }
     }
 }

@@ -4,8 +4,11 @@
 
 extern "C" {
 #include <libavutil/channel_layout.h>
+#include <libavutil/display.h>
 #include <libavutil/opt.h>
 }
+
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
@@ -53,25 +56,60 @@ void EcrireNombre(QImage& image, int x, int y, int pixel, int nombre)
 struct Flux {
     AVStream* stream = nullptr;
     ff::Codec codec;
+    // After a change of format the packets are numbered on from the last
+    // one: the stream's time base counts the first format's frames.
+    bool renumeroter = false;
+    std::int64_t dernierDts = -1;
 };
 
-const char* NomEncodeur(OptionsVideo::Codec c)
+// The encoders of a codec, the first one Debian's FFmpeg has being used.
+std::vector<const char*> NomsEncodeur(OptionsVideo::Codec c)
 {
     switch (c) {
-    case OptionsVideo::Codec::Mjpeg: return "mjpeg";
-    case OptionsVideo::Codec::Mpeg4: return "mpeg4";
-    case OptionsVideo::Codec::H264: return "libx264";
-    case OptionsVideo::Codec::Brut: return "rawvideo";
+    case OptionsVideo::Codec::Mjpeg: return {"mjpeg"};
+    case OptionsVideo::Codec::Mpeg4: return {"mpeg4"};
+    case OptionsVideo::Codec::H264: return {"libx264"};
+    case OptionsVideo::Codec::Brut: return {"rawvideo"};
+    case OptionsVideo::Codec::H265: return {"libx265"};
+    case OptionsVideo::Codec::Vp9: return {"libvpx-vp9"};
+    case OptionsVideo::Codec::Av1: return {"libsvtav1", "libaom-av1"};
+    case OptionsVideo::Codec::ProRes: return {"prores_ks"};
     }
-    return "";
+    return {};
 }
 
-AVPixelFormat FormatPixels(OptionsVideo::Codec c)
+AVPixelFormat FormatPixels(const OptionsVideo& o)
 {
-    switch (c) {
+    switch (o.codec) {
     case OptionsVideo::Codec::Mjpeg: return AV_PIX_FMT_YUVJ420P;
     case OptionsVideo::Codec::Brut: return AV_PIX_FMT_BGR24;
-    default: return AV_PIX_FMT_YUV420P;
+    case OptionsVideo::Codec::ProRes: return AV_PIX_FMT_YUV422P10LE;
+    default: return o.dixBits ? AV_PIX_FMT_YUV420P10LE : AV_PIX_FMT_YUV420P;
+    }
+}
+
+// The settings that make each encoder quick, quiet and true to the keyframe
+// spacing and B-frames asked for.
+void Regler(AVCodecContext* c, const char* encodeur, const OptionsVideo& o)
+{
+    const std::string nom = encodeur;
+    const std::string gop = std::to_string(o.gop), b = std::to_string(o.imagesB);
+    if (nom == "libx265") {
+        av_opt_set(c->priv_data, "preset", "ultrafast", 0);
+        const std::string p = "log-level=none:keyint=" + gop + ":min-keyint=" + gop + ":scenecut=0:bframes=" + b
+                            + ":open-gop=" + (o.gopOuvert ? "1" : "0");
+        av_opt_set(c->priv_data, "x265-params", p.c_str(), 0);
+    } else if (nom == "libvpx-vp9") {
+        av_opt_set(c->priv_data, "deadline", "good", 0);
+        av_opt_set_int(c->priv_data, "cpu-used", 8, 0);
+        c->bit_rate = 400000;
+    } else if (nom == "libsvtav1") {
+        av_opt_set_int(c->priv_data, "preset", 12, 0);
+        av_opt_set(c->priv_data, "svtav1-params", "tune=0", 0);
+    } else if (nom == "libaom-av1") {
+        av_opt_set_int(c->priv_data, "cpu-used", 8, 0);
+    } else if (nom == "prores_ks") {
+        av_opt_set_int(c->priv_data, "profile", 0, 0);
     }
 }
 
@@ -83,6 +121,8 @@ bool Vider(AVFormatContext* sortie, Flux& flux, AVPacket* paquet)
         if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) return true;
         if (r < 0) return false;
         av_packet_rescale_ts(paquet, flux.codec->time_base, flux.stream->time_base);
+        if (flux.renumeroter) paquet->pts = paquet->dts = flux.dernierDts + 1;
+        flux.dernierDts = paquet->dts;
         paquet->stream_index = flux.stream->index;
         if (av_interleaved_write_frame(sortie, paquet) < 0) return false;
     }
@@ -101,6 +141,8 @@ public:
 private:
     std::string OuvrirVideo();
     std::string OuvrirSon();
+    std::string OuvrirEncodeurSon(int canaux, int frequence);
+    bool ChangerSon(int image);
     bool EcrireImage(int index);
     bool EcrireSonJusqua(std::int64_t fin);
 
@@ -112,24 +154,34 @@ private:
     ff::Image image_ = ff::NouvelleImage();
     ff::Image echantillons_ = ff::NouvelleImage();
     ff::Paquet paquet_ = ff::NouveauPaquet();
-    QImage toile_;
-    std::int64_t sonEcrit_ = 0;
+    QImage toile_;   // the upright picture the painter paints
+    QImage stockee_; // as it goes into the file
+    int canaux_ = 1;
+    int frequence_ = 1;
+    double debutSegment_ = 0;       // seconds: where the current encoding of the sound starts
+    std::int64_t sonEcrit_ = 0;     // samples of the current encoding
 };
 
 std::string Ecrivain::OuvrirVideo()
 {
-    const AVCodec* encodeur = avcodec_find_encoder_by_name(NomEncodeur(o_.codec));
-    if (!encodeur) return std::string("no encoder ") + NomEncodeur(o_.codec);
+    const AVCodec* encodeur = nullptr;
+    for (const char* nom : NomsEncodeur(o_.codec))
+        if (!encodeur) encodeur = avcodec_find_encoder_by_name(nom);
+    if (!encodeur) return std::string("no encoder ") + NomsEncodeur(o_.codec).front();
     video_.stream = avformat_new_stream(sortie_.get(), nullptr);
     video_.codec.reset(avcodec_alloc_context3(encodeur));
     if (!video_.stream || !video_.codec) return "out of memory";
     AVCodecContext* c = video_.codec.get();
-    c->width = o_.largeur;
-    c->height = o_.hauteur;
-    c->time_base = {o_.echelle, o_.cadence};
+    const bool couche = o_.rotation == 90 || o_.rotation == 270;
+    c->width = (couche ? o_.hauteur : o_.largeur) / std::max(1, o_.pixelLarge);
+    c->height = couche ? o_.largeur : o_.hauteur;
+    if (o_.pixelLarge > 1) c->sample_aspect_ratio = {o_.pixelLarge, 1};
+    c->time_base = o_.temps.empty() ? AVRational{o_.echelle, o_.cadence} : AVRational{1, o_.unitesTemps};
     c->framerate = {o_.cadence, o_.echelle};
-    c->pix_fmt = FormatPixels(o_.codec);
+    c->pix_fmt = FormatPixels(o_);
     c->gop_size = o_.gop;
+    if (sortie_->oformat->flags & AVFMT_GLOBALHEADER) c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    Regler(c, encodeur->name, o_);
     if (o_.codec == OptionsVideo::Codec::Mpeg4 || o_.codec == OptionsVideo::Codec::H264) c->max_b_frames = o_.imagesB;
     c->thread_count = 1; // the same bytes on every run
     if (o_.codec == OptionsVideo::Codec::Mjpeg || o_.codec == OptionsVideo::Codec::Mpeg4) {
@@ -144,9 +196,18 @@ std::string Ecrivain::OuvrirVideo()
         av_opt_set(c->priv_data, "preset", "veryfast", 0);
         av_opt_set(c->priv_data, "x264-params", o_.gopOuvert ? "log=-1:scenecut=0:open-gop=1" : "log=-1:scenecut=0", 0);
     }
-    if (avcodec_open2(c, encodeur, nullptr) < 0) return std::string("cannot open encoder ") + NomEncodeur(o_.codec);
+    if (avcodec_open2(c, encodeur, nullptr) < 0) return std::string("cannot open encoder ") + encodeur->name;
     video_.stream->time_base = c->time_base;
+    video_.stream->sample_aspect_ratio = c->sample_aspect_ratio;
+    if (o_.conteneur != "avi") video_.stream->avg_frame_rate = c->framerate;
     if (avcodec_parameters_from_context(video_.stream->codecpar, c) < 0) return "codec parameters";
+    if (o_.rotation != 0 || o_.miroir) {
+        auto* matrice = reinterpret_cast<std::int32_t*>(
+            av_stream_new_side_data(video_.stream, AV_PKT_DATA_DISPLAYMATRIX, 9 * sizeof(std::int32_t)));
+        if (!matrice) return "out of memory";
+        av_display_rotation_set(matrice, o_.rotation);
+        if (o_.miroir) av_display_matrix_flip(matrice, 1, 0);
+    }
 
     image_->format = c->pix_fmt;
     image_->width = c->width;
@@ -159,27 +220,37 @@ std::string Ecrivain::OuvrirVideo()
     if (sws_ && jpeg)
         sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(SWS_CS_DEFAULT), 1, sws_getCoefficients(SWS_CS_DEFAULT), 1,
                                  0, 1 << 16, 1 << 16);
-    toile_ = QImage(c->width, c->height, QImage::Format_RGB32);
+    toile_ = QImage(o_.largeur, o_.hauteur, QImage::Format_RGB32);
     return sws_ && !toile_.isNull() ? "" : "out of memory";
 }
 
 std::string Ecrivain::OuvrirSon()
 {
+    son_.stream = avformat_new_stream(sortie_.get(), nullptr);
+    if (!son_.stream) return "out of memory";
+    if (std::string e = OuvrirEncodeurSon(o_.canaux, o_.frequence); !e.empty()) return e;
+    son_.stream->time_base = son_.codec->time_base;
+    return avcodec_parameters_from_context(son_.stream->codecpar, son_.codec.get()) < 0 ? "codec parameters" : "";
+}
+
+std::string Ecrivain::OuvrirEncodeurSon(int canaux, int frequence)
+{
     const bool pcm = o_.son == OptionsVideo::Son::Pcm;
     const AVCodec* encodeur = avcodec_find_encoder(pcm ? AV_CODEC_ID_PCM_S16LE : AV_CODEC_ID_MP2);
     if (!encodeur) return "no audio encoder";
-    son_.stream = avformat_new_stream(sortie_.get(), nullptr);
     son_.codec.reset(avcodec_alloc_context3(encodeur));
-    if (!son_.stream || !son_.codec) return "out of memory";
+    if (!son_.codec) return "out of memory";
     AVCodecContext* c = son_.codec.get();
     c->sample_fmt = AV_SAMPLE_FMT_S16;
-    c->sample_rate = o_.frequence;
-    av_channel_layout_default(&c->ch_layout, o_.canaux);
-    c->time_base = {1, o_.frequence};
-    if (!pcm) c->bit_rate = 64000 * o_.canaux;
+    c->sample_rate = frequence;
+    av_channel_layout_default(&c->ch_layout, canaux);
+    c->time_base = {1, frequence};
+    if (!pcm) c->bit_rate = 64000 * canaux;
     if (avcodec_open2(c, encodeur, nullptr) < 0) return "cannot open the audio encoder";
-    son_.stream->time_base = c->time_base;
-    if (avcodec_parameters_from_context(son_.stream->codecpar, c) < 0) return "codec parameters";
+    canaux_ = canaux;
+    frequence_ = frequence;
+    echantillons_ = ff::NouvelleImage();
+    if (!echantillons_) return "out of memory";
     echantillons_->format = c->sample_fmt;
     echantillons_->nb_samples = c->frame_size > 0 ? c->frame_size : 1024;
     av_channel_layout_copy(&echantillons_->ch_layout, &c->ch_layout);
@@ -187,15 +258,31 @@ std::string Ecrivain::OuvrirSon()
     return av_frame_get_buffer(echantillons_.get(), 0) < 0 ? "out of memory" : "";
 }
 
+// Ends the current encoding of the sound at the time of frame `image` and
+// starts the new one there.
+bool Ecrivain::ChangerSon(int image)
+{
+    if (!Encoder(sortie_.get(), son_, nullptr, paquet_.get())) return false;
+    debutSegment_ = double(image) * o_.echelle / o_.cadence;
+    son_.renumeroter = true;
+    sonEcrit_ = 0;
+    return OuvrirEncodeurSon(o_.canauxApres, o_.frequenceApres).empty();
+}
+
 bool Ecrivain::EcrireImage(int index)
 {
     if (o_.peintre) o_.peintre(toile_, index);
     else PeindreMire(toile_, index);
+    // The stored picture: mirrored back, turned back, pixels made wider.
+    stockee_ = o_.miroir ? toile_.mirrored(true, false) : toile_;
+    if (o_.rotation != 0) stockee_ = stockee_.transformed(QTransform().rotate(-o_.rotation));
+    if (stockee_.width() != image_->width)
+        stockee_ = stockee_.scaled(image_->width, image_->height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (av_frame_make_writable(image_.get()) < 0) return false;
-    const std::uint8_t* source[4] = {toile_.constBits(), nullptr, nullptr, nullptr};
-    const int pas[4] = {int(toile_.bytesPerLine()), 0, 0, 0};
-    sws_scale(sws_.get(), source, pas, 0, toile_.height(), image_->data, image_->linesize);
-    image_->pts = index;
+    const std::uint8_t* source[4] = {stockee_.constBits(), nullptr, nullptr, nullptr};
+    const int pas[4] = {int(stockee_.bytesPerLine()), 0, 0, 0};
+    sws_scale(sws_.get(), source, pas, 0, stockee_.height(), image_->data, image_->linesize);
+    image_->pts = o_.temps.empty() ? index - o_.imagesAvant : o_.temps[std::size_t(index)];
     image_->quality = video_.codec->global_quality;
     return Encoder(sortie_.get(), video_, image_.get(), paquet_.get());
 }
@@ -209,7 +296,7 @@ bool Ecrivain::EcrireSonJusqua(std::int64_t fin)
         if (parImage == 0) echantillons_->nb_samples = int(std::min<std::int64_t>(1024, fin - sonEcrit_));
         auto* s = reinterpret_cast<std::int16_t*>(echantillons_->data[0]);
         for (int i = 0; i < echantillons_->nb_samples; ++i)
-            for (int c = 0; c < o_.canaux; ++c)
+            for (int c = 0; c < canaux_; ++c)
                 *s++ = o_.echantillon ? o_.echantillon(sonEcrit_ + i, c) : EchantillonRampe(sonEcrit_ + i, c);
         echantillons_->pts = sonEcrit_;
         sonEcrit_ += echantillons_->nb_samples;
@@ -223,19 +310,28 @@ std::string Ecrivain::Ecrire()
     if (o_.largeur <= 0 || o_.hauteur <= 0 || o_.echelle <= 0 || o_.cadence <= 0 || o_.images < 0)
         return "invalid size or frame rate";
     AVFormatContext* f = nullptr;
-    if (avformat_alloc_output_context2(&f, nullptr, "avi", chemin_.c_str()) < 0) return "no AVI muxer";
+    if (!o_.temps.empty() && (o_.temps.size() != std::size_t(o_.images) || o_.unitesTemps <= 0))
+        return "one time for each frame";
+    if (avformat_alloc_output_context2(&f, nullptr, o_.conteneur.c_str(), chemin_.c_str()) < 0)
+        return "no muxer " + o_.conteneur;
     sortie_.reset(f);
     if (!image_ || !echantillons_ || !paquet_) return "out of memory";
     if (std::string e = OuvrirVideo(); !e.empty()) return e;
     if (o_.son != OptionsVideo::Son::Aucun)
         if (std::string e = OuvrirSon(); !e.empty()) return e;
     if (avio_open(&sortie_->pb, chemin_.c_str(), AVIO_FLAG_WRITE) < 0) return "cannot create " + chemin_;
-    if (avformat_write_header(sortie_.get(), nullptr) < 0) return "cannot write the header";
+    for (const auto& [cle, valeur] : o_.etiquettes) av_dict_set(&sortie_->metadata, cle.c_str(), valeur.c_str(), 0);
+    AVDictionary* reglages = nullptr;
+    if (!o_.etiquettes.empty()) av_dict_set(&reglages, "movflags", "use_metadata_tags", 0);
+    const int entete = avformat_write_header(sortie_.get(), &reglages);
+    av_dict_free(&reglages);
+    if (entete < 0) return "cannot write the header";
     for (int i = 0; i < o_.images; ++i) {
         if (!EcrireImage(i)) return "cannot encode frame " + std::to_string(i);
         if (son_.codec) {
-            const double secondes = double(i + 1) * o_.echelle / o_.cadence;
-            if (!EcrireSonJusqua(std::llround(secondes * o_.frequence))) return "cannot encode the sound";
+            if (i == o_.changementSon && !ChangerSon(i)) return "cannot change the sound";
+            const double secondes = double(i + 1) * o_.echelle / o_.cadence - debutSegment_;
+            if (!EcrireSonJusqua(std::llround(secondes * frequence_))) return "cannot encode the sound";
         }
     }
     if (!Encoder(sortie_.get(), video_, nullptr, paquet_.get())) return "cannot flush the video encoder";

@@ -1,5 +1,5 @@
-// libFuzzer target: the frame source must open any bytes as an AVI file or
-// refuse them, and read frames and sound from what it opened, without
+// libFuzzer target: the frame source must open any bytes as a video (an AVI
+// file, or any container FFmpeg demuxes) or refuse them, and read frames and sound from what it opened, without
 // crashing, hanging or allocating wildly.
 
 #include "video/FrameSource.h"
@@ -22,6 +22,27 @@ const std::string& Chemin()
 {
     static const std::string chemin = "/tmp/fuzz_framesource_" + std::to_string(::getpid()) + ".avi";
     return chemin;
+}
+
+// The sound as the player reads it: in order from the start of a range, a
+// jump back, a jump forward and past the end; never more than asked.
+void LireSon(const FrameSource& source, SourceAudio& son, int images)
+{
+    const int taille = son.TailleEchantillon();
+    if (taille <= 0) __builtin_trap();
+    constexpr std::int64_t Morceau = 2048;
+    std::vector<std::byte> tampon(std::size_t(Morceau * taille));
+    const std::int64_t fin = son.Debut() + son.Longueur();
+    for (const std::int64_t depart : {source.PlageAudio(0, images - 1).Premier, source.PlageAudio(images / 2, images - 1).Premier,
+                                      son.Debut(), fin - Morceau / 2, fin}) {
+        std::int64_t premier = depart;
+        for (int i = 0; i < 4; ++i) {
+            const std::int64_t lus = son.Lire(premier, Morceau, tampon);
+            if (lus < 0 || lus > Morceau) __builtin_trap();
+            if (lus == 0) break;
+            premier += lus;
+        }
+    }
 }
 
 } // namespace
@@ -53,13 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     }
     QImage cible(64, 48, QImage::Format_RGB32);
     source.Dessiner(source.StartFrame(), cible);
-    if (SourceAudio* son = source.Audio()) {
-        const PlageEchantillons plage = source.PlageAudio(0, n - 1);
-        const std::int64_t nombre = std::min<std::int64_t>(plage.Fin - plage.Premier, 4096);
-        if (nombre > 0 && son->TailleEchantillon() > 0) {
-            std::vector<std::byte> tampon(std::size_t(nombre * son->TailleEchantillon()));
-            if (son->Lire(plage.Premier, nombre, tampon) > nombre) __builtin_trap();
-        }
-    }
+    if (SourceAudio* son = source.Audio()) LireSon(source, *son, n);
     return 0;
 }

@@ -1,4 +1,4 @@
-// kinotab-cli info, frame and bench: the frame source on a video file.
+// kinotab-cli info, times, frame and bench: the frame source on a video file.
 
 #include "tools/kinotab_cli.h"
 #include "video/FrameSource.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-QString Raison(FrameSource::Echec e)
+QString Raison(FrameSource::Echec e, const FrameSource::DetailEchec& d)
 {
     switch (e) {
     case FrameSource::Echec::Aucun: break;
@@ -24,8 +24,12 @@ QString Raison(FrameSource::Echec e)
     case FrameSource::Echec::SansVideo: return QStringLiteral("no video stream");
     case FrameSource::Echec::EnTeteInvalide:
         return QStringLiteral("invalid video stream header (zero scale, rate, width or height)");
-    case FrameSource::Echec::SansImage: return QStringLiteral("no frame in the file");
-    case FrameSource::Echec::Indecodable: return QStringLiteral("no decoder for the video stream");
+    case FrameSource::Echec::SansImage:
+        return d.Annoncees > 0 ? QStringLiteral("cut short before its first frame (0 of %1)").arg(d.Annoncees)
+                               : QStringLiteral("no frame in the file");
+    case FrameSource::Echec::Indecodable: return QStringLiteral("no decoder for the video codec %1").arg(d.Codec);
+    case FrameSource::Echec::PasVideo: return QStringLiteral("not a video file FFmpeg can read");
+    case FrameSource::Echec::Incomplet: return QStringLiteral("MP4/MOV file without its index (recording cut short)");
     }
     return {};
 }
@@ -33,7 +37,7 @@ QString Raison(FrameSource::Echec e)
 bool Ouvrir(FrameSource& source, const QString& chemin)
 {
     if (source.Ouvrir(chemin)) return true;
-    Erreur(chemin + QStringLiteral(": ") + Raison(source.DernierEchec()));
+    Erreur(chemin + QStringLiteral(": ") + Raison(source.DernierEchec(), source.DetailDernierEchec()));
     return false;
 }
 
@@ -45,13 +49,29 @@ int Info(const QStringList& a)
     std::cout << "FrameCount " << source.FrameCount() << "\nVideoWidth " << source.VideoWidth() << "\nVideoHeight "
               << source.VideoHeight() << "\nAspectRatio " << source.AspectRatio() << "\nFrameTime " << source.FrameTime()
               << "\nStartFrame " << source.StartFrame() << "\nPeriodMs " << source.PeriodeMs() << "\nAudio "
-              << (source.Audio() ? "yes" : "no") << std::endl;
+              << (source.Audio() ? "yes" : "no");
+    const DescriptionVideo& d = source.Description();
+    std::cout << "\nContainer " << d.Conteneur.toStdString() << "\nCodec " << d.Codec.toStdString() << "\nRotation "
+              << d.Rotation << "\nMirrored " << (d.Miroir ? "yes" : "no") << "\nVariableRate "
+              << (d.CadenceVariable ? "yes" : "no") << "\nCaptureFps " << d.CaptureFps << "\nRepeatedFrames "
+              << d.ImagesRepetees << std::endl;
     if (source.FrameCount() < source.ImagesAnnoncees())
         return Erreur(QStringLiteral("%1: file cut short: it holds %2 of the %3 frames its header announces")
                           .arg(a[0])
                           .arg(source.FrameCount())
                           .arg(source.ImagesAnnoncees()),
                       2);
+    return 0;
+}
+
+int Times(const QStringList& a)
+{
+    if (a.size() != 1) return Erreur(QStringLiteral("times needs VIDEO"));
+    FrameSource source;
+    if (!Ouvrir(source, a[0])) return 1;
+    std::cout.precision(9);
+    for (int i = 0; i < source.FrameCount(); ++i) std::cout << i << ' ' << source.TempsImage(i) << '\n';
+    std::cout << std::flush;
     return 0;
 }
 
@@ -133,6 +153,14 @@ int Bench(const QStringList& a)
     banc.Noter(source);
     source.Fermer();
 
+    // A cold jump to the last frame: everything from its keyframe decoded.
+    double froid = 0;
+    if (banc.Ouvrir(source)) {
+        froid = Chronometrer([&] { banc.Image(source, n - 1); });
+        banc.Noter(source);
+        source.Fermer();
+    }
+
     const int pas = std::min(40, std::max(1, n / 3));
     const std::vector<double> avant = banc.Pas(n / 3, n / 3 + pas);
     const std::vector<double> arriere = banc.Pas(2 * n / 3, 2 * n / 3 - pas);
@@ -159,7 +187,7 @@ int Bench(const QStringList& a)
 
     std::cout << "open_ms " << ouverture << "\nsequential_fps " << (sequence > 0 ? n * 1000.0 / sequence : 0)
               << "\nstep_forward_ms_median " << Mediane(avant) << "\nstep_backward_ms_median " << Mediane(arriere)
-              << "\nrandom_jump_ms_median " << Mediane(sauts) << "\ndraw_ms_median " << Mediane(dessins)
+              << "\ncold_last_frame_ms " << froid << "\nrandom_jump_ms_median " << Mediane(sauts) << "\ndraw_ms_median " << Mediane(dessins)
               << "\ncache_peak_mib " << double(banc.pic) / (1 << 20) << std::endl;
     if (banc.perdues > 0) return Erreur(QStringLiteral("%1 frame requests gave no picture").arg(banc.perdues), 2);
     return 0;
@@ -167,6 +195,7 @@ int Bench(const QStringList& a)
 
 const CommandeCli Commandes[] = {
     {"info", "VIDEO", Info},
+    {"times", "VIDEO", Times},
     {"frame", "VIDEO N OUT.png", Frame},
     {"bench", "VIDEO", Bench},
 };

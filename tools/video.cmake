@@ -1,7 +1,7 @@
 # Test and demo videos: the writer, the demo generator and the bundled demo,
 # and kinotab-cli, the frame source on the command line.
 
-add_library(kinotab_video_writer STATIC ${CMAKE_CURRENT_LIST_DIR}/VideoWriter.cpp)
+add_library(kinotab_video_writer STATIC ${CMAKE_CURRENT_LIST_DIR}/VideoWriter.cpp ${CMAKE_CURRENT_LIST_DIR}/VideoSurgery.cpp)
 target_link_libraries(kinotab_video_writer PUBLIC kinotab_framesource Qt6::Gui PkgConfig::FFMPEG)
 
 # kinotab-cli: one file a group of subcommands, dispatched by kinotab_cli.cpp.
@@ -36,8 +36,15 @@ if(KINOTAB_FUZZ)
   add_library(kinotab_framesource_fuzz STATIC ${KINOTAB_FRAMESOURCE_SOURCES})
   target_compile_options(kinotab_framesource_fuzz PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
   target_link_libraries(kinotab_framesource_fuzz PUBLIC kinotab_math Qt6::Gui PkgConfig::FFMPEG)
+  target_include_directories(kinotab_framesource_fuzz PUBLIC ${CMAKE_BINARY_DIR}/include/video)
   add_executable(fuzz_framesource ${CMAKE_CURRENT_LIST_DIR}/fuzz_framesource.cpp)
   target_compile_options(fuzz_framesource PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(fuzz_framesource PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_libraries(fuzz_framesource PRIVATE kinotab_framesource_fuzz)
 endif()
+
+# Seeds for the frame-source fuzz target, written into a folder given on the
+# command line (outside the repository):
+#   ./build/tools/kinotab_fuzz_seeds /tmp/corpus-framesource
+add_executable(kinotab_fuzz_seeds ${CMAKE_CURRENT_LIST_DIR}/fuzz_seeds.cpp)
+target_link_libraries(kinotab_fuzz_seeds PRIVATE kinotab_video_writer Qt6::Gui)

@@ -2,6 +2,7 @@
 
 #include "video/FrameSourceAudio.h"
 #include "video/FrameSourceAvi.h"
+#include "video/FrameSourceConteneur.h"
 #include "video/FrameSourceDecodeur.h"
 #include "video/FrameSourceFFmpeg.h"
 #include "video/FrameSourceImage.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <limits>
+#include <unistd.h>
 
 std::int64_t MulDivArrondi(std::int64_t a, std::int64_t b, std::int64_t c)
 {
@@ -40,6 +42,7 @@ struct FrameSource::Ouverte {
     int largeur = 0;
     int hauteur = 0;
     int startFrame = 0;
+    DescriptionVideo description;
 
     // The picture converted last, redrawn without converting again.
     std::int32_t rangConverti = -1;
@@ -68,9 +71,6 @@ ff::Format OuvrirDemuxeur(const QString& chemin)
     return ff::Format(f);
 }
 
-// Beyond any camera's frame: a header claiming more is damaged.
-constexpr int TailleMax = 8192;
-
 int EnEntier(std::int64_t n) { return int(std::clamp<std::int64_t>(n, 0, std::numeric_limits<int>::max())); }
 
 } // namespace
@@ -87,8 +87,8 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     const bool rectangle = video.Gauche || video.Haut || video.Droite || video.Bas;
     largeur = rectangle ? video.Droite - video.Gauche : video.LargeurFormat;
     hauteur = rectangle ? video.Bas - video.Haut : video.HauteurFormat;
-    if (video.Echelle == 0 || video.Cadence == 0 || largeur <= 0 || hauteur <= 0 || largeur > TailleMax
-        || hauteur > TailleMax)
+    if (video.Echelle == 0 || video.Cadence == 0 || largeur <= 0 || hauteur <= 0 || largeur > TailleMaxImage
+        || hauteur > TailleMaxImage)
         return Echec::EnTeteInvalide;
 
     const ff::Format demuxeur = OuvrirDemuxeur(chemin);
@@ -106,8 +106,13 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     parametresVideo = ff::CopieParametres(sv->codecpar);
     if (sa) parametresAudio = ff::CopieParametres(sa->codecpar);
     if (!parametresVideo) return Echec::Indecodable;
+    description.Conteneur = QStringLiteral("avi");
+    description.Codec = QString::fromLatin1(avcodec_get_name(parametresVideo->codec_id));
 
-    if (!IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
+    if (IndexDepuisFFmpeg(*sv, sa, fichier.Taille(), indexVideo, indexAudio)) {
+        ConfirmerCles(fichier, parametresVideo->codec_id, indexVideo);
+        CompleterIndex(fichier, *entete, fluxVideo, fluxAudio, parametresVideo->codec_id, indexVideo, indexAudio);
+    } else {
         indexVideo = {};
         indexAudio = {};
         IndexParParcours(fichier, *entete, fluxVideo, fluxAudio, std::int32_t(std::min<std::uint32_t>(video.Debut, 1u << 30)),
@@ -123,7 +128,7 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     startFrame = EnEntier(std::min<std::int64_t>(video.Debut, frameCount - 1));
 
     decodeur = std::make_unique<DecodeurImages>(fichier, indexVideo, fluxVideo);
-    if (!decodeur->Ouvrir(*parametresVideo, presentes < annonce)) return Echec::Indecodable;
+    if (!decodeur->Ouvrir(*parametresVideo, presentes < annonce, largeur, hauteur)) return Echec::Indecodable;
     if (parametresAudio) {
         son = std::make_unique<SonAvi>(fichier, entete->Flux[std::size_t(fluxAudio)], indexAudio, fluxAudio);
         if (!son->Ouvrir(*parametresAudio)) son.reset();
@@ -133,49 +138,91 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
 
 std::int32_t FrameSource::Ouverte::Rang(int numero) const
 {
-    // The last chunk at or before the position: an empty chunk repeats the picture before it.
+    // The last chunk at or before the position: an empty chunk repeats the
+    // picture before it, and one before any picture (a camera that dropped
+    // its first frames) shows the file's first picture.
     const auto& n = indexVideo.Numeros;
-    return std::int32_t(std::upper_bound(n.begin(), n.end(), numero) - n.begin()) - 1;
+    const auto rang = std::int32_t(std::upper_bound(n.begin(), n.end(), numero) - n.begin()) - 1;
+    return rang < 0 && numero >= std::int64_t(video.Debut) ? 0 : rang;
 }
 
-FrameSource::FrameSource() : budgetCache_(CacheImages::BudgetParDefaut) {}
+std::size_t BudgetCacheParDefaut()
+{
+    const long pages = ::sysconf(_SC_PHYS_PAGES), taille = ::sysconf(_SC_PAGESIZE);
+    const std::size_t plafond = std::size_t(256) << 20;
+    if (pages <= 0 || taille <= 0) return plafond;
+    return std::min(plafond, std::size_t(pages) * std::size_t(taille) / 8);
+}
+
+FrameSource::FrameSource() : budgetCache_(BudgetCacheParDefaut()) {}
 FrameSource::~FrameSource() = default;
 
 bool FrameSource::Ouvrir(const QString& chemin)
 {
     Fermer();
+    detail_ = {};
+    if (!EstFichierAvi(chemin)) {
+        auto c = std::make_unique<SourceConteneur>();
+        echec_ = c->Ouvrir(chemin, budgetCache_, detail_);
+        if (echec_ != Echec::Aucun) return false;
+        c_ = std::move(c);
+        return true;
+    }
     auto o = std::make_unique<Ouverte>();
     echec_ = o->Ouvrir(chemin);
+    if (o->parametresVideo) detail_.Codec = o->description.Codec;
+    detail_.Annoncees = o->annoncees;
     if (echec_ != Echec::Aucun) return false;
     o->decodeur->Cache().FixerBudget(budgetCache_);
     o_ = std::move(o);
     return true;
 }
 
-void FrameSource::Fermer() { o_.reset(); }
+void FrameSource::Fermer()
+{
+    o_.reset();
+    c_.reset();
+}
 
-bool FrameSource::Opened() const { return o_ != nullptr; }
-int FrameSource::FrameCount() const { return o_ ? o_->frameCount : 0; }
-int FrameSource::VideoWidth() const { return o_ ? o_->largeur : 0; }
-int FrameSource::VideoHeight() const { return o_ ? o_->hauteur : 0; }
-double FrameSource::AspectRatio() const { return o_ ? double(o_->largeur) / double(o_->hauteur) : 0.0; }
-double FrameSource::FrameTime() const { return o_ ? double(o_->video.Echelle) / double(o_->video.Cadence) : 0.0; }
+bool FrameSource::Opened() const { return o_ || c_; }
+int FrameSource::FrameCount() const { return c_ ? c_->FrameCount() : o_ ? o_->frameCount : 0; }
+int FrameSource::VideoWidth() const { return c_ ? c_->Largeur() : o_ ? o_->largeur : 0; }
+int FrameSource::VideoHeight() const { return c_ ? c_->Hauteur() : o_ ? o_->hauteur : 0; }
+double FrameSource::AspectRatio() const { return Opened() ? double(VideoWidth()) / double(VideoHeight()) : 0.0; }
+double FrameSource::FrameTime() const
+{
+    return c_ ? c_->FrameTime() : o_ ? double(o_->video.Echelle) / double(o_->video.Cadence) : 0.0;
+}
 int FrameSource::StartFrame() const { return o_ ? o_->startFrame : 0; }
-int FrameSource::StopFrame() const { return o_ ? o_->frameCount - 1 : 0; }
-int FrameSource::ImagesAnnoncees() const { return o_ ? o_->annoncees : 0; }
+int FrameSource::StopFrame() const { return Opened() ? FrameCount() - 1 : 0; }
+int FrameSource::ImagesAnnoncees() const { return c_ ? c_->ImagesAnnoncees() : o_ ? o_->annoncees : 0; }
 
 int FrameSource::PeriodeMs() const
 {
+    if (c_) return EnEntier(std::llround(c_->FrameTime() * 1000));
     return o_ ? EnEntier(MulDivArrondi(o_->video.Echelle, 1000, o_->video.Cadence)) : 0;
 }
 
 int FrameSource::Borner(int numero) const
 {
-    return o_ ? std::clamp(numero, 0, o_->frameCount - 1) : numero;
+    return Opened() ? std::clamp(numero, 0, FrameCount() - 1) : numero;
+}
+
+double FrameSource::TempsImage(int numero) const
+{
+    if (!Opened() || numero < 0 || numero >= FrameCount()) return 0;
+    return c_ ? c_->Temps(numero) : numero * FrameTime();
+}
+
+const DescriptionVideo& FrameSource::Description() const
+{
+    static const DescriptionVideo aucune;
+    return c_ ? c_->Description() : o_ ? o_->description : aucune;
 }
 
 QImage FrameSource::Image(int numero)
 {
+    if (c_) return c_->Image(numero);
     if (!o_ || numero < 0 || numero >= o_->frameCount) return {};
     const std::int32_t rang = o_->Rang(numero);
     if (rang < 0) return {};
@@ -185,14 +232,17 @@ QImage FrameSource::Image(int numero)
     o_->rangConverti = -1;
     QImage rgb = o_->convertisseur.EnRgb(*image, std::move(o_->converti));
     if (rgb.isNull()) return {};
-    if (rgb.width() != o_->largeur || rgb.height() != o_->hauteur) { // a frame rectangle other than the bitmap's
-        QImage cadre(o_->largeur, o_->hauteur, QImage::Format_RGB32);
-        Etirer(rgb, cadre, cadre.rect());
-        rgb = cadre;
-    }
     o_->rangConverti = rang;
     o_->converti = rgb;
     return rgb;
+}
+
+int FrameSource::CoutImage(int numero) const
+{
+    if (c_) return c_->Cout(numero);
+    if (!o_ || numero < 0 || numero >= o_->frameCount) return 0;
+    const std::int32_t rang = o_->Rang(numero);
+    return rang < 0 || rang == o_->rangConverti ? 0 : o_->decodeur->Cout(rang);
 }
 
 bool FrameSource::Dessiner(int numero, QImage& cible) { return Dessiner(numero, cible, cible.rect()); }
@@ -228,7 +278,11 @@ void FrameSource::FixerBudgetCache(std::size_t octets)
 {
     budgetCache_ = octets;
     if (o_) o_->decodeur->Cache().FixerBudget(octets);
+    if (c_) c_->Cache().FixerBudget(octets);
 }
 
-std::size_t FrameSource::CacheOctets() const { return o_ ? o_->decodeur->Cache().Octets() : 0; }
-std::size_t FrameSource::CachePic() const { return o_ ? o_->decodeur->Cache().Pic() : 0; }
+std::size_t FrameSource::CacheOctets() const
+{
+    return c_ ? c_->Cache().Octets() : o_ ? o_->decodeur->Cache().Octets() : 0;
+}
+std::size_t FrameSource::CachePic() const { return c_ ? c_->Cache().Pic() : o_ ? o_->decodeur->Cache().Pic() : 0; }

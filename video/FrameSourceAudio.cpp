@@ -156,24 +156,50 @@ bool SonAvi::DecoderSuivant()
     return true;
 }
 
+// The resampler is set up for each decoded format in turn: a stream may
+// change its channels, rate or sample format midway (a capture that switched
+// mode), while what it gives out stays in the stream's first format.
 bool SonAvi::Convertir(const AVFrame* image)
 {
-    if (!swr_) {
-        if (!image) return true;
-        // Default layouts are plain values, nothing to free.
-        AVChannelLayout parDefaut{}, sortie{};
-        av_channel_layout_default(&parDefaut, image->ch_layout.nb_channels);
-        av_channel_layout_default(&sortie, format_.Canaux);
-        const AVChannelLayout* entree = image->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC ? &parDefaut : &image->ch_layout;
-        SwrContext* s = nullptr;
-        const int r = swr_alloc_set_opts2(&s, &sortie, AV_SAMPLE_FMT_S16, format_.Frequence, const_cast<AVChannelLayout*>(entree),
-                                          AVSampleFormat(image->format), image->sample_rate, 0, nullptr);
-        swr_.reset(s);
-        if (r < 0 || swr_init(swr_.get()) < 0) {
-            swr_.reset();
-            return false;
-        }
+    if (image && !(swr_ && MemeEntree(*image))) {
+        if (swr_ && !Reechantillonner(nullptr)) return false; // what the resampler still holds
+        if (!Configurer(*image)) return false;
     }
+    return !swr_ || Reechantillonner(image);
+}
+
+bool SonAvi::MemeEntree(const AVFrame& image) const
+{
+    const AVChannelLayout& l = image.ch_layout;
+    return l.nb_channels == entree_.canaux && l.order == entree_.ordre
+        && (l.order != AV_CHANNEL_ORDER_NATIVE || l.u.mask == entree_.masque) && image.sample_rate == entree_.frequence
+        && image.format == entree_.format;
+}
+
+bool SonAvi::Configurer(const AVFrame& image)
+{
+    swr_.reset();
+    const AVChannelLayout& l = image.ch_layout;
+    entree_ = {l.nb_channels, l.order, l.order == AV_CHANNEL_ORDER_NATIVE ? l.u.mask : 0, image.sample_rate, image.format};
+    if (l.nb_channels <= 0 || image.sample_rate <= 0) return false;
+    // Default layouts are plain values, nothing to free.
+    AVChannelLayout parDefaut{}, sortie{};
+    av_channel_layout_default(&parDefaut, l.nb_channels);
+    av_channel_layout_default(&sortie, format_.Canaux);
+    const AVChannelLayout* entree = l.order == AV_CHANNEL_ORDER_UNSPEC ? &parDefaut : &l;
+    SwrContext* s = nullptr;
+    const int r = swr_alloc_set_opts2(&s, &sortie, AV_SAMPLE_FMT_S16, format_.Frequence, const_cast<AVChannelLayout*>(entree),
+                                      AVSampleFormat(image.format), image.sample_rate, 0, nullptr);
+    swr_.reset(s);
+    if (r < 0 || swr_init(swr_.get()) < 0) {
+        swr_.reset();
+        return false;
+    }
+    return true;
+}
+
+bool SonAvi::Reechantillonner(const AVFrame* image)
+{
     const int taille = TailleEchantillon();
     const int place = swr_get_out_samples(swr_.get(), image ? image->nb_samples : 0);
     if (place <= 0) return true;

@@ -34,6 +34,9 @@ private:
     void Chercher(std::int64_t premier);
     bool DecoderSuivant();
     bool Convertir(const AVFrame* image);
+    bool MemeEntree(const AVFrame& image) const;
+    bool Configurer(const AVFrame& image);
+    bool Reechantillonner(const AVFrame* image);
 
     const FichierAvi& fichier_;
     const FluxAvi flux_;
@@ -48,6 +51,13 @@ private:
     // Decoding: samples [decodesDebut_, decodesDebut_ + decodes_.size() / taille) are ready.
     ff::Codec codec_;
     ff::Swr swr_;
+    struct Entree { // what swr_ was set up for
+        int canaux = 0;
+        AVChannelOrder ordre = AV_CHANNEL_ORDER_UNSPEC;
+        std::uint64_t masque = 0;
+        int frequence = 0;
+        int format = -1;
+    } entree_;
     ff::Paquet paquet_;
     ff::Image image_;
     std::size_t prochainMorceau_ = 0;

@@ -51,6 +51,26 @@ inline bool EstMorceauImage(std::uint32_t id)
 }
 inline bool EstMorceauSon(std::uint32_t id) { return (id >> 16) == (CodeQuatre("00wb") >> 16); }
 
+// The first position in [depuis, fin) where `motif`(bytes, 12 of them,
+// their position) holds, scanning the file in blocks; -1 when there is none. What a reader
+// does to find its way again after a damaged chunk header.
+template <class Motif>
+std::int64_t ChercherMotif(const FichierAvi& fichier, std::int64_t depuis, std::int64_t fin, Motif motif)
+{
+    constexpr std::size_t Bloc = 1 << 16, Marge = 12;
+    std::vector<std::uint8_t> tampon(Bloc + Marge);
+    for (std::int64_t pos = depuis; pos + std::int64_t(Marge) <= fin; pos += Bloc) {
+        const std::int64_t lus = fichier.Lire(pos, std::span(tampon).first(std::size_t(std::min<std::int64_t>(fin - pos, std::int64_t(tampon.size())))));
+        for (std::int64_t i = 0; i + std::int64_t(Marge) <= lus && i < std::int64_t(Bloc); ++i)
+            if (motif(tampon.data() + i, pos + i)) return pos + i;
+        if (lus < std::int64_t(tampon.size())) break;
+    }
+    return -1;
+}
+
+// Whether the four bytes of a chunk id are printable characters.
+bool IdImprimable(std::uint32_t id);
+
 // One stream description: the fields of 'strh' and the few of 'strf' used.
 struct FluxAvi {
     std::uint32_t Type = 0; // 'vids', 'auds', ...

@@ -16,6 +16,7 @@ public:
     explicit CacheImages(std::size_t budget = BudgetParDefaut) : budget_(budget) {}
 
     void FixerBudget(std::size_t octets);
+    std::size_t Budget() const { return budget_; }
     // A new reference to the picture of `rang`, or null; marks it recently used.
     ff::Image Trouver(std::int32_t rang);
     bool Contient(std::int32_t rang) const { return index_.count(rang) != 0; }

@@ -11,9 +11,11 @@ DecodeurImages::DecodeurImages(const FichierAvi& fichier, const IndexVideo& inde
 {
 }
 
-bool DecodeurImages::Ouvrir(const AVCodecParameters& parametres, bool coupe)
+bool DecodeurImages::Ouvrir(const AVCodecParameters& parametres, bool coupe, int largeur, int hauteur)
 {
     coupe_ = coupe;
+    largeur_ = largeur;
+    hauteur_ = hauteur;
     codecId_ = parametres.codec_id;
     const AVCodec* decodeur = avcodec_find_decoder(parametres.codec_id);
     if (!decodeur || !paquet_ || !sortie_ || index_.Morceaux.empty()) return false;
@@ -22,6 +24,8 @@ bool DecodeurImages::Ouvrir(const AVCodecParameters& parametres, bool coupe)
     // The decoder's own threads, as ffmpeg uses them for sequential reading.
     codec_->thread_count = 0;
     codec_->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+    // The decoder refuses larger pictures before allocating them.
+    codec_->max_pixels = std::int64_t(TailleMaxImage) * TailleMaxImage;
     if (avcodec_open2(codec_.get(), decodeur, nullptr) < 0) {
         codec_.reset();
         return false;
@@ -150,6 +154,14 @@ ff::Image DecodeurImages::Image(std::int32_t rang)
     return {};
 }
 
+std::int32_t DecodeurImages::Cout(std::int32_t rang) const
+{
+    if (!codec_ || rang < 0 || rang >= Nombre() || cache_.Contient(rang)) return 0;
+    const std::int32_t k = DebutRegion(rang);
+    if (debutSession_ >= 0 && rang > dernierRang_ && prochain_ >= k) return std::max(1, rang - prochain_ + 1);
+    return rang - k + 1;
+}
+
 void DecodeurImages::Demarrer(std::int32_t depart)
 {
     avcodec_flush_buffers(codec_.get());
@@ -260,10 +272,48 @@ bool DecodeurImages::Traiter(const AVFrame& image, std::int32_t cible, ff::Image
         rang = codec_->has_b_frames == 0 ? s : douteuse ? -1 : k + std::int32_t(tamponsRegion_.size()) - 1;
     }
     if (rang < 0 || rang >= FinRegion(k)) return true;
-    cache_.Ranger(rang, &image);
     dernierRang_ = std::max(dernierRang_, rang);
-    if (rang == cible) trouvee = ff::Reference(&image);
+    ff::Image ajustee;
+    const AVFrame* gardee = &image;
+    if (image.width != largeur_ || image.height != hauteur_) {
+        ajustee = ALaTaille(image);
+        if (!ajustee) return true; // no picture for this rank
+        gardee = ajustee.get();
+    }
+    cache_.Ranger(rang, gardee);
+    if (rang == cible) trouvee = ff::Reference(gardee);
     return true;
+}
+
+// The picture scaled to the header's size, in its own pixel format; null
+// when it is beyond the size limit or cannot be scaled.
+ff::Image DecodeurImages::ALaTaille(const AVFrame& image)
+{
+    if (image.width <= 0 || image.height <= 0 || image.width > TailleMaxImage || image.height > TailleMaxImage) return {};
+    // JPEG's full-range formats are their plain twins to swscale: the same
+    // planes, and the range is kept as it is from input to output.
+    auto format = AVPixelFormat(image.format);
+    switch (format) {
+    case AV_PIX_FMT_YUVJ420P: format = AV_PIX_FMT_YUV420P; break;
+    case AV_PIX_FMT_YUVJ422P: format = AV_PIX_FMT_YUV422P; break;
+    case AV_PIX_FMT_YUVJ444P: format = AV_PIX_FMT_YUV444P; break;
+    case AV_PIX_FMT_YUVJ440P: format = AV_PIX_FMT_YUV440P; break;
+    case AV_PIX_FMT_YUVJ411P: format = AV_PIX_FMT_YUV411P; break;
+    default: break;
+    }
+    sws_.reset(sws_getCachedContext(sws_.release(), image.width, image.height, format, largeur_, hauteur_, format,
+                                    SWS_FAST_BILINEAR, nullptr, nullptr, nullptr));
+    ff::Image sortie = ff::NouvelleImage();
+    if (!sws_ || !sortie) return {};
+    sortie->format = image.format;
+    sortie->width = largeur_;
+    sortie->height = hauteur_;
+    sortie->key_frame = image.key_frame;
+    sortie->pts = image.pts;
+    if (av_frame_get_buffer(sortie.get(), 0) < 0
+        || sws_scale(sws_.get(), image.data, image.linesize, 0, image.height, sortie->data, sortie->linesize) <= 0)
+        return {};
+    return sortie;
 }
 
 // The current region's pictures are all out: learn its order when every

@@ -27,17 +27,25 @@
 #include <cstdint>
 #include <vector>
 
+// Beyond any camera's frame: a header, or a picture, claiming more is damaged.
+constexpr int TailleMaxImage = 8192;
+
 class DecodeurImages {
 public:
     DecodeurImages(const FichierAvi& fichier, const IndexVideo& index, int fluxVideo);
 
     // Opens FFmpeg's decoder; false when there is none for the stream or it
     // refuses the stream's parameters. `coupe`: the file ends before its
-    // last region does.
-    bool Ouvrir(const AVCodecParameters& parametres, bool coupe);
+    // last region does. Every picture is handed out `largeur` x `hauteur`,
+    // the header's size: one that decodes to another size is scaled to it,
+    // one beyond TailleMaxImage is refused (a header that lies about the
+    // size must not make a small file take gigabytes).
+    bool Ouvrir(const AVCodecParameters& parametres, bool coupe, int largeur, int hauteur);
 
     // The picture displayed at `rang` (0 .. number of chunks - 1), or null.
     ff::Image Image(std::int32_t rang);
+    // About how many chunks Image(rang) would decode now; 0 for a cached picture.
+    std::int32_t Cout(std::int32_t rang) const;
 
     CacheImages& Cache() { return cache_; }
 
@@ -60,6 +68,7 @@ private:
     Issue DecoderJusqua(std::int32_t rang, ff::Image& trouvee);
     bool Envoyer(std::int32_t paquet, bool& plusTard);
     bool Traiter(const AVFrame& image, std::int32_t rang, ff::Image& trouvee);
+    ff::Image ALaTaille(const AVFrame& image);
     void CloreRegion();
     void OublierCle(std::int32_t paquet);
     void Oublier(std::int32_t debutRegion);
@@ -69,7 +78,9 @@ private:
     const int fluxVideo_;
     AVCodecID codecId_ = AV_CODEC_ID_NONE;
     bool coupe_ = false;
+    int largeur_ = 0, hauteur_ = 0;
     ff::Codec codec_;
+    ff::Sws sws_; // pictures of another size than the header's
     ff::Paquet paquet_;
     ff::Image sortie_;
     CacheImages cache_;

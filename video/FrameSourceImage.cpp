@@ -22,13 +22,16 @@ AVPixelFormat SansPlageJpeg(AVPixelFormat f, bool& plagePleine)
 
 } // namespace
 
-QImage ConvertisseurImage::EnRgb(const AVFrame& image, QImage recyclee)
+QImage ConvertisseurImage::EnRgb(const AVFrame& image, QImage recyclee, QSize taille)
 {
-    const int w = image.width, h = image.height;
-    if (w <= 0 || h <= 0) return {};
+    const int sw = image.width, sh = image.height;
+    if (sw <= 0 || sh <= 0) return {};
+    const int w = taille.isEmpty() ? sw : taille.width(), h = taille.isEmpty() ? sh : taille.height();
     bool plagePleine = image.color_range == AVCOL_RANGE_JPEG;
     const AVPixelFormat format = SansPlageJpeg(AVPixelFormat(image.format), plagePleine);
-    sws_.reset(sws_getCachedContext(sws_.release(), w, h, format, w, h, AV_PIX_FMT_RGB32, SWS_POINT, nullptr, nullptr, nullptr));
+    // Non-square pixels are spread smoothly; a picture kept at its size is copied pixel for pixel.
+    const int methode = w == sw && h == sh ? SWS_POINT : SWS_BICUBIC;
+    sws_.reset(sws_getCachedContext(sws_.release(), sw, sh, format, w, h, AV_PIX_FMT_RGB32, methode, nullptr, nullptr, nullptr));
     if (!sws_) return {};
     const int matrice = image.colorspace == AVCOL_SPC_BT709 ? SWS_CS_ITU709 : SWS_CS_DEFAULT;
     sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(matrice), plagePleine, sws_getCoefficients(SWS_CS_DEFAULT), 1, 0,
@@ -40,7 +43,7 @@ QImage ConvertisseurImage::EnRgb(const AVFrame& image, QImage recyclee)
     if (rgb.isNull()) return {};
     std::uint8_t* destination[4] = {rgb.bits(), nullptr, nullptr, nullptr};
     const int pas[4] = {int(rgb.bytesPerLine()), 0, 0, 0};
-    if (sws_scale(sws_.get(), image.data, image.linesize, 0, h, destination, pas) != h) return {};
+    if (sws_scale(sws_.get(), image.data, image.linesize, 0, sh, destination, pas) != h) return {};
     return rgb;
 }
 

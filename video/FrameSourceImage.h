@@ -8,10 +8,10 @@
 
 class ConvertisseurImage {
 public:
-    // The picture in RGB32 at the decoder's size; null when swscale cannot
-    // convert its pixel format. Reuses the pixels of `recyclee` when no one
-    // else holds them and the size fits.
-    QImage EnRgb(const AVFrame& image, QImage recyclee = {});
+    // The picture in RGB32 at the decoder's size, or scaled to `taille` when
+    // one is given; null when swscale cannot convert its pixel format. Reuses
+    // the pixels of `recyclee` when no one else holds them and the size fits.
+    QImage EnRgb(const AVFrame& image, QImage recyclee = {}, QSize taille = {});
 
 private:
     ff::Sws sws_;

@@ -40,27 +40,36 @@ bool IndexDepuisFFmpeg(const AVStream& video, const AVStream* audio, std::int64_
 
 namespace {
 
-bool Imprimable(std::uint32_t id)
-{
-    for (int i = 0; i < 4; ++i) {
-        const std::uint32_t c = (id >> (8 * i)) & 0xFF;
-        if (c < 0x20 || c > 0x7E) return false;
-    }
-    return true;
-}
-
 // Enough of a chunk's start to find its first picture header.
 constexpr std::size_t OctetsExamines = 1024;
 
-} // namespace
-
-void IndexParParcours(const FichierAvi& f, const EnTeteAvi& entete, int fluxVideo, int fluxAudio,
-                      std::int32_t premierNumero, AVCodecID codec, IndexVideo& iv, IndexAudio& ia)
+// Walks the chunks of the 'movi' lists from position `depuis` on, up to the
+// first one the file does not hold whole, numbering the video chunks on from
+// `numero`. A damaged chunk header (an id of no chunk, a size running past
+// its list) is passed over by finding the next chunk header, as FFmpeg does;
+// the frame of the chunk that was damaged keeps its place without a picture
+// (its index entry disagrees with its header, so it is never decoded).
+void Parcourir(const FichierAvi& f, const EnTeteAvi& entete, int fluxVideo, int fluxAudio, std::int64_t depuis,
+               std::int64_t numero, AVCodecID codec, IndexVideo& iv, IndexAudio& ia)
 {
+    auto ajouterImage = [&](std::int64_t position, std::int64_t taille, bool cle) {
+        iv.Morceaux.push_back({position, std::int32_t(std::min<std::int64_t>(taille, std::numeric_limits<std::int32_t>::max()))});
+        iv.Numeros.push_back(std::int32_t(std::min<std::int64_t>(numero, std::numeric_limits<std::int32_t>::max() - 1)));
+        iv.Cles.push_back(cle);
+    };
+    auto image = [&](std::uint32_t id) { return FluxDuMorceau(id) == fluxVideo && EstMorceauImage(id); };
     std::array<std::uint8_t, 8 + OctetsExamines> tampon{};
-    std::int64_t numero = premierNumero;
     for (const ZoneMovi& zone : entete.Movi) {
-        std::int64_t pos = zone.Debut;
+        if (zone.Fin <= depuis) continue;
+        auto enTete = [&](const std::uint8_t* p, std::int64_t position) {
+            const std::uint32_t id = LireMot32(p);
+            const bool connu = image(id) || (FluxDuMorceau(id) == fluxAudio && EstMorceauSon(id)) || id == CodeQuatre("LIST")
+                            || id == CodeQuatre("JUNK") || (id & 0xFFFF) == (CodeQuatre("ix00") & 0xFFFF);
+            return connu && position + 8 + std::int64_t(LireMot32(p + 4)) <= zone.Fin;
+        };
+        std::int64_t pos = std::max(zone.Debut, depuis);
+        std::int64_t videVideo = -1; // header of the last video chunk, when it was empty
+        std::int64_t finPrecedent = -1;
         while (pos + 8 <= zone.Fin) {
             const std::int64_t lus = f.Lire(pos, tampon);
             if (lus < 8) break;
@@ -71,26 +80,59 @@ void IndexParParcours(const FichierAvi& f, const EnTeteAvi& entete, int fluxVide
                 continue;
             }
             const std::int64_t fin = pos + 8 + taille;
-            if (!Imprimable(id) || fin > zone.Fin || taille > std::numeric_limits<std::int32_t>::max()) {
-                iv.FinPositions = numero; // cut short or damaged: what follows cannot be trusted
-                return;
+            if (!IdImprimable(id) || fin > zone.Fin || taille > std::numeric_limits<std::int32_t>::max()) {
+                const bool ici = image(id);
+                const std::int64_t suivant = ChercherMotif(f, pos + (ici ? 8 : 1), zone.Fin, enTete);
+                if (suivant < 0) { // cut short: what follows is not there
+                    iv.FinPositions = numero;
+                    return;
+                }
+                if (ici) {
+                    ajouterImage(pos, suivant - pos - 8, false);
+                    ++numero;
+                } else if (videVideo >= 0 && finPrecedent == pos) { // its size of 0 led here
+                    --numero;
+                    ajouterImage(videVideo, suivant - videVideo - 8, false);
+                    ++numero;
+                }
+                videVideo = -1;
+                pos = suivant;
+                continue;
             }
-            const int flux = FluxDuMorceau(id);
-            if (flux == fluxVideo && EstMorceauImage(id)) {
+            videVideo = -1;
+            if (image(id)) {
                 if (taille > 0) {
                     const auto debut = std::span<const std::uint8_t>(tampon).subspan(8, std::size_t(std::min(lus, 8 + taille) - 8));
-                    iv.Morceaux.push_back({pos, std::int32_t(taille)});
-                    iv.Numeros.push_back(std::int32_t(std::min<std::int64_t>(numero, std::numeric_limits<std::int32_t>::max() - 1)));
-                    iv.Cles.push_back(EstImageCle(codec, debut));
+                    ajouterImage(pos, taille, EstImageCle(codec, debut));
+                } else {
+                    videVideo = pos;
                 }
                 ++numero;
-            } else if (flux == fluxAudio && EstMorceauSon(id) && taille > 0) {
+            } else if (FluxDuMorceau(id) == fluxAudio && EstMorceauSon(id) && taille > 0) {
                 ia.Morceaux.push_back({pos, std::int32_t(taille)});
             }
-            pos = fin + (taille & 1);
+            finPrecedent = fin + (taille & 1);
+            pos = finPrecedent;
         }
     }
     iv.FinPositions = numero;
+}
+
+} // namespace
+
+void IndexParParcours(const FichierAvi& f, const EnTeteAvi& entete, int fluxVideo, int fluxAudio,
+                      std::int32_t premierNumero, AVCodecID codec, IndexVideo& iv, IndexAudio& ia)
+{
+    Parcourir(f, entete, fluxVideo, fluxAudio, 0, premierNumero, codec, iv, ia);
+}
+
+void CompleterIndex(const FichierAvi& f, const EnTeteAvi& entete, int fluxVideo, int fluxAudio, AVCodecID codec,
+                    IndexVideo& iv, IndexAudio& ia)
+{
+    std::int64_t fin = 0;
+    for (const auto* morceaux : {&iv.Morceaux, &ia.Morceaux})
+        for (const Morceau& m : *morceaux) fin = std::max(fin, m.Position + 8 + m.Taille + (m.Taille & 1));
+    Parcourir(f, entete, fluxVideo, fluxAudio, fin, iv.FinPositions, codec, iv, ia);
 }
 
 namespace {
@@ -122,6 +164,21 @@ int TypeTranche(std::span<const std::uint8_t> d)
 }
 
 } // namespace
+
+void ConfirmerCles(const FichierAvi& f, AVCodecID codec, IndexVideo& iv)
+{
+    if (codec != AV_CODEC_ID_MPEG4 && codec != AV_CODEC_ID_H264) return;
+    std::array<std::uint8_t, OctetsExamines> tampon{};
+    for (std::size_t i = 0; i < iv.Morceaux.size(); ++i) {
+        if (!iv.Cles[i]) continue;
+        const Morceau& m = iv.Morceaux[i];
+        const auto n = std::size_t(std::clamp<std::int64_t>(m.Taille, 0, std::int64_t(tampon.size())));
+        const auto lus = std::size_t(f.Lire(m.Position + 8, std::span(tampon).first(n)));
+        const auto debut = std::span<const std::uint8_t>(tampon).first(lus);
+        const int type = codec == AV_CODEC_ID_MPEG4 ? TypeVop(debut) : TypeTranche(debut);
+        if (type > 0 && type != 5) iv.Cles[i] = 0; // a P, B or S VOP; a slice of no IDR picture
+    }
+}
 
 bool EstImageCle(AVCodecID codec, std::span<const std::uint8_t> d)
 {

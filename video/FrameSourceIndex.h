@@ -44,6 +44,16 @@ bool IndexDepuisFFmpeg(const AVStream& video, const AVStream* audio, std::int64_
 void IndexParParcours(const FichierAvi& fichier, const EnTeteAvi& entete, int fluxVideo, int fluxAudio,
                       std::int32_t premierNumero, AVCodecID codec, IndexVideo& iv, IndexAudio& ia);
 
+// Clears the key flag of every chunk whose bitstream shows it is no picture
+// decoding can start from: some writers flag every chunk. What the bitstream
+// cannot tell (an unknown codec, no picture header found) keeps its flag.
+void ConfirmerCles(const FichierAvi& fichier, AVCodecID codec, IndexVideo& iv);
+
+// An index that ends early (the file's index cut, or written before the
+// last chunks) is completed by walking the chunks after its last entry.
+void CompleterIndex(const FichierAvi& fichier, const EnTeteAvi& entete, int fluxVideo, int fluxAudio, AVCodecID codec,
+                    IndexVideo& iv, IndexAudio& ia);
+
 // Whether a chunk of `codec` starting with `debut` is a picture decoding can
 // start from (an I-VOP, an IDR access unit). Unknown codecs answer no.
 bool EstImageCle(AVCodecID codec, std::span<const std::uint8_t> debut);

@@ -3,7 +3,9 @@
 #include "resources/UnitCurseurs.h"
 #include "resources/UnitImages.h"
 #include "video/FrameSource.h"
+#include "video/FrameSourceImage.h"
 #include "video/UnitAudioPlay.h"
+#include "video/UnitChargeurImage.h"
 #include "video/UnitDessinMesure.h"
 #include "video/UnitMesure.h"
 
@@ -34,6 +36,8 @@ TDCAVIPlay::TDCAVIPlay(QWidget* parent)
       audio_(std::make_unique<TAudioPlay>()),
       navigation_(std::make_unique<NavigationVue>(*this))
 {
+    chargeur_ = std::make_unique<ChargeurImage>(*source_, this,
+                                                [this](int numero, const QImage& image) { ImageChargee(numero, image); });
     mesure_ = std::make_unique<TMesure>(*navigation_);
     mesure_->OnChangeEtalon = [this] { emit OnChangeEtalon(); };
     mesure_->OnChange = [this] {
@@ -65,6 +69,7 @@ TDCAVIPlay::~TDCAVIPlay()
     mesure_->OnChangeEtalon = nullptr;
     mesure_->OnChange = nullptr;
     Fermer();
+    chargeur_.reset();
 }
 
 bool TDCAVIPlay::Opened() const { return source_->Opened(); }
@@ -92,6 +97,10 @@ void TDCAVIPlay::SetFileName(const QString& nom)
 
 bool TDCAVIPlay::Ouvrir(const QString& nom)
 {
+    chargeur_->Attendre();
+    ++generation_;
+    affichee_ = {};
+    numeroAffiche_ = -1;
     if (!source_->Ouvrir(nom)) return false;
     startFrame_ = std::clamp(source_->StartFrame(), 0, std::max(0, FrameCount() - 1));
     stopFrame_ = FrameCount() - 1;
@@ -107,7 +116,10 @@ void TDCAVIPlay::Fermer()
 {
     if (!Opened()) return;
     Arreter();
+    chargeur_->Attendre();
     source_->Fermer();
+    affichee_ = {};
+    numeroAffiche_ = -1;
     emit OnClose();
 }
 
@@ -189,6 +201,7 @@ void TDCAVIPlay::Lire(int premiere, int derniere, int passes)
 {
     Arreter();
     if (!Opened()) return;
+    chargeur_->Attendre(); // the sound reads the file beside the video
     numeroImage_ = borner(premiere, FrameCount());
     startFrame_ = numeroImage_;
     stopFrame_ = borner(derniere, FrameCount());
@@ -261,12 +274,42 @@ QImage TDCAVIPlay::Composer()
         return titre_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     if (composition_.size() != QSize(w, h)) composition_ = QImage(w, h, QImage::Format_RGB32);
-    if (mesure_->Etat().CacherImage || !source_->Dessiner(numeroImage_, composition_))
+    const QImage& image = mesure_->Etat().CacherImage ? QImage() : ImageCourante();
+    if (image.isNull())
         composition_.fill(mesure_->Etat().CacherImage ? Qt::white : Qt::black);
+    else
+        Etirer(image, composition_, composition_.rect());
     QPainter p(&composition_);
     DessinMesure::Dessiner(p, mesure_->Etat(), mesure_->Pixels(), w, h);
     return composition_;
 }
+
+// Beyond this many pictures to decode, the worker decodes while the window
+// stays responsive; fewer come at once (a step, a jump within a short group).
+constexpr int DecodagesImmediats = 24;
+
+const QImage& TDCAVIPlay::ImageCourante()
+{
+    if (numeroAffiche_ == numeroImage_ || chargeur_->Occupe()) return affichee_;
+    if (source_->CoutImage(numeroImage_) <= DecodagesImmediats) {
+        affichee_ = source_->Image(numeroImage_);
+        numeroAffiche_ = numeroImage_;
+    } else if (chargeur_->Demander(numeroImage_)) {
+        generationDemandee_ = generation_;
+    }
+    return affichee_;
+}
+
+void TDCAVIPlay::ImageChargee(int numero, const QImage& image)
+{
+    if (generationDemandee_ == generation_ && numero == numeroImage_ && Opened()) {
+        affichee_ = image;
+        numeroAffiche_ = numero;
+    }
+    update(); // the exact picture, or the next request
+}
+
+bool TDCAVIPlay::ImageEnRoute() const { return Opened() && numeroAffiche_ != numeroImage_ && chargeur_->Occupe(); }
 
 void TDCAVIPlay::Dessiner()
 {
@@ -284,7 +327,8 @@ void TDCAVIPlay::paintEvent(QPaintEvent*)
     if (!image.isNull()) p.drawImage(0, 0, image);
     if (!video) return;
     painting_ = false;
-    emit OnChangeNumeroImage();
+    // The counter follows the picture on screen, not a frame still being decoded.
+    if (!ImageEnRoute()) emit OnChangeNumeroImage();
 }
 
 void TDCAVIPlay::resizeEvent(QResizeEvent* e)
@@ -310,6 +354,8 @@ PointPixels pixels(const QMouseEvent* e)
 
 void TDCAVIPlay::mousePressEvent(QMouseEvent* e)
 {
+    // A mark goes on the picture on screen: none while another is coming.
+    if (ImageEnRoute()) return;
     if (e->button() == Qt::LeftButton)
         mesure_->AppuiGauche(pixels(e));
     else if (e->button() == Qt::RightButton)

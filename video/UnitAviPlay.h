@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class ChargeurImage;
 class FrameSource;
 class TAudioPlay;
 class TMesure;
@@ -56,6 +57,9 @@ public:
     int RepetitionsLeft() const { return repetitionsLeft_; }
     bool Painting() const { return painting_; }
 
+    // The open video's source, for what it says of the video and why it did not open.
+    const FrameSource& Source() const { return *source_; }
+
     TMesure& Mesure() { return *mesure_; }
     const TMesure& Mesure() const { return *mesure_; }
 
@@ -97,11 +101,21 @@ private:
     bool Ouvrir(const QString& nom);
     void DemarrerSon(int premiere, int derniere);
     void appliquerAutoSize();
+    // The picture for NumeroImage, decoded now when it is at hand, else asked
+    // of the worker while the picture on screen stays.
+    const QImage& ImageCourante();
+    void ImageChargee(int numero, const QImage& image);
+    bool ImageEnRoute() const;
 
     std::unique_ptr<FrameSource> source_;
     std::unique_ptr<TAudioPlay> audio_;
     std::unique_ptr<TMesure> mesure_;
     std::unique_ptr<class NavigationVue> navigation_;
+    std::unique_ptr<ChargeurImage> chargeur_;
+    QImage affichee_;      // the picture on screen
+    int numeroAffiche_ = -1; // its frame
+    int generation_ = 0;   // one more at each open, so a picture of the file before is dropped
+    int generationDemandee_ = 0;
     QImage titre_;
     QImage composition_;
 

@@ -46,7 +46,8 @@ QString TBoiteInfo::Texte() const
 void TBoiteInfo::showEvent(QShowEvent* e)
 {
     if (ImagesParSeconde != 0)
-        texte_->setPlainText(LignesInfo(ImagesParSeconde, HauteurImage, LargeurImage, NombreImages, CheminVideo)
+        texte_->setPlainText((LignesInfo(ImagesParSeconde, HauteurImage, LargeurImage, NombreImages, CheminVideo)
+                              + LignesSupplementaires)
                                  .join(u'\n'));
     QDialog::showEvent(e);
 }

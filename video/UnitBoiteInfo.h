@@ -26,6 +26,8 @@ public:
     int LargeurImage = 0;
     int NombreImages = 0;
     QString CheminVideo;
+    // Lines shown after the nine: what the file says of its video beyond them.
+    QStringList LignesSupplementaires;
 
     QString Texte() const;
 

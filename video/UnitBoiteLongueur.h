@@ -3,6 +3,8 @@
 // in metres, as soon as its second end is placed. The caller puts
 // LongueurEtalon into Longueur, shows the dialog and reads Longueur back.
 
+#include "video/UnitLongueurEtalon.h"
+
 #include <QDialog>
 #include <QRect>
 #include <QSize>
@@ -13,9 +15,6 @@ class QLabel;
 class QLineEdit;
 class QStatusBar;
 
-// The lengths accepted, in metres, both ends included.
-constexpr double LongueurMin = 0.001;
-constexpr double LongueurMax = 1.5e13;
 bool LongueurAcceptable(double metres);
 
 // The value of the edit's text, either decimal separator; 0 for no number.

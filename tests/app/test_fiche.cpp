@@ -126,8 +126,10 @@ TEST_F(Fiche, OpenMessagesForAMissingAndADamagedVideo)
     f.close();
     fiche->OuvrirVideo(abime);
     ASSERT_EQ(dialogues.Messages.size(), 2);
+    // The third line says why.
     EXPECT_EQ(dialogues.Messages[1].lignes,
-              QStringList({abime + ".", "Není možné otevřít videosoubor. Ověřte, že není poškozen."}));
+              QStringList({abime + ".", "Není možné otevřít videosoubor. Ověřte, že není poškozen.",
+                           "Nejde o videosoubor: formát souboru nebyl rozpoznán."}));
     EXPECT_FALSE(Vue().Opened());
     EXPECT_EQ(fiche->windowTitle(), "Kinotab");
     for (QToolButton* b : tousLesBoutons(*fiche)) EXPECT_FALSE(b->isEnabled());

@@ -181,9 +181,18 @@ TEST_F(FicheTravail, TheCommandLineLoadsExactlyOneArgumentAsAWorkFile)
         EXPECT_EQ(Vue().Opened(), arguments.size() == 1);
     }
     EXPECT_EQ(Vue().NumeroImage(), 5);
-    // A video given as the argument is read as a work file, and fails as one.
+    // A video given as the argument is opened as a video; any other name is
+    // read as a work file, and fails as one.
     Recreer();
     fiche->Arguments = {video};
+    fiche->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(Vue().Opened());
+    EXPECT_TRUE(dialogues.Messages.isEmpty());
+    const QString autre = video + QStringLiteral(".bin");
+    ASSERT_TRUE(QFile::copy(video, autre));
+    Recreer();
+    fiche->Arguments = {autre};
     fiche->show();
     QApplication::processEvents();
     EXPECT_FALSE(Vue().Opened());

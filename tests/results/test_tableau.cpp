@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -149,6 +150,30 @@ TEST(ValueTable, MovedColumnsAreExportedInTheirNewOrder)
     EXPECT_EQ(l[6], "1\t0.25\t0.5\t0.125\t");
     t.DeplacerColonne(26, 0); // out of range: nothing moves
     EXPECT_EQ(lignes(t.RemplirTexte('.'))[3], l[3]);
+}
+
+} // namespace
+
+// A scale far beyond any real one overflows the positions: those cells stay
+// empty in the table and in the text, never "0".
+namespace {
+
+TEST(ValueTable, ValuesThatAreNotFiniteStayEmpty)
+{
+    TResultatsSeries r = series({2});
+    r.SerieX[0][0] = std::numeric_limits<double>::infinity();
+    r.SerieY[0][0] = -std::numeric_limits<double>::infinity();
+    r.SerieX[0][1] = std::numeric_limits<double>::quiet_NaN();
+    TTableau t;
+    t.RemplirTableau(r);
+    t.MontrerPositions();
+    EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("x1")));
+    EXPECT_FALSE(t.Valeur(0, TTableau::Colonne("y1")));
+    EXPECT_FALSE(t.Valeur(1, TTableau::Colonne("x1")));
+    EXPECT_EQ(t.Valeur(1, TTableau::Colonne("y1")), 1.25);
+    const QStringList l = lignes(t.RemplirTexte('.'));
+    EXPECT_EQ(l[6], "1\t0.5\t\t\t");
+    EXPECT_EQ(l[7], "2\t1.5\t\t1.25\t");
 }
 
 } // namespace

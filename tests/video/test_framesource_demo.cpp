@@ -88,7 +88,9 @@ TEST(Cli, InfoFrameEtErreurs)
     QString sortie, erreurs;
     ASSERT_EQ(Cli({QStringLiteral("info"), QStringLiteral(KINOTAB_DEMO_VIDEO)}, &sortie), 0);
     EXPECT_EQ(sortie, QStringLiteral("FrameCount 62\nVideoWidth 640\nVideoHeight 480\nAspectRatio 1.33333\n"
-                                     "FrameTime 0.04\nStartFrame 0\nPeriodMs 40\nAudio no\n"));
+                                     "FrameTime 0.04\nStartFrame 0\nPeriodMs 40\nAudio no\nContainer avi\n"
+                                     "Codec mjpeg\nRotation 0\nMirrored no\nVariableRate no\nCaptureFps 0\n"
+                                     "RepeatedFrames 0\n"));
 
     VideosDeTest videos;
     const QString png = videos.Chemin(QStringLiteral("f.png"));
@@ -109,6 +111,32 @@ TEST(Cli, InfoFrameEtErreurs)
     EXPECT_TRUE(erreurs.contains(QStringLiteral("cut short"))) << erreurs.toStdString();
 
     EXPECT_EQ(Cli({QStringLiteral("nothing")}), 1);
+}
+
+// A phone's portrait video with irregular time stamps: its facts, one line
+// per frame with its time, and the frame written upright.
+TEST(Cli, TempsEtImageDroite)
+{
+    VideosDeTest videos;
+    OptionsVideo o = Petite(OptionsVideo::Codec::H264, 5);
+    o.conteneur = "mp4";
+    o.largeur = 96;
+    o.hauteur = 160;
+    o.rotation = 90;
+    o.temps = {0, 33, 67, 100, 200};
+    const QString video = videos.Ecrire(QStringLiteral("telephone.mp4"), o);
+    QString sortie, erreurs;
+    ASSERT_EQ(Cli({QStringLiteral("info"), video}, &sortie, &erreurs), 0) << erreurs.toStdString();
+    for (const char* ligne : {"FrameCount 5\n", "VideoWidth 96\n", "VideoHeight 160\n", "Container mp4\n", "Codec h264\n",
+                              "Rotation 90\n", "VariableRate yes\n", "CaptureFps 0\n", "RepeatedFrames 2\n"})
+        EXPECT_TRUE(sortie.contains(QLatin1String(ligne))) << ligne << " in " << sortie.toStdString();
+    ASSERT_EQ(Cli({QStringLiteral("times"), video}, &sortie), 0);
+    EXPECT_EQ(sortie, QStringLiteral("0 0\n1 0.033\n2 0.067\n3 0.1\n4 0.2\n"));
+    const QString png = videos.Chemin(QStringLiteral("f.png"));
+    ASSERT_EQ(Cli({QStringLiteral("frame"), video, QStringLiteral("3"), png}), 0);
+    const QImage image(png);
+    EXPECT_EQ(image.size(), QSize(96, 160));
+    EXPECT_EQ(LireCodeMire(image.convertToFormat(QImage::Format_RGB32)), 3);
 }
 
 } // namespace

@@ -36,16 +36,17 @@ TEST_F(FichiersRefuses, AbsentVideOuQuelconque)
     VerifierFermee(source_, videos_.Chemin(QStringLiteral("absent.avi")), FrameSource::Echec::Introuvable);
     VerifierFermee(source_, videos_.Chemin(QString()), FrameSource::Echec::Illisible); // the folder itself
 
+    // No RIFF AVI, and no container FFmpeg knows either.
     const QString vide = videos_.Chemin(QStringLiteral("vide.avi"));
     Remplacer(vide, {});
-    VerifierFermee(source_, vide, FrameSource::Echec::PasAvi);
+    VerifierFermee(source_, vide, FrameSource::Echec::PasVideo);
 
     std::mt19937 g(3);
     QByteArray octets(65536, 0);
     for (char& c : octets) c = char(g());
     const QString hasard = videos_.Chemin(QStringLiteral("hasard.avi"));
     Remplacer(hasard, octets);
-    VerifierFermee(source_, hasard, FrameSource::Echec::PasAvi);
+    VerifierFermee(source_, hasard, FrameSource::Echec::PasVideo);
     // The same bytes behind a RIFF AVI header.
     octets.replace(0, 12, QByteArray("RIFF\xf8\xff\x00\x00" "AVI ", 12));
     Remplacer(hasard, octets);

@@ -2,6 +2,7 @@
 // Videos the frame source tests make at test time, and the small surgery
 // that turns them into damaged files.
 
+#include "tools/VideoSurgery.h"
 #include "tools/VideoWriter.h"
 
 #include <QByteArray>
@@ -88,5 +89,43 @@ inline void RetirerIndex(const QString& chemin)
     const qsizetype idx1 = d.lastIndexOf("idx1");
     ASSERT_GT(idx1, 0);
     d.replace(idx1, 4, "JUNK");
+    Remplacer(chemin, d);
+}
+
+// The index entries of the file, 16 bytes each: id, flags, offset, size.
+inline qsizetype DebutIdx1(const QByteArray& d)
+{
+    return ChercherMorceau(d, "idx1", d.indexOf("movi"));
+}
+
+// What some writers leave: every chunk of the index flagged as a keyframe.
+// The OpenDML index is turned to filler, so that readers go by 'idx1'.
+inline void ToutesClesDansLIndex(const QString& chemin)
+{
+    QByteArray d = Contenu(chemin);
+    for (qsizetype i = d.indexOf("indx"); i >= 0; i = d.indexOf("indx", i + 4)) d.replace(i, 4, "JUNK");
+    const qsizetype idx1 = DebutIdx1(d);
+    ASSERT_GT(idx1, 0);
+    const qsizetype fin = idx1 + qsizetype(std::uint8_t(d[idx1 - 4]) | std::uint8_t(d[idx1 - 3]) << 8
+                                           | std::uint8_t(d[idx1 - 2]) << 16);
+    for (qsizetype e = idx1; e + 16 <= fin; e += 16)
+        if (d.mid(e + 2, 2) == "dc") EcrireMot(d, e + 4, 0x10);
+    Remplacer(chemin, d);
+}
+
+// The video header claims `largeur` x `hauteur` whatever the frames hold:
+// the frame rectangle of the first stream header and its bitmap's size.
+inline void PretendreTaille(const QString& chemin, int largeur, int hauteur)
+{
+    QByteArray d = Contenu(chemin);
+    const qsizetype strh = ChercherMorceau(d, "strh"), strf = ChercherMorceau(d, "strf");
+    ASSERT_GT(strh, 0);
+    ASSERT_GT(strf, 0);
+    EcrireDemiMot(d, strh + 48, 0);
+    EcrireDemiMot(d, strh + 50, 0);
+    EcrireDemiMot(d, strh + 52, std::uint16_t(largeur));
+    EcrireDemiMot(d, strh + 54, std::uint16_t(hauteur));
+    EcrireMot(d, strf + 4, std::uint32_t(largeur));
+    EcrireMot(d, strf + 8, std::uint32_t(hauteur));
     Remplacer(chemin, d);
 }

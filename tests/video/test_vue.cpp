@@ -4,6 +4,7 @@
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +177,37 @@ TEST_F(Vue, HiddenPictureIsWhiteWithTheMeasurementOverIt)
     const QImage image = vue.Composer();
     EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(100, 100), QColor(255, 0, 0));
+}
+
+// A cold jump into a long group of pictures is decoded on the worker: the
+// picture on screen, the counter and the marks stay with the frame shown
+// until the exact one comes, then all move to it together.
+TEST_F(Vue, ALongSeekKeepsThePictureCounterAndMarksTogether)
+{
+    OptionsVideo o;
+    o.codec = OptionsVideo::Codec::H264;
+    o.images = 80;
+    o.gop = 80;
+    const QString longue = dossier.filePath("longue.avi");
+    ASSERT_EQ(EcrireVideo(QFile::encodeName(longue).toStdString(), o), "");
+    vue.SetFileName(longue);
+    ASSERT_EQ(ImageMontree(), 0);
+    QSignalSpy compteur(&vue, &TDCAVIPlay::OnChangeNumeroImage);
+    vue.AllerImage(79);
+    EXPECT_EQ(ImageMontree(), 0); // at once: the picture already on screen
+    vue.repaint();
+    EXPECT_EQ(compteur.count(), 0);
+    QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(80, 60));
+    EXPECT_EQ(vue.Mesure().NombreDePoints(), 0);
+    ASSERT_TRUE(compteur.wait(10000));
+    EXPECT_EQ(vue.NumeroImage(), 79);
+    EXPECT_EQ(ImageMontree(), 79);
+    QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(80, 60));
+    ASSERT_EQ(vue.Mesure().NombreDePoints(), 1);
+    EXPECT_EQ(vue.Mesure().Etat().ImagesMarques[0], 79);
+    // A short step back comes at once.
+    vue.AllerImage(70);
+    EXPECT_EQ(ImageMontree(), 70);
 }
 
 } // namespace
