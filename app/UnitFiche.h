@@ -21,6 +21,7 @@ class QScrollArea;
 class QToolButton;
 class TDCAVIPlay;
 class TMesure;
+class TOptions;
 struct Message;
 struct Travail;
 enum class TVueResultats;
@@ -148,6 +149,11 @@ public:
     void MenuMesuresClick();
     void MenuMesuresMarqueParImageClick(int n);
     void MenuAideProprietesClick();
+
+    // Options, help page and about box (UnitFicheOptions.cpp).
+    void MenuAffichageOptionsClick();
+    void MenuAideAideKinotabClick();
+    void MenuAideAproposClick();
     // Key handling; true when the key was used.
     bool FrappeClavier(QKeyEvent* e);
 
@@ -172,6 +178,9 @@ private:
     void BrancherBarreCommande();
     void BrancherMenusMesures();
     void BrancherMenusResultats();
+    void BrancherOptionsEtAide();
+    // Asks for the password when one locks the options; true to go on.
+    bool DeverrouillerOptions(const TOptions& options);
     void FormClose(QCloseEvent* e);
     void BrancherVue();
     // Puts the view in a tool's mode.

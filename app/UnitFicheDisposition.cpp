@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
@@ -69,9 +70,12 @@ void TFiche::RDim()
     e.Ecran = ecran->availableSize();
     e.Echelle = Echelle;
     e.TailleLibre = TailleLibre;
-    // The minimum outer size, expressed for Qt's minimum, which excludes the frame.
-    const QSize cadre = frameGeometry().size() - size();
-    setMinimumSize(e.Minimum - cadre);
+    // The minimum outer size is a Windows frame (4 pixels each side, a
+    // 19-pixel caption, a 19-pixel menu) around the first client area of
+    // 442 x 334: whatever the window manager's frame, the window cannot be
+    // made smaller than that client area with its menu bar.
+    const QSize cadreWindows(8, 46);
+    setMinimumSize(e.Minimum - cadreWindows + QSize(0, menuBar()->sizeHint().height()));
     const SortieDisposition s = CalculerDisposition(e);
     Echelle = s.Echelle;
     if (s.Redimensionner && s.NouveauClient != e.Client)

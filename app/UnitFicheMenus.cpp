@@ -102,6 +102,7 @@ void TFiche::CreerMenus()
 
     BrancherMenusMesures();
     BrancherMenusResultats();
+    BrancherOptionsEtAide();
 }
 
 void TFiche::CreerBarreCommande()
@@ -137,6 +138,7 @@ void TFiche::CreerBarreCommande()
         // Keys go to the main window, never to a button.
         b->setFocusPolicy(Qt::NoFocus);
         PoserHint(b, Chaines::Texte(d.hint));
+        b->setAccessibleName(PartieCourte(Chaines::Texte(d.hint)));
         *d.bouton = b;
         x += 30;
     }

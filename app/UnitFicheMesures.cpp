@@ -40,6 +40,21 @@ int IndexSuivantEspace(int index)
     }
 }
 
+// The X11 key code of the main keyboard's "6" key, whatever the layout.
+constexpr quint32 CodeToucheSix = 15;
+
+// The overlay's size keys: '+' or '=' grows, '-' shrinks, by the character
+// typed, so they work on every layout; and the key in the "6" position
+// shrinks too where it types nothing else the program uses (it types "-" on
+// a French keyboard, "ž" on a Czech one). 0 for any other key.
+char ToucheTransparent(const QKeyEvent& e)
+{
+    const QString texte = e.text();
+    if (texte.size() == 1 && QStringLiteral("+=-").contains(texte[0])) return char(texte[0].unicode());
+    if (e.nativeScanCode() == CodeToucheSix && !(e.modifiers() & Qt::KeypadModifier)) return '-';
+    return 0;
+}
+
 } // namespace
 
 void TFiche::ChoisirOutil(void (TMesure::*mode)(bool), const char* hint, bool lecture)
@@ -199,13 +214,10 @@ bool TFiche::FrappeClavier(QKeyEvent* e)
     case Qt::Key_End: Vue_->AllerImage(Vue_->FrameCount() - 1); return true;
     default: break;
     }
-    // Overlay size by character, so the keys work on every keyboard layout.
-    const QString texte = e->text();
-    if (texte.size() == 1 && QStringLiteral("+=-").contains(texte[0])) {
-        if (SpeedButtonTransparent->isChecked()) m.RedimensionnerTransparent(char(texte[0].unicode()));
-        return true;
-    }
-    return false;
+    const char touche = ToucheTransparent(*e);
+    if (touche == 0) return false;
+    if (SpeedButtonTransparent->isChecked()) m.RedimensionnerTransparent(touche);
+    return true;
 }
 
 void TFiche::BrancherMenusMesures()

@@ -1,8 +1,11 @@
 #include "core/IniFile.h"
 
+#include "core/UnitCp1250.h"
 #include "core/UnitEcriture.h"
 
+#include <QByteArrayView>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -26,21 +29,86 @@ QString cleDe(const QString& ligne)
 
 IniFile::IniFile(QString chemin) : chemin_(std::move(chemin)) {}
 
-QStringList IniFile::lire() const
+// The file's lines as text, with the bytes each was read from (its line end
+// included); a line written anew has none.
+struct IniFile::Contenu {
+    QStringList textes;
+    QList<QByteArray> octets;
+
+    void Remplacer(qsizetype i, const QString& texte)
+    {
+        textes[i] = texte;
+        octets[i] = QByteArray();
+    }
+    void Inserer(qsizetype i, const QString& texte)
+    {
+        textes.insert(i, texte);
+        octets.insert(i, QByteArray());
+    }
+    void Retirer(qsizetype debut, qsizetype fin)
+    {
+        textes.remove(debut, fin - debut);
+        octets.remove(debut, fin - debut);
+    }
+};
+
+namespace {
+
+// Anything else than a regular file would block the open, or never end.
+bool PasUnFichier(const QString& chemin)
 {
-    QFile f(chemin_);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QStringList lignes = QString::fromUtf8(f.readAll()).split(u'\n');
-    for (QString& l : lignes)
-        if (l.endsWith(u'\r')) l.chop(1);
-    while (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();
-    return lignes;
+    const QFileInfo info(chemin);
+    return info.exists() && !info.isFile();
 }
 
-bool IniFile::ecrire(const QStringList& lignes)
+QString TexteDeLigne(QByteArrayView ligne)
 {
+    if (ligne.isValidUtf8()) return QString::fromUtf8(ligne);
+    if (auto cp1250 = DepuisCp1250(ligne)) return *cp1250;
+    return QString::fromLatin1(ligne); // no text: kept as bytes, read as what it is
+}
+
+} // namespace
+
+IniFile::Contenu IniFile::lireContenu() const
+{
+    Contenu c;
+    if (PasUnFichier(chemin_)) return c;
+    QFile f(chemin_);
+    if (!f.open(QIODevice::ReadOnly)) return c;
+    const QByteArray tout = f.readAll();
+    for (qsizetype debut = 0; debut < tout.size();) {
+        const qsizetype nl = tout.indexOf('\n', debut);
+        const qsizetype fin = nl < 0 ? tout.size() : nl + 1;
+        QByteArrayView ligne = QByteArrayView(tout).sliced(debut, fin - debut);
+        c.octets << ligne.toByteArray();
+        if (ligne.endsWith('\n')) ligne.chop(1);
+        if (ligne.endsWith('\r')) ligne.chop(1);
+        c.textes << TexteDeLigne(ligne);
+        debut = fin;
+    }
+    while (!c.textes.isEmpty() && c.textes.last().isEmpty()) c.Retirer(c.textes.size() - 1, c.textes.size());
+    return c;
+}
+
+QStringList IniFile::lire() const { return lireContenu().textes; }
+
+bool IniFile::ecrire(const Contenu& c)
+{
+    if (PasUnFichier(chemin_)) {
+        echecEcriture_ = true;
+        return false;
+    }
     QByteArray texte;
-    for (const QString& l : lignes) texte += l.toUtf8() + "\r\n";
+    for (qsizetype i = 0; i < c.textes.size(); ++i) {
+        if (c.octets[i].isNull()) {
+            texte += c.textes[i].toUtf8() + "\r\n";
+            continue;
+        }
+        texte += c.octets[i];
+        // The file's last line had no end; a line now follows it.
+        if (!c.octets[i].endsWith('\n') && i + 1 < c.textes.size()) texte += "\r\n";
+    }
     echecEcriture_ = EcrireFichier(chemin_, texte) != ResultatEcriture::Ok;
     return !echecEcriture_;
 }
@@ -103,24 +171,26 @@ QStringList IniFile::ReadSection(const QString& section) const
 
 bool IniFile::WriteString(const QString& section, const QString& cle, const QString& valeur)
 {
-    QStringList lignes = lire();
+    Contenu c = lireContenu();
     const QString ligne = cle + u'=' + valeur;
-    const auto bornes = bornesSection(lignes, section);
+    const auto bornes = bornesSection(c.textes, section);
     if (!bornes) {
-        if (!lignes.isEmpty()) lignes << QString();
-        lignes << u'[' + section + u']' << ligne;
-        return ecrire(lignes);
+        if (!c.textes.isEmpty()) c.Inserer(c.textes.size(), QString());
+        c.Inserer(c.textes.size(), u'[' + section + u']');
+        c.Inserer(c.textes.size(), ligne);
+        return ecrire(c);
     }
-    const qsizetype i = ligneCle(lignes, bornes->first, bornes->second, cle);
+    const qsizetype i = ligneCle(c.textes, bornes->first, bornes->second, cle);
     if (i >= 0) {
-        lignes[i] = ligne;
+        if (c.textes[i] == ligne && !c.octets[i].isNull()) return ecrire(c); // the same: its bytes stay
+        c.Remplacer(i, ligne);
     } else {
         // After the section's last non-empty line, before the blank separator.
         qsizetype pos = bornes->second;
-        while (pos > bornes->first + 1 && lignes[pos - 1].trimmed().isEmpty()) --pos;
-        lignes.insert(pos, ligne);
+        while (pos > bornes->first + 1 && c.textes[pos - 1].trimmed().isEmpty()) --pos;
+        c.Inserer(pos, ligne);
     }
-    return ecrire(lignes);
+    return ecrire(c);
 }
 
 bool IniFile::WriteInteger(const QString& section, const QString& cle, int valeur)
@@ -130,20 +200,20 @@ bool IniFile::WriteInteger(const QString& section, const QString& cle, int valeu
 
 bool IniFile::DeleteKey(const QString& section, const QString& cle)
 {
-    QStringList lignes = lire();
-    const auto bornes = bornesSection(lignes, section);
+    Contenu c = lireContenu();
+    const auto bornes = bornesSection(c.textes, section);
     if (!bornes) return true;
-    const qsizetype i = ligneCle(lignes, bornes->first, bornes->second, cle);
+    const qsizetype i = ligneCle(c.textes, bornes->first, bornes->second, cle);
     if (i < 0) return true;
-    lignes.removeAt(i);
-    return ecrire(lignes);
+    c.Retirer(i, i + 1);
+    return ecrire(c);
 }
 
 bool IniFile::EraseSection(const QString& section)
 {
-    QStringList lignes = lire();
-    const auto bornes = bornesSection(lignes, section);
+    Contenu c = lireContenu();
+    const auto bornes = bornesSection(c.textes, section);
     if (!bornes) return true;
-    lignes.erase(lignes.begin() + bornes->first, lignes.begin() + bornes->second);
-    return ecrire(lignes);
+    c.Retirer(bornes->first, bornes->second);
+    return ecrire(c);
 }

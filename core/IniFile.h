@@ -3,6 +3,11 @@
 // and "Key=Value" lines. Sections and keys are compared without regard to
 // case, keys are written as given (parentheses and all), values unquoted,
 // lines of other sections kept in place. Every write goes to disk at once.
+// Lines that are not UTF-8 read as CP1250 (files of the Windows program);
+// a line a write does not change is written back byte for byte, whatever it
+// holds, so a rewrite never damages nor grows what it does not touch. Only a
+// regular file is read or written: a pipe or a device reads as empty and
+// cannot be written.
 
 #include <QString>
 #include <QStringList>
@@ -29,8 +34,10 @@ public:
     bool EchecEcriture() const { return echecEcriture_; }
 
 private:
+    struct Contenu;
+    Contenu lireContenu() const;
     QStringList lire() const;
-    bool ecrire(const QStringList& lignes);
+    bool ecrire(const Contenu& contenu);
     static std::optional<std::pair<qsizetype, qsizetype>> bornesSection(const QStringList& lignes, const QString& section);
     static qsizetype ligneCle(const QStringList& lignes, qsizetype debut, qsizetype fin, const QString& cle);
 

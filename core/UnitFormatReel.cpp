@@ -56,6 +56,17 @@ QString FormatGeneral(double x, int chiffres)
     return FormatGeneral(x, chiffres, QLocale().decimalPoint().front());
 }
 
+QString FormatFixe(double x, int decimales, QChar sep)
+{
+    QString s = QString::number(x, 'f', decimales);
+    if (s.contains(u'.')) {
+        while (s.endsWith(u'0')) s.chop(1);
+        if (s.endsWith(u'.')) s.chop(1);
+    }
+    if (s == u"-0") s = QStringLiteral("0");
+    return s.replace(u'.', sep);
+}
+
 std::optional<double> LireReel(const QString& ligne)
 {
     QByteArray texte = ligne.trimmed().toLatin1();

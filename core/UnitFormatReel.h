@@ -13,6 +13,10 @@
 QString FormatGeneral(double x, int chiffres, QChar separateurDecimal);
 // The same with the user's decimal separator.
 QString FormatGeneral(double x, int chiffres);
+// Fixed notation rounded to `decimales` decimals, trailing zeros dropped, no
+// minus sign on a value that rounds to zero: the formats "0.###" (3) and
+// "#0.###" of the dialogs and the table of values.
+QString FormatFixe(double x, int decimales, QChar separateurDecimal);
 // Reals as work files and exported tables write them: 15 digits.
 inline QString FormaterReel(double x, QChar separateurDecimal) { return FormatGeneral(x, 15, separateurDecimal); }
 // Either separator is read back. Nothing for text that is not a finite number.

@@ -76,6 +76,17 @@ bool EcrirePlacement(IniFile& ini, const QString& section, const Placement& p, Q
         && ini.WriteString(section, QStringLiteral("Visible"), pendantDestruction ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+bool PlacementVisible(const QRect& fenetre, const QList<QRect>& ecrans)
+{
+    if (fenetre.width() <= 0 || fenetre.height() <= 0) return false;
+    qint64 visible = 0;
+    for (const QRect& e : ecrans) {
+        const QRect commun = fenetre.intersected(e);
+        if (!commun.isEmpty()) visible += qint64(commun.width()) * commun.height();
+    }
+    return 2 * visible >= qint64(fenetre.width()) * fenetre.height();
+}
+
 std::optional<Placement> LirePlacement(const IniFile& ini, const QString& section, QSize ecran, int pixelsParPouce)
 {
     Placement p;

@@ -3,6 +3,7 @@
 // FormVersion, Flags, ShowCmd, PixelsPerInch, MinMaxPos(WxH), MinMaxPos,
 // NormPos(WxH), NormPos and Visible.
 
+#include <QList>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
@@ -35,6 +36,11 @@ EtatFenetre EtatDepuisShowCmd(int showCmd);
 // `pendantDestruction` gives Visible=1, a close request Visible=0.
 bool EcrirePlacement(IniFile& ini, const QString& section, const Placement& p, QSize ecran,
                      bool pendantDestruction);
+
+// Whether a window at `fenetre` would show at least half of itself on the
+// screens (their available areas): a stored placement from a screen since
+// removed, or edited by hand, must not put the window out of reach.
+bool PlacementVisible(const QRect& fenetre, const QList<QRect>& ecrans);
 
 // Reads a placement: the suffixed keys of the current screen size first, then
 // the plain ones. Nothing when no NormPos is stored, or when it was stored at

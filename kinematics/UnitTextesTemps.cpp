@@ -10,35 +10,15 @@
 #include <cstdlib>
 
 namespace TextesTemps {
-namespace {
-
-QString AvecSeparateur(QString texte)
-{
-    return texte.replace(u'.', QLocale().decimalPoint());
-}
-
-// Fixed notation with `decimales` decimals, trailing zeros removed.
-QString FormatFixe(double v, int decimales)
-{
-    QString s = QString::number(v, 'f', decimales);
-    if (s.contains(u'.')) {
-        while (s.endsWith(u'0')) s.chop(1);
-        if (s.endsWith(u'.')) s.chop(1);
-    }
-    if (s == u"-0") s = QStringLiteral("0");
-    return AvecSeparateur(s);
-}
-
-} // namespace
 
 QString FormatAffichage(double v)
 {
-    return FormatFixe(v, 3);
+    return FormatFixe(v, 3, QLocale().decimalPoint().front());
 }
 
 QString FormatEdition(double v)
 {
-    return FormatFixe(v, 12);
+    return FormatFixe(v, 12, QLocale().decimalPoint().front());
 }
 
 long long ImagesParSeconde(double T)

@@ -1,9 +1,11 @@
 #include "kit/BoiteMessage.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -69,6 +71,17 @@ BoiteMessage::BoiteMessage(const Message& m, QWidget* parent)
 
 int BoiteMessage::Executer()
 {
+    // Over the middle of the window it belongs to, or of the screen when
+    // there is none yet (a work file loaded at start): never in a corner.
+    adjustSize();
+    const QWidget* fenetre = parentWidget() ? parentWidget()->window() : nullptr;
+    const QScreen* ecran = fenetre && fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
+    const QPoint centre = fenetre && fenetre->isVisible() ? fenetre->frameGeometry().center()
+                        : ecran ? ecran->availableGeometry().center()
+                                : QPoint();
+    QRect r = frameGeometry();
+    r.moveCenter(centre);
+    move(r.topLeft());
     exec();
     return choix_;
 }

@@ -60,8 +60,9 @@ private:
     {
         QFileDialog dialogue(parent, d.titre, d.repertoire);
         dialogue.setAcceptMode(mode);
-        dialogue.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                              : QFileDialog::AnyFile);
+        // Any name comes back, also one that does not exist: the caller's
+        // rule decides (opening a missing file does nothing).
+        dialogue.setFileMode(QFileDialog::AnyFile);
         // The caller asks before replacing a file.
         dialogue.setOption(QFileDialog::DontConfirmOverwrite);
         const QStringList filtres = FiltresQt(d.filtre);

@@ -62,7 +62,9 @@ void FormStorage::Restaurer()
     QScreen* ecran = ecranDe(fenetre_);
     const IniFile ini(chemin_);
     const auto p = LirePlacement(ini, section_, ecran->size(), qRound(ecran->logicalDotsPerInch()));
-    if (!p) return;
+    QList<QRect> ecrans;
+    for (const QScreen* s : QGuiApplication::screens()) ecrans << s->availableGeometry();
+    if (!p || !PlacementVisible(p->Normale, ecrans)) return;
     placer(p->Normale);
     // Before the window is mapped its frame is unknown: placed again once it is.
     if (cadreDe(fenetre_).isNull()) exterieurAttendu_ = p->Normale;

@@ -2,6 +2,7 @@
 
 #include "results/UnitResultats.h"
 
+#include "core/UnitEcriture.h"
 #include "graph/UnitGraphPlus.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitChainesRessources.h"
@@ -9,7 +10,7 @@
 
 #include <QComboBox>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QBuffer>
 
 QImage TResultats::ImageVue() const
 {
@@ -32,8 +33,10 @@ void TResultats::EnregistrerImage()
     // A name without extension takes the one of the filter left selected.
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += choisi->indexFiltre == 2 ? ".png" : ".bmp";
     const bool png = QFileInfo(chemin).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly) || !ImageVue().save(&f, png ? "PNG" : "BMP") || !f.commit()) {
+    QByteArray contenu;
+    QBuffer tampon(&contenu);
+    tampon.open(QIODevice::WriteOnly);
+    if (!ImageVue().save(&tampon, png ? "PNG" : "BMP") || EcrireFichier(chemin, contenu) != ResultatEcriture::Ok) {
         Signaler(IconeMessage::Avertissement, "MsgErreurInconnue");
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "results/UnitResultats.h"
 
+#include "core/UnitEcriture.h"
 #include "kit/Dialogues.h"
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"
@@ -15,7 +16,6 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QPalette>
-#include <QSaveFile>
 #include <QTableView>
 
 namespace {
@@ -114,9 +114,7 @@ void TResultats::EnregistrerTexte()
     QString chemin = choisi->chemin;
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".txt");
     // An existing file is replaced; a failed write leaves it as it was.
-    const QByteArray texte = Texte().toUtf8();
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly) || f.write(texte) != texte.size() || !f.commit()) {
+    if (EcrireFichier(chemin, Texte().toUtf8()) != ResultatEcriture::Ok) {
         Signaler(IconeMessage::Avertissement, "MsgErreurInconnue");
         return;
     }

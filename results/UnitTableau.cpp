@@ -162,11 +162,5 @@ QString TTableau::RemplirTexte(QChar sep) const
 
 QString FormatTableau(double v, QChar sep)
 {
-    QString s = QString::number(v, 'f', 3);
-    if (s.contains(u'.')) {
-        while (s.endsWith(u'0')) s.chop(1);
-        if (s.endsWith(u'.')) s.chop(1);
-    }
-    if (s == QStringLiteral("-0")) s = QStringLiteral("0");
-    return s.replace(u'.', sep);
+    return FormatFixe(v, 3, sep);
 }

@@ -10,6 +10,5 @@ add_library(kinotab_framesource STATIC
   ${CMAKE_CURRENT_LIST_DIR}/FrameSourceImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameSourceIndex.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrameSourceOrientation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/FormatsVideo.cpp
 )
-target_link_libraries(kinotab_framesource PUBLIC kinotab_math Qt6::Gui PkgConfig::FFMPEG)
+target_link_libraries(kinotab_framesource PUBLIC kinotab_math kinotab_video_types Qt6::Gui PkgConfig::FFMPEG)

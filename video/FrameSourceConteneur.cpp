@@ -19,8 +19,10 @@ constexpr int TailleMax = 8192;
 // Packets listed at open; beyond, a file is taken as cut there.
 constexpr std::size_t PaquetsMax = std::size_t(1) << 24;
 
+// Only a regular file is read: opening a pipe would wait for a writer.
 bool DebutDe(const QString& chemin, QByteArray& debut)
 {
+    if (!QFileInfo(chemin).isFile()) return false;
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) return false;
     debut = f.read(12);

@@ -20,6 +20,19 @@ AVPixelFormat SansPlageJpeg(AVPixelFormat f, bool& plagePleine)
     }
 }
 
+// swscale's vector code may write up to a few dozen bytes past the last row
+// it fills: the picture's memory carries that much to spare beyond it, or
+// the heap behind it would be damaged.
+constexpr qsizetype MargeSws = 64;
+
+QImage ImageRembourree(int w, int h)
+{
+    const qsizetype pas = qsizetype(w) * 4;
+    auto* octets = static_cast<uchar*>(av_malloc(std::size_t(pas * h + MargeSws)));
+    if (!octets) return {};
+    return QImage(octets, w, h, pas, QImage::Format_RGB32, [](void* p) { av_free(p); }, octets);
+}
+
 } // namespace
 
 QImage ConvertisseurImage::EnRgb(const AVFrame& image, QImage recyclee, QSize taille)
@@ -39,7 +52,7 @@ QImage ConvertisseurImage::EnRgb(const AVFrame& image, QImage recyclee, QSize ta
     // A new 8 MB picture for every frame of an HD video costs page faults.
     QImage rgb = recyclee.size() == QSize(w, h) && recyclee.format() == QImage::Format_RGB32 && recyclee.isDetached()
                    ? std::move(recyclee)
-                   : QImage(w, h, QImage::Format_RGB32);
+                   : ImageRembourree(w, h);
     if (rgb.isNull()) return {};
     std::uint8_t* destination[4] = {rgb.bits(), nullptr, nullptr, nullptr};
     const int pas[4] = {int(rgb.bytesPerLine()), 0, 0, 0};

@@ -4,7 +4,11 @@
 #include "resources/UnitChainesRessources.h"
 
 #include <QLocale>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <cmath>
 
 int ImagesParSecondeArrondies(double frameTime)
@@ -36,6 +40,16 @@ TBoiteInfo::TBoiteInfo(QWidget* parent)
     texte_->setGeometry(0, 0, 265, 154);
     texte_->setReadOnly(true);
     texte_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    texte_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The rule of hyphens under the path spans the box: the font is made
+    // small enough for it to stand on one line.
+    const int place = 265 - texte_->verticalScrollBar()->sizeHint().width() - 2 * texte_->frameWidth()
+                    - 2 * int(texte_->document()->documentMargin());
+    QFont police = texte_->font();
+    int pixels = QFontInfo(police).pixelSize();
+    police.setPixelSize(pixels);
+    while (pixels > 8 && QFontMetrics(police).horizontalAdvance(QString(59, u'-')) > place) police.setPixelSize(--pixels);
+    texte_->setFont(police);
 }
 
 QString TBoiteInfo::Texte() const

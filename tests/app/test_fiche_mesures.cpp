@@ -1,9 +1,12 @@
 #include "tests/app/FicheTest.h"
 
 #include "app/UnitApplication.h"
+#include "kit/BoiteMessage.h"
+#include "video/UnitBoiteLongueur.h"
 #include "video/UnitBoiteCouleur.h"
 
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QTest>
 
@@ -132,6 +135,58 @@ TEST_F(FicheMesures, OverlayKeysResizeOnlyWithTheOverlayTool)
     const PointPixels apres = Mesure().Pixels().DemiTailleTsp;
     QTest::keyClick(&fiche(), Qt::Key_Plus);
     EXPECT_EQ(Mesure().Pixels().DemiTailleTsp, apres);
+}
+
+// A key as the X11 keyboard gives it: its code in the key's position and the
+// character it types on the layout in use.
+bool Frapper(TFiche& fiche, quint32 code, const QString& texte, Qt::Key cle = Qt::Key_unknown)
+{
+    QKeyEvent e(QEvent::KeyPress, cle, Qt::NoModifier, code, 0, 0, texte);
+    return fiche.FrappeClavier(&e);
+}
+
+TEST_F(FicheMesures, TheSixKeyShrinksTheOverlayOnEveryLayout)
+{
+    fiche().SpeedButtonTransparent->click();
+    for (const QString texte : {QString("6"), QString("ž"), QString("-")}) { // English, Czech, French
+        const int avant = Mesure().Pixels().DemiTailleTsp.X;
+        EXPECT_TRUE(Frapper(fiche(), 15, texte)) << texte.toStdString();
+        EXPECT_LT(Mesure().Pixels().DemiTailleTsp.X, avant) << texte.toStdString();
+    }
+    // The same character elsewhere on the keyboard is no size key.
+    const int avant = Mesure().Pixels().DemiTailleTsp.X;
+    EXPECT_FALSE(Frapper(fiche(), 16, "7"));
+    EXPECT_FALSE(Frapper(fiche(), 90, "6", Qt::Key_6));
+    EXPECT_EQ(Mesure().Pixels().DemiTailleTsp.X, avant);
+    // The keypad's minus shrinks by its character.
+    EXPECT_TRUE(Frapper(fiche(), 82, "-", Qt::Key_Minus));
+    EXPECT_LT(Mesure().Pixels().DemiTailleTsp.X, avant);
+}
+
+TEST_F(FicheMesures, DialogsHaveACaptionBarWithoutSystemButtons)
+{
+    {
+        const Qt::WindowFlags f = fenetres->BoiteLongueur().windowFlags();
+        EXPECT_TRUE(f & Qt::WindowTitleHint);
+        EXPECT_TRUE(f & Qt::CustomizeWindowHint);
+        EXPECT_FALSE(f & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint));
+    }
+    // Every message box, too.
+    BoiteMessage boite(MessageSimple(IconeMessage::Information, {"x"}), &fiche());
+    const Qt::WindowFlags f = boite.windowFlags();
+    EXPECT_TRUE(f & Qt::WindowTitleHint);
+    EXPECT_FALSE(f & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint));
+}
+
+TEST_F(FicheMesures, AMissingFileTypedInTheOpenDialogDoesNothing)
+{
+    const QString avant = Vue().FileName();
+    dialogues.Messages.clear();
+    dialogues.Fichiers.push_back(FichierChoisi{config.Dossier() + "/nenalezeno.avi", 1});
+    fiche().MenuFichierOuvrir->trigger();
+    EXPECT_EQ(dialogues.DemandesOuvrir.size(), 1);
+    EXPECT_TRUE(dialogues.Messages.isEmpty());
+    EXPECT_EQ(Vue().FileName(), avant);
 }
 
 } // namespace
