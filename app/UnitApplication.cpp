@@ -46,12 +46,12 @@ Fenetres::Fenetres()
     boiteCouleur_ = std::make_unique<TBoiteCouleur>();
     options_ = std::make_unique<TOptions>();
     boiteInfo_ = std::make_unique<TBoiteInfo>();
-    imprimer_ = std::make_unique<TImprimer>(FichierIni());
+    imprimer_ = std::make_unique<TImprimer>(Dialogues::Courant(), FichierIni());
     boiteTemps_ = std::make_unique<TBoiteTemps>();
     boiteAPropos_ = std::make_unique<TBoiteAPropos>();
     boiteLongueur_ = std::make_unique<TBoiteLongueur>();
     recherche_ = std::make_unique<TRecherche>();
-    resultats_ = std::make_unique<TResultats>(*boiteTemps_, Dialogues::Courant(), FichierIni());
+    resultats_ = std::make_unique<TResultats>(*boiteTemps_, *imprimer_, Dialogues::Courant(), FichierIni());
 }
 
 Fenetres::~Fenetres()

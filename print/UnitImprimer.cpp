@@ -92,9 +92,10 @@ RectPage MargesMinimales(QPageLayout l)
 
 } // namespace
 
-TImprimer::TImprimer(const QString& fichierIni, QWidget* parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+TImprimer::TImprimer(Dialogues& dialogues, const QString& fichierIni)
+    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                           | Qt::WindowCloseButtonHint)
+    , dialogues_(dialogues)
     , modele_(PixelsParPouceEcran(), HauteurTexte)
     , imprimante_(QPrinter::ScreenResolution) // draft quality
 {
@@ -274,7 +275,7 @@ int TImprimer::Imprimer(const QImage& source, const QString& document)
     imprimante_.setDocName(document);
     ChargerImage(source);
     // No parent: the window keeps its own place, centred or as stored.
-    return Dialogues::Courant().Executer(*this, nullptr);
+    return dialogues_.Executer(*this, nullptr);
 }
 
 void TImprimer::Rafraichir()
@@ -349,7 +350,7 @@ void TImprimer::BitBtnImprimerClick()
     // The dialog shows the page as it will be printed.
     imprimante_.setPageOrientation(modele_.Page().Sens() == Orientation::Portrait ? QPageLayout::Portrait
                                                                                   : QPageLayout::Landscape);
-    if (Dialogues::Courant().Imprimante(imprimante_, this)) {
+    if (dialogues_.Imprimante(imprimante_, this)) {
         modele_.SetMargesPhysiques(MargesMinimales(imprimante_.pageLayout()));
         imprimerPage();
     }
@@ -361,7 +362,7 @@ void TImprimer::imprimerPage()
 {
     const bool fichier = imprimante_.outputFormat() == QPrinter::PdfFormat;
     if (fichier ? imprimante_.outputFileName().isEmpty() : !imprimante_.isValid()) {
-        Afficher(MessageSimple(IconeMessage::Information, {Chaines::Texte("ImprimerAucuneImprimante")}), this);
+        dialogues_.Afficher(MessageSimple(IconeMessage::Information, {Chaines::Texte("ImprimerAucuneImprimante")}), this);
         return;
     }
     // Page coordinates start at the paper's corner.
@@ -369,7 +370,7 @@ void TImprimer::imprimerPage()
     if (!ImprimerPage(imprimante_, modele_.Page())) {
         QStringList lignes{Chaines::Texte("ImprimerEchec")};
         if (fichier) lignes << Chaines::Texte("ImprimerEchecFichier").arg(imprimante_.outputFileName());
-        Afficher(MessageSimple(IconeMessage::Information, lignes), this);
+        dialogues_.Afficher(MessageSimple(IconeMessage::Information, lignes), this);
     }
 }
 

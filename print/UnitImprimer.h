@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <memory>
 
+class Dialogues;
 class FormStorage;
 class QCheckBox;
 class QComboBox;
@@ -27,8 +28,9 @@ class TApercu;
 class TImprimer : public QDialog {
     Q_OBJECT
 public:
+    // The print dialog, messages and modal showing go through `dialogues`;
     // `fichierIni`: the settings file that keeps the placement in [PrintForm].
-    explicit TImprimer(const QString& fichierIni, QWidget* parent = nullptr);
+    TImprimer(Dialogues& dialogues, const QString& fichierIni);
     ~TImprimer() override;
 
     // Takes its own copy of `source` and places it: the user's layout is
@@ -85,6 +87,7 @@ private:
     void Rafraichir();
     void imprimerPage();
 
+    Dialogues& dialogues_;
     TMiseEnPage modele_;
     QPrinter imprimante_;
     FormStorage* FormStorage_ = nullptr;

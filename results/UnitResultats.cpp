@@ -40,10 +40,10 @@ QComboBox* liste(QWidget* parent, const char* nom)
 
 } // namespace
 
-TResultats::TResultats(TBoiteTemps& boiteTemps, Dialogues& dialogues, const QString& fichierIni)
+TResultats::TResultats(TBoiteTemps& boiteTemps, TImprimer& imprimer, Dialogues& dialogues, const QString& fichierIni)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                           | Qt::WindowCloseButtonHint),
-      boiteTemps_(boiteTemps), dialogues_(dialogues), modele_(boiteTemps.PasDeTemps())
+      boiteTemps_(boiteTemps), imprimer_(imprimer), dialogues_(dialogues), modele_(boiteTemps.PasDeTemps())
 {
     setObjectName(QStringLiteral("Resultats"));
     auto* disposition = new QVBoxLayout(this);

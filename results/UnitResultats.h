@@ -27,6 +27,7 @@ class QMenuBar;
 class QStatusBar;
 class QTableView;
 class TBoiteTemps;
+class TImprimer;
 class TGraphPlus;
 class TModeleGrille;
 class TUpDown;
@@ -39,10 +40,10 @@ enum class TVueResultats { Tableau, Temps, Trajectoire, Vecteurs };
 class TResultats : public QDialog {
     Q_OBJECT
 public:
-    // The time-step dialog holds the time step of the series; the dialogs go
-    // through `dialogues`; the placement is kept in the settings file
-    // `fichierIni`.
-    TResultats(TBoiteTemps& boiteTemps, Dialogues& dialogues, const QString& fichierIni);
+    // The time-step dialog holds the time step of the series; the print
+    // window prints the graphs; the dialogs go through `dialogues`; the
+    // placement is kept in the settings file `fichierIni`.
+    TResultats(TBoiteTemps& boiteTemps, TImprimer& imprimer, Dialogues& dialogues, const QString& fichierIni);
     ~TResultats() override;
 
     TModeleResultats& Modele() { return modele_; }
@@ -125,6 +126,9 @@ public:
 
     // Commands of the menus (UnitResultatsMenus.cpp, UnitResultatsTableau.cpp).
     void MenuFichierEnregistrerClick();
+    // The current graph on a white background, handed to the print window
+    // (UnitResultatsImpression.cpp).
+    void MenuFichierImprimerClick();
     void MenuEditionCopierClick();
     void MenuAffichageVitesseClick();
     void MenuAffichageAccelerationClick();
@@ -192,6 +196,7 @@ private:
     QString Texte() const; // the table as exported
 
     TBoiteTemps& boiteTemps_;
+    TImprimer& imprimer_;
     Dialogues& dialogues_;
     TModeleResultats modele_;
     TModeleGrille* grille_ = nullptr;

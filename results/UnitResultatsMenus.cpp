@@ -90,6 +90,7 @@ void TResultats::CreerMenus()
     image(MenuResultatsVecteur, GlypheMenu::Vecteurs);
 
     connect(MenuFichierEnregistrer, &QAction::triggered, this, &TResultats::MenuFichierEnregistrerClick);
+    connect(MenuFichierImprimer, &QAction::triggered, this, &TResultats::MenuFichierImprimerClick);
     connect(MenuFichierQuitter, &QAction::triggered, this, &QDialog::close);
     connect(MenuEditionCopierDansLePressePapier, &QAction::triggered, this, &TResultats::MenuEditionCopierClick);
     for (QAction* a : {MenuAffichageZoomX, MenuAffichageZoomY, MenuAffichageDessinerUneCourbe,

@@ -1,8 +1,10 @@
 // kinotab-cli graph: a graphical view of a work file's results drawn without
 // a window, through the code the results window draws with, and saved as a
-// picture (PNG, or BMP by the file's extension).
+// picture (PNG, or BMP by the file's extension). The view's drawing is shared
+// with kinotab-cli print.
 
 #include "tools/kinotab_cli.h"
+#include "tools/kinotab_cli_vue.h"
 
 #include "app/UnitFileUtil.h"
 #include "kinematics/UnitPasDeTemps.h"
@@ -13,25 +15,13 @@
 #include "results/UnitVueVecteurs.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QRegularExpression>
 #include <array>
 #include <optional>
 
-namespace {
-
-struct OptionsGraphe {
-    QString travail, vue, image;
-    QSize taille{640, 400};
-    int grandeur = 1;   // 1-based item of the quantity (or vector kind) list
-    QString point = QStringLiteral("1");
-    QString referentiel = QStringLiteral("camera");
-};
-
-std::optional<OptionsGraphe> lireOptions(const QStringList& a, QString& erreur)
+std::optional<OptionsGraphe> LireOptionsGraphe(const QStringList& a, int positionnels, QString& erreur)
 {
     OptionsGraphe o;
-    QStringList positionnels;
     for (qsizetype i = 0; i < a.size(); ++i) {
         const bool valeur = i + 1 < a.size();
         if (a[i] == QLatin1String("--size") && valeur) {
@@ -49,21 +39,33 @@ std::optional<OptionsGraphe> lireOptions(const QStringList& a, QString& erreur)
         } else if (a[i] == QLatin1String("--frame") && valeur) {
             o.referentiel = a[++i];
         } else if (!a[i].startsWith(QLatin1String("--"))) {
-            positionnels << a[i];
+            o.positionnels << a[i];
         } else {
             erreur = QStringLiteral("unexpected argument %1").arg(a[i]);
             return std::nullopt;
         }
     }
-    if (positionnels.size() != 3) {
-        erreur = QStringLiteral("graph takes a work file, a view and a picture file");
+    if (o.positionnels.size() != positionnels) {
+        erreur = QStringLiteral("a work file, a view and an output file are expected");
         return std::nullopt;
     }
-    o.travail = positionnels[0];
-    o.vue = positionnels[1];
-    o.image = positionnels[2];
     return o;
 }
+
+int ApplicationCli::preparer()
+{
+    // Text needs fonts, and fonts a GUI application, even without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return 1;
+}
+
+ApplicationCli::ApplicationCli() : application_(argc_, argv_)
+{
+    InstallerPolice();
+    Chaines::Charger();
+}
+
+namespace {
 
 // A 1-based choice among `n` items, or nothing with the reason.
 std::optional<int> item(const QString& texte, int n, const char* option, QString& erreur)
@@ -79,7 +81,8 @@ std::optional<int> item(const QString& texte, int n, const char* option, QString
 QString dessiner(TDessinGraphe& g, const TResultatsSeries& r, const OptionsGraphe& o, TEtendue& e)
 {
     QString erreur;
-    if (o.vue == QLatin1String("time")) {
+    const QString& vue = o.positionnels[1];
+    if (vue == QLatin1String("time")) {
         if (r.NbMarques <= 1) return QStringLiteral("graphs against time need more than one mark");
         const auto grandeurs = VueTemps::Grandeurs(r);
         const auto q = item(QString::number(o.grandeur), int(grandeurs.size()), "--quantity", erreur);
@@ -88,7 +91,7 @@ QString dessiner(TDessinGraphe& g, const TResultatsSeries& r, const OptionsGraph
         VueTemps::Preparer(g);
         g.Dimensionner(o.taille.width(), o.taille.height());
         VueTemps::Dessiner(g, r, {grandeurs[size_t(*q)], *p, false, false, true}, e);
-    } else if (o.vue == QLatin1String("trajectory")) {
+    } else if (vue == QLatin1String("trajectory")) {
         const int n = r.NbPointsMobiles;
         // "all" is the last point item when there are several points.
         const QString point = o.point == QLatin1String("all") && n > 1 ? QString::number(n + 1) : o.point;
@@ -100,7 +103,7 @@ QString dessiner(TDessinGraphe& g, const TResultatsSeries& r, const OptionsGraph
         VueTrajectoire::Preparer(g);
         g.Dimensionner(o.taille.width(), o.taille.height());
         VueTrajectoire::Dessiner(g, r, {*p, *f, false, false}, e);
-    } else if (o.vue == QLatin1String("vectors")) {
+    } else if (vue == QLatin1String("vectors")) {
         const auto sortes = VueVecteurs::Sortes(r);
         if (sortes.empty()) return QStringLiteral("vectors need velocities or accelerations");
         const auto q = item(QString::number(o.grandeur), int(sortes.size()), "--quantity", erreur);
@@ -118,30 +121,14 @@ QString dessiner(TDessinGraphe& g, const TResultatsSeries& r, const OptionsGraph
 int graphe(const QStringList& arguments)
 {
     QString erreur;
-    const auto o = lireOptions(arguments, erreur);
+    const auto o = LireOptionsGraphe(arguments, 3, erreur);
     if (!o) return Erreur(erreur);
-    // Text needs fonts, and fonts a GUI application, even without a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char nom[] = "kinotab-cli";
-    char* argv[] = {nom, nullptr};
-    QGuiApplication application(argc, argv);
-    InstallerPolice();
-    Chaines::Charger();
-
-    TPasDeTemps pas;
-    TModeleResultats modele(pas);
-    if (const int code = CalculerTravail(o->travail, modele)) return code;
-    TDessinGraphe g;
-    TEtendue e;
-    if (const QString m = dessiner(g, modele.Series(), *o, e); !m.isEmpty()) return Erreur(m);
-    if (!e.Vide()) VuesGraphe::AppliquerEtendue(g, e);
-    g.Dessiner();
-    QImage image = g.Image();
-    if (o->vue == QLatin1String("vectors"))
-        VueVecteurs::DessinerLegende(image, g.EchelleVecteurs(), VueVecteurs::Sorte(g.SerieVecteurs()));
-    const bool bmp = QFileInfo(o->image).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
-    if (!image.save(o->image, bmp ? "BMP" : "PNG")) return Erreur(QStringLiteral("cannot write %1").arg(o->image));
+    const ApplicationCli application;
+    QImage image;
+    if (const int code = ImageVue(*o, false, image)) return code;
+    const QString& chemin = o->positionnels[2];
+    const bool bmp = QFileInfo(chemin).suffix().compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0;
+    if (!image.save(chemin, bmp ? "BMP" : "PNG")) return Erreur(QStringLiteral("cannot write %1").arg(chemin));
     return 0;
 }
 
@@ -151,6 +138,26 @@ const std::array Commandes = {CommandeCli{
     &graphe}};
 
 } // namespace
+
+int ImageVue(const OptionsGraphe& o, bool blanc, QImage& image)
+{
+    TPasDeTemps pas;
+    TModeleResultats modele(pas);
+    if (const int code = CalculerTravail(o.positionnels[0], modele)) return code;
+    TDessinGraphe g;
+    TEtendue e;
+    if (const QString m = dessiner(g, modele.Series(), o, e); !m.isEmpty()) return Erreur(m);
+    if (!e.Vide()) VuesGraphe::AppliquerEtendue(g, e);
+    if (blanc) {
+        VuesGraphe::AppliquerFond(g, {Couleur::Blanc, Couleur::Blanc});
+        g.SetColorAxe(Couleur::Blanc);
+    }
+    g.Dessiner();
+    image = g.Image();
+    if (o.positionnels[1] == QLatin1String("vectors"))
+        VueVecteurs::DessinerLegende(image, g.EchelleVecteurs(), VueVecteurs::Sorte(g.SerieVecteurs()));
+    return 0;
+}
 
 std::span<const CommandeCli> CommandesGraphe()
 {

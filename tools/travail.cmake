@@ -14,3 +14,7 @@ endif()
 # kinotab-cli graph: the results window's graphical views drawn headless.
 target_sources(kinotab-cli PRIVATE ${CMAKE_CURRENT_LIST_DIR}/kinotab_cli_graph.cpp)
 target_link_libraries(kinotab-cli PRIVATE kinotab_results_draw)
+
+# kinotab-cli print: a view laid out and printed to PDF by the print window's page code.
+target_sources(kinotab-cli PRIVATE ${CMAKE_CURRENT_LIST_DIR}/kinotab_cli_print.cpp)
+target_link_libraries(kinotab-cli PRIVATE kinotab_print_draw)

@@ -40,7 +40,7 @@ QByteArray Lire(const QString& chemin)
 
 class FenetreImprimer : public ::testing::Test {
 protected:
-    FenetreImprimer() : fenetre(dossier.filePath(QStringLiteral("Kinotab.ini"))) {}
+    FenetreImprimer() : fenetre(dialogues, dossier.filePath(QStringLiteral("Kinotab.ini"))) {}
 
     QTemporaryDir dossier;
     DialoguesScriptes dialogues;

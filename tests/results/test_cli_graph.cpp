@@ -1,8 +1,10 @@
-// kinotab-cli graph: a projectile's trajectory drawn headless.
+// kinotab-cli graph and print: a projectile's trajectory drawn headless, and
+// laid out on a PDF page.
 
 #include "app/UnitTravail.h"
 #include "results/UnitVuesGraphe.h"
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -154,6 +156,53 @@ TEST(CliGraph, OtherViewsAndRefusals)
                   &erreurs),
               1);
     EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("pie"), bmp}, &erreurs), 1);
+}
+
+QByteArray Lire(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(CliPrint, AViewIsWrittenAsOnePdfPageInEitherLayoutWithOrWithoutTwoCopies)
+{
+    QTemporaryDir dossier;
+    const QString travail = TravailJet(dossier);
+    QString erreurs;
+    const struct {
+        const char* vue;
+        QStringList options;
+        const char* boite; // the page's width in points: A4 portrait or landscape
+    } cas[] = {
+        {"trajectory", {QStringLiteral("--title"), QStringLiteral("Šikmý vrh")}, "/MediaBox [0 0 595"},
+        {"vectors", {QStringLiteral("--landscape")}, "/MediaBox [0 0 842"},
+        {"time", {QStringLiteral("--double"), QStringLiteral("--quantity"), QStringLiteral("2")}, "/MediaBox [0 0 595"},
+    };
+    for (const auto& c : cas) {
+        const QString pdf = dossier.filePath(QStringLiteral("%1.pdf").arg(QLatin1String(c.vue)));
+        ASSERT_EQ(Cli(QStringList{QStringLiteral("print"), travail, QLatin1String(c.vue), pdf} + c.options, &erreurs), 0)
+            << c.vue << ": " << erreurs.toStdString();
+        const QByteArray contenu = Lire(pdf);
+        EXPECT_TRUE(contenu.startsWith("%PDF")) << c.vue;
+        EXPECT_TRUE(contenu.contains(c.boite)) << c.vue;
+        EXPECT_EQ(contenu.count("/Type /Page\n"), 1) << c.vue;
+        EXPECT_EQ(contenu.count("/Subtype /Image"), 1) << c.vue; // two copies draw the one image twice
+    }
+}
+
+TEST(CliPrint, RefusalsAreSaidAndNothingIsWritten)
+{
+    QTemporaryDir dossier;
+    const QString travail = TravailJet(dossier);
+    QString erreurs;
+    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("trajectory")}, &erreurs), 1);
+    EXPECT_TRUE(erreurs.contains(QStringLiteral("output file"))) << erreurs.toStdString();
+    const QString absent = dossier.filePath(QStringLiteral("absent/p.pdf"));
+    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("trajectory"), absent}, &erreurs), 1);
+    EXPECT_TRUE(erreurs.contains(QStringLiteral("cannot write"))) << erreurs.toStdString();
+    const QString pdf = dossier.filePath(QStringLiteral("p.pdf"));
+    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("pie"), pdf}, &erreurs), 1);
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 } // namespace
