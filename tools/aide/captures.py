@@ -73,6 +73,16 @@ tool("Pocatek soustavy souradne")
 click_video(app, 330, 440, W, H)
 save(main, "Image3.png")
 
+# The table of values of this measurement.
+menu(app, "Výsledky", "Tabulka hodnot")
+box = window(app, "^Tabulka hodnot$", timeout=8)
+if box is not None:
+    save(box, "Image7.png")
+    xdo("key", "Escape")
+    time.sleep(0.8)
+else:
+    print("no results window:", windows(app))
+
 # The colour of marks and axes.
 menu(app, "Zobrazení", "Barva")
 box = window(app, "Barva", timeout=5)
