@@ -207,9 +207,9 @@ private:
     Fenetres& fenetres_;
     Dialogues& dialogues_;
     TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
-    // The display choices a new view takes over from the one it replaces.
     // The measurement as it was last opened, loaded or saved.
     EtatMesure mesureEnregistree_;
+    // The display choices a new view takes over from the one it replaces.
     struct ChoixConserves {
         bool AxeVersLeBas = false;
         bool CacherImage = false;
