@@ -22,7 +22,7 @@ bool copier(const QString& source, const QString& cible)
 
 } // namespace
 
-QString EcrireAide(const QString& dossier)
+QString EcrireAide(const QString& dossier, Chaines::Langue langue)
 {
     QDirIterator it(Racine, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -30,7 +30,8 @@ QString EcrireAide(const QString& dossier)
         const QString cible = dossier + source.mid(Racine.size());
         if (!QDir().mkpath(QFileInfo(cible).absolutePath()) || !copier(source, cible)) return {};
     }
-    const QString page = dossier + QStringLiteral("/Kinotab.html");
+    const QString page = dossier + (langue == Chaines::Langue::Anglais ? QStringLiteral("/Kinotab.en.html")
+                                                                       : QStringLiteral("/Kinotab.html"));
     return QFileInfo::exists(page) ? page : QString();
 }
 
@@ -38,5 +39,5 @@ QString PreparerAide()
 {
     // Written again at every call, so a page the user deleted comes back.
     static QTemporaryDir dossier(QDir::tempPath() + QStringLiteral("/kinotab-aide-XXXXXX"));
-    return dossier.isValid() ? EcrireAide(dossier.path()) : QString();
+    return dossier.isValid() ? EcrireAide(dossier.path(), Chaines::LangueDuSysteme()) : QString();
 }

@@ -31,11 +31,6 @@ bool supprimer(const QString& chemin)
     return !QFileInfo::exists(chemin) || QFile::remove(chemin);
 }
 
-QString echapperXml(QString t)
-{
-    return t.replace(u'&', QLatin1String("&amp;")).replace(u'<', QLatin1String("&lt;")).replace(u'>', QLatin1String("&gt;"));
-}
-
 // Runs a database tool when the desktop has it; the files written stand
 // whatever the tool says.
 void rafraichir(const QString& outil, const QString& dossier)
@@ -55,17 +50,11 @@ void rafraichirBases()
     rafraichir(QStringLiteral("update-desktop-database"), dossierDonnees() + QStringLiteral("/applications"));
 }
 
+// The same definition the installation puts in the system's MIME folder.
 QByteArray paquetMime()
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                          "  <mime-type type=\"%1\">\n"
-                          "    <comment>%2</comment>\n"
-                          "    <glob pattern=\"*.ktb\"/>\n"
-                          "  </mime-type>\n"
-                          "</mime-info>\n")
-        .arg(TypeMime, echapperXml(Chaines::Texte("AssociationTypeFichier")))
-        .toUtf8();
+    QFile f(QStringLiteral(":/mime/kinotab-ktb.xml"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QByteArray entreeBureau(const QString& programme)

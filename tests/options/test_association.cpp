@@ -27,7 +27,9 @@ TEST(Association, WritesTheMimeTypeAndDesktopEntryAndRemovesBoth)
     EXPECT_TRUE(entree.contains("\nExec=\"/opt/kinotab/bin/kinotab\" %f\n")) << entree.toStdString();
     EXPECT_TRUE(entree.contains("\nMimeType=application/x-kinotab-work;\n"));
     EXPECT_TRUE(entree.contains("\nType=Application\n"));
+    // The user's definition is the one the installation puts in the system's.
     const QString mime = lire(Association::FichierMime());
+    EXPECT_EQ(mime, lire(KINOTAB_MIME_INSTALLE));
     EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-kinotab-work\">"));
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.ktb\"/>"));
 
