@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -69,19 +70,22 @@ BoiteMessage::BoiteMessage(const Message& m, QWidget* parent)
     tout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+QPoint CoinBoite(const QWidget* proprietaire, QRect cadre)
+{
+    const QWidget* fenetre = proprietaire ? proprietaire->window() : nullptr;
+    const QWindow* poignee = fenetre ? fenetre->windowHandle() : nullptr;
+    const QScreen* ecran = fenetre && fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
+    if (poignee && fenetre->isVisible() && poignee->isExposed())
+        cadre.moveCenter(fenetre->frameGeometry().center());
+    else if (ecran)
+        cadre.moveCenter(ecran->availableGeometry().center());
+    return cadre.topLeft();
+}
+
 int BoiteMessage::Executer()
 {
-    // Over the middle of the window it belongs to, or of the screen when
-    // there is none yet (a work file loaded at start): never in a corner.
     adjustSize();
-    const QWidget* fenetre = parentWidget() ? parentWidget()->window() : nullptr;
-    const QScreen* ecran = fenetre && fenetre->screen() ? fenetre->screen() : QGuiApplication::primaryScreen();
-    const QPoint centre = fenetre && fenetre->isVisible() ? fenetre->frameGeometry().center()
-                        : ecran ? ecran->availableGeometry().center()
-                                : QPoint();
-    QRect r = frameGeometry();
-    r.moveCenter(centre);
-    move(r.topLeft());
+    move(CoinBoite(parentWidget(), frameGeometry()));
     exec();
     return choix_;
 }

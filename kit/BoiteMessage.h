@@ -9,6 +9,12 @@
 
 class QPushButton;
 
+// Where a box of frame `cadre` goes: over the middle of the window of
+// `proprietaire` once that window is on screen, else over the middle of the
+// screen (a file loaded at start, before the window manager has placed the
+// main window): never in a corner.
+QPoint CoinBoite(const QWidget* proprietaire, QRect cadre);
+
 class BoiteMessage : public QDialog {
     Q_OBJECT
 public:

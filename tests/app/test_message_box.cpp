@@ -1,8 +1,10 @@
 #include "kit/BoiteMessage.h"
 #include "tests/support/DialoguesScriptes.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -33,6 +35,29 @@ TEST(MessageBox, ButtonsShareOneWidthOfAtLeast75AndThereIsNoCloseBox)
     for (QLabel* l : boite.findChildren<QLabel*>())
         if (l->text() == "Okamzite ukoncit program.\nUlozit praci do souboru.\nZrusit ukonceni.") lignesVues = true;
     EXPECT_TRUE(lignesVues);
+}
+
+TEST(MessageBox, StandsOverItsWindowOnceOnScreenElseOverTheScreen)
+{
+    QWidget fenetre;
+    fenetre.setGeometry(40, 60, 300, 200);
+    const QRect cadre(0, 0, 100, 50);
+    const auto centreSur = [&](QPoint centre) { return cadre.translated(centre - cadre.center()).topLeft(); };
+    const QPoint ecran = centreSur(QGuiApplication::primaryScreen()->availableGeometry().center());
+    // Not yet placed on screen: where it will be is not known.
+    EXPECT_EQ(CoinBoite(&fenetre, cadre), ecran);
+    fenetre.show();
+    // Shown but not yet mapped and placed by the window manager.
+    ASSERT_FALSE(fenetre.windowHandle()->isExposed());
+    EXPECT_EQ(CoinBoite(&fenetre, cadre), ecran);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    const QPoint centre = centreSur(fenetre.frameGeometry().center());
+    EXPECT_NE(centre, ecran);
+    EXPECT_EQ(CoinBoite(&fenetre, cadre), centre);
+    // A box of a child widget stands over the child's window.
+    QWidget enfant(&fenetre);
+    EXPECT_EQ(CoinBoite(&enfant, cadre), centre);
+    EXPECT_EQ(CoinBoite(nullptr, cadre), ecran);
 }
 
 TEST(MessageBox, ReturnsTheIndexOfTheButtonClickedAndIgnoresEscape)
