@@ -51,8 +51,10 @@ TEST_P(Aide, SectionsComeInOrderEachWithItsAnchor)
         avant = i;
     }
     EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">").arg(GetParam().lang)));
-    EXPECT_TRUE(html.contains("#ffddbb"));
-    EXPECT_TRUE(html.contains("#009933"));
+    EXPECT_TRUE(html.contains("href=\"Kinotab.css\""));
+    const QString css = lire(dossier.path() + "/Kinotab.css");
+    EXPECT_TRUE(css.contains("#ffddbb"));
+    EXPECT_TRUE(css.contains("#009933"));
 }
 
 TEST_P(Aide, EveryPictureAndScriptTheHelpNamesIsWrittenOut)
