@@ -88,28 +88,25 @@ std::vector<int> TTableau::ordreInitial()
     return o;
 }
 
-void TTableau::RemplirTableau(const TResultatsSeries& r)
+void TTableau::RemplirTableau(TResultatsSeries r)
 {
     points_ = std::clamp(std::min<int>(r.NbPointsMobiles, int(r.NbMesures.size())), 0, 3);
-    int lignes = 0;
-    for (int p = 0; p < points_; ++p) lignes = std::max(lignes, r.NbMesures[size_t(p)]);
-    const auto& colonnes = Colonnes();
-    lignes_.assign(size_t(lignes), std::vector<std::optional<double>>(colonnes.size()));
-    for (int l = 0; l < lignes; ++l) {
-        auto& ligne = lignes_[size_t(l)];
-        for (size_t c = 0; c < colonnes.size(); ++c) {
-            const TColonne& k = colonnes[c];
-            const int p = k.Point - 1;
-            if (p >= points_ || l >= r.NbMesures[size_t(p)]) continue;
-            const S::Series* serie = k.Serie ? &(r.*k.Serie) : nullptr;
-            if (serie && (size_t(p) >= serie->size() || size_t(l) >= (*serie)[size_t(p)].size())) continue;
-            const double v = serie ? (*serie)[size_t(p)][size_t(l)] : double(l + 1);
-            // A value that is not finite (a scale of 1E300 overflows, an
-            // uncertainty that cannot be estimated) stays empty rather than
-            // read as a number.
-            if (std::isfinite(v)) ligne[c] = v;
-        }
-    }
+    lignes_ = 0;
+    for (int p = 0; p < points_; ++p) lignes_ = std::max(lignes_, r.NbMesures[size_t(p)]);
+    series_ = std::move(r);
+}
+
+std::optional<double> TTableau::Valeur(int ligne, int colonne) const
+{
+    const TColonne& k = Colonnes()[size_t(colonne)];
+    const int p = k.Point - 1;
+    if (p >= points_ || ligne >= series_.NbMesures[size_t(p)]) return {};
+    if (!k.Serie) return double(ligne + 1);
+    const S::Series& serie = series_.*k.Serie;
+    if (size_t(p) >= serie.size() || size_t(ligne) >= serie[size_t(p)].size()) return {};
+    const double v = serie[size_t(p)][size_t(ligne)];
+    if (!std::isfinite(v)) return {};
+    return v;
 }
 
 QString TTableau::TexteAffiche(int ligne, int colonne, QChar sep) const
@@ -163,9 +160,9 @@ QString TTableau::RemplirTexte(QChar sep) const
         unites += Colonnes()[size_t(c)].Unite + u'\t';
     }
     QString texte = crlf + crlf + crlf + noms + crlf + unites + crlf + crlf;
-    for (const auto& ligne : lignes_) {
+    for (int l = 0; l < lignes_; ++l) {
         for (int c : visibles) {
-            if (const auto& v = ligne[size_t(c)])
+            if (const auto v = Valeur(l, c))
                 texte += Colonnes()[size_t(c)].Serie ? FormaterReel(*v, sep) : QString::number(qRound(*v));
             texte += u'\t';
         }

@@ -42,15 +42,18 @@ public:
     // The unit written under a field name, chosen by its first letter.
     static QString UniteChamp(const QString& nom);
 
-    // Refills every row from the series: as many rows as the point with the
-    // most samples; a point with fewer leaves its cells empty. The Date
-    // column holds point 1's times.
-    void RemplirTableau(const TResultatsSeries& r);
+    // Refills every row from the series, kept as they are (the cells are read
+    // from them, so a long measurement costs no more than its series): as
+    // many rows as the point with the most samples; a point with fewer leaves
+    // its cells empty. The Date column holds point 1's times.
+    void RemplirTableau(TResultatsSeries r);
 
-    int NombreLignes() const { return int(lignes_.size()); }
+    int NombreLignes() const { return lignes_; }
     int NombrePoints() const { return points_; }
-    // Empty stays distinct from zero.
-    std::optional<double> Valeur(int ligne, int colonne) const { return lignes_[size_t(ligne)][size_t(colonne)]; }
+    // Empty stays distinct from zero. A value that is not finite (a scale of
+    // 1E300 overflows, an uncertainty that cannot be estimated) is empty
+    // rather than read as a number.
+    std::optional<double> Valeur(int ligne, int colonne) const;
     // The cell as the grid shows it: "#0.###" with `separateurDecimal`, the
     // row number as an integer, nothing for an empty cell.
     QString TexteAffiche(int ligne, int colonne, QChar separateurDecimal) const;
@@ -77,7 +80,8 @@ public:
     QString RemplirTexte(QChar separateurDecimal) const;
 
 private:
-    std::vector<std::vector<std::optional<double>>> lignes_;
+    TResultatsSeries series_;
+    int lignes_ = 0;
     std::vector<GroupeColonne> groupes_{GroupeColonne::Numero, GroupeColonne::Temps, GroupeColonne::Position};
     std::vector<int> ordre_ = ordreInitial();
     int points_ = 1;
