@@ -7,6 +7,7 @@
 #include "video/UnitAudioPlay.h"
 #include "video/UnitChargeurImage.h"
 #include "video/UnitDessinMesure.h"
+#include "video/UnitLoupe.h"
 #include "video/UnitMesure.h"
 
 #include <QElapsedTimer>
@@ -279,9 +280,27 @@ QImage TDCAVIPlay::Composer()
         composition_.fill(mesure_->Etat().CacherImage ? Qt::white : Qt::black);
     else
         Etirer(image, composition_, composition_.rect());
-    QPainter p(&composition_);
-    DessinMesure::Dessiner(p, mesure_->Etat(), mesure_->Pixels(), w, h);
+    {
+        QPainter p(&composition_);
+        DessinMesure::Dessiner(p, mesure_->Etat(), mesure_->Pixels(), w, h);
+    }
+    if (loupe_ && pointeur_ && !image.isNull()) DessinerLoupe(image);
     return composition_;
+}
+
+void TDCAVIPlay::DessinerLoupe(const QImage& image)
+{
+    const QPointF vise(pointeur_->x() * image.width() / width(), pointeur_->y() * image.height() / height());
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    Loupe::Dessiner(composition_, Loupe::Placer(size(), pointeur_->toPoint()), rgb, vise,
+                    CouleurQt(mesure_->Etat().Couleur).rgb());
+}
+
+void TDCAVIPlay::SetLoupe(bool l)
+{
+    if (l == loupe_) return;
+    loupe_ = l;
+    update();
 }
 
 // Beyond this many pictures to decode, the worker decodes while the window
@@ -357,7 +376,7 @@ void TDCAVIPlay::mousePressEvent(QMouseEvent* e)
     // A mark goes on the picture on screen: none while another is coming.
     if (ImageEnRoute()) return;
     if (e->button() == Qt::LeftButton)
-        mesure_->AppuiGauche(pixels(e));
+        mesure_->AppuiGauche(pixels(e), {e->position().x() / width(), e->position().y() / height()});
     else if (e->button() == Qt::RightButton)
         mesure_->AppuiDroit(pixels(e));
 }
@@ -369,7 +388,16 @@ void TDCAVIPlay::mouseReleaseEvent(QMouseEvent* e)
 
 void TDCAVIPlay::mouseMoveEvent(QMouseEvent* e)
 {
+    pointeur_ = e->position();
+    if (loupe_) update();
     mesure_->SourisBougee(pixels(e));
+}
+
+void TDCAVIPlay::leaveEvent(QEvent* e)
+{
+    QWidget::leaveEvent(e);
+    pointeur_.reset();
+    if (loupe_) update();
 }
 
 void TDCAVIPlay::mouseDoubleClickEvent(QMouseEvent*)

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ChargeurImage;
 class FrameSource;
@@ -43,6 +44,9 @@ public:
     void SetStartFrame(int f);
     int StopFrame() const { return stopFrame_; }
     void SetStopFrame(int f);
+    // The loupe beside the pointer while it is over the picture (UnitLoupe.h).
+    bool Loupe() const { return loupe_; }
+    void SetLoupe(bool l);
 
     // Values of the open video (0 when closed).
     bool Opened() const;
@@ -95,6 +99,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     void Fermer();
@@ -105,6 +110,7 @@ private:
     // of the worker while the picture on screen stays.
     const QImage& ImageCourante();
     void ImageChargee(int numero, const QImage& image);
+    void DessinerLoupe(const QImage& image);
     bool ImageEnRoute() const;
 
     std::unique_ptr<FrameSource> source_;
@@ -132,6 +138,8 @@ private:
     int framePeriod_ = 0;
     int repetitionsLeft_ = 0;
     bool painting_ = false;
+    bool loupe_ = false;
+    std::optional<QPointF> pointeur_; // over the view: where, unrounded
 
     QTimer minuterie_;
     std::function<qint64()> horloge_;
