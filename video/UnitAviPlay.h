@@ -10,12 +10,14 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class ChargeurImage;
 class FrameSource;
 class TAudioPlay;
 class TMesure;
+namespace Loupe {
+class Visee;
+}
 
 class TDCAVIPlay : public QWidget {
     Q_OBJECT
@@ -110,7 +112,9 @@ private:
     // of the worker while the picture on screen stays.
     const QImage& ImageCourante();
     void ImageChargee(int numero, const QImage& image);
-    void DessinerLoupe(const QImage& image);
+    void DessinerLoupe(const QImage& image, QPointF vise);
+    // Where a press or a move aims: the pointer, or the loupe's fine aim.
+    QPointF Viser(const QMouseEvent* e);
     bool ImageEnRoute() const;
 
     std::unique_ptr<FrameSource> source_;
@@ -139,7 +143,7 @@ private:
     int repetitionsLeft_ = 0;
     bool painting_ = false;
     bool loupe_ = false;
-    std::optional<QPointF> pointeur_; // over the view: where, unrounded
+    std::unique_ptr<Loupe::Visee> visee_;
 
     QTimer minuterie_;
     std::function<qint64()> horloge_;

@@ -49,4 +49,26 @@ void Dessiner(QImage& cible, QRect cadre, const QImage& video, QPointF vise, QRg
     }
 }
 
+QPointF Visee::Bouger(QPointF p, bool fine, QSizeF vue)
+{
+    if (!fine) {
+        ancre_.reset();
+        vise_ = p;
+        return p;
+    }
+    if (!ancre_) {
+        ancre_ = p;
+        depart_ = vise_.value_or(p);
+    }
+    const QPointF v = depart_ + (p - *ancre_) / Grossissement;
+    vise_ = QPointF(std::clamp(v.x(), 0.0, vue.width()), std::clamp(v.y(), 0.0, vue.height()));
+    return *vise_;
+}
+
+void Visee::Quitter()
+{
+    vise_.reset();
+    ancre_.reset();
+}
+
 } // namespace Loupe

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <optional>
 
 namespace Loupe {
 
@@ -27,5 +28,23 @@ QRect Placer(QSize vue, QPoint pointeur);
 // row and column in `couleur`, open over the video pixel aimed at, and a
 // one-pixel frame of the same colour edges the inset.
 void Dessiner(QImage& cible, QRect cadre, const QImage& video, QPointF vise, QRgb couleur);
+
+// The aimed spot in view coordinates: under the pointer, or, while the fine
+// aim is held (Shift with the loupe shown), moving a quarter of the
+// pointer's motion from where it stood when the fine aim began. A view
+// pixel may span several video pixels; a quarter step reaches each of them.
+class Visee {
+public:
+    // The pointer is at `p` in a view of size `vue`; the aim, inside the view.
+    QPointF Bouger(QPointF p, bool fine, QSizeF vue);
+    // The pointer left the view.
+    void Quitter();
+    const std::optional<QPointF>& Point() const { return vise_; }
+
+private:
+    std::optional<QPointF> vise_;
+    std::optional<QPointF> ancre_;  // the pointer when the fine aim began
+    QPointF depart_;                // the aim then
+};
 
 } // namespace Loupe

@@ -92,4 +92,30 @@ TEST_F(Visee, APressBetweenViewPixelsKeepsItsPosition)
     EXPECT_EQ(Mesure().Etat().Marques[0], FaitPointD(20.25 / Vue().width(), 30.75 / Vue().height()));
 }
 
+TEST_F(Visee, ShiftWithTheLoupeAimsAQuarterOfThePointersMotion)
+{
+    fiche->MenuAffichageLoupe->trigger();
+    const QPoint depart(40, 40);
+    QTest::mouseMove(&Vue(), depart);
+    QMouseEvent fin(QEvent::MouseMove, QPointF(depart), Vue().mapToGlobal(QPointF(depart)), Qt::NoButton,
+                    Qt::NoButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&Vue(), &fin);
+    const QPointF pointeur(depart + QPoint(3, -2));
+    QMouseEvent bouge(QEvent::MouseMove, pointeur, Vue().mapToGlobal(pointeur), Qt::NoButton, Qt::NoButton,
+                      Qt::ShiftModifier);
+    QApplication::sendEvent(&Vue(), &bouge);
+    QMouseEvent appui(QEvent::MouseButtonPress, pointeur, Vue().mapToGlobal(pointeur), Qt::LeftButton,
+                      Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(&Vue(), &appui);
+    ASSERT_EQ(Mesure().Etat().Marques.size(), 1u);
+    EXPECT_EQ(Mesure().Etat().Marques[0], FaitPointD(40.75 / Vue().width(), 39.5 / Vue().height()));
+    // Without the loupe, Shift changes nothing: the mark goes under the pointer.
+    fiche->MenuAffichageLoupe->trigger();
+    QTest::mouseMove(&Vue(), depart);
+    QApplication::sendEvent(&Vue(), &bouge);
+    QApplication::sendEvent(&Vue(), &appui);
+    ASSERT_EQ(Mesure().Etat().Marques.size(), 2u);
+    EXPECT_EQ(Mesure().Etat().Marques[1], FaitPointD(pointeur.x() / Vue().width(), pointeur.y() / Vue().height()));
+}
+
 } // namespace

@@ -93,4 +93,27 @@ TEST(Loupe, ClippedToThePicture)
     EXPECT_EQ(c.pixel(149, 199), qRgb(90, 90, 90));
 }
 
+TEST(Visee, UnderThePointerOrAQuarterOfItsMotionWhileFine)
+{
+    const QSizeF vue(320, 240);
+    Visee v;
+    EXPECT_FALSE(v.Point());
+    EXPECT_EQ(v.Bouger({100, 50}, false, vue), QPointF(100, 50));
+    // The fine aim starts where the aim stood and moves a quarter as far.
+    EXPECT_EQ(v.Bouger({100, 50}, true, vue), QPointF(100, 50));
+    EXPECT_EQ(v.Bouger({101, 48}, true, vue), QPointF(100.25, 49.5));
+    EXPECT_EQ(v.Bouger({105, 54}, true, vue), QPointF(101.25, 51));
+    // Without Shift the aim is back under the pointer; a fine aim begun by a
+    // move starts from where the aim stood, not from the pointer.
+    EXPECT_EQ(v.Bouger({90, 54}, false, vue), QPointF(90, 54));
+    EXPECT_EQ(v.Bouger({94, 54}, true, vue), QPointF(90, 54));
+    EXPECT_EQ(v.Bouger({98, 54}, true, vue), QPointF(91, 54));
+    v.Bouger({300, 54}, false, vue);
+    v.Bouger({300, 54}, true, vue);
+    // Never outside the view.
+    EXPECT_EQ(v.Bouger({300 + 200, 54 - 400}, true, vue), QPointF(320, 0));
+    v.Quitter();
+    EXPECT_FALSE(v.Point());
+}
+
 } // namespace
