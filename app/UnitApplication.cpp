@@ -28,6 +28,7 @@ bool ChargerTraductionsQt()
     if (Chaines::LangueDuSysteme() != Chaines::Langue::Tcheque) return false;
     // qt_cs names the catalogues of every Qt module it covers (qtbase, qtmultimedia...).
     static QTranslator traduction;
+    if (!traduction.isEmpty()) return true; // installed already
     if (!traduction.load(QLocale(QLocale::Czech), QStringLiteral("qt"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
