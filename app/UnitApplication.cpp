@@ -18,13 +18,29 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QToolTip>
+#include <QTranslator>
+
+bool ChargerTraductionsQt()
+{
+    if (Chaines::LangueDuSysteme() != Chaines::Langue::Tcheque) return false;
+    // qt_cs names the catalogues of every Qt module it covers (qtbase, qtmultimedia...).
+    static QTranslator traduction;
+    if (!traduction.isEmpty()) return true; // installed already
+    if (!traduction.load(QLocale(QLocale::Czech), QStringLiteral("qt"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&traduction);
+}
 
 void InitialiserApplication()
 {
     Chaines::Charger();
+    ChargerTraductionsQt();
+    // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(Chaines::Texte("TitreApplication"));
-    QApplication::setApplicationDisplayName(Chaines::Texte("TitreApplication"));
     // Pairs the windows with the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("cz.kinotab.Kinotab"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kinotab")));

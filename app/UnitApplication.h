@@ -50,6 +50,10 @@ private:
     std::unique_ptr<TResultats> resultats_;
 };
 
+// Qt's own texts (standard buttons, file and print dialogs) in Czech when the
+// interface is Czech; true when they were installed. Needs a QApplication.
+bool ChargerTraductionsQt();
+
 // Program start shared by main() and the tests: application title, string
 // table and cursors. Needs a QApplication.
 void InitialiserApplication();

@@ -83,6 +83,7 @@ public:
     QAction* MenuAffichageCurseurNB = nullptr;
     QAction* MenuAffichageCouleur = nullptr;
     QAction* MenuAffichageCacherImage = nullptr;
+    QAction* MenuAffichageLoupe = nullptr;
     QAction* MenuAffichageDessinerDerniereMarque = nullptr;
     QAction* MenuAffichageDessinerToutesLesMarques = nullptr;
     QAction* MenuAffichageDerniereImagePointee = nullptr;
@@ -213,6 +214,7 @@ private:
     struct ChoixConserves {
         bool AxeVersLeBas = false;
         bool CacherImage = false;
+        bool Loupe = false;
     } choixConserves_;
     FormStorage* FormStorage_ = nullptr;
     FormStorage* OptionsStorage_ = nullptr;

@@ -30,6 +30,7 @@ void TFiche::CreerVue()
     // These two choices carry over from one video to the next.
     m.SetAxeVersLeBas(choixConserves_.AxeVersLeBas);
     m.SetCacherImage(choixConserves_.CacherImage);
+    vue->SetLoupe(choixConserves_.Loupe);
 }
 
 void TFiche::BrancherVue()
@@ -43,7 +44,7 @@ void TFiche::DetruireVue()
 {
     if (!Vue_) return;
     const EtatMesure& m = Vue_->Mesure().Etat();
-    choixConserves_ = {m.AxeVersLeBas, m.CacherImage};
+    choixConserves_ = {m.AxeVersLeBas, m.CacherImage, Vue_->Loupe()};
     Vue_->Arreter();
     Vue_->hide();
     delete ScrollBox->takeWidget();
@@ -116,9 +117,9 @@ void TFiche::ActiverCommandes(bool b)
     if (Vue_->Opened()) Vue_->show();
     RDim();
     for (QAction* a : {MenuAffichageCurseurNoir, MenuAffichageCurseurBlanc, MenuAffichageCurseurNB,
-                       MenuAffichageCouleur, MenuAffichageCacherImage, MenuAffichageDerniereImagePointee,
-                       MenuAffichageDessinerDerniereMarque, MenuAffichageDessinerToutesLesMarques,
-                       MenuAideProprietes})
+                       MenuAffichageCouleur, MenuAffichageCacherImage, MenuAffichageLoupe,
+                       MenuAffichageDerniereImagePointee, MenuAffichageDessinerDerniereMarque,
+                       MenuAffichageDessinerToutesLesMarques, MenuAideProprietes})
         a->setEnabled(b);
     MenuMesures->menuAction()->setEnabled(b);
     MenuResultats->menuAction()->setEnabled(b);

@@ -3,6 +3,7 @@
 #include "app/UnitFiche.h"
 
 #include "kit/Hint.h"
+#include "kit/Mnemoniques.h"
 #include "resources/UnitChainesRessources.h"
 #include "resources/UnitGlyphes.h"
 
@@ -56,6 +57,9 @@ void TFiche::CreerMenus()
     MenuAffichageCouleur = action(MenuAffichage, "MenuAffichageCouleur");
     MenuAffichageCacherImage = action(MenuAffichage, "MenuAffichageCacherImage");
     MenuAffichageCacherImage->setCheckable(true);
+    MenuAffichageLoupe = action(MenuAffichage, "MenuAffichageLoupe");
+    MenuAffichageLoupe->setCheckable(true);
+    MenuAffichageLoupe->setShortcut(QKeySequence(Qt::Key_L));
     MenuAffichage->addSeparator();
     MenuAffichageDessinerDerniereMarque = action(MenuAffichage, "MenuAffichageDessinerDerniereMarque");
     MenuAffichageDessinerToutesLesMarques = action(MenuAffichage, "MenuAffichageDessinerToutesLesMarques");
@@ -99,6 +103,12 @@ void TFiche::CreerMenus()
     MenuAideProprietes = action(MenuAide, "MenuAideProprietes");
     MenuAide->addSeparator();
     MenuAideApropos = action(MenuAide, "MenuAideApropos");
+
+    MenuFichierOuvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    MenuFichierEnregistrerW->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuFichierQuitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    MenuAideAideKinotab->setShortcut(QKeySequence(Qt::Key_F1));
+    PoserMnemoniques(menuBar());
 
     BrancherMenusMesures();
     BrancherMenusResultats();

@@ -60,7 +60,7 @@ char ToucheTransparent(const QKeyEvent& e)
 void TFiche::ChoisirOutil(void (TMesure::*mode)(bool), const char* hint, bool lecture)
 {
     (Vue_->Mesure().*mode)(true);
-    PoserHint(Vue_, Chaines::Texte(hint));
+    PoserHintLigne(Vue_, Chaines::Texte(hint));
     ActiverLecture(lecture);
 }
 
@@ -234,6 +234,7 @@ void TFiche::BrancherMenusMesures()
         Vue_->Mesure().SetCacherImage(coche);
         Vue_->update();
     });
+    connect(MenuAffichageLoupe, &QAction::triggered, this, [this](bool coche) { Vue_->SetLoupe(coche); });
     connect(MenuAffichageDessinerDerniereMarque, &QAction::triggered, this, [this] {
         Vue_->Mesure().ChoisirDerniereMarque(true);
         Vue_->update();

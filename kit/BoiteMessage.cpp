@@ -1,5 +1,7 @@
 #include "kit/BoiteMessage.h"
 
+#include "kit/Titre.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -67,6 +69,7 @@ BoiteMessage::BoiteMessage(const Message& m, QWidget* parent)
     auto* tout = new QVBoxLayout(this);
     tout->addLayout(haut);
     tout->addLayout(bas);
+    tout->addStrut(LargeurPourTitre(m.titre));
     tout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

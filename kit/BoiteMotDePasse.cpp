@@ -1,5 +1,7 @@
 #include "kit/BoiteMotDePasse.h"
 
+#include "kit/Titre.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,7 @@ BoiteMotDePasse::BoiteMotDePasse(const DemandeMotDePasse& d, QWidget* parent)
     auto* tout = new QVBoxLayout(this);
     tout->addLayout(ligne);
     tout->addLayout(boutons);
+    tout->addStrut(LargeurPourTitre(d.titre));
 }
 
 std::optional<QString> BoiteMotDePasse::Executer()

@@ -26,3 +26,9 @@ void PoserHint(QAction* a, const QString& hint)
     a->setToolTip(PartieCourte(hint));
     a->setStatusTip(PartieLongue(hint));
 }
+
+void PoserHintLigne(QWidget* w, const QString& hint)
+{
+    w->setToolTip({});
+    w->setStatusTip(PartieLongue(hint));
+}

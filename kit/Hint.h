@@ -9,5 +9,8 @@ class QAction;
 
 void PoserHint(QWidget* w, const QString& hint);
 void PoserHint(QAction* a, const QString& hint);
+// The long part on the hint line only: for a control the user aims at, where
+// a tooltip would hide the very spot under the pointer.
+void PoserHintLigne(QWidget* w, const QString& hint);
 QString PartieCourte(const QString& hint);
 QString PartieLongue(const QString& hint);

@@ -6,6 +6,7 @@
 #include "graph/UnitGraphPlus.h"
 #include "kinematics/UnitBoiteTemps.h"
 #include "kit/Dialogues.h"
+#include "kit/Mnemoniques.h"
 #include "resources/UnitChainesRessources.h"
 #include "resources/UnitGlyphesMenus.h"
 
@@ -78,6 +79,11 @@ void TResultats::CreerMenus()
     MenuResultatsTemps = item(MenuResultats, "MenuResultatsTemps");
     MenuResultatsReferentiel = item(MenuResultats, "MenuResultatsReferentiel");
     MenuResultatsVecteur = item(MenuResultats, "MenuResultatsVecteur");
+
+    MenuFichierEnregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    MenuFichierImprimer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    MenuEditionCopierDansLePressePapier->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    PoserMnemoniques(MainMenu1);
 
     image(MenuFichierEnregistrer, GlypheMenu::Enregistrer);
     image(MenuFichierImprimer, GlypheMenu::Imprimer);

@@ -8,7 +8,8 @@ PACKAGES="build-essential cmake ninja-build pkg-config
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
   libgtest-dev googletest libbenchmark-dev fonts-liberation2
   librsvg2-bin desktop-file-utils appstream dpkg-dev shared-mime-info libxml2-utils groff-base
-  xvfb xauth xdotool imagemagick x11-utils pulseaudio libssl-dev"
+  xvfb xauth xdotool imagemagick x11-utils pulseaudio libssl-dev
+  qt6-translations-l10n"
 if [ "${1:-}" = captures ]; then
   PACKAGES="$PACKAGES openbox python3-pyatspi at-spi2-core dbus-x11 chromium"
 fi

@@ -7,6 +7,7 @@
 #include "video/UnitAudioPlay.h"
 #include "video/UnitChargeurImage.h"
 #include "video/UnitDessinMesure.h"
+#include "video/UnitLoupe.h"
 #include "video/UnitMesure.h"
 
 #include <QElapsedTimer>
@@ -34,7 +35,8 @@ TDCAVIPlay::TDCAVIPlay(QWidget* parent)
     : QWidget(parent),
       source_(std::make_unique<FrameSource>()),
       audio_(std::make_unique<TAudioPlay>()),
-      navigation_(std::make_unique<NavigationVue>(*this))
+      navigation_(std::make_unique<NavigationVue>(*this)),
+      visee_(std::make_unique<Loupe::Visee>())
 {
     chargeur_ = std::make_unique<ChargeurImage>(*source_, this,
                                                 [this](int numero, const QImage& image) { ImageChargee(numero, image); });
@@ -279,9 +281,27 @@ QImage TDCAVIPlay::Composer()
         composition_.fill(mesure_->Etat().CacherImage ? Qt::white : Qt::black);
     else
         Etirer(image, composition_, composition_.rect());
-    QPainter p(&composition_);
-    DessinMesure::Dessiner(p, mesure_->Etat(), mesure_->Pixels(), w, h);
+    {
+        QPainter p(&composition_);
+        DessinMesure::Dessiner(p, mesure_->Etat(), mesure_->Pixels(), w, h);
+    }
+    if (loupe_ && visee_->Point() && !image.isNull()) DessinerLoupe(image, *visee_->Point());
     return composition_;
+}
+
+void TDCAVIPlay::DessinerLoupe(const QImage& image, QPointF vise)
+{
+    const QPointF video(vise.x() * image.width() / width(), vise.y() * image.height() / height());
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    Loupe::Dessiner(composition_, Loupe::Placer(size(), vise.toPoint()), rgb, video,
+                    CouleurQt(mesure_->Etat().Couleur).rgb());
+}
+
+void TDCAVIPlay::SetLoupe(bool l)
+{
+    if (l == loupe_) return;
+    loupe_ = l;
+    update();
 }
 
 // Beyond this many pictures to decode, the worker decodes while the window
@@ -345,31 +365,47 @@ void TDCAVIPlay::moveEvent(QMoveEvent* e)
 }
 
 namespace {
-PointPixels pixels(const QMouseEvent* e)
+PointPixels pixels(QPointF position)
 {
-    const QPoint p = e->position().toPoint();
+    const QPoint p = position.toPoint();
     return {p.x(), p.y()};
 }
 } // namespace
+
+QPointF TDCAVIPlay::Viser(const QMouseEvent* e)
+{
+    return visee_->Bouger(e->position(), loupe_ && (e->modifiers() & Qt::ShiftModifier), size());
+}
 
 void TDCAVIPlay::mousePressEvent(QMouseEvent* e)
 {
     // A mark goes on the picture on screen: none while another is coming.
     if (ImageEnRoute()) return;
-    if (e->button() == Qt::LeftButton)
-        mesure_->AppuiGauche(pixels(e));
-    else if (e->button() == Qt::RightButton)
-        mesure_->AppuiDroit(pixels(e));
+    if (e->button() == Qt::LeftButton) {
+        const QPointF vise = Viser(e);
+        mesure_->AppuiGauche(pixels(vise), {vise.x() / width(), vise.y() / height()});
+    } else if (e->button() == Qt::RightButton) {
+        mesure_->AppuiDroit(pixels(Viser(e)));
+    }
 }
 
 void TDCAVIPlay::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton) mesure_->RelacheGauche(pixels(e));
+    if (e->button() == Qt::LeftButton) mesure_->RelacheGauche(pixels(Viser(e)));
 }
 
 void TDCAVIPlay::mouseMoveEvent(QMouseEvent* e)
 {
-    mesure_->SourisBougee(pixels(e));
+    const QPointF vise = Viser(e);
+    if (loupe_) update();
+    mesure_->SourisBougee(pixels(vise));
+}
+
+void TDCAVIPlay::leaveEvent(QEvent* e)
+{
+    QWidget::leaveEvent(e);
+    visee_->Quitter();
+    if (loupe_) update();
 }
 
 void TDCAVIPlay::mouseDoubleClickEvent(QMouseEvent*)

@@ -15,6 +15,9 @@ class ChargeurImage;
 class FrameSource;
 class TAudioPlay;
 class TMesure;
+namespace Loupe {
+class Visee;
+}
 
 class TDCAVIPlay : public QWidget {
     Q_OBJECT
@@ -43,6 +46,9 @@ public:
     void SetStartFrame(int f);
     int StopFrame() const { return stopFrame_; }
     void SetStopFrame(int f);
+    // The loupe beside the pointer while it is over the picture (UnitLoupe.h).
+    bool Loupe() const { return loupe_; }
+    void SetLoupe(bool l);
 
     // Values of the open video (0 when closed).
     bool Opened() const;
@@ -95,6 +101,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     void Fermer();
@@ -105,6 +112,9 @@ private:
     // of the worker while the picture on screen stays.
     const QImage& ImageCourante();
     void ImageChargee(int numero, const QImage& image);
+    void DessinerLoupe(const QImage& image, QPointF vise);
+    // Where a press or a move aims: the pointer, or the loupe's fine aim.
+    QPointF Viser(const QMouseEvent* e);
     bool ImageEnRoute() const;
 
     std::unique_ptr<FrameSource> source_;
@@ -132,6 +142,8 @@ private:
     int framePeriod_ = 0;
     int repetitionsLeft_ = 0;
     bool painting_ = false;
+    bool loupe_ = false;
+    std::unique_ptr<Loupe::Visee> visee_;
 
     QTimer minuterie_;
     std::function<qint64()> horloge_;

@@ -1,6 +1,7 @@
 #include "video/UnitBoiteInfo.h"
 
 #include "core/UnitFormatReel.h"
+#include "kit/Titre.h"
 #include "resources/UnitChainesRessources.h"
 
 #include <QLocale>
@@ -9,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <algorithm>
 #include <cmath>
 
 int ImagesParSecondeArrondies(double frameTime)
@@ -36,14 +38,16 @@ TBoiteInfo::TBoiteInfo(QWidget* parent)
     , texte_(new QPlainTextEdit(this))
 {
     setWindowTitle(Chaines::Texte("TitreBoiteInfo"));
-    setFixedSize(265, 154);
-    texte_->setGeometry(0, 0, 265, 154);
+    // 265 pixels wide, or wider for the whole title to show.
+    const int largeur = std::max(265, LargeurPourTitre(windowTitle()));
+    setFixedSize(largeur, 154);
+    texte_->setGeometry(0, 0, largeur, 154);
     texte_->setReadOnly(true);
     texte_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     texte_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The rule of hyphens under the path spans the box: the font is made
     // small enough for it to stand on one line.
-    const int place = 265 - texte_->verticalScrollBar()->sizeHint().width() - 2 * texte_->frameWidth()
+    const int place = largeur - texte_->verticalScrollBar()->sizeHint().width() - 2 * texte_->frameWidth()
                     - 2 * int(texte_->document()->documentMargin());
     QFont police = texte_->font();
     int pixels = QFontInfo(police).pixelSize();

@@ -121,6 +121,11 @@ public:
     // --- Pointing (UnitPointage.cpp); positions in view pixels ---
     void SourisBougee(PointPixels p);
     void AppuiGauche(PointPixels p);
+    // The same press with its position normalised without rounding to a view
+    // pixel (`p` is its nearest pixel): a mark, an origin or a segment end
+    // keeps the pointer's own precision, finer than a view pixel when the
+    // view is smaller than the video. The overlay works in view pixels.
+    void AppuiGauche(PointPixels p, PointD exact);
     void RelacheGauche(PointPixels p);
     void AppuiDroit(PointPixels p);
     // '+' or '=' grows the overlay, '-' shrinks it; other characters do nothing.
@@ -141,9 +146,9 @@ private:
     PointD normalise(PointPixels p) const;
     PointPixels enPixels(PointD p) const;
 
-    void appuiEtalon(PointPixels p);
-    void appuiOrigine(PointPixels p);
-    void appuiMarque(PointPixels p);
+    void appuiEtalon(PointPixels p, PointD exact);
+    void appuiOrigine(PointPixels p, PointD exact);
+    void appuiMarque(PointD exact);
     void appuiTransparent(PointPixels p);
     void marquerTransparent(PointPixels p);
     void relacheTransparent(PointPixels p);

@@ -99,24 +99,29 @@ void TMesure::SourisBougee(PointPixels p)
 
 void TMesure::AppuiGauche(PointPixels p)
 {
+    AppuiGauche(p, normalise(p));
+}
+
+void TMesure::AppuiGauche(PointPixels p, PointD exact)
+{
     if (!vue_.Ouverte()) return;
-    if (ModeEtalon()) appuiEtalon(p);
-    else if (ModeOrigine()) appuiOrigine(p);
-    else if (ModeMarque()) appuiMarque(p);
+    if (ModeEtalon()) appuiEtalon(p, exact);
+    else if (ModeOrigine()) appuiOrigine(p, exact);
+    else if (ModeMarque()) appuiMarque(exact);
     else appuiTransparent(p);
 }
 
-void TMesure::appuiEtalon(PointPixels p)
+void TMesure::appuiEtalon(PointPixels p, PointD exact)
 {
     if (etat_.EtatEtalon == TEtatEtalon::Aucun) {
-        etat_.PointsEtalon[0] = normalise(p);
+        etat_.PointsEtalon[0] = exact;
         pixels_.Etalon[0] = p;
         etat_.EtatEtalon = TEtatEtalon::UnBout;
         pixels_.Souris = p;
         signaler();
         vue_.Repeindre();
     } else if (etat_.EtatEtalon == TEtatEtalon::UnBout && p != pixels_.Etalon[0]) {
-        etat_.PointsEtalon[1] = normalise(p);
+        etat_.PointsEtalon[1] = exact;
         pixels_.Etalon[1] = p;
         etat_.EtatEtalon = TEtatEtalon::DeuxBouts;
         signaler();
@@ -125,17 +130,17 @@ void TMesure::appuiEtalon(PointPixels p)
     }
 }
 
-void TMesure::appuiOrigine(PointPixels p)
+void TMesure::appuiOrigine(PointPixels p, PointD exact)
 {
     if (etat_.OrigineEstPlacee()) return; // removed by a right press first
     etat_.OriginePlacee = TOrigine::Placee;
-    etat_.Origine = normalise(p);
+    etat_.Origine = exact;
     pixels_.Origine = p;
     signaler();
     vue_.Repeindre();
 }
 
-void TMesure::appuiMarque(PointPixels p)
+void TMesure::appuiMarque(PointD exact)
 {
     const int parImage = etat_.MarquesParImage;
     if (surDerniereImage()) {
@@ -143,7 +148,7 @@ void TMesure::appuiMarque(PointPixels p)
         if (etat_.MarquesDerniereImage >= parImage) return;
         ++etat_.MarquesDerniereImage;
     }
-    etat_.Marques.push_back(normalise(p));
+    etat_.Marques.push_back(exact);
     const int n = NombreDePoints();
     choisirCurseur();
     if (n % parImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);

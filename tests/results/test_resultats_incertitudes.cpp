@@ -4,6 +4,7 @@
 #include "tests/results/ResultatsTest.h"
 
 #include "core/UnitFormatReel.h"
+#include "kit/Mnemoniques.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -17,7 +18,7 @@ TEST_F(ResultatsIncertitudes, NejistotyShowsTheUncertaintiesBesideTheColumnsShow
     Mesurer(1, 12);
     Montrer(TVueResultats::Tableau, [this](TResultats& r) {
         ASSERT_TRUE(r.MenuAffichageIncertitudes->isVisible());
-        EXPECT_EQ(r.MenuAffichageIncertitudes->text(), "Nejistoty");
+        EXPECT_EQ(SansMnemonique(r.MenuAffichageIncertitudes->text()), "Nejistoty");
         EXPECT_FALSE(r.MenuAffichageIncertitudes->isChecked());
         r.MenuAffichageVitesse->trigger();
         EXPECT_EQ(ColonnesVisibles(), QStringList({"Numero", "Date", "x1", "y1", "vx1", "vy1", "v1"}));

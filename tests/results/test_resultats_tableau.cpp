@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTest>
 #include <cmath>
 
 namespace {
@@ -217,6 +218,24 @@ TEST_F(ResultatsTableau, MenusFollowTheView)
         r.MenuAffichageValeurs->trigger();
         EXPECT_FALSE(r.MenuAffichageValeurs->isChecked());
     });
+}
+
+TEST_F(ResultatsTableau, CtrlCInTheGridCopiesTheWholeTable)
+{
+    Mesurer(1, 3);
+    QString copie, attendue;
+    Montrer(TVueResultats::Tableau, [&](TResultats& r) {
+        r.MenuEditionCopierDansLePressePapier->trigger();
+        attendue = QApplication::clipboard()->text();
+        QApplication::clipboard()->clear();
+        QApplication::setActiveWindow(&r);
+        r.DBGrid->setFocus();
+        r.DBGrid->setCurrentIndex(r.DBGrid->model()->index(1, 1));
+        QTest::keyClick(r.DBGrid, Qt::Key_C, Qt::ControlModifier);
+        copie = QApplication::clipboard()->text();
+    });
+    EXPECT_TRUE(attendue.contains("Numero\tDate"));
+    EXPECT_EQ(copie, attendue);
 }
 
 TEST_F(ResultatsTableau, WindowSizeHintsAndNames)

@@ -255,3 +255,27 @@ TEST(Pointage, PointerMoveRepaintsOnlyForTheFollowingSegmentOrTheOverlay)
     b.m.SourisBougee(Pt(7, 8));
     EXPECT_EQ(b.vue.repeints, avant + 1);
 }
+
+TEST(Pointage, PressesKeepThePointersPrecisionFinerThanAViewPixel)
+{
+    // A 1920-pixel video in a 320-pixel view: six video pixels a view pixel.
+    Banc b;
+    const PointD exact{(100.0 + 1.0 / 6) / 320, (50.0 - 2.0 / 6) / 240};
+    b.m.AppuiGauche(Pt(100, 50), exact);
+    ASSERT_EQ(b.m.Etat().Marques.size(), 1u);
+    EXPECT_EQ(b.m.Etat().Marques[0], exact);
+
+    b.m.ChoisirModeOrigine(true);
+    b.m.AppuiGauche(Pt(10, 20), {10.25 / 320, 20.5 / 240});
+    EXPECT_EQ(b.m.Etat().Origine, FaitPointD(10.25 / 320, 20.5 / 240));
+    EXPECT_EQ(b.m.Pixels().Origine, Pt(10, 20)); // the drawing stays on the view's pixel
+
+    b.m.ChoisirModeEtalon(true);
+    b.m.AppuiGauche(Pt(30, 40), {30.4 / 320, 40.0 / 240});
+    // The second end within the first end's view pixel does not count, however precise.
+    b.m.AppuiGauche(Pt(30, 40), {29.6 / 320, 40.0 / 240});
+    EXPECT_EQ(b.m.Etat().EtatEtalon, TEtatEtalon::UnBout);
+    b.m.AppuiGauche(Pt(90, 40), {90.2 / 320, 40.0 / 240});
+    EXPECT_EQ(b.m.Etat().PointsEtalon[0], FaitPointD(30.4 / 320, 40.0 / 240));
+    EXPECT_EQ(b.m.Etat().PointsEtalon[1], FaitPointD(90.2 / 320, 40.0 / 240));
+}
