@@ -45,7 +45,6 @@ TDCAVIPlay::TDCAVIPlay(QWidget* parent)
         if (curseur >= 1 && curseur <= Curseurs::Nombre) setCursor(Curseurs::Curseur(curseur));
         emit OnChangeMesure();
     };
-    titre_ = Images::Image("BmpTitre");
     // Every draw covers the whole control: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -268,19 +267,28 @@ void TDCAVIPlay::Arreter()
 
 QImage TDCAVIPlay::Composer()
 {
+    return Composer(devicePixelRatioF());
+}
+
+QImage TDCAVIPlay::Composer(qreal ratio)
+{
     const int w = width(), h = height();
-    if (!Opened() || w <= 0 || h <= 0) {
-        if (w <= 0 || h <= 0) return {};
-        return titre_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (w <= 0 || h <= 0) return {};
+    // Composed on device pixels: the video keeps its detail at any ratio.
+    const QSize appareil = (QSizeF(w, h) * ratio).toSize();
+    if (!Opened()) {
+        QImage titre = Images::Image("BmpTitre", ratio).scaled(appareil, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        titre.setDevicePixelRatio(ratio);
+        return titre;
     }
-    if (composition_.size() != QSize(w, h)) composition_ = QImage(w, h, QImage::Format_RGB32);
+    if (composition_.size() != appareil) composition_ = QImage(appareil, QImage::Format_RGB32);
+    composition_.setDevicePixelRatio(ratio);
     const QImage& image = mesure_->Etat().CacherImage ? QImage() : ImageCourante();
     if (image.isNull())
         composition_.fill(mesure_->Etat().CacherImage ? Qt::white : Qt::black);
     else
         Etirer(image, composition_, composition_.rect());
-    QPainter p(&composition_);
-    DessinMesure::Dessiner(p, mesure_->Etat(), mesure_->Pixels(), w, h);
+    DessinMesure::DessinerSur(composition_, mesure_->Etat(), mesure_->Pixels(), w, h);
     return composition_;
 }
 
