@@ -80,12 +80,14 @@ QImage ImageGlyphe(Glyphe g, bool actif, qreal ratio)
         // would thin its one-pixel lines away.
         if (!actif) p.setOpacity(0.35);
         // The source rectangle is in the cursor picture's own (device) pixels.
-        p.drawImage(QPointF(0, 0), DessinerCurseur(nom, ratio), QRectF(5 * ratio, 5 * ratio, Taille * ratio, Taille * ratio));
+        const QRectF milieu(5 * ratio, 5 * ratio, Taille * ratio, Taille * ratio);
+        p.drawImage(QPointF(0, 0), DessinerCurseur(nom, ratio), milieu);
         break;
     }
     case Glyphe::Transparent: {
         const int cote = image.width();
-        QImage c = Images::Image("BmpTransparentSeul", ratio).scaled(cote, cote, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage c = Images::Image("BmpTransparentSeul", ratio)
+                       .scaled(cote, cote, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         c.setDevicePixelRatio(ratio);
         if (!actif) p.setOpacity(0.4);
         p.drawImage(0, 0, c);

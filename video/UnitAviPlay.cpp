@@ -277,7 +277,8 @@ QImage TDCAVIPlay::Composer(qreal ratio)
     // Composed on device pixels: the video keeps its detail at any ratio.
     const QSize appareil = (QSizeF(w, h) * ratio).toSize();
     if (!Opened()) {
-        QImage titre = Images::Image("BmpTitre", ratio).scaled(appareil, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage titre =
+            Images::Image("BmpTitre", ratio).scaled(appareil, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         titre.setDevicePixelRatio(ratio);
         return titre;
     }

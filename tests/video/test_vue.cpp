@@ -218,7 +218,8 @@ TEST_F(Vue, AtRatioTwoTheTitlePictureIsDrawnOnDevicePixels)
     const QImage deux = vue.Composer(2);
     ASSERT_EQ(deux.size(), QSize(640, 480));
     EXPECT_EQ(deux.devicePixelRatio(), 2);
-    const QImage attendu = Images::Image("BmpTitre", 2).scaled(640, 480, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage attendu =
+        Images::Image("BmpTitre", 2).scaled(640, 480, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_EQ(deux.convertToFormat(QImage::Format_RGB32), attendu.convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(deux.convertToFormat(QImage::Format_RGB32),
               vue.Composer(1).scaled(640, 480).convertToFormat(QImage::Format_RGB32));
