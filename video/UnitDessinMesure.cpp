@@ -152,9 +152,9 @@ void DessinerSur(QImage& image, const EtatMesure& m, const PixelsMesure& px, int
     // Drawn at 1x with the same primitives, then each pixel repeated over the
     // device pixels it covers: at a whole ratio every pixel becomes an exact
     // block, so a line still stops one logical pixel short. A painter scaled
-    // to the device would instead shift Qt's aliased pixels by half a device
-    // pixel. At 1.5 the blocks alternate one and two device pixels wide:
-    // uneven, never blurred.
+    // to the device would centre its two-device-pixel pen on each point
+    // instead, one device pixel up and left of the block. At 1.5 the blocks
+    // alternate one and two device pixels wide: uneven, never blurred.
     QImage calque(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
     calque.fill(Qt::transparent);
     {
