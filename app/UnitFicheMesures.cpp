@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPixmap>
 #include <QToolButton>
 #include <cmath>
 #include <utility>
@@ -130,9 +129,9 @@ void TFiche::OnChangeMesure()
 
     static constexpr const char* familles[] = {"Marque", "Marque1", "Marque2", "Marque3", "Etalon", "Origine"};
     const QString famille = QStringLiteral("Bmp") + familles[int(FamilleCurseur(m))];
-    MenuAffichageCurseurNoir->setIcon(QPixmap::fromImage(Images::Image((famille + "Noir").toStdString())));
-    MenuAffichageCurseurBlanc->setIcon(QPixmap::fromImage(Images::Image((famille + "Blanc").toStdString())));
-    MenuAffichageCurseurNB->setIcon(QPixmap::fromImage(Images::Image((famille + "NB").toStdString())));
+    MenuAffichageCurseurNoir->setIcon(Images::Icone((famille + "Noir").toStdString()));
+    MenuAffichageCurseurBlanc->setIcon(Images::Icone((famille + "Blanc").toStdString()));
+    MenuAffichageCurseurNB->setIcon(Images::Icone((famille + "NB").toStdString()));
 }
 
 void TFiche::MenuAffichageClick()

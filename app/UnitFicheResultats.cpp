@@ -13,6 +13,7 @@
 #include "video/UnitMesure.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QPixmap>
 
 namespace {
@@ -21,7 +22,7 @@ namespace {
 Message refus(const char* image, const char* ligne)
 {
     Message m = MessageSimple(IconeMessage::Image, {Chaines::Texte(ligne)});
-    m.image = QPixmap::fromImage(Images::Image(image));
+    m.image = QPixmap::fromImage(Images::Image(image, qGuiApp->devicePixelRatio()));
     return m;
 }
 

@@ -2,6 +2,7 @@
 
 #include "resources/UnitDessinsCurseurs.h"
 
+#include <QGuiApplication>
 #include <QHash>
 
 namespace Curseurs {
@@ -45,19 +46,27 @@ QPoint PointChaud(int numero)
     return Table[numero - 1].chaud;
 }
 
-QImage ImageCurseur(int numero)
+QImage ImageCurseur(int numero, qreal ratio)
 {
     if (numero < 1 || numero > Nombre) return {};
-    return DessinerCurseur(Table[numero - 1].nom);
+    return DessinerCurseur(Table[numero - 1].nom, ratio);
+}
+
+QCursor CreerCurseur(int numero, qreal ratio)
+{
+    // QCursor takes the hot spot in logical pixels, but Qt's X11 plugin shows
+    // the picture pixel for pixel and puts the hot spot on the picture's own
+    // pixel of that number: there it is given in device pixels.
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    const QPoint chaud = x11 ? (QPointF(PointChaud(numero)) * ratio).toPoint() : PointChaud(numero);
+    return QCursor(QPixmap::fromImage(ImageCurseur(numero, ratio)), chaud.x(), chaud.y());
 }
 
 void Enregistrer()
 {
     if (!registre().isEmpty()) return;
-    for (int n = 1; n <= Nombre; ++n) {
-        const QPoint chaud = PointChaud(n);
-        registre().insert(n, QCursor(QPixmap::fromImage(ImageCurseur(n)), chaud.x(), chaud.y()));
-    }
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    for (int n = 1; n <= Nombre; ++n) registre().insert(n, CreerCurseur(n, ratio));
 }
 
 QCursor Curseur(int numero)

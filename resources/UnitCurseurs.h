@@ -17,7 +17,8 @@ namespace Curseurs {
 
 constexpr int Nombre = 22;
 
-// Draws and registers the 22 cursors. Needs a QGuiApplication. Idempotent.
+// Draws and registers the 22 cursors at the screens' highest device pixel
+// ratio. Needs a QGuiApplication. Idempotent.
 void Enregistrer();
 
 // The cursor registered under `numero`; the standard arrow for any other number.
@@ -26,8 +27,11 @@ QCursor Curseur(int numero);
 // The resource name of a cursor number ("MarqueNoir" for 1), empty when out of range.
 QString NomRessource(int numero);
 
-// The cursor's picture and hot spot, for drawing in menus and for tests.
-QImage ImageCurseur(int numero);
+// The cursor's picture, drawn natively at the device pixel ratio `ratio`,
+// and its hot spot in logical pixels, for drawing in menus and for tests.
+QImage ImageCurseur(int numero, qreal ratio = 1);
 QPoint PointChaud(int numero);
+// The cursor of `numero` with its picture at `ratio`.
+QCursor CreerCurseur(int numero, qreal ratio);
 
 } // namespace Curseurs

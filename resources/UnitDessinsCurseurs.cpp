@@ -1,5 +1,7 @@
 #include "resources/UnitDessinsCurseurs.h"
 
+#include "resources/UnitImageVide.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -115,10 +117,9 @@ Teinte teinteDe(std::string_view nom)
 
 } // namespace
 
-QImage DessinerCurseur(std::string_view nom)
+QImage DessinerCurseur(std::string_view nom, qreal ratio)
 {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = ImageVide(32, ratio);
     QPainter p(&image);
     const Teinte t = teinteDe(nom);
     if (nom.starts_with("Marque")) {

@@ -1,6 +1,7 @@
 #include "resources/UnitGlyphes.h"
 
 #include "resources/UnitDessinsCurseurs.h"
+#include "resources/UnitImageVide.h"
 #include "resources/UnitImages.h"
 
 #include <QPainter>
@@ -63,10 +64,9 @@ void dessinerZoom(QPainter& p, bool plus)
 
 } // namespace
 
-QImage ImageGlyphe(Glyphe g, bool actif)
+QImage ImageGlyphe(Glyphe g, bool actif, qreal ratio)
 {
-    QImage image(Taille, Taille, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = ImageVide(Taille, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor encre = actif ? QColor(20, 40, 90) : QColor(150, 150, 150);
@@ -79,11 +79,16 @@ QImage ImageGlyphe(Glyphe g, bool actif)
         // The cursor's own 32-pixel drawing, cropped to its middle: scaling
         // would thin its one-pixel lines away.
         if (!actif) p.setOpacity(0.35);
-        p.drawImage(0, 0, DessinerCurseur(nom), 5, 5, Taille, Taille);
+        // The source rectangle is in the cursor picture's own (device) pixels.
+        const QRectF milieu(5 * ratio, 5 * ratio, Taille * ratio, Taille * ratio);
+        p.drawImage(QPointF(0, 0), DessinerCurseur(nom, ratio), milieu);
         break;
     }
     case Glyphe::Transparent: {
-        QImage c = Images::Image("BmpTransparentSeul").scaled(Taille, Taille, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const int cote = image.width();
+        QImage c = Images::Image("BmpTransparentSeul", ratio)
+                       .scaled(cote, cote, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        c.setDevicePixelRatio(ratio);
         if (!actif) p.setOpacity(0.4);
         p.drawImage(0, 0, c);
         break;
@@ -98,7 +103,9 @@ QImage ImageGlyphe(Glyphe g, bool actif)
 QIcon IconeGlyphe(Glyphe g)
 {
     QIcon icone;
-    icone.addPixmap(QPixmap::fromImage(ImageGlyphe(g, true)), QIcon::Normal);
-    icone.addPixmap(QPixmap::fromImage(ImageGlyphe(g, false)), QIcon::Disabled);
+    for (const qreal ratio : RatiosIcones) {
+        icone.addPixmap(QPixmap::fromImage(ImageGlyphe(g, true, ratio)), QIcon::Normal);
+        icone.addPixmap(QPixmap::fromImage(ImageGlyphe(g, false, ratio)), QIcon::Disabled);
+    }
     return icone;
 }

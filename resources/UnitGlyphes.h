@@ -9,6 +9,7 @@ enum class Glyphe {
     Marque, Etalon, Origine, Transparent, ZoomPlus, ZoomMoins
 };
 
-QImage ImageGlyphe(Glyphe g, bool actif = true);
-// Normal and disabled states.
+// Drawn natively at the device pixel ratio `ratio`, which the image carries.
+QImage ImageGlyphe(Glyphe g, bool actif = true, qreal ratio = 1);
+// Normal and disabled states, each drawn at 1x and at 2x.
 QIcon IconeGlyphe(Glyphe g);

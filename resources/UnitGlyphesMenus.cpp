@@ -1,5 +1,7 @@
 #include "resources/UnitGlyphesMenus.h"
 
+#include "resources/UnitImageVide.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -93,10 +95,9 @@ void dessiner(QPainter& p, GlypheMenu g)
 
 } // namespace
 
-QImage ImageGlypheMenu(GlypheMenu g)
+QImage ImageGlypheMenu(GlypheMenu g, qreal ratio)
 {
-    QImage image(Taille, Taille, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = ImageVide(Taille, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     dessiner(p, g);
@@ -105,5 +106,7 @@ QImage ImageGlypheMenu(GlypheMenu g)
 
 QIcon IconeGlypheMenu(GlypheMenu g)
 {
-    return QIcon(QPixmap::fromImage(ImageGlypheMenu(g)));
+    QIcon icone;
+    for (const qreal ratio : RatiosIcones) icone.addPixmap(QPixmap::fromImage(ImageGlypheMenu(g, ratio)));
+    return icone;
 }

@@ -6,5 +6,7 @@
 
 enum class GlypheMenu { Enregistrer, Imprimer, Quitter, Copier, Temps, Tableau, Graphes, Trajectoire, Vecteurs };
 
-QImage ImageGlypheMenu(GlypheMenu g);
+// Drawn natively at the device pixel ratio `ratio`, which the image carries.
+QImage ImageGlypheMenu(GlypheMenu g, qreal ratio = 1);
+// Drawn at 1x and at 2x.
 QIcon IconeGlypheMenu(GlypheMenu g);

@@ -2,6 +2,7 @@
 
 #include "resources/UnitChainesRessources.h"
 #include "resources/UnitDessinsCurseurs.h"
+#include "resources/UnitImageVide.h"
 
 #include <QHash>
 #include <QLinearGradient>
@@ -14,24 +15,22 @@ namespace {
 
 // Menu pictures show the cursor on a grey tile, so that black, white and
 // black-and-white variants all read.
-QImage imageMenu(std::string_view curseur)
+QImage imageMenu(std::string_view curseur, qreal ratio)
 {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = ImageVide(32, ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(90, 100, 115));
     p.setBrush(QColor(150, 160, 175));
     p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 5, 5);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.drawImage(0, 0, DessinerCurseur(curseur));
+    p.drawImage(0, 0, DessinerCurseur(curseur, ratio));
     return image;
 }
 
 // The four message pictures: a film frame with what the results still need.
-QImage cadre(QPainter& p, QImage& image)
+void cadre(QPainter& p)
 {
-    image.fill(Qt::transparent);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(40, 40, 40), 2));
     p.setBrush(QColor(235, 240, 250));
@@ -41,14 +40,13 @@ QImage cadre(QPainter& p, QImage& image)
         p.drawRect(QRectF(x, 10, 4, 3));
         p.drawRect(QRectF(x, 51, 4, 3));
     }
-    return image;
 }
 
-QImage imageMessage(std::string_view nom)
+QImage imageMessage(std::string_view nom, qreal ratio)
 {
-    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+    QImage image = ImageVide(64, ratio);
     QPainter p(&image);
-    cadre(p, image);
+    cadre(p);
     const QColor rouge(210, 0, 0);
     p.setBrush(Qt::NoBrush);
     if (nom == "BmpMarqueSeule") {
@@ -81,15 +79,16 @@ QImage imageMessage(std::string_view nom)
 }
 
 // The picture shown while no video is open.
-QImage imageTitre()
+QImage imageTitre(qreal ratio)
 {
-    QImage image(640, 400, QImage::Format_RGB32);
+    QImage image(QSize(640, 400) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fond(0, 0, 0, 400);
     fond.setColorAt(0, QColor(18, 32, 64));
     fond.setColorAt(1, QColor(6, 10, 24));
-    p.fillRect(image.rect(), fond);
+    p.fillRect(QRect(0, 0, 640, 400), fond);
 
     // A thrown ball: equal time steps along a parabola, as a pupil marks it.
     const QColor couleurs[] = {QColor(230, 40, 40), QColor(60, 120, 255), QColor(40, 190, 90)};
@@ -138,23 +137,30 @@ const NomImage Fiche[] = {
     {"BmpTransparentSeul", nullptr},
 };
 
-QImage dessiner(std::string_view nom)
+QImage dessiner(std::string_view nom, qreal ratio)
 {
-    if (nom == "BmpTitre") return imageTitre();
+    if (nom == "BmpTitre") return imageTitre(ratio);
     for (const NomImage& n : Fiche)
-        if (nom == n.image) return n.curseur ? imageMenu(n.curseur) : imageMessage(nom);
+        if (nom == n.image) return n.curseur ? imageMenu(n.curseur, ratio) : imageMessage(nom, ratio);
     return {};
 }
 
 } // namespace
 
-QImage Image(std::string_view nom)
+QImage Image(std::string_view nom, qreal ratio)
 {
     static QHash<QString, QImage> cache;
-    const QString cle = QString::fromLatin1(nom.data(), qsizetype(nom.size()));
+    const QString cle = QString::fromLatin1(nom.data(), qsizetype(nom.size())) + u'@' + QString::number(ratio);
     auto it = cache.find(cle);
-    if (it == cache.end()) it = cache.insert(cle, dessiner(nom));
+    if (it == cache.end()) it = cache.insert(cle, dessiner(nom, ratio));
     return *it;
+}
+
+QIcon Icone(std::string_view nom)
+{
+    QIcon icone;
+    for (const qreal ratio : RatiosIcones) icone.addPixmap(QPixmap::fromImage(Image(nom, ratio)));
+    return icone;
 }
 
 const QStringList& NomsFiche()

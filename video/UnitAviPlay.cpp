@@ -47,7 +47,6 @@ TDCAVIPlay::TDCAVIPlay(QWidget* parent)
         if (curseur >= 1 && curseur <= Curseurs::Nombre) setCursor(Curseurs::Curseur(curseur));
         emit OnChangeMesure();
     };
-    titre_ = Images::Image("BmpTitre");
     // Every draw covers the whole control: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -270,21 +269,29 @@ void TDCAVIPlay::Arreter()
 
 QImage TDCAVIPlay::Composer()
 {
+    return Composer(devicePixelRatioF());
+}
+
+QImage TDCAVIPlay::Composer(qreal ratio)
+{
     const int w = width(), h = height();
-    if (!Opened() || w <= 0 || h <= 0) {
-        if (w <= 0 || h <= 0) return {};
-        return titre_.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (w <= 0 || h <= 0) return {};
+    // Composed on device pixels: the video keeps its detail at any ratio.
+    const QSize appareil = (QSizeF(w, h) * ratio).toSize();
+    if (!Opened()) {
+        QImage titre =
+            Images::Image("BmpTitre", ratio).scaled(appareil, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        titre.setDevicePixelRatio(ratio);
+        return titre;
     }
-    if (composition_.size() != QSize(w, h)) composition_ = QImage(w, h, QImage::Format_RGB32);
+    if (composition_.size() != appareil) composition_ = QImage(appareil, QImage::Format_RGB32);
+    composition_.setDevicePixelRatio(ratio);
     const QImage& image = mesure_->Etat().CacherImage ? QImage() : ImageCourante();
     if (image.isNull())
         composition_.fill(mesure_->Etat().CacherImage ? Qt::white : Qt::black);
     else
         Etirer(image, composition_, composition_.rect());
-    {
-        QPainter p(&composition_);
-        DessinMesure::Dessiner(p, mesure_->Etat(), mesure_->Pixels(), w, h);
-    }
+    DessinMesure::DessinerSur(composition_, mesure_->Etat(), mesure_->Pixels(), w, h);
     if (loupe_ && visee_->Point() && !image.isNull()) DessinerLoupe(image, *visee_->Point());
     return composition_;
 }
@@ -293,8 +300,13 @@ void TDCAVIPlay::DessinerLoupe(const QImage& image, QPointF vise)
 {
     const QPointF video(vise.x() * image.width() / width(), vise.y() * image.height() / height());
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-    Loupe::Dessiner(composition_, Loupe::Placer(size(), vise.toPoint()), rgb, video,
-                    CouleurQt(mesure_->Etat().Couleur).rgb());
+    // Drawn at its own size, then laid on its place in view pixels: on a
+    // screen of ratio 2 each of its pixels becomes a 2 x 2 block, as the
+    // measurement's do.
+    const QRect cadre = Loupe::Placer(size(), vise.toPoint());
+    QImage encart(cadre.size(), QImage::Format_RGB32);
+    Loupe::Dessiner(encart, encart.rect(), rgb, video, CouleurQt(mesure_->Etat().Couleur).rgb());
+    QPainter(&composition_).drawImage(cadre, encart);
 }
 
 void TDCAVIPlay::SetLoupe(bool l)

@@ -75,8 +75,10 @@ public:
     void Arreter();
     // Composes the current frame off screen and shows it now.
     void Dessiner();
-    // The picture Dessiner puts on screen, composed without showing it.
+    // The picture Dessiner puts on screen, composed without showing it, at the
+    // control's device pixel ratio or at `ratio`.
     QImage Composer();
+    QImage Composer(qreal ratio);
 
     // One playback tick. The timer calls it; tests call it with their own clock.
     void Tic();
@@ -126,7 +128,6 @@ private:
     int numeroAffiche_ = -1; // its frame
     int generation_ = 0;   // one more at each open, so a picture of the file before is dropped
     int generationDemandee_ = 0;
-    QImage titre_;
     QImage composition_;
 
     QString fileName_;

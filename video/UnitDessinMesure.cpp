@@ -141,4 +141,33 @@ void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int larg
     }
 }
 
+void DessinerSur(QImage& image, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
+{
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio == 1) {
+        QPainter p(&image);
+        Dessiner(p, m, px, largeur, hauteur);
+        return;
+    }
+    // Drawn at 1x with the same primitives, then each pixel repeated over the
+    // device pixels it covers: at a whole ratio every pixel becomes an exact
+    // block, so a line still stops one logical pixel short. A painter scaled
+    // to the device would centre its two-device-pixel pen on each point
+    // instead, one device pixel up and left of the block. At 1.5 the blocks
+    // alternate one and two device pixels wide: uneven, never blurred.
+    QImage calque(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
+    calque.fill(Qt::transparent);
+    {
+        QPainter q(&calque);
+        Dessiner(q, m, px, largeur, hauteur);
+    }
+    const QImage agrandi = calque.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(1); // laid on device pixel for device pixel
+    {
+        QPainter p(&image);
+        p.drawImage(0, 0, agrandi);
+    }
+    image.setDevicePixelRatio(ratio);
+}
+
 } // namespace DessinMesure

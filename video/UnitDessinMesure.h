@@ -7,6 +7,7 @@
 #include "video/UnitMesure.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <cstdint>
@@ -27,5 +28,10 @@ void Fleche(QPainter& p, QPoint pointe, Sens sens);
 // Draws the measurement `m`, with its pixel caches `px`, for the current mode
 // on a view of largeur x hauteur, with brush and pen of colour m.Couleur.
 void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur);
+
+// The same over `image`, a view of largeur x hauteur logical pixels at the
+// image's device pixel ratio: each logical pixel of the drawing covers the
+// device pixels under it, so the rules above hold in logical pixels.
+void DessinerSur(QImage& image, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur);
 
 } // namespace DessinMesure

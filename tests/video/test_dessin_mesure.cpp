@@ -273,3 +273,86 @@ TEST(DessinMesure, ColourValuesKeepRedInTheLowByte)
     EXPECT_EQ(CouleurQt(0x00FF00), QColor(0, 255, 0));
     EXPECT_EQ(CouleurQt(0x804020), QColor(0x20, 0x40, 0x80));
 }
+
+namespace {
+
+// The measurement over a plain picture of largeur x hauteur logical pixels
+// at the device pixel ratio `ratio`.
+QImage DessinSur(const EtatMesure& m, const PixelsMesure& c, int largeur, int hauteur, qreal ratio)
+{
+    QImage image((QSizeF(largeur, hauteur) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(qRgb(10, 20, 30));
+    DessinMesure::DessinerSur(image, m, c, largeur, hauteur);
+    return image;
+}
+
+// Marks with origin axes, the segment, the overlay: one state of each tool.
+std::vector<std::pair<EtatMesure, PixelsMesure>> UnDeChaqueOutil()
+{
+    std::vector<std::pair<EtatMesure, PixelsMesure>> r(3);
+    for (auto& [m, c] : r) {
+        m.Couleur = Rouge;
+        m.Marques = {FaitPointD(0.3, 0.4), FaitPointD(0.62, 0.55)};
+        m.OriginePlacee = TOrigine::Placee;
+        c.Origine = {70, 45};
+    }
+    r[1].first.Outil = TOutil::Etalon;
+    r[1].first.EtatEtalon = TEtatEtalon::DeuxBouts;
+    r[1].second.Etalon = {PointPixels{20, 30}, PointPixels{130, 77}};
+    r[2].first.Outil = TOutil::Transparent;
+    r[2].first.EtatTransparent = TEtatTransparent::Marquer;
+    r[2].first.MarquesTsp = {FaitPointD(0.1, 0.05)};
+    r[2].second.CentreTsp = {80, 50};
+    r[2].second.DemiTailleTsp = {50, 40};
+    return r;
+}
+
+} // namespace
+
+TEST(DessinMesure, AtRatioTwoEveryPixelOfTheDrawingIsATwoByTwoBlock)
+{
+    for (const auto& [m, c] : UnDeChaqueOutil()) {
+        QImage une(160, 100, QImage::Format_RGB32);
+        une.fill(qRgb(10, 20, 30));
+        QPainter p(&une);
+        DessinMesure::Dessiner(p, m, c, 160, 100);
+        p.end();
+        const QImage deux = DessinSur(m, c, 160, 100, 2);
+        ASSERT_EQ(deux.size(), QSize(320, 200));
+        EXPECT_EQ(deux.devicePixelRatio(), 2);
+        int differences = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 320; ++x) differences += deux.pixel(x, y) != une.pixel(x / 2, y / 2);
+        EXPECT_EQ(differences, 0) << "tool " << int(m.Outil);
+    }
+}
+
+TEST(DessinMesure, AtRatioTwoLinesAndFramesStopOneLogicalPixelShort)
+{
+    const auto cas = UnDeChaqueOutil();
+    const auto& [m, c] = cas[2]; // the overlay's frame spans 30..129 x 10..89
+    const QImage deux = DessinSur(m, c, 160, 100, 2);
+    const QRgb rouge = qRgb(255, 0, 0);
+    for (int x : {60, 61, 258, 259}) EXPECT_EQ(deux.pixel(x, 20), rouge) << x;
+    EXPECT_NE(deux.pixel(260, 20), rouge); // the right edge is left out
+    EXPECT_EQ(deux.pixel(100, 179), rouge);
+    EXPECT_NE(deux.pixel(100, 180), rouge); // and the bottom edge
+}
+
+TEST(DessinMesure, AtRatioOneAndAHalfTheDrawingStaysUnblendedOverTheSamePixels)
+{
+    for (const auto& [m, c] : UnDeChaqueOutil()) {
+        const QImage une = DessinSur(m, c, 160, 100, 1);
+        const QImage demi = DessinSur(m, c, 160, 100, 1.5);
+        ASSERT_EQ(demi.size(), QSize(240, 150));
+        int fautes = 0;
+        for (int y = 0; y < 150; ++y)
+            for (int x = 0; x < 240; ++x) {
+                const QRgb v = demi.pixel(x, y);
+                fautes += v != qRgb(10, 20, 30) && v != qRgb(255, 0, 0);      // no blend
+                fautes += v != une.pixel(x * 2 / 3, y * 2 / 3);   // the logical pixel its corner is in
+            }
+        EXPECT_EQ(fautes, 0) << "tool " << int(m.Outil);
+    }
+}

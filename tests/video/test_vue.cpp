@@ -1,6 +1,7 @@
 #include "resources/UnitImages.h"
 #include "tests/support/ModifierMesure.h"
 #include "tests/support/VideosTest.h"
+#include "video/FrameSource.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
 
@@ -177,6 +178,51 @@ TEST_F(Vue, HiddenPictureIsWhiteWithTheMeasurementOverIt)
     const QImage image = vue.Composer();
     EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(100, 100), QColor(255, 0, 0));
+}
+
+// At a device pixel ratio of 2 the frame is composed on device pixels: a
+// video twice the control's size shows every one of its pixels, and the
+// measurement over it is the 1x drawing with each pixel doubled.
+TEST_F(Vue, AtRatioTwoTheVideoKeepsItsPixelsAndTheMarksAreDoubled)
+{
+    vue.resize(80, 60);
+    vue.SetFileName(video);
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(video));
+    const QImage video0 = source.Image(0).convertToFormat(QImage::Format_RGB32);
+    QImage deux = vue.Composer(2);
+    EXPECT_EQ(deux.devicePixelRatio(), 2);
+    EXPECT_EQ(deux.convertToFormat(QImage::Format_RGB32), video0);
+    EXPECT_EQ(vue.Composer(1).size(), QSize(80, 60));
+
+    Modifier(vue.Mesure(), [&](EtatMesure& e) {
+        e.Couleur = 255;
+        e.CacherImage = true;
+    });
+    QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(40, 30));
+    const QImage une = vue.Composer(1);
+    deux = vue.Composer(2);
+    ASSERT_EQ(deux.size(), QSize(160, 120));
+    int differences = 0, rouges = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 160; ++x) {
+            differences += deux.pixel(x, y) != une.pixel(x / 2, y / 2);
+            rouges += deux.pixel(x, y) == qRgb(255, 0, 0);
+        }
+    EXPECT_EQ(differences, 0);
+    EXPECT_EQ(rouges, 4 * 25); // the thick cross's 25 pixels
+}
+
+TEST_F(Vue, AtRatioTwoTheTitlePictureIsDrawnOnDevicePixels)
+{
+    const QImage deux = vue.Composer(2);
+    ASSERT_EQ(deux.size(), QSize(640, 480));
+    EXPECT_EQ(deux.devicePixelRatio(), 2);
+    const QImage attendu =
+        Images::Image("BmpTitre", 2).scaled(640, 480, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_EQ(deux.convertToFormat(QImage::Format_RGB32), attendu.convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(deux.convertToFormat(QImage::Format_RGB32),
+              vue.Composer(1).scaled(640, 480).convertToFormat(QImage::Format_RGB32));
 }
 
 // A cold jump into a long group of pictures is decoded on the worker: the
