@@ -100,13 +100,35 @@ void TMesure::SourisBougee(PointPixels p)
 void TMesure::AppuiGauche(PointPixels p)
 {
     if (!vue_.Ouverte()) return;
-    if (ModeEtalon()) appuiEtalon(p);
-    else if (ModeOrigine()) appuiOrigine(p);
-    else if (ModeMarque()) appuiMarque(p);
-    else appuiTransparent(p);
+    const Avant avant = debut();
+    std::optional<ActionMesure> action;
+    bool longueur = false;
+    if (ModeEtalon()) {
+        longueur = appuiEtalon(p);
+        action = ActionMesure{TAction::BoutEtalon, etat_.BoutsEtalon()};
+    } else if (ModeOrigine()) {
+        appuiOrigine(p);
+        action = ActionMesure{TAction::Origine};
+    } else if (ModeMarque()) {
+        ajouterMarque(normalise(p));
+        action = ActionMesure{TAction::Marque, NombreDePoints()};
+    } else {
+        action = appuiTransparent(p, avant);
+    }
+    fin(avant, action);
+    // Asked once the end is recorded: the length is a step of its own.
+    if (longueur && OnChangeEtalon) OnChangeEtalon();
 }
 
-void TMesure::appuiEtalon(PointPixels p)
+void TMesure::PlacerMarque(PointD position)
+{
+    if (!vue_.Ouverte() || !ModeMarque()) return;
+    const Avant avant = debut();
+    ajouterMarque(position);
+    fin(avant, ActionMesure{TAction::Marque, NombreDePoints()});
+}
+
+bool TMesure::appuiEtalon(PointPixels p)
 {
     if (etat_.EtatEtalon == TEtatEtalon::Aucun) {
         etat_.PointsEtalon[0] = normalise(p);
@@ -121,8 +143,9 @@ void TMesure::appuiEtalon(PointPixels p)
         etat_.EtatEtalon = TEtatEtalon::DeuxBouts;
         signaler();
         vue_.Repeindre();
-        if (OnChangeEtalon) OnChangeEtalon();
+        return true;
     }
+    return false;
 }
 
 void TMesure::appuiOrigine(PointPixels p)
@@ -135,7 +158,7 @@ void TMesure::appuiOrigine(PointPixels p)
     vue_.Repeindre();
 }
 
-void TMesure::appuiMarque(PointPixels p)
+void TMesure::ajouterMarque(PointD position)
 {
     const int parImage = etat_.MarquesParImage;
     if (surDerniereImage()) {
@@ -143,7 +166,7 @@ void TMesure::appuiMarque(PointPixels p)
         if (etat_.MarquesDerniereImage >= parImage) return;
         ++etat_.MarquesDerniereImage;
     }
-    etat_.Marques.push_back(normalise(p));
+    etat_.Marques.push_back(position);
     const int n = NombreDePoints();
     choisirCurseur();
     if (n % parImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);
@@ -153,25 +176,30 @@ void TMesure::appuiMarque(PointPixels p)
     signaler();
 }
 
-void TMesure::appuiTransparent(PointPixels p)
+std::optional<ActionMesure> TMesure::appuiTransparent(PointPixels p, const Avant& avant)
 {
-    if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
+    if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return std::nullopt;
+    std::optional<ActionMesure> action;
     switch (etat_.EtatTransparent) {
     case TEtatTransparent::Saisir:
         pixels_.DecalageTsp = p - pixels_.CentreTsp;
         etat_.DecalageTsp = normalise(pixels_.DecalageTsp);
+        saisie_ = avant; // the drag is one step, from here to the drop
         break;
     case TEtatTransparent::Deplacer:
         // The release that ended the drag was lost (outside the view): drop here.
         relacheTransparent(p);
+        action = ActionMesure{TAction::DeplacementTransparent};
         break;
     case TEtatTransparent::Marquer:
         marquerTransparent(p);
+        action = ActionMesure{TAction::MarqueTransparent, NombreDePointsTsp()};
         break;
     }
     etat_.EtatTransparent = Suivant(etat_.EtatTransparent);
     choisirCurseur();
     signaler();
+    return action;
 }
 
 void TMesure::marquerTransparent(PointPixels p)
@@ -189,9 +217,11 @@ void TMesure::RelacheGauche(PointPixels p)
 {
     if (!vue_.Ouverte() || !ModeTransparent() || etat_.EtatTransparent != TEtatTransparent::Deplacer) return;
     if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
+    const Avant avant = debut();
     relacheTransparent(p);
     choisirCurseur();
     signaler();
+    fin(avant, ActionMesure{TAction::DeplacementTransparent});
 }
 
 void TMesure::relacheTransparent(PointPixels p)
@@ -206,6 +236,23 @@ void TMesure::relacheTransparent(PointPixels p)
 void TMesure::AppuiDroit(PointPixels p)
 {
     if (!vue_.Ouverte()) return;
+    const Avant avant = debut();
+    appuiDroit(p);
+    // Named by what was there before the press; a press that changed nothing records nothing.
+    const EtatMesure& e = avant.Etat;
+    std::optional<ActionMesure> action = ActionMesure{TAction::RetraitMarque, e.NombreDePoints()};
+    if (ModeEtalon()) action = {TAction::RetraitBoutEtalon, e.BoutsEtalon()};
+    else if (ModeOrigine()) action = {TAction::RetraitOrigine};
+    else if (ModeTransparent() && e.EtatTransparent == TEtatTransparent::Saisir)
+        action = {TAction::RetraitMarqueTransparent, e.NombreDePointsTsp()};
+    else if (ModeTransparent() && e.EtatTransparent == TEtatTransparent::Marquer)
+        action = {TAction::DeplacementTransparent};
+    else if (ModeTransparent()) action.reset(); // while dragging: nothing happens
+    fin(avant, action);
+}
+
+void TMesure::appuiDroit(PointPixels p)
+{
     if (ModeEtalon()) {
         if (etat_.EtatEtalon == TEtatEtalon::Aucun) return;
         // From two ends, the segment follows the pointer again.
