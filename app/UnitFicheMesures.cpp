@@ -133,6 +133,7 @@ void TFiche::OnChangeMesure()
     MenuAffichageCurseurNoir->setIcon(QPixmap::fromImage(Images::Image((famille + "Noir").toStdString())));
     MenuAffichageCurseurBlanc->setIcon(QPixmap::fromImage(Images::Image((famille + "Blanc").toStdString())));
     MenuAffichageCurseurNB->setIcon(QPixmap::fromImage(Images::Image((famille + "NB").toStdString())));
+    MettreAJourAnnulation();
 }
 
 void TFiche::MenuAffichageClick()
@@ -198,6 +199,10 @@ void TFiche::keyPressEvent(QKeyEvent* e)
 
 bool TFiche::FrappeClavier(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_Escape && SuiviEnCours()) {
+        ArreterSuivi();
+        return true;
+    }
     if (!Vue_->Opened()) return false;
     TMesure& m = Vue_->Mesure();
     switch (e->key()) {

@@ -31,6 +31,9 @@ public:
     // its positions normalised like the marks.
     TravailleurSuivi(const QString& chemin, DepartSuivi depart, QObject* destinataire,
                      std::function<void(const EtapeSuivi&)> etape, ParametresSuivi p = {});
+    // Asks the run to stop after the frame under way; what it still hands
+    // back is the receiver's to ignore.
+    void Arreter() { arret_ = true; }
     // Stops the run; steps not yet handed back are dropped.
     ~TravailleurSuivi();
     TravailleurSuivi(const TravailleurSuivi&) = delete;
