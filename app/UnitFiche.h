@@ -207,8 +207,8 @@ private:
     // Their captions and enabling, from the history.
     void MettreAJourAnnulation();
     void EtapeSuivie(const EtapeSuivi& e);
-    // Ends the run with the hint line's `message` (%1: the frame, from 1).
-    void TerminerSuivi(const char* message, int image);
+    // Ends the run, saying why on the hint line.
+    void TerminerSuivi(const QString& ligne);
     // Asks for the password when one locks the options; true to go on.
     bool DeverrouillerOptions(const TOptions& options);
     void FormClose(QCloseEvent* e);

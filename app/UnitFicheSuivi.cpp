@@ -38,17 +38,18 @@ void TFiche::MenuMesuresSuiviClick()
 void TFiche::EtapeSuivie(const EtapeSuivi& e)
 {
     if (!suiviEnCours_) return; // stopped: what the worker still sends is dropped
+    const QString image = QString::number(e.Image + 1);
     switch (e.Fin) {
     case FinSuivi::Aucune: break;
-    case FinSuivi::DerniereImage: TerminerSuivi("SuiviDerniereImage", e.Image); return;
-    case FinSuivi::Perdu: TerminerSuivi("SuiviPerdu", e.Image); return;
-    case FinSuivi::HorsImage: TerminerSuivi("SuiviHorsImage", e.Image); return;
-    case FinSuivi::SansImage: TerminerSuivi("SuiviSansImage", e.Image); return;
+    case FinSuivi::DerniereImage: TerminerSuivi(Chaines::Texte("SuiviDerniereImage")); return;
+    case FinSuivi::Perdu: TerminerSuivi(Chaines::Texte("SuiviPerdu").arg(image)); return;
+    case FinSuivi::HorsImage: TerminerSuivi(Chaines::Texte("SuiviHorsImage").arg(image)); return;
+    case FinSuivi::SansImage: TerminerSuivi(Chaines::Texte("SuiviSansImage").arg(image)); return;
     }
     TMesure& m = Vue_->Mesure();
     // The user marked, removed or moved meanwhile: the run gives way.
     if (Vue_->NumeroImage() != e.Image || m.NombreDePoints() != marquesAttendues_ || !m.ModeMarque()) {
-        TerminerSuivi("SuiviArrete", Vue_->NumeroImage());
+        ArreterSuivi();
         return;
     }
     for (const PointD& p : e.Points) m.PlacerMarque(p);
@@ -58,15 +59,15 @@ void TFiche::EtapeSuivie(const EtapeSuivi& e)
 
 void TFiche::ArreterSuivi()
 {
-    if (suiviEnCours_) TerminerSuivi("SuiviArrete", Vue_->NumeroImage());
+    if (suiviEnCours_) TerminerSuivi(Chaines::Texte("SuiviArrete").arg(Vue_->NumeroImage() + 1));
 }
 
-void TFiche::TerminerSuivi(const char* message, int image)
+void TFiche::TerminerSuivi(const QString& ligne)
 {
     suiviEnCours_ = false;
     suivi_->Arreter();
     Vue_->Mesure().TerminerSuite();
-    StatusBar1->setText(Chaines::Texte(message).arg(image + 1));
+    StatusBar1->setText(ligne);
     MettreAJourAnnulation();
     emit SuiviTermine();
 }
