@@ -128,7 +128,7 @@ TEST(Suivi, ADiscCrossingALookAlikeKeepsToItsOwnPath)
         const EtapeSuivi& e = etapes[k];
         // While the two overlap the peak is pulled a little; never onto the other.
         const bool chevauchent = Distance(suivi_(e.Image), intrus(e.Image)) < 14;
-        EXPECT_LT(Distance(e.Points[0], suivi_(e.Image)), chevauchent ? 3.0 : 0.3) << "frame " << e.Image;
+        EXPECT_LT(Distance(e.Points[0], suivi_(e.Image)), chevauchent ? 1.0 : 0.3) << "frame " << e.Image;
     }
 }
 
