@@ -83,7 +83,12 @@ void TFiche::MettreAJourAnnulation()
 void TFiche::MenuMesuresAnnulerClick()
 {
     if (!Vue_->Opened()) return;
-    if (suiviEnCours_) ArreterSuivi();
+    if (suiviEnCours_) {
+        const std::size_t faites = Vue_->Mesure().Historique().Faites();
+        ArreterSuivi();
+        // Stopped before its first marks: taking back the run was all the user asked.
+        if (Vue_->Mesure().Historique().Faites() == faites) return;
+    }
     Vue_->Mesure().Annuler();
 }
 

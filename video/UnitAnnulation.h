@@ -77,6 +77,8 @@ public:
     // imageAvant / imageApres: the frames shown before and after it.
     void Enregistrer(const EtatMesure& avant, const EtatMesure& apres, int imageAvant, int imageApres, ActionMesure a);
     bool PeutAnnuler() const { return courant_ > 0; }
+    // Steps that can be undone.
+    std::size_t Faites() const { return courant_; }
     bool PeutRefaire() const { return courant_ < etapes_.size(); }
     // The actions the next undo and redo concern; only when possible.
     const ActionMesure& AAnnuler() const { return etapes_[courant_ - 1].Action; }

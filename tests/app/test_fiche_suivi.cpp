@@ -189,3 +189,22 @@ TEST_F(FicheSuivi, AMarkPlacedDuringTheRunStopsIt)
     EXPECT_EQ(Mesure().NombreDePoints(), 2);
     EXPECT_EQ(fiche->StatusBar1->text(), "Automatické sledování bylo zastaveno na snímku 3.");
 }
+
+TEST_F(FicheSuivi, UndoDuringARunStopsItAndTakesBackOnlyWhatItPlaced)
+{
+    fiche->OuvrirVideo(VideoDisque());
+    Mesure().PlacerMarque(FaitPointD(Centre(0).X / 160, Centre(0).Y / 120));
+    fiche->MenuMesuresSuivi->trigger();
+    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: automatické sledování");
+    fiche->MenuMesuresAnnuler->trigger(); // before its first marks came
+    EXPECT_FALSE(fiche->SuiviEnCours());
+    EXPECT_EQ(Mesure().NombreDePoints(), 1);
+
+    QSignalSpy etapes(&Vue(), &TDCAVIPlay::OnChangeMesure);
+    fiche->MenuMesuresSuivi->trigger();
+    while (Mesure().NombreDePoints() < 4) ASSERT_TRUE(etapes.wait(20000));
+    fiche->MenuMesuresAnnuler->trigger();
+    EXPECT_FALSE(fiche->SuiviEnCours());
+    EXPECT_EQ(Mesure().NombreDePoints(), 1);
+    EXPECT_EQ(Legende(fiche->MenuMesuresRefaire), "Znovu: automatické sledování");
+}
