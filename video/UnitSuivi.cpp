@@ -63,8 +63,8 @@ std::optional<Correspondance> TSuivi::suivre(Point& p, const QImage& image) cons
     if (!bonne(c) && p.Passe.size() >= 2) {
         // Stopped or bounced: around its last place, as far as it went last time.
         const PointD v = Moins(p.Passe.back(), p.Passe[p.Passe.size() - 2]);
-        const int rayon = p_.DemiCote + int(std::ceil(std::hypot(v.X, v.Y)));
-        c = Chercher(image, p.Gabarit, p.Passe.back(), rayon, p_.Penalite);
+        const int large = p_.DemiCote + int(std::ceil(std::hypot(v.X, v.Y)));
+        c = Chercher(image, p.Gabarit, p.Passe.back(), large, p_.Penalite);
         // Its velocity no longer tells where it goes: start the motion anew.
         if (bonne(c)) p.Passe.assign(1, p.Passe.back());
     }
