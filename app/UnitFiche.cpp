@@ -9,6 +9,7 @@
 #include "video/FormatsVideo.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
+#include "video/UnitTravailleurSuivi.h"
 
 #include <QApplication>
 #include <QCloseEvent>

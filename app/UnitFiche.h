@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
+#include <cstdint>
+#include <memory>
 
 class Dialogues;
 class Fenetres;
@@ -22,6 +24,8 @@ class QToolButton;
 class TDCAVIPlay;
 class TMesure;
 class TOptions;
+class TravailleurSuivi;
+struct EtapeSuivi;
 struct Message;
 struct Travail;
 enum class TVueResultats;
@@ -96,6 +100,9 @@ public:
     QAction* MenuMesuresDeuxMarquesParImage = nullptr;
     QAction* MenuMesuresTroisMarquesParImage = nullptr;
     QAction* MenuMesuresAxeVersLeBas = nullptr;
+    QAction* MenuMesuresAnnuler = nullptr;
+    QAction* MenuMesuresRefaire = nullptr;
+    QAction* MenuMesuresSuivi = nullptr;
     QMenu* MenuResultats = nullptr;
     QAction* MenuResultatsTableauDesValeurs = nullptr;
     QAction* MenuResultatsVariationsEnFonctionDuTemps = nullptr;
@@ -151,6 +158,18 @@ public:
     void MenuMesuresMarqueParImageClick(int n);
     void MenuAideProprietesClick();
 
+    // Undo and redo (UnitFicheAnnulation.cpp); a run of tracking under way
+    // ends first and is undone whole.
+    void MenuMesuresAnnulerClick();
+    void MenuMesuresRefaireClick();
+
+    // Automatic tracking (UnitFicheSuivi.cpp): from the last frame with all
+    // its points marked, on a worker, marks placed frame by frame as they come.
+    void MenuMesuresSuiviClick();
+    bool SuiviEnCours() const { return suiviEnCours_; }
+    // Escape: ends the run under way, keeping its marks.
+    void ArreterSuivi();
+
     // Options, help page and about box (UnitFicheOptions.cpp).
     void MenuAffichageOptionsClick();
     void MenuAideAideKinotabClick();
@@ -160,6 +179,10 @@ public:
 
     // Results command (UnitFicheResultats.cpp).
     void MenuResultatsItemClick(TVueResultats vue);
+
+signals:
+    // A run of automatic tracking has ended, whatever ended it.
+    void SuiviTermine();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -180,6 +203,13 @@ private:
     void BrancherMenusMesures();
     void BrancherMenusResultats();
     void BrancherOptionsEtAide();
+    // The undo, redo and tracking items of the Measures menu.
+    void CreerMenusAnnulation();
+    // Their captions and enabling, from the history.
+    void MettreAJourAnnulation();
+    void EtapeSuivie(const EtapeSuivi& e);
+    // Ends the run, saying why on the hint line.
+    void TerminerSuivi(const QString& ligne);
     // Asks for the password when one locks the options; true to go on.
     bool DeverrouillerOptions(const TOptions& options);
     void FormClose(QCloseEvent* e);
@@ -222,4 +252,8 @@ private:
     bool montree_ = false;
     bool enDisposition_ = false;
     QSet<QString> videosAvisees_; // videos whose notice was shown
+    // The tracking worker of the last run (finished ones are kept until the next).
+    std::unique_ptr<TravailleurSuivi> suivi_;
+    bool suiviEnCours_ = false;
+    int marquesAttendues_ = 0; // marks the run has placed so far, with those before it
 };

@@ -6,6 +6,7 @@
 #include "resources/UnitChainesRessources.h"
 #include "video/UnitAviPlay.h"
 #include "video/UnitMesure.h"
+#include "video/UnitTravailleurSuivi.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -43,6 +44,9 @@ void TFiche::BrancherVue()
 void TFiche::DetruireVue()
 {
     if (!Vue_) return;
+    // A run of tracking goes with its view.
+    suivi_.reset();
+    suiviEnCours_ = false;
     const EtatMesure& m = Vue_->Mesure().Etat();
     choixConserves_ = {m.AxeVersLeBas, m.CacherImage, Vue_->Loupe()};
     Vue_->Arreter();

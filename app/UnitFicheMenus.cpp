@@ -91,6 +91,7 @@ void TFiche::CreerMenus()
     MenuMesures->addSeparator();
     MenuMesuresAxeVersLeBas = action(MenuMesures, "MenuMesuresAxeVersLeBas");
     MenuMesuresAxeVersLeBas->setCheckable(true);
+    CreerMenusAnnulation();
 
     MenuResultats = menuBar()->addMenu(Chaines::Texte("MenuResultats"));
     MenuResultatsTableauDesValeurs = action(MenuResultats, "MenuResultatsTableauDesValeurs");

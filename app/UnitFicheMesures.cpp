@@ -132,6 +132,7 @@ void TFiche::OnChangeMesure()
     MenuAffichageCurseurNoir->setIcon(Images::Icone((famille + "Noir").toStdString()));
     MenuAffichageCurseurBlanc->setIcon(Images::Icone((famille + "Blanc").toStdString()));
     MenuAffichageCurseurNB->setIcon(Images::Icone((famille + "NB").toStdString()));
+    MettreAJourAnnulation();
 }
 
 void TFiche::MenuAffichageClick()
@@ -197,6 +198,10 @@ void TFiche::keyPressEvent(QKeyEvent* e)
 
 bool TFiche::FrappeClavier(QKeyEvent* e)
 {
+    if (e->key() == Qt::Key_Escape && SuiviEnCours()) {
+        ArreterSuivi();
+        return true;
+    }
     if (!Vue_->Opened()) return false;
     TMesure& m = Vue_->Mesure();
     switch (e->key()) {

@@ -37,11 +37,18 @@ TMesure::TMesure(VueMesure& vue)
 
 void TMesure::signaler()
 {
+    if (actions_ > 0) {
+        signalEnAttente_ = true;
+        return;
+    }
     Signaler(OnChange);
 }
 
 void TMesure::Remplacer(EtatMesure etat)
 {
+    historique_.Vider();
+    saisie_.reset();
+    suite_.reset();
     etat_ = std::move(etat);
     // The lists that go with the marks follow them, whatever the source held.
     etat_.CentresTsp.resize(etat_.MarquesTsp.size() + 1);
@@ -78,8 +85,10 @@ void TMesure::ChoisirDerniereMarque(bool choisir)
 
 void TMesure::SetMarquesParImage(int n)
 {
+    const Avant avant = debut();
     etat_.MarquesParImage = std::clamp(n, 1, 3);
     MettreAJourCurseur();
+    fin(avant, ActionMesure{TAction::MarquesParImage, etat_.MarquesParImage});
 }
 
 void TMesure::SetCouleurCurseur(TCouleurCurseur c)
@@ -108,8 +117,10 @@ void TMesure::SetAxeVersLeBas(bool versLeBas)
 
 void TMesure::SetLongueurEtalon(double metres)
 {
+    const Avant avant = debut();
     etat_.LongueurEtalon = metres;
     signaler();
+    fin(avant, ActionMesure{TAction::LongueurEtalon});
 }
 
 PointD TMesure::normalise(PointPixels p) const
@@ -170,22 +181,27 @@ void TMesure::viderTransparent()
 
 void TMesure::EffacerMarques()
 {
+    const Avant avant = debut();
     viderMarques();
     choisirCurseur();
     signaler();
     vue_.Repeindre();
+    fin(avant, ActionMesure{TAction::EffacerMarques});
 }
 
 void TMesure::EffacerTransparent()
 {
+    const Avant avant = debut();
     viderTransparent();
     choisirCurseur();
     placerTransparent();
     signaler();
+    fin(avant, ActionMesure{TAction::EffacerTransparent});
 }
 
 void TMesure::EffacerTout()
 {
+    const Avant avant = debut();
     // The segment's ends, the origin and LongueurEtalon stay in memory: the
     // length dialog offers the old length when the segment is placed again.
     etat_.EtatEtalon = TEtatEtalon::Aucun;
@@ -195,4 +211,5 @@ void TMesure::EffacerTout()
     choisirCurseur();
     placerTransparent();
     signaler();
+    fin(avant, ActionMesure{TAction::EffacerTout});
 }

@@ -8,14 +8,20 @@
 // after each. Positions are stored normalised, so they do not change with
 // zoom; the pixel caches are rebuilt by RecalculerPixels.
 //
+// Every measuring action is recorded in the undo history, as one step, and
+// raises its one notification once recorded.
+//
 // State and whole-state operations are in UnitMesure.cpp; the mouse and key
-// rules and the cursor choice in UnitPointage.cpp.
+// rules and the cursor choice in UnitPointage.cpp; the undo history in
+// UnitMesureAnnulation.cpp.
 
+#include "video/UnitAnnulation.h"
 #include "video/UnitEtatMesure.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // A position in view pixels. Signed: a release may fall left of or above the view.
@@ -74,8 +80,8 @@ public:
 
     const EtatMesure& Etat() const { return etat_; }
     const PixelsMesure& Pixels() const { return pixels_; }
-    // Replaces the whole state (a loaded work file, an undone step) and
-    // rebuilds the pixel caches.
+    // Replaces the whole state (a loaded work file) and rebuilds the pixel
+    // caches. The history starts anew.
     void Remplacer(EtatMesure etat);
 
     int NombreDePoints() const { return etat_.NombreDePoints(); }
@@ -132,8 +138,35 @@ public:
     void RedimensionnerTransparent(char touche);
     // Chooses the cursor for what the next press does.
     void MettreAJourCurseur();
+    // Marks tool only: a mark at a normalised position, by the rule a press
+    // follows (the view advances once the frame has all its marks).
+    void PlacerMarque(PointD position);
+
+    // --- Undo (UnitMesureAnnulation.cpp) ---
+    const HistoriqueMesure& Historique() const { return historique_; }
+    // Undoes the last action and shows the frame it was taken on; redoing
+    // shows the frame it led to. Nothing when there is nothing to undo (redo).
+    void Annuler();
+    void Refaire();
+    // Everything done from Commencer to Terminer undoes as one step named
+    // `action`, numbered by the marks it added.
+    void CommencerSuite(TAction action);
+    void TerminerSuite();
+    bool SuiteEnCours() const { return suite_.has_value(); }
 
 private:
+    // The state an action starts from.
+    struct Avant {
+        EtatMesure Etat;
+        int Image = 0;
+    };
+    // An action's start: notifications wait for its end.
+    Avant debut();
+    // Its end: records the step (when `action` is given and the state
+    // changed), then raises the notification that waited.
+    void fin(const Avant& avant, std::optional<ActionMesure> action);
+    void enregistrer(const Avant& avant, ActionMesure action);
+
     void choisirMode(TOutil outil, bool choisir);
     void signaler();
     void placerTransparent();
@@ -146,16 +179,30 @@ private:
     PointD normalise(PointPixels p) const;
     PointPixels enPixels(PointD p) const;
 
-    void appuiEtalon(PointPixels p, PointD exact);
+    void ajouterMarque(PointD position);
+    // True when the second end was placed (its length is then asked for).
+    bool appuiEtalon(PointPixels p, PointD exact);
     void appuiOrigine(PointPixels p, PointD exact);
-    void appuiMarque(PointD exact);
-    void appuiTransparent(PointPixels p);
+    // The action the press ends, if any (a grab starts a drag).
+    std::optional<ActionMesure> appuiTransparent(PointPixels p, const Avant& avant);
     void marquerTransparent(PointPixels p);
     void relacheTransparent(PointPixels p);
+    void appuiDroit(PointPixels p);
     void retirerMarque();
     void appuiDroitTransparent(PointPixels p);
 
     VueMesure& vue_;
     EtatMesure etat_;
     PixelsMesure pixels_;
+    HistoriqueMesure historique_;
+    int actions_ = 0;              // actions under way (one, or nested)
+    bool signalEnAttente_ = false; // a notification waits for their end
+    // The overlay grabbed and not yet dropped: the drag is one step from the grab.
+    std::optional<Avant> saisie_;
+    // A run that undoes as one step.
+    struct Suite {
+        Avant Depart;
+        TAction Action;
+    };
+    std::optional<Suite> suite_;
 };

@@ -105,13 +105,35 @@ void TMesure::AppuiGauche(PointPixels p)
 void TMesure::AppuiGauche(PointPixels p, PointD exact)
 {
     if (!vue_.Ouverte()) return;
-    if (ModeEtalon()) appuiEtalon(p, exact);
-    else if (ModeOrigine()) appuiOrigine(p, exact);
-    else if (ModeMarque()) appuiMarque(exact);
-    else appuiTransparent(p);
+    const Avant avant = debut();
+    std::optional<ActionMesure> action;
+    bool longueur = false;
+    if (ModeEtalon()) {
+        longueur = appuiEtalon(p, exact);
+        action = ActionMesure{TAction::BoutEtalon, etat_.BoutsEtalon()};
+    } else if (ModeOrigine()) {
+        appuiOrigine(p, exact);
+        action = ActionMesure{TAction::Origine};
+    } else if (ModeMarque()) {
+        ajouterMarque(exact);
+        action = ActionMesure{TAction::Marque, NombreDePoints()};
+    } else {
+        action = appuiTransparent(p, avant);
+    }
+    fin(avant, action);
+    // Asked once the end is recorded: the length is a step of its own.
+    if (longueur && OnChangeEtalon) OnChangeEtalon();
 }
 
-void TMesure::appuiEtalon(PointPixels p, PointD exact)
+void TMesure::PlacerMarque(PointD position)
+{
+    if (!vue_.Ouverte() || !ModeMarque()) return;
+    const Avant avant = debut();
+    ajouterMarque(position);
+    fin(avant, ActionMesure{TAction::Marque, NombreDePoints()});
+}
+
+bool TMesure::appuiEtalon(PointPixels p, PointD exact)
 {
     if (etat_.EtatEtalon == TEtatEtalon::Aucun) {
         etat_.PointsEtalon[0] = exact;
@@ -126,8 +148,9 @@ void TMesure::appuiEtalon(PointPixels p, PointD exact)
         etat_.EtatEtalon = TEtatEtalon::DeuxBouts;
         signaler();
         vue_.Repeindre();
-        if (OnChangeEtalon) OnChangeEtalon();
+        return true;
     }
+    return false;
 }
 
 void TMesure::appuiOrigine(PointPixels p, PointD exact)
@@ -140,7 +163,7 @@ void TMesure::appuiOrigine(PointPixels p, PointD exact)
     vue_.Repeindre();
 }
 
-void TMesure::appuiMarque(PointD exact)
+void TMesure::ajouterMarque(PointD position)
 {
     const int parImage = etat_.MarquesParImage;
     if (surDerniereImage()) {
@@ -148,7 +171,7 @@ void TMesure::appuiMarque(PointD exact)
         if (etat_.MarquesDerniereImage >= parImage) return;
         ++etat_.MarquesDerniereImage;
     }
-    etat_.Marques.push_back(exact);
+    etat_.Marques.push_back(position);
     const int n = NombreDePoints();
     choisirCurseur();
     if (n % parImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);
@@ -158,25 +181,30 @@ void TMesure::appuiMarque(PointD exact)
     signaler();
 }
 
-void TMesure::appuiTransparent(PointPixels p)
+std::optional<ActionMesure> TMesure::appuiTransparent(PointPixels p, const Avant& avant)
 {
-    if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
+    if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return std::nullopt;
+    std::optional<ActionMesure> action;
     switch (etat_.EtatTransparent) {
     case TEtatTransparent::Saisir:
         pixels_.DecalageTsp = p - pixels_.CentreTsp;
         etat_.DecalageTsp = normalise(pixels_.DecalageTsp);
+        saisie_ = avant; // the drag is one step, from here to the drop
         break;
     case TEtatTransparent::Deplacer:
         // The release that ended the drag was lost (outside the view): drop here.
         relacheTransparent(p);
+        action = ActionMesure{TAction::DeplacementTransparent};
         break;
     case TEtatTransparent::Marquer:
         marquerTransparent(p);
+        action = ActionMesure{TAction::MarqueTransparent, NombreDePointsTsp()};
         break;
     }
     etat_.EtatTransparent = Suivant(etat_.EtatTransparent);
     choisirCurseur();
     signaler();
+    return action;
 }
 
 void TMesure::marquerTransparent(PointPixels p)
@@ -194,9 +222,11 @@ void TMesure::RelacheGauche(PointPixels p)
 {
     if (!vue_.Ouverte() || !ModeTransparent() || etat_.EtatTransparent != TEtatTransparent::Deplacer) return;
     if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
+    const Avant avant = debut();
     relacheTransparent(p);
     choisirCurseur();
     signaler();
+    fin(avant, ActionMesure{TAction::DeplacementTransparent});
 }
 
 void TMesure::relacheTransparent(PointPixels p)
@@ -211,6 +241,23 @@ void TMesure::relacheTransparent(PointPixels p)
 void TMesure::AppuiDroit(PointPixels p)
 {
     if (!vue_.Ouverte()) return;
+    const Avant avant = debut();
+    appuiDroit(p);
+    // Named by what was there before the press; a press that changed nothing records nothing.
+    const EtatMesure& e = avant.Etat;
+    std::optional<ActionMesure> action = ActionMesure{TAction::RetraitMarque, e.NombreDePoints()};
+    if (ModeEtalon()) action = {TAction::RetraitBoutEtalon, e.BoutsEtalon()};
+    else if (ModeOrigine()) action = {TAction::RetraitOrigine};
+    else if (ModeTransparent() && e.EtatTransparent == TEtatTransparent::Saisir)
+        action = {TAction::RetraitMarqueTransparent, e.NombreDePointsTsp()};
+    else if (ModeTransparent() && e.EtatTransparent == TEtatTransparent::Marquer)
+        action = {TAction::DeplacementTransparent};
+    else if (ModeTransparent()) action.reset(); // while dragging: nothing happens
+    fin(avant, action);
+}
+
+void TMesure::appuiDroit(PointPixels p)
+{
     if (ModeEtalon()) {
         if (etat_.EtatEtalon == TEtatEtalon::Aucun) return;
         // From two ends, the segment follows the pointer again.
