@@ -1,8 +1,8 @@
 #pragma once
 // One plotted series of the graph: the successive positions of a point, drawn
 // as marks, optionally joined and numbered, with vertical error bars, and with
-// any number of vector series (arrow sets) attached to the same points. The points are kept in data units
-// and normalised to the control's range.
+// any number of vector series (arrow sets) attached to the same points. The
+// points are kept in data units and normalised to the control's range.
 
 #include "graph/UnitCouleur.h"
 #include "graph/UnitGraphPlusFleche.h"
