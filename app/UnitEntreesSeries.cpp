@@ -1,10 +1,11 @@
 #include "app/UnitEntreesSeries.h"
 
 #include "kinematics/UnitBaseTemps.h"
+#include "video/FrameSource.h"
 
 #include <utility>
 
-TEntreesSeries EntreesSeries(const EtatMesure& m, double frameTime, double aspectRatio, std::string fichierVideo)
+TEntreesSeries EntreesSeries(const EtatMesure& m, const FrameSource& video, std::string fichierVideo)
 {
     TEntreesSeries e;
     e.ModeTransparent = m.Outil == TOutil::Transparent;
@@ -17,10 +18,13 @@ TEntreesSeries EntreesSeries(const EtatMesure& m, double frameTime, double aspec
     e.NombreDePointsTsp = m.NombreDePointsTsp();
     e.MarquesTsp = m.MarquesTsp;
     e.LongueurEtalon = m.LongueurEtalon;
-    e.FrameTime = frameTime;
-    e.AspectRatio = aspectRatio;
+    e.FrameTime = video.FrameTime();
+    e.AspectRatio = video.AspectRatio();
     e.PointsEtalon = m.PointsEtalon;
     e.FichierVideo = std::move(fichierVideo);
+    const DescriptionVideo& d = video.Description();
+    if (d.CaptureFps > 0) e.PasCapture = 1.0 / d.CaptureFps;
+    if (d.CadenceVariable) e.TempsImage = [&video](int f) { return video.TempsImage(f); };
     // The frames of the marks, when the measurement knows one for each.
     if (m.ImagesMarques.size() == m.Marques.size())
         e.ImagesMarques = ImagesDesMarques(m.ImagesMarques, m.MarquesParImage, m.MarquesDerniereImage);

@@ -66,8 +66,7 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
     }
 
     TResultats& resultats = fenetres_.Resultats();
-    const TEntreesSeries entrees =
-        EntreesSeries(m, Vue_->FrameTime(), Vue_->AspectRatio(), Vue_->FileName().toStdString());
+    const TEntreesSeries entrees = EntreesSeries(m, Vue_->Source(), Vue_->FileName().toStdString());
     switch (resultats.CalculerResultats(entrees, AfficherVitesse, AfficherAcceleration)) {
     case CodePivotNul: information("MsgDivisionParZero"); return;
     case CodeErreurInconnue:

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 using GraphTrace::Arrondi;
 
@@ -27,6 +29,7 @@ void TCourbe::SetLimites(double xmin, double xmax, double ymin, double ymax)
 {
     const double dx = xmax - xmin, dy = ymax - ymin;
     if (EstNul(dx) || EstNul(dy)) return;
+    hauteurLimites = dy;
     for (int i = 0; i < nbPoints; ++i)
         pointsNormes[i] = PointD{(points[i].X - xmin) / dx, (points[i].Y - ymin) / dy};
 }
@@ -60,6 +63,11 @@ bool TCourbe::EssayerEchelle(double x)
     if (serieCourante < 0 || !fleches[serieCourante].EssayerEchelle(x)) return false;
     echelleAffichee = x;
     return true;
+}
+
+void TCourbe::SetBarres(std::vector<double> demiHauteurs)
+{
+    barres = std::move(demiHauteurs);
 }
 
 QPoint TCourbe::PositionPixel(int i) const
@@ -116,9 +124,27 @@ void TCourbe::Dessiner(QPainter& p) const
         for (int i = 0; i < nbPoints; ++i) ligne[i] = PositionPixel(i);
         GraphTrace::TTraceur(p, zone.Rect(), Couleur::VersQColor(CouleurCourbe)).Polyligne(ligne);
     }
+    TracerBarres(p);
     TracerMarques(p);
     if (NumerosVisibles) EcrireNumeros(p);
     p.setClipping(false);
+}
+
+void TCourbe::TracerBarres(QPainter& p) const
+{
+    GraphTrace::TTraceur trace(p, zone.Rect(), Couleur::VersQColor(CouleurPoints));
+    for (int i = 0; i < nbPoints && i < int(barres.size()); ++i) {
+        if (!(barres[i] > 0 && std::isfinite(barres[i]))) continue;
+        // The ends are the pixels of value - u and value + u, both drawn, each
+        // with a cap 5 pixels wide.
+        const double y = pointsNormes[i].Y, u = barres[i] / hauteurLimites;
+        const int x = PositionPixel(i).x();
+        const int haut = Arrondi((1 - (y + u)) * zone.Height) + zone.Top;
+        const int bas = Arrondi((1 - (y - u)) * zone.Height) + zone.Top;
+        trace.Ligne({x, haut}, {x, bas + 1});
+        trace.Ligne({x - 2, haut}, {x + 3, haut});
+        trace.Ligne({x - 2, bas}, {x + 3, bas});
+    }
 }
 
 void TCourbe::TracerMarques(QPainter& p) const

@@ -1,8 +1,8 @@
 #pragma once
 // One plotted series of the graph: the successive positions of a point, drawn
-// as marks, optionally joined and numbered, with any number of vector series
-// (arrow sets) attached to the same points. The points are kept in data units
-// and normalised to the control's range.
+// as marks, optionally joined and numbered, with vertical error bars, and with
+// any number of vector series (arrow sets) attached to the same points. The
+// points are kept in data units and normalised to the control's range.
 
 #include "graph/UnitCouleur.h"
 #include "graph/UnitGraphPlusFleche.h"
@@ -32,6 +32,10 @@ public:
     void SetLimites(double xmin, double xmax, double ymin, double ymax);
     // Passed on to every arrow set; the displayed scale value is not refreshed.
     void SetLEchelle(int n);
+    // Half-heights of the error bars in data units, one a point; none for a
+    // missing, zero or not finite value. Empty: no bars.
+    void SetBarres(std::vector<double> demiHauteurs);
+    const std::vector<double>& Barres() const { return barres; }
     // Ignored without vector series or for an index out of range.
     void SetSerieCourante(int index);
     int SerieCourante() const { return serieCourante; }
@@ -58,7 +62,7 @@ public:
     TColor CouleurVecteurs() const { return couleurVecteurs; }
 
     // The arrows of the current series first, then, clipped to the zone, the
-    // joining line, the marks and the numbers.
+    // joining line, the error bars, the marks and the numbers.
     void Dessiner(QPainter& p) const;
     // The pixel of point i in the control.
     QPoint PositionPixel(int i) const;
@@ -78,12 +82,15 @@ public:
     bool NumerosVisibles = false;
 
 private:
+    void TracerBarres(QPainter& p) const;
     void TracerMarques(QPainter& p) const;
     void EcrireNumeros(QPainter& p) const;
 
     int nbPoints;
     VecteurPointD points;
     VecteurPointD pointsNormes;
+    std::vector<double> barres;
+    double hauteurLimites = 100; // data units of the zone's height, for the bars
     std::vector<bool> visibles;
     std::vector<TFleche> fleches;
     int serieCourante;

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 TDessinGraphe::TDessinGraphe()
     : axeX(5, Chaines::Texte("GraphTitreAxe"), false), axeY(6, Chaines::Texte("GraphTitreAxe"), true)
@@ -216,6 +217,11 @@ void TDessinGraphe::SetNumerosVisibles(const std::vector<int>& Indices, const st
         c.SetValeursVisibles(false);
         c.CouleurNumeros = couleur;
     });
+}
+
+void TDessinGraphe::SetBarres(int Indice, std::vector<double> DemiHauteurs)
+{
+    if (TCourbe* c = CourbeIndex(Indice)) c->SetBarres(std::move(DemiHauteurs));
 }
 
 void TDessinGraphe::SetLimites(double Xmin, double Xmax, double Ymin, double Ymax)

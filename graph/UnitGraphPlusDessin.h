@@ -88,6 +88,8 @@ public:
     void SetValeursVisibles(const std::vector<int>& Indices, const std::vector<TColor>& Couleurs);
     void SetVecteursVisibles(const std::vector<int>& Indices, const std::vector<TColor>& Couleurs);
     void SetNumerosVisibles(const std::vector<int>& Indices, const std::vector<TColor>& Couleurs);
+    // Vertical error bars of curve Indice, half-heights in data units (see TCourbe::SetBarres).
+    void SetBarres(int Indice, std::vector<double> DemiHauteurs);
 
     void SetLimites(double Xmin, double Xmax, double Ymin, double Ymax);
     const TLimites& Limites() const { return limites; }

@@ -137,7 +137,7 @@ void TResultats::AppliquerMenus(TVueResultats vue)
         {MenuAffichageValeurs, vecteurs},
         {MenuAffichageVitesse, tableau && r.AfficherVitesse},
         {MenuAffichageAcceleration, tableau && r.AfficherAcceleration},
-        {MenuAffichageIncertitudes, tableau && (r.AfficherVitesse || r.AfficherAcceleration)},
+        {MenuAffichageIncertitudes, (tableau || temps) && (r.AfficherVitesse || r.AfficherAcceleration)},
         {MenuCalculs->menuAction(), !trajectoire},
         {MenuResultatsTableau, !tableau},
         {MenuResultatsTemps, !temps},

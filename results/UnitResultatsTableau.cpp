@@ -99,6 +99,11 @@ void TResultats::MenuAffichageAccelerationClick()
 
 void TResultats::MenuAffichageIncertitudesClick()
 {
+    // The graphs view reads the tick when it draws; the table keeps its own.
+    if (VueTemps()) {
+        ComboBoxChange();
+        return;
+    }
     modele_.Tableau().MontrerIncertitudes(MenuAffichageIncertitudes->isChecked());
     AppliquerColonnes();
 }

@@ -20,6 +20,7 @@ VueTemps::Choix choix(const TResultats& r)
     c.courbe = r.MenuAffichageDessinerUneCourbe->isChecked();
     c.zoomX = r.MenuAffichageZoomX->isChecked();
     c.zoomY = r.MenuAffichageZoomY->isChecked();
+    c.incertitudes = r.MenuAffichageIncertitudes->isChecked();
     return c;
 }
 

@@ -2,6 +2,8 @@
 
 #include "resources/UnitChainesRessources.h"
 
+#include <cmath>
+
 namespace VueTemps {
 namespace {
 
@@ -14,17 +16,18 @@ struct Definition {
     S::Series S::*serie;
     S::Series S::*compagne; // widens the vertical range: x and y share a scale
     bool norme;             // a magnitude: its axis starts at 0
+    S::Series S::*incertitude; // its standard uncertainties; none for positions
 };
 
 constexpr Definition Definitions[] = {
-    {Grandeur::X, "TempsX", "TitreTempsX", &S::SerieX, &S::SerieY, false},
-    {Grandeur::Y, "TempsY", "TitreTempsY", &S::SerieY, &S::SerieX, false},
-    {Grandeur::VX, "TempsVX", "TitreTempsVX", &S::SerieVX, &S::SerieVY, false},
-    {Grandeur::VY, "TempsVY", "TitreTempsVY", &S::SerieVY, &S::SerieVX, false},
-    {Grandeur::V, "TempsV", "TitreTempsV", &S::SerieV, &S::SerieV, true},
-    {Grandeur::AX, "TempsAX", "TitreTempsAX", &S::SerieAX, &S::SerieAY, false},
-    {Grandeur::AY, "TempsAY", "TitreTempsAY", &S::SerieAY, &S::SerieAX, false},
-    {Grandeur::A, "TempsA", "TitreTempsA", &S::SerieA, &S::SerieA, true},
+    {Grandeur::X, "TempsX", "TitreTempsX", &S::SerieX, &S::SerieY, false, nullptr},
+    {Grandeur::Y, "TempsY", "TitreTempsY", &S::SerieY, &S::SerieX, false, nullptr},
+    {Grandeur::VX, "TempsVX", "TitreTempsVX", &S::SerieVX, &S::SerieVY, false, &S::SerieUVX},
+    {Grandeur::VY, "TempsVY", "TitreTempsVY", &S::SerieVY, &S::SerieVX, false, &S::SerieUVY},
+    {Grandeur::V, "TempsV", "TitreTempsV", &S::SerieV, &S::SerieV, true, &S::SerieUV},
+    {Grandeur::AX, "TempsAX", "TitreTempsAX", &S::SerieAX, &S::SerieAY, false, &S::SerieUAX},
+    {Grandeur::AY, "TempsAY", "TitreTempsAY", &S::SerieAY, &S::SerieAX, false, &S::SerieUAY},
+    {Grandeur::A, "TempsA", "TitreTempsA", &S::SerieA, &S::SerieA, true, &S::SerieUA},
 };
 
 const Definition& definition(Grandeur g)
@@ -75,13 +78,21 @@ void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEten
     const Definition& d = definition(c.grandeur);
     const size_t p = size_t(c.point);
     const int n = r.NbMesures[p];
+    const std::vector<double>* barres = c.incertitudes && d.incertitude ? &(r.*d.incertitude)[p] : nullptr;
     VecteurPointD points(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
-        points[size_t(i)] = PointD{r.SerieTemps[p][size_t(i)], (r.*d.serie)[p][size_t(i)]};
+        const double t = r.SerieTemps[p][size_t(i)];
+        points[size_t(i)] = PointD{t, (r.*d.serie)[p][size_t(i)]};
         e.Ajouter(points[size_t(i)]);
-        e.Ajouter(PointD{r.SerieTemps[p][size_t(i)], (r.*d.compagne)[p][size_t(i)]});
+        e.Ajouter(PointD{t, (r.*d.compagne)[p][size_t(i)]});
+        // An uncertainty that cannot be estimated (NaN) draws no bar.
+        if (barres && std::isfinite((*barres)[size_t(i)])) {
+            e.Ajouter(PointD{t, points[size_t(i)].Y + (*barres)[size_t(i)]});
+            e.Ajouter(PointD{t, points[size_t(i)].Y - (*barres)[size_t(i)]});
+        }
     }
-    g.AddCourbe(n, points, {}, {});
+    const int courbe = g.AddCourbe(n, points, {}, {});
+    if (barres) g.SetBarres(courbe, *barres);
     g.SetTitreAxeX(Chaines::Texte("TitreTempsT"));
     g.SetTitreAxeY(TitreAxe(c.grandeur));
     g.SelectCourbes({0}, {VuesGraphe::MarquesPoints[p]}, {VuesGraphe::CouleursPoints[p]}, 0);

@@ -29,10 +29,12 @@ struct Choix {
     bool courbe = false;  // joining line
     bool zoomX = false;
     bool zoomY = true;
+    bool incertitudes = false; // ±1 standard uncertainty bars on velocities and accelerations
 };
 
 // Adds the curve of the chosen quantity and widens `e` to its range, with
-// room for the companion series, 5 % margins and at least 0.1 of height.
+// room for the companion series (and the error bars, when drawn), 5 % margins
+// and at least 0.1 of height.
 void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEtendue& e);
 // The joining line of the drawn curve, on or off.
 void AppliquerCourbe(TDessinGraphe& g, const Choix& c);

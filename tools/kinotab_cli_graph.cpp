@@ -38,6 +38,8 @@ std::optional<OptionsGraphe> LireOptionsGraphe(const QStringList& a, int positio
             o.point = a[++i];
         } else if (a[i] == QLatin1String("--frame") && valeur) {
             o.referentiel = a[++i];
+        } else if (a[i] == QLatin1String("--uncertainty")) {
+            o.incertitudes = true;
         } else if (!a[i].startsWith(QLatin1String("--"))) {
             o.positionnels << a[i];
         } else {
@@ -90,7 +92,7 @@ QString dessiner(TDessinGraphe& g, const TResultatsSeries& r, const OptionsGraph
         if (!q || !p) return erreur;
         VueTemps::Preparer(g);
         g.Dimensionner(o.taille.width(), o.taille.height());
-        VueTemps::Dessiner(g, r, {grandeurs[size_t(*q)], *p, false, false, true}, e);
+        VueTemps::Dessiner(g, r, {grandeurs[size_t(*q)], *p, false, false, true, o.incertitudes}, e);
     } else if (vue == QLatin1String("trajectory")) {
         const int n = r.NbPointsMobiles;
         // "all" is the last point item when there are several points.
@@ -134,7 +136,8 @@ int graphe(const QStringList& arguments)
 
 const std::array Commandes = {CommandeCli{
     "graph",
-    "WORK.ktb time|trajectory|vectors OUT.png [--size WxH] [--quantity N] [--point P|all] [--frame camera|P]",
+    "WORK.ktb time|trajectory|vectors OUT.png [--size WxH] [--quantity N] [--point P|all] [--frame camera|P] "
+    "[--uncertainty]",
     &graphe}};
 
 } // namespace

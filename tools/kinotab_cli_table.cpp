@@ -1,9 +1,10 @@
 // kinotab-cli table: a work file's table of values without a window, as the
 // results window exports it: smoothing on, every column that was computed and
-// the video's own frame time unless the options choose otherwise; the times
-// from the frames of the marks when the work file keeps them, and with
-// --uncertainty the standard uncertainties beside the velocities and
-// accelerations.
+// the video's own time step (its capture step when it is a slow motion)
+// unless the options choose otherwise; the times from the frames of the marks
+// when the work file keeps them, through the series inputs the main window
+// builds, and with --uncertainty the standard uncertainties beside the
+// velocities and accelerations.
 
 #include "tools/kinotab_cli.h"
 
@@ -144,8 +145,8 @@ int CalculerTravail(const QString& chemin, TModeleResultats& modele)
     if (!ImagesTravailDansLaVideo(t, video.FrameCount()))
         return Erreur(QStringLiteral("%1 names frames beyond the end of the video").arg(chemin));
     if (const QString m = manque(t.Mesure); !m.isEmpty()) return Erreur(m);
-    const CodeResultat code = modele.CalculerResultats(
-        EntreesSeries(t.Mesure, video.FrameTime(), video.AspectRatio(), t.CheminVideo.toStdString()), true, true);
+    const CodeResultat code =
+        modele.CalculerResultats(EntreesSeries(t.Mesure, video, t.CheminVideo.toStdString()), true, true);
     if (code == CodeTropPeuDeMesures)
         std::fprintf(stderr, "kinotab-cli: fewer than three samples a point: no velocities or accelerations\n");
     else if (code != CodeSucces)

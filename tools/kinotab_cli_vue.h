@@ -15,9 +15,10 @@ struct OptionsGraphe {
     int grandeur = 1;   // 1-based item of the quantity (or vector kind) list
     QString point = QStringLiteral("1");
     QString referentiel = QStringLiteral("camera");
+    bool incertitudes = false; // error bars on the graphs against time
 };
 
-// Reads --size, --quantity, --point and --frame and exactly `positionnels`
+// Reads --size, --quantity, --point, --frame and --uncertainty and exactly `positionnels`
 // other arguments; nothing, with the reason, otherwise.
 std::optional<OptionsGraphe> LireOptionsGraphe(const QStringList& a, int positionnels, QString& erreur);
 

@@ -1,9 +1,12 @@
 // kinotab-cli table on the bundled demo: the times from the frames kept in
-// the work file, and the uncertainties on request.
+// the work file, and the uncertainties on request; on a slow motion, the
+// step it was filmed at.
 
 #include "app/UnitTravail.h"
+#include "tools/VideoWriter.h"
 #include "tools/demo_chute.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -44,7 +47,7 @@ struct Sortie {
     double Valeur(int ligne, const QString& nom) const { return lignes[std::size_t(ligne)][std::size_t(noms.indexOf(nom))]; }
 };
 
-Sortie Table(const QTemporaryDir& dossier, const Travail& t, bool incertitudes)
+Sortie Table(const QTemporaryDir& dossier, const Travail& t, bool incertitudes = false)
 {
     const QString chemin = dossier.filePath(QStringLiteral("chute.ktb"));
     EXPECT_EQ(EcrireTravail(chemin, t, '.'), ResultatEcriture::Ok);
@@ -114,4 +117,27 @@ TEST(CliTable, FramesBeyondTheVideoAreRefused)
     const Sortie s = Table(dossier, t, false);
     EXPECT_EQ(s.code, 1);
     EXPECT_TRUE(s.erreurs.contains(QStringLiteral("beyond the end of the video"))) << s.erreurs.toStdString();
+}
+
+// Filmed at 240 frames a second, played at 30: the table runs on the capture
+// step, as the results window does.
+TEST(CliTable, ASlowMotionRunsOnItsCaptureStep)
+{
+    QTemporaryDir dossier;
+    OptionsVideo o;
+    o.codec = OptionsVideo::Codec::H264;
+    o.conteneur = "mp4";
+    o.images = 12;
+    o.cadence = 30;
+    o.etiquettes = {{"com.android.capture.fps", "240.000000"}};
+    Travail t = Chute(true);
+    t.CheminVideo = dossier.filePath(QStringLiteral("ralenti.mp4"));
+    ASSERT_EQ(EcrireVideo(QFile::encodeName(t.CheminVideo).toStdString(), o), "");
+    for (int& f : t.Mesure.ImagesMarques) f -= 10; // frames 0 to 10 of the short video
+    t.NumeroImage = 11;
+    const Sortie s = Table(dossier, t);
+    ASSERT_EQ(s.code, 0) << s.erreurs.toStdString();
+    ASSERT_EQ(s.lignes.size(), ImagesMarquees.size());
+    for (std::size_t j = 0; j < ImagesMarquees.size(); ++j)
+        EXPECT_NEAR(s.Valeur(int(j), "Date"), (ImagesMarquees[j] - 10) / 240.0, 1e-12) << j;
 }

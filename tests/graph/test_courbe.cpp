@@ -149,6 +149,53 @@ TEST(Courbe, MarksAreClippedToTheZone)
     EXPECT_EQ(encre.right(), 3);
 }
 
+// A bar of ±10 around (50, 50) in a 0..100 range on a 100 x 100 zone: from
+// pixel 40 to pixel 60, both ends drawn, each with a cap of 5 pixels.
+TEST(Courbe, ErrorBarsFromValueMinusUToValuePlusUWithTheirCaps)
+{
+    TCourbe c = UnPoint(3); // no mark, the bar alone
+    c.SetBarres({10});
+    const QImage image = Dessiner(c);
+    EXPECT_EQ(Encre(image), QRect(QPoint(48, 40), QPoint(52, 60)));
+    for (int y = 40; y <= 60; ++y) EXPECT_EQ(image.pixel(50, y), qRgb(255, 0, 0)) << y;
+    EXPECT_EQ(OutilsImage::Dessin(image, 50, 40, 3), (QStringList{
+        ".......",
+        ".......",
+        ".......",
+        ".#####.",
+        "...#...",
+        "...#...",
+        "...#...",
+    }));
+    EXPECT_EQ(OutilsImage::Dessin(image, 50, 60, 3).mid(3, 2), (QStringList{".#####.", "......."}));
+    // Between the caps, only the bar's column.
+    EXPECT_EQ(OutilsImage::CompterEncre(image), 21 + 2 * 4);
+
+    // The bar is in data units: twice the range, half the pixels.
+    c.SetLimites(0, 100, -50, 150);
+    EXPECT_EQ(Encre(Dessiner(c)), QRect(QPoint(48, 45), QPoint(52, 55)));
+
+    // No bar where the uncertainty is unknown, zero or missing; the mark stays.
+    TCourbe trois(3, {PointD{20, 50}, PointD{50, 50}, PointD{80, 50}}, {}, {});
+    trois.SetZone(TZone{0, 0, 100, 100});
+    trois.SetLimites(0, 100, 0, 100);
+    trois.Marque = MarquePlus;
+    trois.SetBarres({std::nan(""), 0});
+    const QImage sans = Dessiner(trois);
+    EXPECT_EQ(Encre(sans), QRect(QPoint(17, 47), QPoint(83, 53)));
+}
+
+TEST(Courbe, ErrorBarsAreClippedToTheZoneInThePointsColour)
+{
+    TCourbe c = UnPoint(MarquePlus);
+    c.CouleurPoints = Couleur::RGB(0, 0, 255);
+    c.SetBarres({80}); // from pixel -30 to 130
+    const QImage image = Dessiner(c, 100, 140);
+    EXPECT_EQ(Encre(image), QRect(QPoint(47, 0), QPoint(53, 99)));
+    EXPECT_EQ(image.pixel(50, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(50, 99), qRgb(0, 0, 255));
+}
+
 TEST(Courbe, LimitsOfZeroWidthKeepTheFormerNormalisation)
 {
     TCourbe c(1, {PointD{3, 4}}, {}, {});

@@ -26,11 +26,14 @@ int Cli(const QStringList& arguments, QString* erreurs)
 
 constexpr int Lancers = 10;
 
-QString TravailJet(const QTemporaryDir& dossier)
+// `bruit`: clicks off by up to about a pixel, in a fixed pattern.
+QString TravailJet(const QTemporaryDir& dossier, double bruit = 0)
 {
     Travail t;
     t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
-    for (int j = 0; j < Lancers; ++j) t.Mesure.Marques.push_back(PointD{0.1 + 0.08 * j, 0.75 - 0.12 * j + 0.013 * j * j});
+    for (int j = 0; j < Lancers; ++j)
+        t.Mesure.Marques.push_back(
+            PointD{0.1 + 0.08 * j + bruit * ((j * 7) % 5 - 2), 0.75 - 0.12 * j + 0.013 * j * j});
     t.Mesure.MarquesDerniereImage = 1;
     t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
     t.Mesure.PointsEtalon = {PointD{0.2, 0.08}, PointD{0.2, 0.92}};
@@ -156,6 +159,33 @@ TEST(CliGraph, OtherViewsAndRefusals)
                   &erreurs),
               1);
     EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("pie"), bmp}, &erreurs), 1);
+}
+
+// With --uncertainty each red mark of the graph of ax (0, with the scatter of
+// the clicks for its uncertainty) grows a red bar through it.
+TEST(CliGraph, UncertaintyDrawsTheErrorBarsOfTheGraphsAgainstTime)
+{
+    QTemporaryDir dossier;
+    const QString travail = TravailJet(dossier, 0.002);
+    const QString sans = dossier.filePath(QStringLiteral("sans.png")), avec = dossier.filePath(QStringLiteral("avec.png"));
+    QString erreurs;
+    const QStringList ax{QStringLiteral("--quantity"), QStringLiteral("6")};
+    ASSERT_EQ(Cli(QStringList{QStringLiteral("graph"), travail, QStringLiteral("time"), sans} + ax, &erreurs), 0)
+        << erreurs.toStdString();
+    ASSERT_EQ(Cli(QStringList{QStringLiteral("graph"), travail, QStringLiteral("time"), avec, QStringLiteral("--uncertainty")}
+                      + ax,
+                  &erreurs),
+              0)
+        << erreurs.toStdString();
+    const auto rouges = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+        return n;
+    };
+    const QImage a(avec), b(sans);
+    ASSERT_EQ(Taches(b).size(), size_t(Lancers));
+    EXPECT_GT(rouges(a), rouges(b) + 8 * Lancers);
 }
 
 QByteArray Lire(const QString& chemin)
