@@ -81,7 +81,7 @@ QStringList LignesTravail(const Travail& t, QChar sep)
     reel(m.LongueurEtalon);
     entier(m.OrigineEstPlacee() ? 1 : 0);
     if (m.OrigineEstPlacee()) point(m.Origine);
-    entier(m.Couleur);
+    entier(std::int32_t(m.Couleur)); // a signed 32-bit colour value, as the reader takes it
     entier(CodeDessin(m.DessinMarques));
     EcrireImagesTravail(l, t);
     return l;
