@@ -255,10 +255,11 @@ bool FrameSource::Dessiner(int numero, QImage& cible, const QRect& zone)
     return true;
 }
 
-SourceAudio* FrameSource::Audio() { return o_ ? o_->son.get() : nullptr; }
+SourceAudio* FrameSource::Audio() { return c_ ? c_->Audio() : o_ ? o_->son.get() : nullptr; }
 
 PlageEchantillons FrameSource::PlageAudio(int premiere, int derniere) const
 {
+    if (c_) return c_->PlageAudio(premiere, derniere);
     if (!o_ || !o_->son) return {};
     const SonAvi& son = *o_->son;
     const FluxAvi& v = o_->video;
