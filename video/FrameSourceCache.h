@@ -20,6 +20,8 @@ public:
     // A new reference to the picture of `rang`, or null; marks it recently used.
     ff::Image Trouver(std::int32_t rang);
     bool Contient(std::int32_t rang) const { return index_.count(rang) != 0; }
+    // The rank kept nearest to `rang` (the lower of two as near), or -1 when none is kept.
+    std::int32_t PlusProche(std::int32_t rang) const;
     // Keeps a reference to `image` under `rang`.
     void Ranger(std::int32_t rang, const AVFrame* image);
     // Forgets the ranks in [debut, fin).

@@ -34,6 +34,7 @@ public:
     // The upright picture of frame `numero`, Largeur x Hauteur, or null.
     QImage Image(int numero);
     CacheImages& Cache() { return decodeur_->Cache(); }
+    const CacheImages& Cache() const { return decodeur_->Cache(); }
     int Cout(int numero) const { return numero == numeroConverti_ ? 0 : decodeur_->Cout(numero); }
 
     // The first audio stream, or null when there is none the program reads.
