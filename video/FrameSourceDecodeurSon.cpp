@@ -8,6 +8,13 @@ extern "C" {
 #include <cmath>
 #include <cstring>
 
+std::int64_t EchantillonAuTemps(double secondes, int frequence)
+{
+    constexpr double Limite = double(std::int64_t(1) << 50);
+    const double e = secondes * frequence;
+    return std::isfinite(e) ? std::llround(std::clamp(e, -Limite, Limite)) : 0;
+}
+
 DecodeurSon::DecodeurSon() : image_(ff::NouvelleImage()) {}
 
 bool DecodeurSon::Ouvrir(const AVCodecParameters& p, AVRational base)
@@ -61,7 +68,7 @@ void DecodeurSon::Placer(const AVFrame& image)
 {
     const std::int64_t pts = image.pts != AV_NOPTS_VALUE ? image.pts : image.best_effort_timestamp;
     if (pts == AV_NOPTS_VALUE || codec_->pkt_timebase.num <= 0) return;
-    debut_ = std::llround((double(pts) * av_q2d(codec_->pkt_timebase) - origine_) * format_.Frequence);
+    debut_ = EchantillonAuTemps(double(pts) * av_q2d(codec_->pkt_timebase) - origine_, format_.Frequence);
     place_ = true;
 }
 

@@ -16,6 +16,10 @@
 #include <span>
 #include <vector>
 
+// The sample at `secondes` at `frequence` samples a second, held within
+// reach of any real stream so that a damaged time stamp cannot overflow.
+std::int64_t EchantillonAuTemps(double secondes, int frequence);
+
 class DecodeurSon {
 public:
     DecodeurSon();

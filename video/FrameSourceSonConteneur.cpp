@@ -43,8 +43,8 @@ bool SonConteneur::Ouvrir(const QString& chemin, const AVFormatContext& decrit, 
     if (st.duration > 0) fin = debut + double(st.duration) * base;
     else if (decrit.duration > 0) fin = (debutFichier ? double(decrit.start_time) * unite : 0) + double(decrit.duration) * unite;
     const int frequence = Format().Frequence;
-    debut_ = std::max<std::int64_t>(0, std::llround((debut - origine_) * frequence));
-    longueur_ = std::llround((fin - origine_) * frequence) - debut_;
+    debut_ = std::max<std::int64_t>(0, EchantillonAuTemps(debut - origine_, frequence));
+    longueur_ = EchantillonAuTemps(fin - origine_, frequence) - debut_;
     return longueur_ > 0;
 }
 
