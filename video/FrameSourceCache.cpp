@@ -31,6 +31,11 @@ ff::Image CacheImages::Trouver(std::int32_t rang)
     return ff::Reference(it->second->image.get());
 }
 
+bool CacheImages::Gardera(std::int32_t avant, const AVFrame& image) const
+{
+    return avant <= 0 || std::size_t(avant) * OctetsDe(&image) < budget_;
+}
+
 std::int32_t CacheImages::PlusProche(std::int32_t rang) const
 {
     std::int32_t proche = -1;
