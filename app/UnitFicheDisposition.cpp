@@ -163,7 +163,7 @@ void TFiche::ActiverZoom(bool b)
 
 void TFiche::OnChangeNumeroImage()
 {
-    StatusBar2->setText(QStringLiteral(" %1/%2").arg(Vue_->NumeroImage() + 1).arg(Vue_->FrameCount()));
+    StatusBar2->setText(QStringLiteral(" %1/%2").arg(Vue_->NumeroAffiche() + 1).arg(Vue_->FrameCount()));
 }
 
 void TFiche::BrancherBarreCommande()

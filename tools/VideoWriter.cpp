@@ -88,6 +88,25 @@ AVPixelFormat FormatPixels(const OptionsVideo& o)
     }
 }
 
+const char* NomEncodeurSon(OptionsVideo::Son s)
+{
+    switch (s) {
+    case OptionsVideo::Son::Pcm: return "pcm_s16le";
+    case OptionsVideo::Son::Aac: return "aac";
+    case OptionsVideo::Son::Opus: return "libopus";
+    case OptionsVideo::Son::Vorbis: return "libvorbis";
+    default: return "mp2";
+    }
+}
+
+// 16-bit samples where the encoder takes them, else planar floats.
+AVSampleFormat FormatEchantillons(const AVCodec& encodeur)
+{
+    for (const AVSampleFormat* f = encodeur.sample_fmts; f && *f != AV_SAMPLE_FMT_NONE; ++f)
+        if (*f == AV_SAMPLE_FMT_S16) return AV_SAMPLE_FMT_S16;
+    return AV_SAMPLE_FMT_FLTP;
+}
+
 // The settings that make each encoder quick, quiet and true to the keyframe
 // spacing and B-frames asked for.
 void Regler(AVCodecContext* c, const char* encodeur, const OptionsVideo& o)
@@ -236,12 +255,13 @@ std::string Ecrivain::OuvrirSon()
 std::string Ecrivain::OuvrirEncodeurSon(int canaux, int frequence)
 {
     const bool pcm = o_.son == OptionsVideo::Son::Pcm;
-    const AVCodec* encodeur = avcodec_find_encoder(pcm ? AV_CODEC_ID_PCM_S16LE : AV_CODEC_ID_MP2);
-    if (!encodeur) return "no audio encoder";
+    const AVCodec* encodeur = avcodec_find_encoder_by_name(NomEncodeurSon(o_.son));
+    if (!encodeur) return std::string("no encoder ") + NomEncodeurSon(o_.son);
     son_.codec.reset(avcodec_alloc_context3(encodeur));
     if (!son_.codec) return "out of memory";
     AVCodecContext* c = son_.codec.get();
-    c->sample_fmt = AV_SAMPLE_FMT_S16;
+    c->sample_fmt = FormatEchantillons(*encodeur);
+    if (sortie_->oformat->flags & AVFMT_GLOBALHEADER) c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     c->sample_rate = frequence;
     av_channel_layout_default(&c->ch_layout, canaux);
     c->time_base = {1, frequence};
@@ -294,10 +314,13 @@ bool Ecrivain::EcrireSonJusqua(std::int64_t fin)
     while (sonEcrit_ < fin) {
         if (av_frame_make_writable(echantillons_.get()) < 0) return false;
         if (parImage == 0) echantillons_->nb_samples = int(std::min<std::int64_t>(1024, fin - sonEcrit_));
-        auto* s = reinterpret_cast<std::int16_t*>(echantillons_->data[0]);
+        const bool plan = echantillons_->format == AV_SAMPLE_FMT_FLTP;
         for (int i = 0; i < echantillons_->nb_samples; ++i)
-            for (int c = 0; c < canaux_; ++c)
-                *s++ = o_.echantillon ? o_.echantillon(sonEcrit_ + i, c) : EchantillonRampe(sonEcrit_ + i, c);
+            for (int c = 0; c < canaux_; ++c) {
+                const std::int16_t v = o_.echantillon ? o_.echantillon(sonEcrit_ + i, c) : EchantillonRampe(sonEcrit_ + i, c);
+                if (plan) reinterpret_cast<float*>(echantillons_->data[c])[i] = float(v) / 32768.0f;
+                else reinterpret_cast<std::int16_t*>(echantillons_->data[0])[i * canaux_ + c] = v;
+            }
         echantillons_->pts = sonEcrit_;
         sonEcrit_ += echantillons_->nb_samples;
         if (!Encoder(sortie_.get(), son_, echantillons_.get(), paquet_.get())) return false;

@@ -3,7 +3,7 @@
 // B-frames, H.264 (libx264) or raw RGB, with or without sound; and MP4, MOV,
 // MKV or WebM with those or HEVC (libx265), VP9 (libvpx), AV1 (SVT-AV1 or
 // libaom) and ProRes, with a display matrix, non-square pixels, time stamps of
-// one's own, frames before time 0 and tags. Any size, frame rate and keyframe
+// one's own, frames before time 0, tags and AAC, Opus or Vorbis sound. Any size, frame rate and keyframe
 // spacing. By default each frame shows its own index as a block code that
 // survives lossy compression (LireCodeMire reads it back), and the sound is a
 // ramp whose every sample says its own index.
@@ -17,7 +17,8 @@
 
 struct OptionsVideo {
     enum class Codec { Mjpeg, Mpeg4, H264, Brut, H265, Vp9, Av1, ProRes };
-    enum class Son { Aucun, Pcm, Mp2 };
+    // The lossy ones (AAC, Opus, Vorbis) are for MP4, MOV and MKV; Opus takes 48000 samples a second.
+    enum class Son { Aucun, Pcm, Mp2, Aac, Opus, Vorbis };
 
     Codec codec = Codec::Mjpeg;
     int largeur = 160;

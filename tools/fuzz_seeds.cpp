@@ -1,5 +1,6 @@
 // Writes the seed files of the frame-source fuzz target into a folder: small
-// videos of every codec and sound the writer makes, and the layouts other
+// AVI videos of every codec and sound the writer makes, MP4 and MKV with
+// lossy sound, and the layouts other
 // writers leave (every chunk a keyframe, an index cut short, no index,
 // OpenDML forms, sound whose format changes midway).
 //   kinotab_fuzz_seeds FOLDER
@@ -25,6 +26,14 @@ OptionsVideo Petite(OptionsVideo::Codec codec, int images, OptionsVideo::Son son
     o.gop = 4;
     o.son = son;
     o.frequence = 16000;
+    return o;
+}
+
+OptionsVideo EnConteneur(const char* muxeur, OptionsVideo::Son son, int frequence)
+{
+    OptionsVideo o = Petite(OptionsVideo::Codec::H264, 10, son);
+    o.conteneur = muxeur;
+    o.frequence = frequence;
     return o;
 }
 
@@ -80,9 +89,12 @@ int main(int argc, char** argv)
         {"mpeg4_sans_index", Petite(C::Mpeg4, 10, S::Pcm), [](QByteArray d) { d = SansIndexOpenDml(d); return d.left(d.lastIndexOf("idx1")); }},
         {"mjpeg_opendml", Petite(C::Mjpeg, 6, S::Pcm), [](QByteArray d) { return EnOpenDml(d, 3); }},
         {"mpeg4_opendml", Petite(C::Mpeg4, 10, S::Mp2), [](QByteArray d) { return EnOpenDml(d, 5); }},
+        {"mp4_aac", EnConteneur("mp4", S::Aac, 16000), {}},
+        {"mkv_opus", EnConteneur("matroska", S::Opus, 48000), {}},
     };
     int echecs = 0;
     for (const auto& g : graines) {
+        // The frame source goes by the content, not the name.
         const QString chemin = dossier + QLatin1String(g.nom) + QStringLiteral(".avi");
         const std::string erreur = EcrireVideo(QFile::encodeName(chemin).toStdString(), g.options);
         const bool ok = erreur.empty() && (!g.chirurgie || Ecrire(chemin, g.chirurgie(Lire(chemin))));

@@ -245,6 +245,19 @@ int FrameSource::CoutImage(int numero) const
     return rang < 0 || rang == o_->rangConverti ? 0 : o_->decodeur->Cout(rang);
 }
 
+int FrameSource::ImageEnMainProche(int numero) const
+{
+    if (c_) return c_->Cache().PlusProche(numero);
+    if (!o_) return -1;
+    // Every position from a chunk's to the next one's shows its picture.
+    const auto& n = o_->indexVideo.Numeros;
+    const std::int32_t rang = o_->decodeur->Cache().PlusProche(std::max(0, o_->Rang(Borner(numero))));
+    if (rang < 0) return -1;
+    const int premier = n[std::size_t(rang)];
+    const int dernier = std::size_t(rang) + 1 < n.size() ? n[std::size_t(rang) + 1] - 1 : o_->frameCount - 1;
+    return Borner(std::clamp(numero, premier, std::max(premier, dernier)));
+}
+
 bool FrameSource::Dessiner(int numero, QImage& cible) { return Dessiner(numero, cible, cible.rect()); }
 
 bool FrameSource::Dessiner(int numero, QImage& cible, const QRect& zone)
@@ -255,10 +268,11 @@ bool FrameSource::Dessiner(int numero, QImage& cible, const QRect& zone)
     return true;
 }
 
-SourceAudio* FrameSource::Audio() { return o_ ? o_->son.get() : nullptr; }
+SourceAudio* FrameSource::Audio() { return c_ ? c_->Audio() : o_ ? o_->son.get() : nullptr; }
 
 PlageEchantillons FrameSource::PlageAudio(int premiere, int derniere) const
 {
+    if (c_) return c_->PlageAudio(premiere, derniere);
     if (!o_ || !o_->son) return {};
     const SonAvi& son = *o_->son;
     const FluxAvi& v = o_->video;

@@ -98,6 +98,9 @@ public:
     // About how many packets Image(numero) would decode now: 0 for a
     // picture at hand, a whole group of pictures for a cold jump.
     int CoutImage(int numero) const;
+    // The frame nearest to `numero` whose picture is kept decoded, to stand in
+    // while `numero` is decoded; -1 when none is kept.
+    int ImageEnMainProche(int numero) const;
     // Stretches frame `numero` over `zone` of `cible` (RGB32), dropping rows and
     // columns without blending; the whole of `cible` when no zone is given.
     // False, leaving `cible` untouched, when there is no picture.

@@ -1,9 +1,10 @@
 #pragma once
 // The audio stream of the open AVI file as the sound player reads it: PCM
 // samples by index. 16-bit PCM is read straight from the file; any other
-// format is decoded and converted to 16-bit PCM with libswresample.
+// format is decoded and converted to 16-bit PCM.
 
 #include "video/FrameSourceAvi.h"
+#include "video/FrameSourceDecodeurSon.h"
 #include "video/FrameSourceFFmpeg.h"
 #include "video/FrameSourceIndex.h"
 #include "video/UnitSourceAudio.h"
@@ -33,10 +34,6 @@ private:
     std::int64_t LireDecode(std::int64_t premier, std::int64_t nombre, std::span<std::byte> tampon);
     void Chercher(std::int64_t premier);
     bool DecoderSuivant();
-    bool Convertir(const AVFrame* image);
-    bool MemeEntree(const AVFrame& image) const;
-    bool Configurer(const AVFrame& image);
-    bool Reechantillonner(const AVFrame* image);
 
     const FichierAvi& fichier_;
     const FluxAvi flux_;
@@ -48,21 +45,9 @@ private:
     std::int64_t longueur_ = 0;
     bool direct_ = false;
 
-    // Decoding: samples [decodesDebut_, decodesDebut_ + decodes_.size() / taille) are ready.
-    ff::Codec codec_;
-    ff::Swr swr_;
-    struct Entree { // what swr_ was set up for
-        int canaux = 0;
-        AVChannelOrder ordre = AV_CHANNEL_ORDER_UNSPEC;
-        std::uint64_t masque = 0;
-        int frequence = 0;
-        int format = -1;
-    } entree_;
+    DecodeurSon decodeur_;
     ff::Paquet paquet_;
-    ff::Image image_;
     std::size_t prochainMorceau_ = 0;
     bool cherche_ = false; // decoding has been placed once
     bool finDecodage_ = true;
-    std::int64_t decodesDebut_ = 0;
-    std::vector<std::uint8_t> decodes_;
 };

@@ -1,6 +1,7 @@
 #include "video/FrameSourceCache.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 namespace {
@@ -28,6 +29,21 @@ ff::Image CacheImages::Trouver(std::int32_t rang)
     if (it == index_.end()) return {};
     recents_.splice(recents_.begin(), recents_, it->second);
     return ff::Reference(it->second->image.get());
+}
+
+bool CacheImages::Gardera(std::int32_t avant, const AVFrame& image) const
+{
+    return avant <= 0 || std::size_t(avant) * OctetsDe(&image) < budget_;
+}
+
+std::int32_t CacheImages::PlusProche(std::int32_t rang) const
+{
+    std::int32_t proche = -1;
+    auto distance = [rang](std::int32_t r) { return std::abs(std::int64_t(r) - rang); };
+    for (const Entree& e : recents_)
+        if (proche < 0 || distance(e.rang) < distance(proche) || (distance(e.rang) == distance(proche) && e.rang < proche))
+            proche = e.rang;
+    return proche;
 }
 
 void CacheImages::Ranger(std::int32_t rang, const AVFrame* image)

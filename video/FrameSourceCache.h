@@ -20,6 +20,12 @@ public:
     // A new reference to the picture of `rang`, or null; marks it recently used.
     ff::Image Trouver(std::int32_t rang);
     bool Contient(std::int32_t rang) const { return index_.count(rang) != 0; }
+    // The rank kept nearest to `rang` (the lower of two as near), or -1 when none is kept.
+    std::int32_t PlusProche(std::int32_t rang) const;
+    // Whether a picture like `image`, `avant` ranks before the one a decode
+    // goes to, would still be kept when that one comes; one that would not is
+    // better not kept at all, its memory going back to the decoder's pool.
+    bool Gardera(std::int32_t avant, const AVFrame& image) const;
     // Keeps a reference to `image` under `rang`.
     void Ranger(std::int32_t rang, const AVFrame* image);
     // Forgets the ranks in [debut, fin).

@@ -82,19 +82,24 @@ bool EstFichierAvi(const QString& chemin)
     return debut.size() == 12 && debut.left(4) == "RIFF" && debut.mid(8, 4) == "AVI ";
 }
 
+ff::Format OuvrirConteneur(const QString& chemin)
+{
+    AVFormatContext* f = avformat_alloc_context();
+    if (!f) return {};
+    f->format_whitelist = av_strdup(DemuxeursPermis().c_str());
+    f->protocol_whitelist = av_strdup("file");
+    // On failure FFmpeg frees the context itself.
+    if (avformat_open_input(&f, QFile::encodeName(chemin).constData(), nullptr, nullptr) < 0) return {};
+    return ff::Format(f);
+}
+
 FrameSource::Echec SourceConteneur::Ouvrir(const QString& chemin, std::size_t budgetCache, FrameSource::DetailEchec& detail)
 {
     using Echec = FrameSource::Echec;
     QByteArray debut;
     if (!DebutDe(chemin, debut)) return QFileInfo::exists(chemin) ? Echec::Illisible : Echec::Introuvable;
-    AVFormatContext* f = avformat_alloc_context();
-    if (!f) return Echec::Illisible;
-    f->format_whitelist = av_strdup(DemuxeursPermis().c_str());
-    f->protocol_whitelist = av_strdup("file");
-    // On failure FFmpeg frees the context itself.
-    if (avformat_open_input(&f, QFile::encodeName(chemin).constData(), nullptr, nullptr) < 0)
-        return EstMp4(debut) ? Echec::Incomplet : Echec::PasVideo;
-    demuxeur_.reset(f);
+    demuxeur_ = OuvrirConteneur(chemin);
+    if (!demuxeur_) return EstMp4(debut) ? Echec::Incomplet : Echec::PasVideo;
     demuxeur_->flags |= AVFMT_FLAG_GENPTS;
     if (avformat_find_stream_info(demuxeur_.get(), nullptr) < 0) return Echec::PasVideo;
     flux_ = av_find_best_stream(demuxeur_.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
@@ -133,7 +138,28 @@ FrameSource::Echec SourceConteneur::Ouvrir(const QString& chemin, std::size_t bu
     Decrire(chemin);
     // A decoder that exists but gives nothing for the first frame cannot read the stream.
     if (Image(0).isNull()) return Echec::Indecodable;
+    // Sound the program cannot read leaves the video silent.
+    const int fluxSon = av_find_best_stream(demuxeur_.get(), AVMEDIA_TYPE_AUDIO, -1, flux_, nullptr, 0);
+    if (fluxSon >= 0) {
+        son_ = std::make_unique<SonConteneur>();
+        if (!son_->Ouvrir(chemin, *demuxeur_, fluxSon, double(decodeur_->Pts(0)) * av_q2d(st->time_base))) son_.reset();
+    }
     return Echec::Aucun;
+}
+
+// Frame times in whole milliseconds, then samples, as on the AVI road; the
+// position after the last frame ends one nominal step after it.
+PlageEchantillons SourceConteneur::PlageAudio(int premiere, int derniere) const
+{
+    if (!son_) return {};
+    const std::int64_t debut = son_->Debut(), fin = son_->Debut() + son_->Longueur();
+    auto echantillon = [&](int numero, std::int64_t defaut) {
+        if (numero < 0 || numero > FrameCount()) return defaut;
+        const double t = numero < FrameCount() ? Temps(numero) : Temps(FrameCount() - 1) + frameTime_;
+        const std::int64_t e = MulDivArrondi(std::llround(t * 1000), son_->Format().Frequence, 1000);
+        return e < debut || e > fin ? defaut : e;
+    };
+    return {echantillon(premiere, debut), echantillon(derniere, fin)};
 }
 
 FrameSource::Echec SourceConteneur::Indexer(std::vector<PaquetTemps>& paquets)

@@ -9,6 +9,7 @@
 #include "video/FrameSourceFFmpeg.h"
 #include "video/FrameSourceImage.h"
 #include "video/FrameSourceOrientation.h"
+#include "video/FrameSourceSonConteneur.h"
 
 #include <QImage>
 #include <QString>
@@ -33,7 +34,13 @@ public:
     // The upright picture of frame `numero`, Largeur x Hauteur, or null.
     QImage Image(int numero);
     CacheImages& Cache() { return decodeur_->Cache(); }
+    const CacheImages& Cache() const { return decodeur_->Cache(); }
     int Cout(int numero) const { return numero == numeroConverti_ ? 0 : decodeur_->Cout(numero); }
+
+    // The first audio stream, or null when there is none the program reads.
+    SourceAudio* Audio() const { return son_.get(); }
+    // The samples that go with the frames premiere..derniere, by each frame's own time.
+    PlageEchantillons PlageAudio(int premiere, int derniere) const;
 
 private:
     FrameSource::Echec Indexer(std::vector<PaquetTemps>& paquets);
@@ -55,7 +62,12 @@ private:
 
     int numeroConverti_ = -1;
     QImage converti_;
+    std::unique_ptr<SonConteneur> son_; // reads the file beside demuxeur_
 };
+
+// Opens `chemin` with any demuxer but those that would open other files or
+// addresses the file names; null when none reads it.
+ff::Format OuvrirConteneur(const QString& chemin);
 
 // Whether the file starts as a RIFF AVI (which the AVI road reads).
 bool EstFichierAvi(const QString& chemin);

@@ -280,7 +280,7 @@ bool DecodeurImages::Traiter(const AVFrame& image, std::int32_t cible, ff::Image
         if (!ajustee) return true; // no picture for this rank
         gardee = ajustee.get();
     }
-    cache_.Ranger(rang, gardee);
+    if (cache_.Gardera(cible - rang, *gardee)) cache_.Ranger(rang, gardee);
     if (rang == cible) trouvee = ff::Reference(gardee);
     return true;
 }

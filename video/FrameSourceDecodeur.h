@@ -48,6 +48,7 @@ public:
     std::int32_t Cout(std::int32_t rang) const;
 
     CacheImages& Cache() { return cache_; }
+    const CacheImages& Cache() const { return cache_; }
 
 private:
     enum class Etat : std::uint8_t { Inconnue, Apprise, Douteuse };

@@ -251,6 +251,6 @@ void DecodeurTemps::Ranger(const AVFrame& image, std::int32_t cible, ff::Image& 
     dernierPts_ = std::max(dernierPts_, pts);
     const std::int32_t numero = NumeroDuPts(pts);
     if (numero < 0) return;
-    cache_.Ranger(numero, &image);
+    if (cache_.Gardera(cible - numero, image)) cache_.Ranger(numero, &image);
     if (numero == cible) trouvee = ff::Reference(&image);
 }

@@ -55,6 +55,7 @@ public:
     std::int32_t Cout(std::int32_t numero) const;
 
     CacheImages& Cache() { return cache_; }
+    const CacheImages& Cache() const { return cache_; }
 
 private:
     enum class Issue { Trouvee, Depassee, Finie };

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 // What the measurement needs of the view: its frame navigation and size.
 class NavigationVue final : public VueMesure {
@@ -326,10 +327,24 @@ const QImage& TDCAVIPlay::ImageCourante()
     if (source_->CoutImage(numeroImage_) <= DecodagesImmediats) {
         affichee_ = source_->Image(numeroImage_);
         numeroAffiche_ = numeroImage_;
-    } else if (chargeur_->Demander(numeroImage_)) {
-        generationDemandee_ = generation_;
+        return affichee_;
     }
+    MontrerLaPlusProche();
+    if (chargeur_->Demander(numeroImage_)) generationDemandee_ = generation_;
     return affichee_;
+}
+
+// Only while the worker is idle: the source is the caller's then.
+void TDCAVIPlay::MontrerLaPlusProche()
+{
+    const int proche = source_->ImageEnMainProche(numeroImage_);
+    if (proche < 0 || (numeroAffiche_ >= 0 && std::abs(proche - numeroImage_) >= std::abs(numeroAffiche_ - numeroImage_)))
+        return;
+    QImage image = source_->Image(proche);
+    if (image.isNull()) return;
+    affichee_ = std::move(image);
+    numeroAffiche_ = proche;
+    remplacante_ = true;
 }
 
 void TDCAVIPlay::ImageChargee(int numero, const QImage& image)
@@ -342,6 +357,8 @@ void TDCAVIPlay::ImageChargee(int numero, const QImage& image)
 }
 
 bool TDCAVIPlay::ImageEnRoute() const { return Opened() && numeroAffiche_ != numeroImage_ && chargeur_->Occupe(); }
+
+int TDCAVIPlay::NumeroAffiche() const { return ImageEnRoute() ? numeroAffiche_ : numeroImage_; }
 
 void TDCAVIPlay::Dessiner()
 {
@@ -359,8 +376,11 @@ void TDCAVIPlay::paintEvent(QPaintEvent*)
     if (!image.isNull()) p.drawImage(0, 0, image);
     if (!video) return;
     painting_ = false;
-    // The counter follows the picture on screen, not a frame still being decoded.
-    if (!ImageEnRoute()) emit OnChangeNumeroImage();
+    // The counter follows the picture on screen, not a frame still being
+    // decoded: while one is, it hears only of a picture standing in for it.
+    if (ImageEnRoute() && !remplacante_) return;
+    remplacante_ = false;
+    emit OnChangeNumeroImage();
 }
 
 void TDCAVIPlay::resizeEvent(QResizeEvent* e)

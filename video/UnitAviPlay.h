@@ -59,6 +59,9 @@ public:
     double FrameTime() const;
 
     int NumeroImage() const { return numeroImage_; }
+    // The frame of the picture on screen: NumeroImage, or while the worker
+    // decodes it the frame shown meanwhile (-1 for none).
+    int NumeroAffiche() const;
     int FramePeriod() const { return framePeriod_; }
     int RepetitionsLeft() const { return repetitionsLeft_; }
     bool Painting() const { return painting_; }
@@ -111,8 +114,9 @@ private:
     void DemarrerSon(int premiere, int derniere);
     void appliquerAutoSize();
     // The picture for NumeroImage, decoded now when it is at hand, else asked
-    // of the worker while the picture on screen stays.
+    // of the worker while the nearest picture at hand stands in.
     const QImage& ImageCourante();
+    void MontrerLaPlusProche();
     void ImageChargee(int numero, const QImage& image);
     void DessinerLoupe(const QImage& image, QPointF vise);
     // Where a press or a move aims: the pointer, or the loupe's fine aim.
@@ -126,6 +130,7 @@ private:
     std::unique_ptr<ChargeurImage> chargeur_;
     QImage affichee_;      // the picture on screen
     int numeroAffiche_ = -1; // its frame
+    bool remplacante_ = false; // a picture standing in for one being decoded came on screen since the last paint
     int generation_ = 0;   // one more at each open, so a picture of the file before is dropped
     int generationDemandee_ = 0;
     QImage composition_;

@@ -9,6 +9,7 @@ kinotab_add_test(test_framesource
           ${CMAKE_CURRENT_LIST_DIR}/test_framesource_demo.cpp
           ${CMAKE_CURRENT_LIST_DIR}/test_framesource_conteneurs.cpp
           ${CMAKE_CURRENT_LIST_DIR}/test_framesource_temps.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/test_framesource_son_conteneur.cpp
   LIBS kinotab_framesource kinotab_video_writer kinotab_demo_video)
 target_compile_definitions(test_framesource PRIVATE KINOTAB_CLI="$<TARGET_FILE:kinotab-cli>")
 add_dependencies(test_framesource kinotab-cli)

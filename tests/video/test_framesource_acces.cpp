@@ -129,4 +129,24 @@ TEST(AccesExactCache, BudgetRespecte)
     EXPECT_LE(source.CachePic(), budget);
 }
 
+// What stands in during a long seek: the frame nearest to the one asked for
+// among those kept decoded, on both roads; none once the cache is emptied.
+TEST(ImageEnMain, LaPlusProcheGardee)
+{
+    VideosDeTest videos;
+    for (const std::string conteneur : {"avi", "mp4"}) {
+        OptionsVideo o = Petite(OptionsVideo::Codec::H264, 80);
+        o.gop = 80;
+        o.conteneur = conteneur;
+        FrameSource source;
+        ASSERT_TRUE(source.Ouvrir(videos.Ecrire(QString::fromStdString("v." + conteneur), o))) << conteneur;
+        ASSERT_EQ(LireCodeMire(source.Image(30)), 30);
+        EXPECT_EQ(source.ImageEnMainProche(79), 30) << conteneur;
+        EXPECT_EQ(source.ImageEnMainProche(12), 12) << conteneur;
+        EXPECT_EQ(source.ImageEnMainProche(-4), 0) << conteneur;
+        source.FixerBudgetCache(0);
+        EXPECT_EQ(source.ImageEnMainProche(79), -1) << conteneur;
+    }
+}
+
 } // namespace

@@ -256,4 +256,64 @@ TEST_F(Vue, ALongSeekKeepsThePictureCounterAndMarksTogether)
     EXPECT_EQ(ImageMontree(), 70);
 }
 
+// While a long seek is decoded, the nearest picture already decoded stands
+// in at once, and the counter goes with it; marks wait for the exact frame.
+TEST_F(Vue, ALongSeekShowsTheNearestDecodedPictureMeanwhile)
+{
+    OptionsVideo o;
+    o.codec = OptionsVideo::Codec::H264;
+    o.images = 160;
+    o.gop = 160;
+    const QString longue = dossier.filePath("longue.avi");
+    ASSERT_EQ(EcrireVideo(QFile::encodeName(longue).toStdString(), o), "");
+    vue.SetFileName(longue);
+    QSignalSpy compteur(&vue, &TDCAVIPlay::OnChangeNumeroImage);
+    vue.AllerImage(40); // frames 0 to 40 decoded on the way, and kept
+    ASSERT_TRUE(compteur.wait(10000));
+    EXPECT_EQ(ImageMontree(), 40);
+    vue.AllerImage(0);
+    EXPECT_EQ(ImageMontree(), 0);
+
+    QList<int> comptes;
+    QObject::connect(&vue, &TDCAVIPlay::OnChangeNumeroImage, [&] { comptes << vue.NumeroAffiche(); });
+    vue.AllerImage(120);
+    EXPECT_EQ(ImageMontree(), 40); // at once: the nearest kept, nearer than 0
+    EXPECT_EQ(vue.NumeroImage(), 120);
+    EXPECT_EQ(vue.NumeroAffiche(), 40);
+    vue.repaint();
+    vue.repaint(); // the same stand-in: told once
+    EXPECT_EQ(comptes, QList<int>({40}));
+    QTest::mouseClick(&vue, Qt::LeftButton, {}, QPoint(80, 60));
+    EXPECT_EQ(vue.Mesure().NombreDePoints(), 0);
+    ASSERT_TRUE(compteur.wait(10000));
+    EXPECT_EQ(comptes.back(), 120);
+    EXPECT_EQ(vue.NumeroAffiche(), 120);
+    EXPECT_EQ(ImageMontree(), 120);
+}
+
+// A time-stamped video plays to its end with its sound or, without any, silent.
+TEST_F(Vue, ContainersPlayWithOrWithoutSound)
+{
+    for (const OptionsVideo::Son son : {OptionsVideo::Son::Aucun, OptionsVideo::Son::Aac}) {
+        OptionsVideo o;
+        o.codec = OptionsVideo::Codec::H264;
+        o.images = 10;
+        o.conteneur = "mp4";
+        o.son = son;
+        o.frequence = 48000;
+        const QString chemin = dossier.filePath(son == OptionsVideo::Son::Aucun ? "muette.mp4" : "son.mp4");
+        ASSERT_EQ(EcrireVideo(QFile::encodeName(chemin).toStdString(), o), "");
+        vue.SetFileName(chemin);
+        ASSERT_TRUE(vue.Opened());
+        vue.Lire(0, 9, 1);
+        for (int i = 0; i < 20 && vue.Active(); ++i) {
+            maintenant += 40;
+            vue.Tic();
+        }
+        EXPECT_FALSE(vue.Active());
+        EXPECT_EQ(vue.NumeroImage(), 9);
+        EXPECT_EQ(ImageMontree(), 9);
+    }
+}
+
 } // namespace
