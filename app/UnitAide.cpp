@@ -30,8 +30,8 @@ QString EcrireAide(const QString& dossier, Chaines::Langue langue)
         const QString cible = dossier + source.mid(Racine.size());
         if (!QDir().mkpath(QFileInfo(cible).absolutePath()) || !copier(source, cible)) return {};
     }
-    const QString page = dossier + (langue == Chaines::Langue::Anglais ? QStringLiteral("/Kinotab.en.html")
-                                                                       : QStringLiteral("/Kinotab.html"));
+    const QString page = dossier +
+        (langue == Chaines::Langue::Anglais ? QStringLiteral("/Kinotab.en.html") : QStringLiteral("/Kinotab.html"));
     return QFileInfo::exists(page) ? page : QString();
 }
 

@@ -51,8 +51,7 @@ Fenetres::Fenetres()
 {
     // The font and the settings path are the whole program's: fixed before
     // any window exists.
-    if (!InstallerPolice())
-        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgPoliceAbsente")}));
+    if (!InstallerPolice()) Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgPoliceAbsente")}));
     QApplication::setFont(PoliceProgramme());
     QToolTip::setFont(PoliceProgramme());
     if (!PreparerFichierIni())
@@ -88,6 +87,6 @@ Fenetres::~Fenetres()
 
 QList<QWidget*> Fenetres::Toutes() const
 {
-    return {fiche_.get(), boiteCouleur_.get(), options_.get(), boiteInfo_.get(), imprimer_.get(),
+    return {fiche_.get(),      boiteCouleur_.get(), options_.get(),       boiteInfo_.get(), imprimer_.get(),
             boiteTemps_.get(), boiteAPropos_.get(), boiteLongueur_.get(), recherche_.get(), resultats_.get()};
 }

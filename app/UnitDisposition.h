@@ -8,21 +8,21 @@
 #include <QSize>
 
 struct EntreeDisposition {
-    QSize Client;         // CW, CH
-    QSize Exterieur;      // W, H
-    int HauteurStatut = 19; // S
-    QSize Video;          // fw, fh (0 when no video)
-    QSize Ecran;          // SW, SH
+    QSize Client;            // CW, CH
+    QSize Exterieur;         // W, H
+    int HauteurStatut = 19;  // S
+    QSize Video;             // fw, fh (0 when no video)
+    QSize Ecran;             // SW, SH
     QSize Minimum{450, 380}; // MinW, MinH, outer size
-    double Echelle = -1;  // <= 0: fit anew
+    double Echelle = -1;     // <= 0: fit anew
     bool TailleLibre = true;
 };
 
 struct SortieDisposition {
     double Echelle = -1;
     bool Redimensionner = false;
-    QSize NouvelExterieur;  // when Redimensionner
-    QSize NouveauClient;    // the client size the layout below is computed for
+    QSize NouvelExterieur; // when Redimensionner
+    QSize NouveauClient;   // the client size the layout below is computed for
     QRect ScrollBox;
     QRect StatusBar1, StatusBar2, StatusBar3;
     QPoint BarreCommande;

@@ -19,9 +19,7 @@
 #include <QTimer>
 #include <QToolTip>
 
-TFiche::TFiche(Fenetres& fenetres, Dialogues& dialogues)
-    : fenetres_(fenetres),
-      dialogues_(dialogues)
+TFiche::TFiche(Fenetres& fenetres, Dialogues& dialogues) : fenetres_(fenetres), dialogues_(dialogues)
 {
     Creer();
 }
@@ -168,9 +166,7 @@ void TFiche::FormClose(QCloseEvent* e)
         return;
     }
     switch (DemanderFermeture()) {
-    case ReponseFermeture::Konec:
-        e->accept();
-        break;
+    case ReponseFermeture::Konec: e->accept(); break;
     case ReponseFermeture::Ulozit:
         // Closing after a failed or cancelled save would throw the measurement
         // away; without a video there is nothing to lose.
@@ -179,9 +175,7 @@ void TFiche::FormClose(QCloseEvent* e)
         else
             e->ignore();
         break;
-    case ReponseFermeture::Zrusit:
-        e->ignore();
-        break;
+    case ReponseFermeture::Zrusit: e->ignore(); break;
     }
 }
 

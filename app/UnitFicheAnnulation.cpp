@@ -52,7 +52,8 @@ void TFiche::CreerMenusAnnulation()
     MenuMesures->addSeparator();
     MenuMesuresSuivi = Action(MenuMesures, nullptr, "MenuMesuresSuivi");
     MenuMesuresAnnuler->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    MenuMesuresRefaire->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    MenuMesuresRefaire->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     MenuMesuresSuivi->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     // The keys work whether the menu can open or not.
     addActions({MenuMesuresAnnuler, MenuMesuresRefaire, MenuMesuresSuivi});
@@ -69,10 +70,10 @@ void TFiche::MettreAJourAnnulation()
     // A run under way is the step the next undo takes back.
     const bool annulable = m.SuiteEnCours() || h.PeutAnnuler();
     MenuMesuresAnnuler->setEnabled(ouverte && annulable);
-    MenuMesuresAnnuler->setText(!annulable ? Chaines::Texte("MenuMesuresAnnuler")
-                                           : Chaines::Texte("MenuMesuresAnnulerAction")
-                                                 .arg(Libelle(m.SuiteEnCours() ? ActionMesure{TAction::Suivi}
-                                                                               : h.AAnnuler())));
+    MenuMesuresAnnuler->setText(
+        !annulable ? Chaines::Texte("MenuMesuresAnnuler")
+                   : Chaines::Texte("MenuMesuresAnnulerAction")
+                         .arg(Libelle(m.SuiteEnCours() ? ActionMesure{TAction::Suivi} : h.AAnnuler())));
     const bool refaisable = !m.SuiteEnCours() && h.PeutRefaire();
     MenuMesuresRefaire->setEnabled(ouverte && refaisable);
     MenuMesuresRefaire->setText(refaisable ? Chaines::Texte("MenuMesuresRefaireAction").arg(Libelle(h.ARefaire()))

@@ -83,8 +83,7 @@ void TFiche::RDim()
     setMinimumSize(e.Minimum - cadreWindows + QSize(0, menuBar()->sizeHint().height()));
     const SortieDisposition s = CalculerDisposition(e);
     Echelle = s.Echelle;
-    if (s.Redimensionner && s.NouveauClient != e.Client)
-        resize(size() + (s.NouveauClient - e.Client));
+    if (s.Redimensionner && s.NouveauClient != e.Client) resize(size() + (s.NouveauClient - e.Client));
     // The layout follows the client size the window really has.
     EntreeDisposition reelle = e;
     reelle.Client = Client->size();
@@ -120,10 +119,10 @@ void TFiche::ActiverCommandes(bool b)
     setWindowTitle(Vue_->Opened() ? Vue_->FileName() : Chaines::Texte("TitreApplication"));
     if (Vue_->Opened()) Vue_->show();
     RDim();
-    for (QAction* a : {MenuAffichageCurseurNoir, MenuAffichageCurseurBlanc, MenuAffichageCurseurNB,
-                       MenuAffichageCouleur, MenuAffichageCacherImage, MenuAffichageLoupe,
-                       MenuAffichageDerniereImagePointee, MenuAffichageDessinerDerniereMarque,
-                       MenuAffichageDessinerToutesLesMarques, MenuAideProprietes})
+    for (QAction* a :
+         {MenuAffichageCurseurNoir, MenuAffichageCurseurBlanc, MenuAffichageCurseurNB, MenuAffichageCouleur,
+          MenuAffichageCacherImage, MenuAffichageLoupe, MenuAffichageDerniereImagePointee,
+          MenuAffichageDessinerDerniereMarque, MenuAffichageDessinerToutesLesMarques, MenuAideProprietes})
         a->setEnabled(b);
     MenuMesures->menuAction()->setEnabled(b);
     MenuResultats->menuAction()->setEnabled(b);

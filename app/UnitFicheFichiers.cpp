@@ -80,8 +80,9 @@ void TFiche::AvertirVideo()
     const QStringList avis = AvisVideo(Vue_->Source().Description(), Vue_->FrameTime());
     if (avis.isEmpty() || videosAvisees_.contains(Vue_->FileName())) return;
     videosAvisees_.insert(Vue_->FileName());
-    Afficher(MessageSimple(IconeMessage::Information, QStringList{QFileInfo(Vue_->FileName()).fileName() + u'.'} + avis),
-             this);
+    Afficher(
+        MessageSimple(IconeMessage::Information, QStringList{QFileInfo(Vue_->FileName()).fileName() + u'.'} + avis),
+        this);
 }
 
 void TFiche::AjouterFichierRecent(const QString& chemin)

@@ -32,7 +32,9 @@ int IndexSuivantEspace(int index)
     switch (index) {
     case 9: return 10;
     case 10: return 11;
-    case 11: case 12: case 13: return 14;
+    case 11:
+    case 12:
+    case 13: return 14;
     case 14: return 15;
     case 15: return 0;
     default: return 9;
@@ -104,9 +106,9 @@ void TFiche::OnChangeMesure()
 {
     const EtatMesure& m = Vue_->Mesure().Etat();
     const std::pair<TOutil, QToolButton*> outils[] = {{TOutil::Marque, SpeedButtonMarque},
-                                                     {TOutil::Etalon, SpeedButtonEtalon},
-                                                     {TOutil::Origine, SpeedButtonOrigine},
-                                                     {TOutil::Transparent, SpeedButtonTransparent}};
+                                                      {TOutil::Etalon, SpeedButtonEtalon},
+                                                      {TOutil::Origine, SpeedButtonOrigine},
+                                                      {TOutil::Transparent, SpeedButtonTransparent}};
     for (const auto& [outil, bouton] : outils) bouton->setChecked(Vue_->Opened() && m.Outil == outil);
     switch (m.Outil) {
     case TOutil::Etalon: StatusBar3->setText(QStringLiteral(" ")); break;
@@ -140,8 +142,8 @@ void TFiche::MenuAffichageClick()
     const EtatMesure& m = Vue_->Mesure().Etat();
     MenuAffichageEffacerLesMarques->setEnabled(m.NombreDePoints() > 0);
     MenuAffichageEffacerLeTransparent->setEnabled(m.NombreDePointsTsp() > 0);
-    MenuAffichageEffacerTout->setEnabled(m.NombreDePoints() > 0 || m.NombreDePointsTsp() > 0
-                                         || m.EtatEtalon != TEtatEtalon::Aucun || m.OrigineEstPlacee());
+    MenuAffichageEffacerTout->setEnabled(m.NombreDePoints() > 0 || m.NombreDePointsTsp() > 0 ||
+                                         m.EtatEtalon != TEtatEtalon::Aucun || m.OrigineEstPlacee());
 }
 
 void TFiche::MenuAffichageCouleurClick()
@@ -229,8 +231,8 @@ void TFiche::BrancherMenusMesures()
     connect(MenuAffichage, &QMenu::aboutToShow, this, &TFiche::MenuAffichageClick);
     connect(MenuMesures, &QMenu::aboutToShow, this, &TFiche::OnChangeMesure);
     const std::pair<QAction*, TCouleurCurseur> couleurs[] = {{MenuAffichageCurseurNoir, TCouleurCurseur::Noir},
-                                                            {MenuAffichageCurseurBlanc, TCouleurCurseur::Blanc},
-                                                            {MenuAffichageCurseurNB, TCouleurCurseur::NoirEtBlanc}};
+                                                             {MenuAffichageCurseurBlanc, TCouleurCurseur::Blanc},
+                                                             {MenuAffichageCurseurNB, TCouleurCurseur::NoirEtBlanc}};
     for (const auto& [item, couleur] : couleurs)
         connect(item, &QAction::triggered, this, [this, c = couleur] { Vue_->Mesure().SetCouleurCurseur(c); });
     connect(MenuAffichageCouleur, &QAction::triggered, this, &TFiche::MenuAffichageCouleurClick);
@@ -247,7 +249,8 @@ void TFiche::BrancherMenusMesures()
         Vue_->Mesure().ChoisirToutesLesMarques(true);
         Vue_->update();
     });
-    connect(MenuAffichageDerniereImagePointee, &QAction::triggered, this, &TFiche::MenuAffichageDerniereImagePointeeClick);
+    connect(MenuAffichageDerniereImagePointee, &QAction::triggered, this,
+            &TFiche::MenuAffichageDerniereImagePointeeClick);
     connect(MenuAffichageEffacerLesMarques, &QAction::triggered, this, [this] {
         MenuAffichageEffacerLesMarques->setEnabled(false);
         Vue_->Mesure().EffacerMarques();

@@ -51,7 +51,8 @@ bool TFiche::MenuFichierEnregistrerWClick()
     QString chemin = choix->chemin;
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".ktb");
     // A video is never overwritten by a work file.
-    if (EstCheminVideo(chemin)) chemin = chemin.left(chemin.size() - QFileInfo(chemin).suffix().size()) + QStringLiteral("ktb");
+    if (EstCheminVideo(chemin))
+        chemin = chemin.left(chemin.size() - QFileInfo(chemin).suffix().size()) + QStringLiteral("ktb");
     const QString ligneNom = QFileInfo(chemin).fileName() + u'.';
     if (QFileInfo::exists(chemin)) {
         Message m = MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgFichierExiste")});
@@ -61,10 +62,12 @@ bool TFiche::MenuFichierEnregistrerWClick()
     RepertoireCourant = QFileInfo(chemin).absolutePath();
     switch (EcrireTravail(chemin, TravailCourant(), separateurDecimal())) {
     case ResultatEcriture::CreationImpossible:
-        Afficher(MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgEnregistrementImpossible")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgEnregistrementImpossible")}),
+                 this);
         return false;
     case ResultatEcriture::EcritureEchouee:
-        Afficher(MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgEnregistrementEchoue")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgEnregistrementEchoue")}),
+                 this);
         return false;
     case ResultatEcriture::Ok: break;
     }
@@ -78,7 +81,8 @@ void TFiche::ChargerTravail(const QString& chemin)
 {
     if (!QFileInfo::exists(chemin)) {
         RDim();
-        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin + u'.', Chaines::Texte("MsgTravailDeplace")}), this);
+        Afficher(MessageSimple(IconeMessage::Avertissement, {chemin + u'.', Chaines::Texte("MsgTravailDeplace")}),
+                 this);
         ApresChargement();
         return;
     }

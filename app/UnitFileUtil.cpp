@@ -33,8 +33,8 @@ bool PreparerFichierIni()
     if (base.isEmpty() || !QDir::isAbsolutePath(base)) base = QDir::homePath() + QStringLiteral("/.config");
     const QString dossier = base + QStringLiteral("/Kinotab");
     const bool ok = QDir().mkpath(dossier) && QFileInfo(dossier).isDir() && QFileInfo(dossier).isWritable();
-    fichierIni() = ok ? dossier + u'/' + QLatin1String(NomFichierIni)
-                      : QDir::currentPath() + u'/' + QLatin1String(NomFichierIni);
+    fichierIni() =
+        ok ? dossier + u'/' + QLatin1String(NomFichierIni) : QDir::currentPath() + u'/' + QLatin1String(NomFichierIni);
     return ok;
 }
 

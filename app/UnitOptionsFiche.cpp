@@ -21,7 +21,8 @@ OptionsFiche LireOptionsFiche(const IniFile& ini)
     o.AfficherVitesse = !OptionActive(ini, "Speedy");
     o.AfficherAcceleration = !OptionActive(ini, "Acceleration");
     o.ConfirmerFermeture = OptionActive(ini, "Confirmation");
-    o.NombreFichiers = std::clamp(ini.ReadInteger(Section, QStringLiteral("NumFiles"), ListeFichiersRecents::CapaciteDefaut),
-                                  ListeFichiersRecents::CapaciteMin, ListeFichiersRecents::CapaciteMax);
+    o.NombreFichiers =
+        std::clamp(ini.ReadInteger(Section, QStringLiteral("NumFiles"), ListeFichiersRecents::CapaciteDefaut),
+                   ListeFichiersRecents::CapaciteMin, ListeFichiersRecents::CapaciteMax);
     return o;
 }

@@ -8,11 +8,11 @@
 class IniFile;
 
 struct OptionsFiche {
-    bool TailleLibre = true;          // "Proportions" not set
-    bool FigerMRU = false;            // "Freeze" set
-    bool AfficherVitesse = true;      // "Speedy" not set
-    bool AfficherAcceleration = true; // "Acceleration" not set
-    bool ConfirmerFermeture = false;  // "Confirmation" set
+    bool TailleLibre = true;                                   // "Proportions" not set
+    bool FigerMRU = false;                                     // "Freeze" set
+    bool AfficherVitesse = true;                               // "Speedy" not set
+    bool AfficherAcceleration = true;                          // "Acceleration" not set
+    bool ConfirmerFermeture = false;                           // "Confirmation" set
     int NombreFichiers = ListeFichiersRecents::CapaciteDefaut; // "NumFiles", 1..20
 };
 

@@ -12,8 +12,14 @@ namespace {
 // The file's codes: tool 1 marks, 2 scale, 3 origin, 4 overlay; cursor colour
 // 1 black, 2 white, 3 black and white; drawing 1 the last mark, 2 all marks;
 // overlay state stored plus one.
-int CodeOutil(TOutil o) { return int(o) + 1; }
-TOutil OutilDuCode(int code) { return code >= 1 && code <= 4 ? TOutil(code - 1) : TOutil::Marque; }
+int CodeOutil(TOutil o)
+{
+    return int(o) + 1;
+}
+TOutil OutilDuCode(int code)
+{
+    return code >= 1 && code <= 4 ? TOutil(code - 1) : TOutil::Marque;
+}
 
 int CodeCouleurCurseur(TCouleurCurseur c)
 {
@@ -36,10 +42,19 @@ TCouleurCurseur CouleurCurseurDuCode(int code)
     }
 }
 
-int CodeDessin(TDessinMarques d) { return d == TDessinMarques::Derniere ? 1 : 2; }
-TDessinMarques DessinDuCode(int code) { return code == 1 ? TDessinMarques::Derniere : TDessinMarques::Toutes; }
+int CodeDessin(TDessinMarques d)
+{
+    return d == TDessinMarques::Derniere ? 1 : 2;
+}
+TDessinMarques DessinDuCode(int code)
+{
+    return code == 1 ? TDessinMarques::Derniere : TDessinMarques::Toutes;
+}
 
-int CodeEtatTransparent(TEtatTransparent e) { return int(e) + 1; }
+int CodeEtatTransparent(TEtatTransparent e)
+{
+    return int(e) + 1;
+}
 
 TEtatTransparent EtatTransparentDuCode(int code)
 {
@@ -57,7 +72,10 @@ QStringList LignesTravail(const Travail& t, QChar sep)
     const EtatMesure& m = t.Mesure;
     QStringList l;
     auto reel = [&](double x) { l << FormaterReel(x, sep); };
-    auto point = [&](const PointD& p) { reel(p.X); reel(p.Y); };
+    auto point = [&](const PointD& p) {
+        reel(p.X);
+        reel(p.Y);
+    };
     auto entier = [&](qint64 v) { l << QString::number(v); };
     l << t.CheminVideo;
     entier(t.NumeroImage);
@@ -174,21 +192,16 @@ private:
 bool lireReste(Curseur& c, Travail& t)
 {
     EtatMesure& m = t.Mesure;
-    int parImage = 0, outil = 0, couleurCurseur = 0, n = 0, nTsp = 0, etatTsp = 0, bouts = 0, origine = 0,
-        dessin = 0;
+    int parImage = 0, outil = 0, couleurCurseur = 0, n = 0, nTsp = 0, etatTsp = 0, bouts = 0, origine = 0, dessin = 0;
     std::int64_t couleur = 0;
-    const bool lu =
-        c.Entier(t.NumeroImage) && c.Entier(parImage) && c.Entier(outil) && c.Entier(m.Curseur)
-        && c.Entier(couleurCurseur)
-        && c.Compte(n) && c.Entier(m.MarquesDerniereImage) && c.Points(m.Marques, n)
-        && c.Compte(nTsp) && c.Entier(m.MarquesTspDerniereImage) && c.Points(m.MarquesTsp, nTsp)
-        && c.Entier(etatTsp) && c.Point(m.CentreTsp)
-        && nTsp + 1 <= c.Restantes() / 2 && c.Points(m.CentresTsp, nTsp + 1)
-        && c.Point(m.DemiTailleTsp) && c.Point(m.DecalageTsp)
-        && c.Entier(bouts) && bouts >= 0 && bouts <= 2
-        && (bouts < 1 || c.Point(m.PointsEtalon[0])) && (bouts < 2 || c.Point(m.PointsEtalon[1]))
-        && c.Reel(m.LongueurEtalon) && c.Entier(origine) && (origine == 0 || c.Point(m.Origine))
-        && c.Entier64(couleur) && c.Entier(dessin);
+    const bool lu = c.Entier(t.NumeroImage) && c.Entier(parImage) && c.Entier(outil) && c.Entier(m.Curseur) &&
+        c.Entier(couleurCurseur) && c.Compte(n) && c.Entier(m.MarquesDerniereImage) && c.Points(m.Marques, n) &&
+        c.Compte(nTsp) && c.Entier(m.MarquesTspDerniereImage) && c.Points(m.MarquesTsp, nTsp) && c.Entier(etatTsp) &&
+        c.Point(m.CentreTsp) && nTsp + 1 <= c.Restantes() / 2 && c.Points(m.CentresTsp, nTsp + 1) &&
+        c.Point(m.DemiTailleTsp) && c.Point(m.DecalageTsp) && c.Entier(bouts) && bouts >= 0 && bouts <= 2 &&
+        (bouts < 1 || c.Point(m.PointsEtalon[0])) && (bouts < 2 || c.Point(m.PointsEtalon[1])) &&
+        c.Reel(m.LongueurEtalon) && c.Entier(origine) && (origine == 0 || c.Point(m.Origine)) && c.Entier64(couleur) &&
+        c.Entier(dessin);
     if (!lu) return false;
     // Codes outside their range leave the initial value.
     if (parImage >= 1 && parImage <= 3) m.MarquesParImage = parImage;
@@ -212,8 +225,8 @@ LectureTravail LireTexte(QByteArrayView texte)
     if (!c.Ligne(r.travail.CheminVideo)) return r;
     r.etat = LectureTravail::Etat::Contenu;
     // Not UTF-8: not a file we wrote, though its first line names the video.
-    if (texte.isValidUtf8() && lireReste(c, r.travail) && ValeursPossibles(r.travail.Mesure)
-        && LireImagesTravail(c.Reste(), 0, r.travail))
+    if (texte.isValidUtf8() && lireReste(c, r.travail) && ValeursPossibles(r.travail.Mesure) &&
+        LireImagesTravail(c.Reste(), 0, r.travail))
         r.etat = LectureTravail::Etat::Ok;
     return r;
 }

@@ -69,6 +69,6 @@ bool ImagesTravailDansLaVideo(const Travail& t, int nombreImages)
 {
     const auto dedans = [&](int f) { return f >= 0 && f < nombreImages; };
     const EtatMesure& m = t.Mesure;
-    return std::all_of(m.ImagesMarques.begin(), m.ImagesMarques.end(), dedans)
-        && std::all_of(m.ImagesMarquesTsp.begin(), m.ImagesMarquesTsp.end(), dedans);
+    return std::all_of(m.ImagesMarques.begin(), m.ImagesMarques.end(), dedans) &&
+        std::all_of(m.ImagesMarquesTsp.begin(), m.ImagesMarquesTsp.end(), dedans);
 }

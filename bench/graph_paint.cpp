@@ -26,8 +26,10 @@ void Remplir(TDessinGraphe& g)
             points[i] = PointD{r * std::cos(t), r * std::sin(t)};
             vitesses[i] = PointD{-r * std::sin(t), r * std::cos(t)};
         }
-        if (k == 0) g.AddCourbe(NbPoints, points, {vitesses}, {QStringLiteral("m/s")});
-        else g.AddCourbe(NbPoints, points, {}, {});
+        if (k == 0)
+            g.AddCourbe(NbPoints, points, {vitesses}, {QStringLiteral("m/s")});
+        else
+            g.AddCourbe(NbPoints, points, {}, {});
     }
     g.SelectCourbes({0, 1, 2}, {0, 1, 2}, {couleurs[0], couleurs[1], couleurs[2]}, 0);
     g.SetCourbesJointes({0, 1, 2}, {couleurs[0], couleurs[1], couleurs[2]});
@@ -55,7 +57,7 @@ void BM_PanStep(benchmark::State& state)
     g.SourisEnfoncee(TBoutonSouris::Gauche, {640, 400});
     int x = 640;
     for (auto _ : state) {
-        x += (x % 2 == 0) ? 3 : -1;   // wanders slowly right
+        x += (x % 2 == 0) ? 3 : -1; // wanders slowly right
         if (g.SourisDeplacee({x, 400})) g.Dessiner();
         benchmark::DoNotOptimize(g.Image().constBits());
     }
@@ -69,8 +71,10 @@ void BM_ZoomStep(benchmark::State& state)
     g.SourisEnfoncee(TBoutonSouris::Droit, {640, 400});
     int x = 640, sens = -1;
     for (auto _ : state) {
-        if (!g.SourisDeplacee({x + sens, 400})) sens = -sens;   // back and forth between the limits
-        else g.Dessiner();
+        if (!g.SourisDeplacee({x + sens, 400}))
+            sens = -sens; // back and forth between the limits
+        else
+            g.Dessiner();
         x += sens;
         benchmark::DoNotOptimize(g.Image().constBits());
     }

@@ -48,8 +48,14 @@ void CalculerResultats(benchmark::State& state, bool lisser)
     state.counters["marques"] = double(m.Marques.size());
 }
 
-void BM_CalculerResultatsLisses(benchmark::State& state) { CalculerResultats(state, true); }
-void BM_CalculerResultatsBruts(benchmark::State& state) { CalculerResultats(state, false); }
+void BM_CalculerResultatsLisses(benchmark::State& state)
+{
+    CalculerResultats(state, true);
+}
+void BM_CalculerResultatsBruts(benchmark::State& state)
+{
+    CalculerResultats(state, false);
+}
 
 } // namespace
 

@@ -91,7 +91,10 @@ IniFile::Contenu IniFile::lireContenu() const
     return c;
 }
 
-QStringList IniFile::lire() const { return lireContenu().textes; }
+QStringList IniFile::lire() const
+{
+    return lireContenu().textes;
+}
 
 bool IniFile::ecrire(const Contenu& c)
 {

@@ -38,7 +38,8 @@ private:
     Contenu lireContenu() const;
     QStringList lire() const;
     bool ecrire(const Contenu& contenu);
-    static std::optional<std::pair<qsizetype, qsizetype>> bornesSection(const QStringList& lignes, const QString& section);
+    static std::optional<std::pair<qsizetype, qsizetype>> bornesSection(const QStringList& lignes,
+                                                                        const QString& section);
     static qsizetype ligneCle(const QStringList& lignes, qsizetype debut, qsizetype fin, const QString& cle);
 
     QString chemin_;

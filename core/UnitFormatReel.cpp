@@ -90,4 +90,3 @@ std::optional<int> LireEntier(const QString& ligne)
     if (texte.isEmpty() || r.ec != std::errc() || r.ptr != fin) return std::nullopt;
     return v;
 }
-

@@ -18,7 +18,10 @@ QString FormatGeneral(double x, int chiffres);
 // "#0.###" of the dialogs and the table of values.
 QString FormatFixe(double x, int decimales, QChar separateurDecimal);
 // Reals as work files and exported tables write them: 15 digits.
-inline QString FormaterReel(double x, QChar separateurDecimal) { return FormatGeneral(x, 15, separateurDecimal); }
+inline QString FormaterReel(double x, QChar separateurDecimal)
+{
+    return FormatGeneral(x, 15, separateurDecimal);
+}
 // Either separator is read back. Nothing for text that is not a finite number.
 std::optional<double> LireReel(const QString& ligne);
 std::optional<int> LireEntier(const QString& ligne);

@@ -11,9 +11,15 @@ struct PointD {
     friend bool operator==(const PointD&, const PointD&) = default;
 };
 
-inline PointD FaitPointD(double x, double y) { return PointD{x, y}; }
+inline PointD FaitPointD(double x, double y)
+{
+    return PointD{x, y};
+}
 
 // A growable 0-based array of points; entries added by a resize are zero.
 using VecteurPointD = std::vector<PointD>;
 
-inline bool EstNul(double x) { return std::fabs(x) < 1e-100; }
+inline bool EstNul(double x)
+{
+    return std::fabs(x) < 1e-100;
+}

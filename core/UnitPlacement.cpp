@@ -52,28 +52,30 @@ QRect RectangleClient(const QRect& exterieur, const QMargins& cadre)
 EtatFenetre EtatDepuisShowCmd(int showCmd)
 {
     switch (showCmd) {
-    case 2: case 6: case 7: return EtatFenetre::Minimisee;
+    case 2:
+    case 6:
+    case 7: return EtatFenetre::Minimisee;
     case 3: return EtatFenetre::Maximisee;
     default: return EtatFenetre::Normale;
     }
 }
 
-bool EcrirePlacement(IniFile& ini, const QString& section, const Placement& p, QSize ecran,
-                     bool pendantDestruction)
+bool EcrirePlacement(IniFile& ini, const QString& section, const Placement& p, QSize ecran, bool pendantDestruction)
 {
     const QString minMax = quatre(p.PosMin.x(), p.PosMin.y(), p.PosMax.x(), p.PosMax.y());
     // Right and bottom are exclusive, as the stored rectangle always was.
     const QString norm = quatre(p.Normale.left(), p.Normale.top(), p.Normale.left() + p.Normale.width(),
                                 p.Normale.top() + p.Normale.height());
-    return ini.WriteInteger(section, QStringLiteral("FormVersion"), 0)
-        && ini.WriteInteger(section, QStringLiteral("Flags"), p.Flags)
-        && ini.WriteInteger(section, QStringLiteral("ShowCmd"), p.ShowCmd)
-        && ini.WriteInteger(section, QStringLiteral("PixelsPerInch"), p.PixelsPerInch)
-        && ini.WriteString(section, suffixe(QStringLiteral("MinMaxPos"), ecran), minMax)
-        && ini.WriteString(section, QStringLiteral("MinMaxPos"), minMax)
-        && ini.WriteString(section, suffixe(QStringLiteral("NormPos"), ecran), norm)
-        && ini.WriteString(section, QStringLiteral("NormPos"), norm)
-        && ini.WriteString(section, QStringLiteral("Visible"), pendantDestruction ? QStringLiteral("1") : QStringLiteral("0"));
+    return ini.WriteInteger(section, QStringLiteral("FormVersion"), 0) &&
+        ini.WriteInteger(section, QStringLiteral("Flags"), p.Flags) &&
+        ini.WriteInteger(section, QStringLiteral("ShowCmd"), p.ShowCmd) &&
+        ini.WriteInteger(section, QStringLiteral("PixelsPerInch"), p.PixelsPerInch) &&
+        ini.WriteString(section, suffixe(QStringLiteral("MinMaxPos"), ecran), minMax) &&
+        ini.WriteString(section, QStringLiteral("MinMaxPos"), minMax) &&
+        ini.WriteString(section, suffixe(QStringLiteral("NormPos"), ecran), norm) &&
+        ini.WriteString(section, QStringLiteral("NormPos"), norm) &&
+        ini.WriteString(section, QStringLiteral("Visible"),
+                        pendantDestruction ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 bool PlacementVisible(const QRect& fenetre, const QList<QRect>& ecrans)

@@ -27,6 +27,9 @@ constexpr TColor FaceBouton = 0xFF00000F;
 
 // Plain RGB value (system codes resolved), as a Qt colour.
 QRgb VersQRgb(TColor c);
-inline QColor VersQColor(TColor c) { return QColor(VersQRgb(c)); }
+inline QColor VersQColor(TColor c)
+{
+    return QColor(VersQRgb(c));
+}
 
 } // namespace Couleur

@@ -14,12 +14,30 @@
 class QPainter;
 
 enum TGradientStyle {
-    gsRadialC, gsRadialT, gsRadialB, gsRadialL, gsRadialR,
-    gsRadialTL, gsRadialTR, gsRadialBL, gsRadialBR,
-    gsLinearH, gsLinearV, gsReflectedH, gsReflectedV,
-    gsDiagonalLF, gsDiagonalLB, gsDiagonalRF, gsDiagonalRB,
-    gsArrowL, gsArrowR, gsArrowU, gsArrowD,
-    gsDiamond, gsButterfly, gsCustom
+    gsRadialC,
+    gsRadialT,
+    gsRadialB,
+    gsRadialL,
+    gsRadialR,
+    gsRadialTL,
+    gsRadialTR,
+    gsRadialBL,
+    gsRadialBR,
+    gsLinearH,
+    gsLinearV,
+    gsReflectedH,
+    gsReflectedV,
+    gsDiagonalLF,
+    gsDiagonalLB,
+    gsDiagonalRF,
+    gsDiagonalRB,
+    gsArrowL,
+    gsArrowR,
+    gsArrowU,
+    gsArrowD,
+    gsDiamond,
+    gsButterfly,
+    gsCustom
 };
 
 // The ramp from the first colour (index 0) to the second.
@@ -27,8 +45,7 @@ using TGradientColors = std::array<QRgb, 256>;
 
 class TGradient;
 // Fills the pattern of gsCustom: sets its size and every pixel.
-using TCustomGradientEvent =
-    std::function<void(TGradient& Sender, const TGradientColors& Colors, QImage& Pattern)>;
+using TCustomGradientEvent = std::function<void(TGradient& Sender, const TGradientColors& Colors, QImage& Pattern)>;
 
 class TGradient {
 public:

@@ -88,7 +88,9 @@ void TGraphPlus::AppliquerCurseurs()
 {
     setCursor(Curseurs::Curseur(CurseurControle()));
     const bool ecran = CurseurEcran() != CurseurAucun;
-    if (ecran && !curseurEcranPose) QGuiApplication::setOverrideCursor(Curseurs::Curseur(CurseurEcran()));
-    else if (!ecran && curseurEcranPose) QGuiApplication::restoreOverrideCursor();
+    if (ecran && !curseurEcranPose)
+        QGuiApplication::setOverrideCursor(Curseurs::Curseur(CurseurEcran()));
+    else if (!ecran && curseurEcranPose)
+        QGuiApplication::restoreOverrideCursor();
     curseurEcranPose = ecran;
 }

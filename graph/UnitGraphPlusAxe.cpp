@@ -32,8 +32,7 @@ QString AvecSeparateur(QString s)
 QString FormaterGraduation(double x, double Min, double Max)
 {
     const double a = std::fabs(Max), b = std::fabs(Min), v = std::fabs(x);
-    const bool scientifique = ((a >= 10000 || b >= 10000) && (v > 10000 || v < 0.1))
-        || (v < 0.1 && a < 0.1 && b < 0.1);
+    const bool scientifique = ((a >= 10000 || b >= 10000) && (v > 10000 || v < 0.1)) || (v < 0.1 && a < 0.1 && b < 0.1);
     char texte[64];
     if (scientifique) {
         std::snprintf(texte, sizeof texte, "%.2E", x);
@@ -109,13 +108,17 @@ void TAxe::TracerTraits(QPainter& p, int pas, int longueurGrille, int debutGrill
     const int x0 = Zone.Left + MargeGauche, y0 = Zone.Top + MargeHaut;
     // The line across the plot at `position` along the axis.
     auto travers = [&](int position, auto&& ligne) {
-        if (Vertical) ligne(QPoint(debutGrille, position), QPoint(debutGrille + longueurGrille, position));
-        else ligne(QPoint(position, debutGrille), QPoint(position, debutGrille + longueurGrille));
+        if (Vertical)
+            ligne(QPoint(debutGrille, position), QPoint(debutGrille + longueurGrille, position));
+        else
+            ligne(QPoint(position, debutGrille), QPoint(position, debutGrille + longueurGrille));
     };
     // A tick of `longueur` pixels from the plot edge into the band.
     auto trait = [&](GraphTrace::TTraceur& t, int decalage, int longueur) {
-        if (Vertical) t.Ligne({x0, y0 + decalage}, {x0 - longueur, y0 + decalage});
-        else t.Ligne({x0 + decalage, Zone.Top}, {x0 + decalage, Zone.Top + longueur});
+        if (Vertical)
+            t.Ligne({x0, y0 + decalage}, {x0 - longueur, y0 + decalage});
+        else
+            t.Ligne({x0 + decalage, Zone.Top}, {x0 + decalage, Zone.Top + longueur});
     };
     const QColor gris = Couleur::VersQColor(Couleur::Gris);
 

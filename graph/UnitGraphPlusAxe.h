@@ -27,12 +27,12 @@ public:
     QString Titre;
     int NbDivisions;
     int NbSousDivisions = 5;
-    TZone Zone;                 // the band, in control pixels
-    int MargeGauche = 0;        // the control's AxeYFromLeft
-    int MargeDroite = 0;        // AxeYFromRight
-    int MargeHaut = 0;          // AxeXFromTop
-    int MargeBas = 0;           // AxeXFromBottom
-    int DecalageTitre = 5;      // title distance from the band's outer edge
+    TZone Zone;            // the band, in control pixels
+    int MargeGauche = 0;   // the control's AxeYFromLeft
+    int MargeDroite = 0;   // AxeYFromRight
+    int MargeHaut = 0;     // AxeXFromTop
+    int MargeBas = 0;      // AxeXFromBottom
+    int DecalageTitre = 5; // title distance from the band's outer edge
     double Min = 0;
     double Max = 0;
     bool Vertical;

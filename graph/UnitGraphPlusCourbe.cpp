@@ -7,8 +7,7 @@
 
 using GraphTrace::Arrondi;
 
-TCourbe::TCourbe(int n, const VecteurPointD& p, const std::vector<VecteurPointD>& vecteurs,
-                 const QStringList& unites)
+TCourbe::TCourbe(int n, const VecteurPointD& p, const std::vector<VecteurPointD>& vecteurs, const QStringList& unites)
     : nbPoints(std::max(n, 0)), points(p), pointsNormes(nbPoints), visibles(nbPoints, true),
       serieCourante(vecteurs.empty() ? -1 : 0)
 {
@@ -30,8 +29,7 @@ void TCourbe::SetLimites(double xmin, double xmax, double ymin, double ymax)
     const double dx = xmax - xmin, dy = ymax - ymin;
     if (EstNul(dx) || EstNul(dy)) return;
     hauteurLimites = dy;
-    for (int i = 0; i < nbPoints; ++i)
-        pointsNormes[i] = PointD{(points[i].X - xmin) / dx, (points[i].Y - ymin) / dy};
+    for (int i = 0; i < nbPoints; ++i) pointsNormes[i] = PointD{(points[i].X - xmin) / dx, (points[i].Y - ymin) / dy};
 }
 
 void TCourbe::SetLEchelle(int n)
@@ -149,7 +147,9 @@ void TCourbe::TracerBarres(QPainter& p) const
 
 void TCourbe::TracerMarques(QPainter& p) const
 {
-    struct Segment { int x1, y1, x2, y2; };
+    struct Segment {
+        int x1, y1, x2, y2;
+    };
     static const std::vector<Segment> formes[3] = {
         // thick X
         {{-2, -2, 3, 3}, {-2, 2, 3, -3}, {-1, -2, 4, 3}, {-1, 2, 4, -3}, {-3, -2, 2, 3}, {-3, 2, 2, -3}},
@@ -162,8 +162,7 @@ void TCourbe::TracerMarques(QPainter& p) const
     GraphTrace::TTraceur trace(p, zone.Rect(), Couleur::VersQColor(CouleurPoints));
     for (int i = 0; i < nbPoints; ++i) {
         const QPoint c = PositionPixel(i);
-        for (const Segment& s : formes[Marque])
-            trace.Ligne(c + QPoint(s.x1, s.y1), c + QPoint(s.x2, s.y2));
+        for (const Segment& s : formes[Marque]) trace.Ligne(c + QPoint(s.x1, s.y1), c + QPoint(s.x2, s.y2));
     }
 }
 

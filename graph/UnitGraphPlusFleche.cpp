@@ -33,8 +33,7 @@ QString FormaterValeur(double v)
     return s.replace(u'.', QLocale().decimalPoint());
 }
 
-TFleche::TFleche(int nombre, const VecteurPointD& v, QString u)
-    : unite(std::move(u)), vecteurs(v)
+TFleche::TFleche(int nombre, const VecteurPointD& v, QString u) : unite(std::move(u)), vecteurs(v)
 {
     vecteurs.resize(std::max(nombre, 0));
 }
@@ -61,8 +60,7 @@ void TFleche::SetLEchelle(int n)
 double TFleche::PlusGrandeNorme() const
 {
     double m = 0;
-    for (std::size_t i = 1; i < vecteurs.size(); ++i)
-        m = std::max(m, std::hypot(vecteurs[i].X, vecteurs[i].Y));
+    for (std::size_t i = 1; i < vecteurs.size(); ++i) m = std::max(m, std::hypot(vecteurs[i].X, vecteurs[i].Y));
     return m;
 }
 
@@ -132,7 +130,7 @@ void TFleche::EcrireValeurs(QPainter& p, const VecteurPointD& normes, const std:
         const double u = normes[i].X, v = normes[i].Y;
         const double vx = vecteurs[i].X, vy = vecteurs[i].Y;
         const double a = vx * facteur, b = vy * facteur;
-        const int k = Arrondi(b * W);   // the arrow's upward extent in pixels
+        const int k = Arrondi(b * W); // the arrow's upward extent in pixels
         const int cx = Arrondi(a * W / 2 + W * u);
         int x, y;
         // Upward arrows: about their middle measured with the width;

@@ -20,8 +20,10 @@ bool TDessinGraphe::SourisEnfoncee(TBoutonSouris bouton, QPoint point)
         debutSelection = point;
         // A release without a move selects nothing, not the last rectangle.
         finSelection = point;
-        if (bouton == TBoutonSouris::Gauche) valeurSelection = false;
-        else if (bouton == TBoutonSouris::Droit) valeurSelection = true;
+        if (bouton == TBoutonSouris::Gauche)
+            valeurSelection = false;
+        else if (bouton == TBoutonSouris::Droit)
+            valeurSelection = true;
         return false;
     }
     if (bouton == TBoutonSouris::Gauche) {
@@ -76,8 +78,8 @@ bool TDessinGraphe::Zoomer(QPoint point)
 
     facteurZoom = facteur;
     const double cx = centreZoom.X, cy = centreZoom.Y;
-    SetLimites(cx + (limites.Xmin - cx) / eX, cx + (limites.Xmax - cx) / eX,
-               cy + (limites.Ymin - cy) / eY, cy + (limites.Ymax - cy) / eY);
+    SetLimites(cx + (limites.Xmin - cx) / eX, cx + (limites.Xmax - cx) / eX, cy + (limites.Ymin - cy) / eY,
+               cy + (limites.Ymax - cy) / eY);
     dernierZoom = point;
     return true;
 }

@@ -50,7 +50,7 @@ const TEcrivain::Etiquette& TEcrivain::Trouver(const QString& texte)
     auto it = etiquettes.constFind(texte);
     if (it != etiquettes.constEnd()) return *it;
     const QFontMetrics fm(p.font());
-    const int marge = fm.height() / 4 + 1;   // room for glyphs overhanging their cell
+    const int marge = fm.height() / 4 + 1; // room for glyphs overhanging their cell
     QImage image(fm.horizontalAdvance(texte) + 2 * marge, fm.height(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter q(&image);
@@ -83,8 +83,8 @@ namespace {
 QRect ZoneDirecte(QPainter& p, QImage*& image)
 {
     image = dynamic_cast<QImage*>(p.device());
-    if (!image || image->format() != QImage::Format_RGB32 || !p.transform().isIdentity()
-        || p.compositionMode() != QPainter::CompositionMode_SourceOver)
+    if (!image || image->format() != QImage::Format_RGB32 || !p.transform().isIdentity() ||
+        p.compositionMode() != QPainter::CompositionMode_SourceOver)
         return {};
     if (!p.hasClipping()) return image->rect();
     const QRegion clip = p.clipRegion();
@@ -98,8 +98,7 @@ TTraceur::TTraceur(QPainter& peintre, const QColor& c)
 {
 }
 
-TTraceur::TTraceur(QPainter& peintre, const QRect& z, const QColor& c)
-    : p(peintre), zone(z), couleur(c.rgb())
+TTraceur::TTraceur(QPainter& peintre, const QRect& z, const QColor& c) : p(peintre), zone(z), couleur(c.rgb())
 {
     p.setPen(QPen(c, 1));
     QImage* image = nullptr;
@@ -114,15 +113,15 @@ TTraceur::TTraceur(QPainter& peintre, const QRect& z, const QColor& c)
 void TTraceur::Ligne(QPoint a, QPoint b)
 {
     const int gauche = zone.left(), droite = zone.right(), haut = zone.top(), bas = zone.bottom();
-    if (std::max(a.x(), b.x()) < gauche || std::min(a.x(), b.x()) > droite
-        || std::max(a.y(), b.y()) < haut || std::min(a.y(), b.y()) > bas)
+    if (std::max(a.x(), b.x()) < gauche || std::min(a.x(), b.x()) > droite || std::max(a.y(), b.y()) < haut ||
+        std::min(a.y(), b.y()) > bas)
         return;
     constexpr int LongueurMax = 1 << 14;
     if (std::abs(b.x() - a.x()) > LongueurMax || std::abs(b.y() - a.y()) > LongueurMax) {
         p.drawLine(a, b);
     } else if (pixels) {
-        const bool dedans = std::min(a.x(), b.x()) >= gauche && std::max(a.x(), b.x()) <= droite
-            && std::min(a.y(), b.y()) >= haut && std::max(a.y(), b.y()) <= bas;
+        const bool dedans = std::min(a.x(), b.x()) >= gauche && std::max(a.x(), b.x()) <= droite &&
+            std::min(a.y(), b.y()) >= haut && std::max(a.y(), b.y()) <= bas;
         if (dedans)
             Trace::PourChaquePixelLigne(a, b, [&](int x, int y) { pixels[y * pas + x] = couleur; });
         else

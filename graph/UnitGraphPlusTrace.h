@@ -81,8 +81,8 @@ public:
 private:
     QPainter& p;
     QRect zone;
-    QRgb* pixels = nullptr;   // the picture's pixels when written directly
-    qsizetype pas = 0;        // pixels per row
+    QRgb* pixels = nullptr; // the picture's pixels when written directly
+    qsizetype pas = 0;      // pixels per row
     QRgb couleur;
 };
 

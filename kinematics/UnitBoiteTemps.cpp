@@ -15,11 +15,12 @@
 namespace {
 constexpr int LargeurClient = 328;
 constexpr int HauteurStatusBar = 19;
-}
+} // namespace
 
 TBoiteTemps::TBoiteTemps(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                  Qt::WindowCloseButtonHint)
 {
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");

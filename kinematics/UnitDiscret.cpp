@@ -44,7 +44,8 @@ std::vector<double> Echelle(const std::vector<double>& gains, double bruit)
 
 CodeResultat TDiscret::Calculer(std::span<const double> Temps, std::span<const double> Valeurs, int N, bool lisser)
 {
-    for (auto* v : {&derivees1_, &derivees2_, &incertitudes1_, &incertitudes2_}) v->assign(std::size_t(std::max(N, 0)), 0.0);
+    for (auto* v : {&derivees1_, &derivees2_, &incertitudes1_, &incertitudes2_})
+        v->assign(std::size_t(std::max(N, 0)), 0.0);
     methode1_ = methode2_ = lisser ? TMethodeLissage::Polynome : TMethodeLissage::Aucune;
     fenetre_ = 0;
     bruit_ = 0.0;
@@ -104,8 +105,8 @@ CodeResultat TDiscret::Calculer(std::span<const double> Temps, std::span<const d
     // uncertainty either: say instead how well the data bound an acceleration,
     // as a parabola through them would.
     TMoinCar parabole, pente;
-    if (parabole.Ajuster(t, valeurs, N, 2) != CodeSucces
-        || pente.Ajuster(t, Differences(t, ValeursAjustees(t, parabole)), N, 1) != CodeSucces)
+    if (parabole.Ajuster(t, valeurs, N, 2) != CodeSucces ||
+        pente.Ajuster(t, Differences(t, ValeursAjustees(t, parabole)), N, 1) != CodeSucces)
         return CodePivotNul;
     incertitudes2_ = Echelle(GainsPolynome2(t, parabole, pente), bruit_);
     return CodeSucces;
@@ -116,7 +117,19 @@ double TDiscret::Lire(const std::vector<double>& v, int i)
     return (i < 0 || i >= int(v.size())) ? 0.0 : v[std::size_t(i)];
 }
 
-double TDiscret::Derivee1(int i) const { return Lire(derivees1_, i); }
-double TDiscret::Derivee2(int i) const { return Lire(derivees2_, i); }
-double TDiscret::Incertitude1(int i) const { return Lire(incertitudes1_, i); }
-double TDiscret::Incertitude2(int i) const { return Lire(incertitudes2_, i); }
+double TDiscret::Derivee1(int i) const
+{
+    return Lire(derivees1_, i);
+}
+double TDiscret::Derivee2(int i) const
+{
+    return Lire(derivees2_, i);
+}
+double TDiscret::Incertitude1(int i) const
+{
+    return Lire(incertitudes1_, i);
+}
+double TDiscret::Incertitude2(int i) const
+{
+    return Lire(incertitudes2_, i);
+}

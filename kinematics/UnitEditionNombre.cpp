@@ -9,10 +9,9 @@
 namespace {
 constexpr int Decimales = 12;
 constexpr int LongueurMax = 15;
-}
+} // namespace
 
-TEditionNombre::TEditionNombre(QWidget* parent)
-    : QLineEdit(parent)
+TEditionNombre::TEditionNombre(QWidget* parent) : QLineEdit(parent)
 {
     auto* validateur = new QDoubleValidator(0.0, 1e15, Decimales, this);
     validateur->setNotation(QDoubleValidator::StandardNotation);

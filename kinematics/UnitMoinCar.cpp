@@ -60,8 +60,7 @@ CodeResultat TMoinCar::Resoudre()
     auto a = [&](int r, int c) -> double& { return A[std::size_t(r) * taille + c]; };
     std::vector<double> B(std::size_t(taille), 0.0);
     for (int r = 1; r <= n + 1; ++r)
-        for (int c = 1; c <= n + 1; ++c)
-            a(r, c) = (r == 1 && c == 1) ? double(nbValeurs_) : S[r + c - 2];
+        for (int c = 1; c <= n + 1; ++c) a(r, c) = (r == 1 && c == 1) ? double(nbValeurs_) : S[r + c - 2];
     B[1] = sommeY;
     for (int r = 2; r <= n + 1; ++r) B[r] = M[r - 1];
     normale_.assign(std::size_t(n + 1) * (n + 1), 0.0);

@@ -111,7 +111,8 @@ std::vector<double> GainsPolynome2(std::span<const double> t, const TMoinCar& aj
         std::vector<double> p(std::size_t(n) * m, 0.0); // (n x k) (k x m)
         for (int r = 0; r < n; ++r)
             for (int c = 0; c < m; ++c)
-                for (int l = 0; l < k; ++l) p[std::size_t(r) * m + c] += a[std::size_t(r) * k + l] * b[std::size_t(l) * m + c];
+                for (int l = 0; l < k; ++l)
+                    p[std::size_t(r) * m + c] += a[std::size_t(r) * k + l] * b[std::size_t(l) * m + c];
         return p;
     };
     std::vector<double> Kt(std::size_t(m1) * m2);

@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-TSeries::TSeries(TPasDeTemps& pas)
-    : pas_(pas)
+TSeries::TSeries(TPasDeTemps& pas) : pas_(pas)
 {
     Repartir(); // empty series of one point, consistent from the start
 }
@@ -33,7 +32,8 @@ CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVi
     const PointD origine = m.ModeTransparent ? PointD{} : m.Origine;
     r_.NbMarques = std::clamp(nombre, 0, int(marques.size()));
     r_.NbPointsMobiles = 1;
-    if (!m.ModeTransparent && (m.MarquesParImage == 2 || m.MarquesParImage == 3)) r_.NbPointsMobiles = m.MarquesParImage;
+    if (!m.ModeTransparent && (m.MarquesParImage == 2 || m.MarquesParImage == 3))
+        r_.NbPointsMobiles = m.MarquesParImage;
 
     // The frames of the marks give the times, when there is one for each mark.
     const std::vector<int>& images = m.ModeTransparent ? m.ImagesMarquesTsp : m.ImagesMarques;
@@ -64,9 +64,9 @@ CodeResultat TSeries::Repartir()
     r_.NbMesures.assign(std::size_t(n), 0);
     for (int p = 0; p < n; ++p) r_.NbMesures[p] = (r_.NbMarques + n - 1 - p) / n;
 
-    for (TResultatsSeries::Series* s : {&r_.SerieTemps, &r_.SerieX, &r_.SerieY, &r_.SerieVX, &r_.SerieVY, &r_.SerieV,
-                                        &r_.SerieAX, &r_.SerieAY, &r_.SerieA, &r_.SerieUVX, &r_.SerieUVY, &r_.SerieUV,
-                                        &r_.SerieUAX, &r_.SerieUAY, &r_.SerieUA}) {
+    for (TResultatsSeries::Series* s :
+         {&r_.SerieTemps, &r_.SerieX, &r_.SerieY, &r_.SerieVX, &r_.SerieVY, &r_.SerieV, &r_.SerieAX, &r_.SerieAY,
+          &r_.SerieA, &r_.SerieUVX, &r_.SerieUVY, &r_.SerieUV, &r_.SerieUAX, &r_.SerieUAY, &r_.SerieUA}) {
         s->assign(std::size_t(n), {});
         for (int p = 0; p < n; ++p) (*s)[p].assign(std::size_t(r_.NbMesures[p]), 0.0);
     }
@@ -141,8 +141,8 @@ double IncertitudeNorme(double x, double y, double ux, double uy)
 TLissage Combiner(TLissage a, TMethodeLissage b)
 {
     const TLissage lb = b == TMethodeLissage::Local ? TLissage::Local
-                      : b == TMethodeLissage::Polynome ? TLissage::Polynome
-                                                       : TLissage::Aucun;
+        : b == TMethodeLissage::Polynome            ? TLissage::Polynome
+                                                    : TLissage::Aucun;
     if (a == TLissage::Aucun || a == lb) return lb;
     return TLissage::Mixte;
 }

@@ -18,25 +18,25 @@ class TDiscret;
 // copied at the moment of the call. Positions are normalised picture
 // coordinates, y downwards.
 struct TEntreesSeries {
-    bool ModeTransparent = false;   // the overlay marks instead of the video marks
-    bool AxeVersLeBas = false;      // the vertical axis points down
-    PointD Origine;                 // origin of the axes (video marks only)
-    int MarquesParImage = 1;        // moving points 1..3 (video marks only)
-    int EtatEtalon = 0;             // scale-segment ends placed
+    bool ModeTransparent = false; // the overlay marks instead of the video marks
+    bool AxeVersLeBas = false;    // the vertical axis points down
+    PointD Origine;               // origin of the axes (video marks only)
+    int MarquesParImage = 1;      // moving points 1..3 (video marks only)
+    int EtatEtalon = 0;           // scale-segment ends placed
     int NombreDePoints = 0;
-    VecteurPointD Marques;          // video marks
+    VecteurPointD Marques; // video marks
     int NombreDePointsTsp = 0;
-    VecteurPointD MarquesTsp;       // overlay marks, offsets from the overlay centre
-    double LongueurEtalon = 0.0;    // metres
-    double FrameTime = 0.0;         // seconds between two frames
-    double PasCapture = 0.0;        // seconds between two captured frames when the video
-                                    // carries a capture rate (slow motion), else 0
-    std::vector<int> ImagesMarques;    // frame each video mark was placed on
-    std::vector<int> ImagesMarquesTsp; // frame each overlay mark was placed on
-    TTempsImage TempsImage;         // each frame's own time; empty: frames FrameTime apart
-    double AspectRatio = 1.0;       // picture width / height
+    VecteurPointD MarquesTsp;             // overlay marks, offsets from the overlay centre
+    double LongueurEtalon = 0.0;          // metres
+    double FrameTime = 0.0;               // seconds between two frames
+    double PasCapture = 0.0;              // seconds between two captured frames when the video
+                                          // carries a capture rate (slow motion), else 0
+    std::vector<int> ImagesMarques;       // frame each video mark was placed on
+    std::vector<int> ImagesMarquesTsp;    // frame each overlay mark was placed on
+    TTempsImage TempsImage;               // each frame's own time; empty: frames FrameTime apart
+    double AspectRatio = 1.0;             // picture width / height
     std::array<PointD, 2> PointsEtalon{}; // ends of the scale segment
-    std::string FichierVideo;       // identifies the video the marks come from
+    std::string FichierVideo;             // identifies the video the marks come from
 };
 
 // Which smoothing gave the derivatives.
@@ -50,23 +50,23 @@ enum class TLissage {
 // The result series. Point p (0-based) has NbMesures[p] samples; every inner
 // array of point p has that many elements, zeros where nothing was computed.
 struct TResultatsSeries {
-    bool AfficherVitesse = false;     // velocities computed and offered
+    bool AfficherVitesse = false;      // velocities computed and offered
     bool AfficherAcceleration = false; // accelerations computed and offered
     std::vector<int> NbMesures;
     int NbPointsMobiles = 1;
     int NbMarques = 0;
-    double MetresParHauteur = 0.0;    // metres spanned by one picture height
-    double MetresParLargeur = 0.0;    // metres spanned by one picture width
-    bool Lisser = true;               // derivatives taken on least-squares fits
+    double MetresParHauteur = 0.0; // metres spanned by one picture height
+    double MetresParLargeur = 0.0; // metres spanned by one picture width
+    bool Lisser = true;            // derivatives taken on least-squares fits
     bool AxeVersLeBas = false;
-    std::vector<double> XMarques, YMarques; // every mark in metres, in mark order
+    std::vector<double> XMarques, YMarques;          // every mark in metres, in mark order
     using Series = std::vector<std::vector<double>>; // [point][sample]
     Series SerieTemps, SerieX, SerieY, SerieVX, SerieVY, SerieV, SerieAX, SerieAY, SerieA;
     // Standard uncertainties of the velocities and accelerations, same shape;
     // NaN where the scatter of the positions cannot be estimated.
     Series SerieUVX, SerieUVY, SerieUV, SerieUAX, SerieUAY, SerieUA;
     TLissage Lissage = TLissage::Aucun;
-    int FenetreLocale = 0;   // samples in the widest local fit, when local polynomials were used
+    int FenetreLocale = 0;       // samples in the widest local fit, when local polynomials were used
     bool TempsDesImages = false; // times from the frames of the marks (else one step a mark)
 
     friend bool operator==(const TResultatsSeries&, const TResultatsSeries&) = default;

@@ -55,8 +55,7 @@ public:
     }
 
 private:
-    static std::optional<FichierChoisi> executer(const DemandeFichier& d, QWidget* parent,
-                                                 QFileDialog::AcceptMode mode)
+    static std::optional<FichierChoisi> executer(const DemandeFichier& d, QWidget* parent, QFileDialog::AcceptMode mode)
     {
         QFileDialog dialogue(parent, d.titre, d.repertoire);
         dialogue.setAcceptMode(mode);
@@ -71,10 +70,8 @@ private:
             dialogue.selectNameFilter(filtres[d.indexFiltre - 1]);
         if (!d.extensionDefaut.isEmpty()) dialogue.setDefaultSuffix(d.extensionDefaut);
         if (!d.nomInitial.isEmpty()) dialogue.selectFile(d.nomInitial);
-        if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-            return std::nullopt;
-        return FichierChoisi{dialogue.selectedFiles().first(),
-                             int(filtres.indexOf(dialogue.selectedNameFilter())) + 1};
+        if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty()) return std::nullopt;
+        return FichierChoisi{dialogue.selectedFiles().first(), int(filtres.indexOf(dialogue.selectedNameFilter())) + 1};
     }
 };
 
@@ -113,8 +110,10 @@ QStringList FiltresQt(const QString& filtre)
         QString description = morceaux[i];
         QString motif = morceaux[i + 1];
         if (motif.startsWith(u'.')) motif.prepend(u'*');
-        if (!description.contains(u'(')) description += QStringLiteral(" (%1)").arg(motif);
-        else if (!description.contains(motif)) description = description.left(description.indexOf(u'(')) + u'(' + motif + u')';
+        if (!description.contains(u'('))
+            description += QStringLiteral(" (%1)").arg(motif);
+        else if (!description.contains(motif))
+            description = description.left(description.indexOf(u'(')) + u'(' + motif + u')';
         r << description;
     }
     return r;

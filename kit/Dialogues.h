@@ -16,10 +16,10 @@ enum class IconeMessage { Avertissement, Erreur, Information, Confirmation, Imag
 
 struct Message {
     IconeMessage icone = IconeMessage::Information;
-    QStringList boutons;   // captions, "&" marks the accelerator
-    QStringList lignes;    // each entry on a line of its own
-    QString titre;         // "Kinotab" for the main window's boxes
-    QPixmap image;         // with IconeMessage::Image
+    QStringList boutons; // captions, "&" marks the accelerator
+    QStringList lignes;  // each entry on a line of its own
+    QString titre;       // "Kinotab" for the main window's boxes
+    QPixmap image;       // with IconeMessage::Image
 };
 
 // Builds the common box: one "&OK" button, title "Kinotab".
@@ -27,16 +27,16 @@ Message MessageSimple(IconeMessage icone, QStringList lignes);
 
 struct DemandeFichier {
     QString titre;
-    QString filtre;        // "Description|*.ext|Description|*.ext" pairs
-    int indexFiltre = 1;   // 1-based filter index, as the caller chose it
-    QString repertoire;    // initial folder
-    QString nomInitial;    // proposed file name (save)
+    QString filtre;          // "Description|*.ext|Description|*.ext" pairs
+    int indexFiltre = 1;     // 1-based filter index, as the caller chose it
+    QString repertoire;      // initial folder
+    QString nomInitial;      // proposed file name (save)
     QString extensionDefaut; // without dot; added when the name has none
 };
 
 struct FichierChoisi {
     QString chemin;
-    int indexFiltre = 1;   // the filter the user left selected
+    int indexFiltre = 1; // the filter the user left selected
 };
 
 struct DemandeMotDePasse {
@@ -69,7 +69,10 @@ public:
 };
 
 // Shorthand used by every window.
-inline int Afficher(const Message& m, QWidget* parent = nullptr) { return Dialogues::Courant().Afficher(m, parent); }
+inline int Afficher(const Message& m, QWidget* parent = nullptr)
+{
+    return Dialogues::Courant().Afficher(m, parent);
+}
 
 // Converts "Desc|*.a|Desc2|*.b" into Qt's filter list.
 QStringList FiltresQt(const QString& filtre);

@@ -79,8 +79,10 @@ void FormStorage::placer(const QRect& exterieur)
 {
     const bool redimensionnable = fenetre_->minimumSize() != fenetre_->maximumSize();
     // setGeometry places the client area; move places the frame.
-    if (redimensionnable) fenetre_->setGeometry(RectangleClient(exterieur, cadreDe(fenetre_)));
-    else fenetre_->move(exterieur.topLeft());
+    if (redimensionnable)
+        fenetre_->setGeometry(RectangleClient(exterieur, cadreDe(fenetre_)));
+    else
+        fenetre_->move(exterieur.topLeft());
 }
 
 bool FormStorage::eventFilter(QObject* objet, QEvent* e)

@@ -25,8 +25,14 @@ void PourChaquePixelLigne(QPoint a, QPoint b, F&& f)
     while (x != b.x() || y != b.y()) {
         f(x, y);
         const int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x += sx; }
-        if (e2 <= dx) { err += dx; y += sy; }
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
     }
 }
 

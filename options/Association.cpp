@@ -69,8 +69,8 @@ QByteArray entreeBureau(const QString& programme)
                           "MimeType=%4;\n"
                           "NoDisplay=true\n"
                           "Terminal=false\n")
-        .arg(Chaines::Texte("TitreApplication"), Chaines::Texte("AssociationTypeFichier"), Association::LigneExec(programme),
-             TypeMime)
+        .arg(Chaines::Texte("TitreApplication"), Chaines::Texte("AssociationTypeFichier"),
+             Association::LigneExec(programme), TypeMime)
         .toUtf8();
 }
 

@@ -9,8 +9,8 @@
 
 namespace Association {
 
-QString FichierMime();     // the MIME package file
-QString FichierBureau();   // the desktop entry
+QString FichierMime();   // the MIME package file
+QString FichierBureau(); // the desktop entry
 
 bool Presente();
 // Writes both files for `programme` (the executable's full path) and

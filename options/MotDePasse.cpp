@@ -45,7 +45,8 @@ std::optional<Hache> lire(const QString& enregistre)
     h.iterations = champs[1].toInt(&ok);
     h.sel = QByteArray::fromBase64(champs[2].toLatin1());
     h.cle = QByteArray::fromBase64(champs[3].toLatin1());
-    if (!ok || h.iterations < 1 || h.iterations > IterationsMax || h.sel.isEmpty() || h.cle.size() != LongueurCle) return std::nullopt;
+    if (!ok || h.iterations < 1 || h.iterations > IterationsMax || h.sel.isEmpty() || h.cle.size() != LongueurCle)
+        return std::nullopt;
     return h;
 }
 

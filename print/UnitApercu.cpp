@@ -5,8 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TApercu::TApercu(const PageImpression& page, QWidget* parent)
-    : QWidget(parent), page_(page)
+TApercu::TApercu(const PageImpression& page, QWidget* parent) : QWidget(parent), page_(page)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

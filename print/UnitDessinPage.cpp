@@ -50,8 +50,12 @@ void DessinerMarges(QPainter& p, const PageImpression& page)
 {
     const int w = page.Largeur(), h = page.Hauteur();
     p.setPen(PlumePointillee(Argent));
-    const auto verticale = [&](int x) { if (x > 0 && x < w) p.drawLine(x, 0, x, h); };
-    const auto horizontale = [&](int y) { if (y > 0 && y < h) p.drawLine(0, y, w, y); };
+    const auto verticale = [&](int x) {
+        if (x > 0 && x < w) p.drawLine(x, 0, x, h);
+    };
+    const auto horizontale = [&](int y) {
+        if (y > 0 && y < h) p.drawLine(0, y, w, y);
+    };
     verticale(page.MargeGauche());
     verticale(w - page.MargeDroite());
     horizontale(page.MargeHaut());
@@ -88,8 +92,7 @@ void DessinerPage(QPainter& p, const PageImpression& page, bool apercu)
     }
     p.setPen(Qt::black);
     if (page.Entete().visible) DessinerBande(p, page, page.Entete(), page.MargeHaut());
-    if (page.Pied().visible)
-        DessinerBande(p, page, page.Pied(), page.Hauteur() - page.MargeBas() - page.HauteurPied());
+    if (page.Pied().visible) DessinerBande(p, page, page.Pied(), page.Hauteur() - page.MargeBas() - page.HauteurPied());
     p.restore();
 }
 
@@ -106,10 +109,9 @@ QImage ImageApercu(const PageImpression& page, double pixelsParUnite)
 
 bool ImprimerPage(QPagedPaintDevice& device, const PageImpression& page)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                     page.Sens() == Orientation::Portrait ? QPageLayout::Portrait
-                                                                          : QPageLayout::Landscape,
-                                     QMarginsF(0, 0, 0, 0)));
+    device.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), page.Sens() == Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape,
+        QMarginsF(0, 0, 0, 0)));
     QPainter p;
     if (!p.begin(&device)) return false;
     p.scale(device.logicalDpiX() / 2540.0, device.logicalDpiY() / 2540.0);

@@ -93,11 +93,11 @@ RectPage MargesMinimales(QPageLayout l)
 } // namespace
 
 TImprimer::TImprimer(Dialogues& dialogues, const QString& fichierIni)
-    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
-                          | Qt::WindowCloseButtonHint)
-    , dialogues_(dialogues)
-    , modele_(PixelsParPouceEcran(), HauteurTexte)
-    , imprimante_(QPrinter::ScreenResolution) // draft quality
+    : QDialog(nullptr,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                  Qt::WindowCloseButtonHint),
+      dialogues_(dialogues), modele_(PixelsParPouceEcran(), HauteurTexte),
+      imprimante_(QPrinter::ScreenResolution) // draft quality
 {
     Defilement = new QScrollArea(this);
     Defilement->setObjectName("Defilement");
@@ -362,7 +362,8 @@ void TImprimer::imprimerPage()
 {
     const bool fichier = imprimante_.outputFormat() == QPrinter::PdfFormat;
     if (fichier ? imprimante_.outputFileName().isEmpty() : !imprimante_.isValid()) {
-        dialogues_.Afficher(MessageSimple(IconeMessage::Information, {Chaines::Texte("ImprimerAucuneImprimante")}), this);
+        dialogues_.Afficher(MessageSimple(IconeMessage::Information, {Chaines::Texte("ImprimerAucuneImprimante")}),
+                            this);
         return;
     }
     // Page coordinates start at the paper's corner.

@@ -65,32 +65,52 @@ void MBitMap::CalculerElastique(MPoint p)
     switch (coinActif_) {
     case 1: {
         const double d1 = x - px, d2 = (y - py) * k;
-        if (d1 > d2) { E.Left = px; E.Top = y - Arrondi(d1 * k1); }
-        else { E.Left = x - Arrondi(d2); E.Top = py; }
+        if (d1 > d2) {
+            E.Left = px;
+            E.Top = y - Arrondi(d1 * k1);
+        } else {
+            E.Left = x - Arrondi(d2);
+            E.Top = py;
+        }
         E.Right = x + w;
         E.Bottom = y + h;
         break;
     }
     case 2: {
         const double d1 = (y - py) * k, d2 = px - x - w;
-        if (d1 < d2) { E.Top = y - Arrondi(d2 * k1); E.Right = px; }
-        else { E.Top = py; E.Right = Arrondi(d1) + x + w; }
+        if (d1 < d2) {
+            E.Top = y - Arrondi(d2 * k1);
+            E.Right = px;
+        } else {
+            E.Top = py;
+            E.Right = Arrondi(d1) + x + w;
+        }
         E.Left = x;
         E.Bottom = y + h;
         break;
     }
     case 3: {
         const double d1 = px - x - w, d2 = k * (py - y - h);
-        if (d1 > d2) { E.Right = px; E.Bottom = Arrondi(d1 * k1) + y + h; }
-        else { E.Right = Arrondi(d2) + x + w; E.Bottom = py; }
+        if (d1 > d2) {
+            E.Right = px;
+            E.Bottom = Arrondi(d1 * k1) + y + h;
+        } else {
+            E.Right = Arrondi(d2) + x + w;
+            E.Bottom = py;
+        }
         E.Left = x;
         E.Top = y;
         break;
     }
     case 4: {
         const double d1 = x - px, d2 = k * (py - y - h);
-        if (d1 > d2) { E.Left = px; E.Bottom = Arrondi(d1 * k1) + y + h; }
-        else { E.Left = x - Arrondi(d2); E.Bottom = py; }
+        if (d1 > d2) {
+            E.Left = px;
+            E.Bottom = Arrondi(d1 * k1) + y + h;
+        } else {
+            E.Left = x - Arrondi(d2);
+            E.Bottom = py;
+        }
         E.Top = y;
         E.Right = x + w;
         break;

@@ -48,8 +48,16 @@ public:
     int CoinActif() const { return coinActif_; }
     int BordActif() const { return bordActif_; }
     // Setting one clears the other.
-    void SetCoinActif(int c) { coinActif_ = c; bordActif_ = 0; }
-    void SetBordActif(int b) { bordActif_ = b; coinActif_ = 0; }
+    void SetCoinActif(int c)
+    {
+        coinActif_ = c;
+        bordActif_ = 0;
+    }
+    void SetBordActif(int b)
+    {
+        bordActif_ = b;
+        coinActif_ = 0;
+    }
 
     // The smallest page size a resize may give: 1 cm on the shorter side.
     static constexpr int TailleMinimale = 1000;

@@ -35,8 +35,10 @@ void TMiseEnPage::ChargerImage(const QImage& source)
     // QImage shares until written: the caller may repaint its own picture
     // afterwards without touching this one.
     dessin_.SetPixels(source);
-    if (etaitVide || tailleChangee) CentreHaut();
-    else Redessiner(true);
+    if (etaitVide || tailleChangee)
+        CentreHaut();
+    else
+        Redessiner(true);
 }
 
 void TMiseEnPage::placerEnHaut()

@@ -63,5 +63,5 @@ private:
     bool deplacement_ = false;
     bool redimensionnement_ = false;
     bool elastiqueCalcule_ = false; // a move came after the press of a resize
-    MPoint prise_;                   // pointer minus Position at the press of a move
+    MPoint prise_;                  // pointer minus Position at the press of a move
 };

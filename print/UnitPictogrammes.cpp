@@ -60,11 +60,11 @@ QPixmap Imprimante()
     QPainter p(&i);
     p.setPen(Qt::black);
     p.setBrush(Qt::white);
-    Trace::Rectangle(p, 7, 2, 17, 10);    // paper in
+    Trace::Rectangle(p, 7, 2, 17, 10); // paper in
     p.setBrush(QColor(160, 160, 160));
-    Trace::Rectangle(p, 2, 9, 22, 18);    // body
+    Trace::Rectangle(p, 2, 9, 22, 18); // body
     p.setBrush(Qt::white);
-    Trace::Rectangle(p, 6, 15, 18, 22);   // paper out
+    Trace::Rectangle(p, 6, 15, 18, 22); // paper out
     p.setPen(QColor(0, 160, 0));
     Trace::Ligne(p, {18, 12}, {20, 12}); // power light
     return QPixmap::fromImage(i);

@@ -24,9 +24,12 @@ QString decoder(QStringView brut)
         QChar c = brut[i];
         if (c == u'\\' && i + 1 < brut.size()) {
             QChar n = brut[++i];
-            if (n == u'n') r += u'\n';
-            else if (n == u't') r += u'\t';
-            else r += n;
+            if (n == u'n')
+                r += u'\n';
+            else if (n == u't')
+                r += u'\t';
+            else
+                r += n;
         } else {
             r += c;
         }

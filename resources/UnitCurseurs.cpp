@@ -16,14 +16,12 @@ struct Entree {
 // Pointing cursors have their hot spot at the centre of the cross hair.
 constexpr QPoint Centre{15, 15};
 const Entree Table[Nombre] = {
-    {"MarqueNoir", Centre},   {"MarqueBlanc", Centre},  {"MarqueNB", Centre},
-    {"Marque1Noir", Centre},  {"Marque2Noir", Centre},  {"Marque3Noir", Centre},
-    {"Marque1Blanc", Centre}, {"Marque2Blanc", Centre}, {"Marque3Blanc", Centre},
-    {"Marque1NB", Centre},    {"Marque2NB", Centre},    {"Marque3NB", Centre},
-    {"EtalonNoir", Centre},   {"EtalonBlanc", Centre},  {"EtalonNB", Centre},
-    {"OrigineBlanc", Centre}, {"OrigineNoir", Centre},  {"OrigineNB", Centre},
-    {"Pan", {15, 15}},        {"ClickGauche", {15, 15}}, {"ClickGaucheDroite", {15, 15}},
-    {"ClickZoomer", {12, 12}},
+    {"MarqueNoir", Centre},          {"MarqueBlanc", Centre},   {"MarqueNB", Centre},     {"Marque1Noir", Centre},
+    {"Marque2Noir", Centre},         {"Marque3Noir", Centre},   {"Marque1Blanc", Centre}, {"Marque2Blanc", Centre},
+    {"Marque3Blanc", Centre},        {"Marque1NB", Centre},     {"Marque2NB", Centre},    {"Marque3NB", Centre},
+    {"EtalonNoir", Centre},          {"EtalonBlanc", Centre},   {"EtalonNB", Centre},     {"OrigineBlanc", Centre},
+    {"OrigineNoir", Centre},         {"OrigineNB", Centre},     {"Pan", {15, 15}},        {"ClickGauche", {15, 15}},
+    {"ClickGaucheDroite", {15, 15}}, {"ClickZoomer", {12, 12}},
 };
 
 QHash<int, QCursor>& registre()

@@ -26,10 +26,14 @@ QPainterPath croix()
 {
     // A cross hair with an open centre, so the pointed spot stays visible.
     QPainterPath c;
-    c.moveTo(15.5, 3.5); c.lineTo(15.5, 12.5);
-    c.moveTo(15.5, 18.5); c.lineTo(15.5, 27.5);
-    c.moveTo(3.5, 15.5); c.lineTo(12.5, 15.5);
-    c.moveTo(18.5, 15.5); c.lineTo(27.5, 15.5);
+    c.moveTo(15.5, 3.5);
+    c.lineTo(15.5, 12.5);
+    c.moveTo(15.5, 18.5);
+    c.lineTo(15.5, 27.5);
+    c.moveTo(3.5, 15.5);
+    c.lineTo(12.5, 15.5);
+    c.moveTo(18.5, 15.5);
+    c.lineTo(27.5, 15.5);
     return c;
 }
 
@@ -66,10 +70,15 @@ QPainterPath axes()
 {
     // Two axes with arrow heads, bottom right of the cross hair.
     QPainterPath a;
-    a.moveTo(20.5, 30.5); a.lineTo(20.5, 19.5);
-    a.moveTo(18.5, 21.5); a.lineTo(20.5, 19.5); a.lineTo(22.5, 21.5);
-    a.moveTo(20.5, 30.5); a.lineTo(30.5, 30.5);
-    a.moveTo(28.5, 28.5); a.lineTo(30.5, 30.5);
+    a.moveTo(20.5, 30.5);
+    a.lineTo(20.5, 19.5);
+    a.moveTo(18.5, 21.5);
+    a.lineTo(20.5, 19.5);
+    a.lineTo(22.5, 21.5);
+    a.moveTo(20.5, 30.5);
+    a.lineTo(30.5, 30.5);
+    a.moveTo(28.5, 28.5);
+    a.lineTo(30.5, 30.5);
     return a;
 }
 
@@ -77,8 +86,10 @@ QPainterPath souris(bool gauche, bool droite, QPainterPath* boutons)
 {
     QPainterPath s;
     s.addRoundedRect(9.5, 5.5, 13, 21, 6, 6);
-    s.moveTo(9.5, 13.5); s.lineTo(22.5, 13.5);
-    s.moveTo(16.5, 5.5); s.lineTo(16.5, 13.5);
+    s.moveTo(9.5, 13.5);
+    s.lineTo(22.5, 13.5);
+    s.moveTo(16.5, 5.5);
+    s.lineTo(16.5, 13.5);
     if (gauche) boutons->addRect(10, 6.5, 6, 7);
     if (droite) boutons->addRect(17, 6.5, 5, 7);
     return s;
@@ -87,13 +98,19 @@ QPainterPath souris(bool gauche, bool droite, QPainterPath* boutons)
 QPainterPath quatreFleches()
 {
     QPainterPath f;
-    f.moveTo(15.5, 2.5); f.lineTo(15.5, 28.5);
-    f.moveTo(2.5, 15.5); f.lineTo(28.5, 15.5);
+    f.moveTo(15.5, 2.5);
+    f.lineTo(15.5, 28.5);
+    f.moveTo(2.5, 15.5);
+    f.lineTo(28.5, 15.5);
     for (int s : {-1, 1}) {
         const double y = 15.5 + s * 13;
-        f.moveTo(12.5, y - s * 3); f.lineTo(15.5, y); f.lineTo(18.5, y - s * 3);
+        f.moveTo(12.5, y - s * 3);
+        f.lineTo(15.5, y);
+        f.lineTo(18.5, y - s * 3);
         const double x = 15.5 + s * 13;
-        f.moveTo(x - s * 3, 12.5); f.lineTo(x, 15.5); f.lineTo(x - s * 3, 18.5);
+        f.moveTo(x - s * 3, 12.5);
+        f.lineTo(x, 15.5);
+        f.lineTo(x - s * 3, 18.5);
     }
     return f;
 }
@@ -102,9 +119,12 @@ QPainterPath loupe()
 {
     QPainterPath l;
     l.addEllipse(QPointF(12.5, 12.5), 8, 8);
-    l.moveTo(18.5, 18.5); l.lineTo(28.5, 28.5);
-    l.moveTo(8.5, 12.5); l.lineTo(16.5, 12.5);
-    l.moveTo(12.5, 8.5); l.lineTo(12.5, 16.5);
+    l.moveTo(18.5, 18.5);
+    l.lineTo(28.5, 28.5);
+    l.moveTo(8.5, 12.5);
+    l.lineTo(16.5, 12.5);
+    l.moveTo(12.5, 8.5);
+    l.lineTo(12.5, 16.5);
     return l;
 }
 

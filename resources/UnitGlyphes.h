@@ -5,8 +5,18 @@
 #include <QImage>
 
 enum class Glyphe {
-    Lecture, Pause, Retour, Precedent, Suivant, Avance,
-    Marque, Etalon, Origine, Transparent, ZoomPlus, ZoomMoins
+    Lecture,
+    Pause,
+    Retour,
+    Precedent,
+    Suivant,
+    Avance,
+    Marque,
+    Etalon,
+    Origine,
+    Transparent,
+    ZoomPlus,
+    ZoomMoins
 };
 
 // Drawn natively at the device pixel ratio `ratio`, which the image carries.

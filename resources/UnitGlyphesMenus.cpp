@@ -17,7 +17,8 @@ void page(QPainter& p, QRectF r)
 {
     p.setBrush(Qt::white);
     p.drawRect(r);
-    for (double y = r.top() + 3; y < r.bottom() - 1; y += 2.5) p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
+    for (double y = r.top() + 3; y < r.bottom() - 1; y += 2.5)
+        p.drawLine(QPointF(r.left() + 2, y), QPointF(r.right() - 2, y));
 }
 
 void dessiner(QPainter& p, GlypheMenu g)

@@ -17,6 +17,6 @@ QString TexteLissage(const TResultatsSeries& r)
 QString TexteEtatResultats(const TResultatsSeries& r, double T, QChar sep)
 {
     const QString separation = QStringLiteral(" · ");
-    return TexteLissage(r) + separation + Chaines::Texte("EtatPasDeTemps").arg(FormatGeneral(T, 3, sep)) + separation
-         + Chaines::Texte(r.TempsDesImages ? "EtatTempsImages" : "EtatTempsConsecutifs");
+    return TexteLissage(r) + separation + Chaines::Texte("EtatPasDeTemps").arg(FormatGeneral(T, 3, sep)) + separation +
+        Chaines::Texte(r.TempsDesImages ? "EtatTempsImages" : "EtatTempsConsecutifs");
 }

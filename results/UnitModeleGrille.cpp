@@ -5,8 +5,7 @@
 
 #include <QLocale>
 
-TModeleGrille::TModeleGrille(const TTableau& tableau, QObject* parent)
-    : QAbstractTableModel(parent), tableau_(tableau)
+TModeleGrille::TModeleGrille(const TTableau& tableau, QObject* parent) : QAbstractTableModel(parent), tableau_(tableau)
 {
 }
 
@@ -38,7 +37,8 @@ QVariant TModeleGrille::data(const QModelIndex& index, int role) const
 
 QVariant TModeleGrille::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= TTableau::NombreColonnes())
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= TTableau::NombreColonnes())
         return QAbstractTableModel::headerData(section, orientation, role);
     return Chaines::Texte(TTableau::Colonnes()[size_t(section)].Libelle);
 }

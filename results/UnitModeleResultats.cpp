@@ -1,9 +1,6 @@
 #include "results/UnitModeleResultats.h"
 
-TModeleResultats::TModeleResultats(TPasDeTemps& pas)
-    : pas_(pas), series_(pas)
-{
-}
+TModeleResultats::TModeleResultats(TPasDeTemps& pas) : pas_(pas), series_(pas) {}
 
 CodeResultat TModeleResultats::CalculerResultats(const TEntreesSeries& mesure, bool afficherVitesse,
                                                  bool afficherAcceleration)

@@ -41,8 +41,9 @@ QComboBox* liste(QWidget* parent, const char* nom)
 } // namespace
 
 TResultats::TResultats(TBoiteTemps& boiteTemps, TImprimer& imprimer, Dialogues& dialogues, const QString& fichierIni)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-                          | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                  Qt::WindowCloseButtonHint),
       boiteTemps_(boiteTemps), imprimer_(imprimer), dialogues_(dialogues), modele_(boiteTemps.PasDeTemps())
 {
     setObjectName(QStringLiteral("Resultats"));

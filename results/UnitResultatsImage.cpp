@@ -16,8 +16,7 @@ QImage TResultats::ImageVue() const
 {
     QImage image = Graphe->Image();
     if (disposition_ == TVueResultats::Vecteurs)
-        VueVecteurs::DessinerLegende(image, Graphe->EchelleVecteurs(),
-                                     VueVecteurs::Sorte(Graphe->SerieVecteurs()));
+        VueVecteurs::DessinerLegende(image, Graphe->EchelleVecteurs(), VueVecteurs::Sorte(Graphe->SerieVecteurs()));
     return image;
 }
 

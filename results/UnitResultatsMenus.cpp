@@ -107,8 +107,7 @@ void TResultats::CreerMenus()
     connect(MenuAffichageIncertitudes, &QAction::triggered, this, &TResultats::MenuAffichageIncertitudesClick);
     connect(MenuCalculsTempsEntreDeuxImages, &QAction::triggered, this,
             &TResultats::MenuCalculsTempsEntreDeuxImagesClick);
-    connect(MenuCalculsLisserLesResultats, &QAction::triggered, this,
-            &TResultats::MenuCalculsLisserLesResultatsClick);
+    connect(MenuCalculsLisserLesResultats, &QAction::triggered, this, &TResultats::MenuCalculsLisserLesResultatsClick);
     connect(MenuResultatsTableau, &QAction::triggered, this, [this] { MenuResultatsClick(TVueResultats::Tableau); });
     connect(MenuResultatsTemps, &QAction::triggered, this, [this] { MenuResultatsClick(TVueResultats::Temps); });
     connect(MenuResultatsReferentiel, &QAction::triggered, this,
@@ -150,8 +149,10 @@ void TResultats::AppliquerMenus(TVueResultats vue)
 void TResultats::MenuResultatsClick(TVueResultats vue)
 {
     if (!Afficher(vue)) return;
-    if (vue == TVueResultats::Tableau) RDim();
-    else ComboBoxChange();
+    if (vue == TVueResultats::Tableau)
+        RDim();
+    else
+        ComboBoxChange();
 }
 
 void TResultats::MenuCalculsTempsEntreDeuxImagesClick()
@@ -176,9 +177,10 @@ void TResultats::Rafraichir(CodeResultat code)
         RemplirTableau();
         if (VueTemps() || VueVecteurs()) ComboBoxChange();
     } else {
-        Signaler(IconeMessage::Information, code == CodePivotNul           ? "MsgDivisionParZero"
-                                            : code == CodeTropPeuDeMesures ? "MsgPeuDePoints"
-                                                                           : "MsgErreurInconnue");
+        Signaler(IconeMessage::Information,
+                 code == CodePivotNul               ? "MsgDivisionParZero"
+                     : code == CodeTropPeuDeMesures ? "MsgPeuDePoints"
+                                                    : "MsgErreurInconnue");
     }
     Graphe->Paint();
 }

@@ -115,8 +115,10 @@ QString TResultats::Texte() const
 
 void TResultats::MenuFichierEnregistrerClick()
 {
-    if (VueTableau()) EnregistrerTexte();
-    else if (Vue()) EnregistrerImage();
+    if (VueTableau())
+        EnregistrerTexte();
+    else if (Vue())
+        EnregistrerImage();
 }
 
 void TResultats::EnregistrerTexte()

@@ -44,7 +44,8 @@ std::vector<TColonne> colonnes()
             c.push_back(colonne(noms[0], d.groupe, p, d.x, LargeurValeur));
             c.push_back(colonne(noms[1], d.groupe, p, d.y, LargeurValeur));
             c.push_back(colonne(noms[2], d.groupe, p, d.norme, LargeurValeur));
-            for (auto [nom, serie] : {std::pair{noms[0], d.ux}, std::pair{noms[1], d.uy}, std::pair{noms[2], d.unorme}}) {
+            for (auto [nom, serie] :
+                 {std::pair{noms[0], d.ux}, std::pair{noms[1], d.uy}, std::pair{noms[2], d.unorme}}) {
                 c.push_back(colonne(u'u' + nom, d.groupe, p, serie, LargeurValeur));
                 c.back().Incertitude = true;
             }

@@ -20,13 +20,13 @@
 enum class GroupeColonne { Numero, Temps, Position, Vitesse, Acceleration };
 
 struct TColonne {
-    QString Nom;                                  // field name, also the exported header ("x1")
-    std::string Libelle;                          // string-table name of the grid's label
+    QString Nom;         // field name, also the exported header ("x1")
+    std::string Libelle; // string-table name of the grid's label
     GroupeColonne Groupe;
-    int Point;                                    // moving point 1..3 the column belongs to
+    int Point;                                         // moving point 1..3 the column belongs to
     TResultatsSeries::Series TResultatsSeries::*Serie; // nullptr: the row number
-    int Largeur;                                  // display width in characters
-    QString Unite;                                // exported under the name: "(m)"
+    int Largeur;                                       // display width in characters
+    QString Unite;                                     // exported under the name: "(m)"
     // The standard uncertainty of the column before it ("uvx1" of "vx1"):
     // shown with its group only while uncertainties are asked for.
     bool Incertitude = false;

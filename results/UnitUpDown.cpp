@@ -2,8 +2,7 @@
 
 #include <QToolButton>
 
-TUpDown::TUpDown(QWidget* parent)
-    : QWidget(parent)
+TUpDown::TUpDown(QWidget* parent) : QWidget(parent)
 {
     Haut = new QToolButton(this);
     Bas = new QToolButton(this);

@@ -14,8 +14,8 @@ struct Definition {
     const char* libelle;
     const char* titre;
     S::Series S::*serie;
-    S::Series S::*compagne; // widens the vertical range: x and y share a scale
-    bool norme;             // a magnitude: its axis starts at 0
+    S::Series S::*compagne;    // widens the vertical range: x and y share a scale
+    bool norme;                // a magnitude: its axis starts at 0
     S::Series S::*incertitude; // its standard uncertainties; none for positions
 };
 
@@ -115,8 +115,10 @@ void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEten
 
 void AppliquerCourbe(TDessinGraphe& g, const Choix& c)
 {
-    if (c.courbe) g.SetCourbesJointes({0}, {VuesGraphe::CouleursPoints[size_t(c.point)]});
-    else g.SetCourbesJointes({}, {});
+    if (c.courbe)
+        g.SetCourbesJointes({0}, {VuesGraphe::CouleursPoints[size_t(c.point)]});
+    else
+        g.SetCourbesJointes({}, {});
 }
 
 } // namespace VueTemps

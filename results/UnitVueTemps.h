@@ -15,8 +15,8 @@ enum class Grandeur { X, Y, VX, VY, V, AX, AY, A };
 // The quantities offered, in list order: positions always, velocities and
 // accelerations only when computed.
 std::vector<Grandeur> Grandeurs(const TResultatsSeries& r);
-QString Libelle(Grandeur g);     // "souradnice x"
-QString TitreAxe(Grandeur g);    // "x (m)"
+QString Libelle(Grandeur g);  // "souradnice x"
+QString TitreAxe(Grandeur g); // "x (m)"
 // "bodu 1" and as far as there are moving points.
 QStringList Points(const TResultatsSeries& r);
 
@@ -25,8 +25,8 @@ void Preparer(TDessinGraphe& g);
 
 struct Choix {
     Grandeur grandeur = Grandeur::X;
-    int point = 0;        // 0-based
-    bool courbe = false;  // joining line
+    int point = 0;       // 0-based
+    bool courbe = false; // joining line
     bool zoomX = false;
     bool zoomY = true;
     bool incertitudes = false; // ±1 standard uncertainty bars on velocities and accelerations

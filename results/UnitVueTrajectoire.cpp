@@ -119,10 +119,14 @@ void AppliquerOptions(TDessinGraphe& g, const TResultatsSeries& r, const Choix& 
     const std::vector<int> points = Dessines(r, c.point);
     const std::vector<int> indices = Indices(points.size());
     const std::vector<TColor> couleurs = Couleurs(points);
-    if (c.numeros) g.SetNumerosVisibles(indices, couleurs);
-    else g.SetNumerosVisibles({}, {});
-    if (c.courbe) g.SetCourbesJointes(indices, couleurs);
-    else g.SetCourbesJointes({}, {});
+    if (c.numeros)
+        g.SetNumerosVisibles(indices, couleurs);
+    else
+        g.SetNumerosVisibles({}, {});
+    if (c.courbe)
+        g.SetCourbesJointes(indices, couleurs);
+    else
+        g.SetCourbesJointes({}, {});
 }
 
 } // namespace VueTrajectoire

@@ -73,10 +73,14 @@ void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEten
 void AppliquerOptions(TDessinGraphe& g, const Choix& c)
 {
     const TColor couleur = VuesGraphe::CouleursPoints[size_t(c.point)];
-    if (c.numeros) g.SetNumerosVisibles({0}, {couleur});
-    else g.SetNumerosVisibles({}, {});
-    if (c.valeurs) g.SetValeursVisibles({0}, {couleur});
-    else g.SetValeursVisibles({}, {});
+    if (c.numeros)
+        g.SetNumerosVisibles({0}, {couleur});
+    else
+        g.SetNumerosVisibles({}, {});
+    if (c.valeurs)
+        g.SetValeursVisibles({0}, {couleur});
+    else
+        g.SetValeursVisibles({}, {});
     g.SetCourbesJointes({}, {});
 }
 

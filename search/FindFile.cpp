@@ -54,8 +54,8 @@ bool correspond(const std::u32string& nom, const std::u32string& masque)
 
 struct Entree {
     std::string nom;
-    bool fichier = false;        // a regular file, links followed
-    bool sousDossier = false;    // a real folder on the same volume
+    bool fichier = false;     // a regular file, links followed
+    bool sousDossier = false; // a real folder on the same volume
 };
 
 bool avantParNom(const Entree& a, const Entree& b)

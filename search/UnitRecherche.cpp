@@ -75,9 +75,13 @@ TRecherche::TRecherche(QWidget* parent) : QDialog(parent)
     // window, which keeps the walk's order.
     moteur_.FichierTrouve = [this](const std::string& dossier, const EntreeFichier& f) {
         const QString d = QString::fromStdString(dossier), n = QString::fromStdString(f.Nom);
-        QMetaObject::invokeMethod(this, [this, d, n] { fichierTrouve(d, n); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, d, n] { fichierTrouve(d, n); }, Qt::QueuedConnection);
     };
-    moteur_.FinRecherche = [this] { QMetaObject::invokeMethod(this, [this] { finRecherche(); }, Qt::QueuedConnection); };
+    moteur_.FinRecherche = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { finRecherche(); }, Qt::QueuedConnection);
+    };
 
     remplirLecteurs();
     ChoisirDossier(QDir::homePath());
@@ -93,7 +97,8 @@ void TRecherche::creerListes()
 {
     FilterComboBox = new QComboBox(this);
     FilterComboBox->setGeometry(9, 14, 152, FilterComboBox->sizeHint().height());
-    const QStringList filtre = Chaines::Texte("FiltreRecherche").replace(QStringLiteral("%1"), MotifsVideo().replace(u' ', u';')).split(u'|');
+    const QStringList filtre =
+        Chaines::Texte("FiltreRecherche").replace(QStringLiteral("%1"), MotifsVideo().replace(u' ', u';')).split(u'|');
     for (qsizetype i = 0; i + 1 < filtre.size(); i += 2) FilterComboBox->addItem(filtre[i], filtre[i + 1]);
     FilterComboBox->setAccessibleName(Chaines::Texte("RechercheTypeFichier"));
 

@@ -60,8 +60,8 @@ TCouverture CouvertureLancers(std::uint32_t premiere, int nombre, double bruitPi
     for (int n = 0; n < nombre; ++n) {
         TPasDeTemps pas;
         TSeries series(pas);
-        if (series.CalculerResultats(LancerSynthetique(premiere + std::uint32_t(n), bruitPixels), true, true)
-            != CodeSucces)
+        if (series.CalculerResultats(LancerSynthetique(premiere + std::uint32_t(n), bruitPixels), true, true) !=
+            CodeSucces)
             continue;
         const TResultatsSeries& r = series.Resultats();
         for (std::size_t i = 0; i < r.SerieAY[0].size(); ++i) {

@@ -6,8 +6,8 @@ namespace {
 
 std::uint32_t Mot(const QByteArray& d, qsizetype i)
 {
-    return std::uint32_t(std::uint8_t(d[i])) | std::uint32_t(std::uint8_t(d[i + 1])) << 8
-         | std::uint32_t(std::uint8_t(d[i + 2])) << 16 | std::uint32_t(std::uint8_t(d[i + 3])) << 24;
+    return std::uint32_t(std::uint8_t(d[i])) | std::uint32_t(std::uint8_t(d[i + 1])) << 8 |
+        std::uint32_t(std::uint8_t(d[i + 2])) << 16 | std::uint32_t(std::uint8_t(d[i + 3])) << 24;
 }
 
 QByteArray EnMot(std::uint32_t v)

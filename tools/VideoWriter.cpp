@@ -21,12 +21,23 @@ namespace {
 constexpr int BitsCode = 16;
 constexpr int CotesCode = 4; // 4 x 4 cells
 
-int TailleCellule(const QImage& image) { return std::min(image.width(), image.height()) >= 96 ? 16 : 8; }
+int TailleCellule(const QImage& image)
+{
+    return std::min(image.width(), image.height()) >= 96 ? 16 : 8;
+}
 
 // Digits 0-9 in a 3 x 5 grid, one row of three bits a line.
 constexpr std::array<std::array<std::uint8_t, 5>, 10> Chiffres{{
-    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7}, {5, 5, 7, 1, 1},
-    {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 2, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7},
+    {7, 5, 5, 5, 7},
+    {2, 6, 2, 2, 7},
+    {7, 1, 7, 4, 7},
+    {7, 1, 3, 1, 7},
+    {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7},
+    {7, 4, 7, 5, 7},
+    {7, 1, 2, 2, 2},
+    {7, 5, 7, 5, 7},
+    {7, 5, 7, 1, 7},
 }};
 
 void Remplir(QImage& image, int x0, int y0, int w, int h, QRgb couleur)
@@ -115,8 +126,8 @@ void Regler(AVCodecContext* c, const char* encodeur, const OptionsVideo& o)
     const std::string gop = std::to_string(o.gop), b = std::to_string(o.imagesB);
     if (nom == "libx265") {
         av_opt_set(c->priv_data, "preset", "ultrafast", 0);
-        const std::string p = "log-level=none:keyint=" + gop + ":min-keyint=" + gop + ":scenecut=0:bframes=" + b
-                            + ":open-gop=" + (o.gopOuvert ? "1" : "0");
+        const std::string p = "log-level=none:keyint=" + gop + ":min-keyint=" + gop + ":scenecut=0:bframes=" + b +
+            ":open-gop=" + (o.gopOuvert ? "1" : "0");
         av_opt_set(c->priv_data, "x265-params", p.c_str(), 0);
     } else if (nom == "libvpx-vp9") {
         av_opt_set(c->priv_data, "deadline", "good", 0);
@@ -177,8 +188,8 @@ private:
     QImage stockee_; // as it goes into the file
     int canaux_ = 1;
     int frequence_ = 1;
-    double debutSegment_ = 0;       // seconds: where the current encoding of the sound starts
-    std::int64_t sonEcrit_ = 0;     // samples of the current encoding
+    double debutSegment_ = 0;   // seconds: where the current encoding of the sound starts
+    std::int64_t sonEcrit_ = 0; // samples of the current encoding
 };
 
 std::string Ecrivain::OuvrirVideo()
@@ -237,8 +248,8 @@ std::string Ecrivain::OuvrirVideo()
     sws_.reset(sws_getContext(c->width, c->height, AV_PIX_FMT_RGB32, c->width, c->height,
                               jpeg ? AV_PIX_FMT_YUV420P : c->pix_fmt, SWS_POINT, nullptr, nullptr, nullptr));
     if (sws_ && jpeg)
-        sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(SWS_CS_DEFAULT), 1, sws_getCoefficients(SWS_CS_DEFAULT), 1,
-                                 0, 1 << 16, 1 << 16);
+        sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(SWS_CS_DEFAULT), 1,
+                                 sws_getCoefficients(SWS_CS_DEFAULT), 1, 0, 1 << 16, 1 << 16);
     toile_ = QImage(o_.largeur, o_.hauteur, QImage::Format_RGB32);
     return sws_ && !toile_.isNull() ? "" : "out of memory";
 }
@@ -291,8 +302,10 @@ bool Ecrivain::ChangerSon(int image)
 
 bool Ecrivain::EcrireImage(int index)
 {
-    if (o_.peintre) o_.peintre(toile_, index);
-    else PeindreMire(toile_, index);
+    if (o_.peintre)
+        o_.peintre(toile_, index);
+    else
+        PeindreMire(toile_, index);
     // The stored picture: mirrored back, turned back, pixels made wider.
     stockee_ = o_.miroir ? toile_.mirrored(true, false) : toile_;
     if (o_.rotation != 0) stockee_ = stockee_.transformed(QTransform().rotate(-o_.rotation));
@@ -317,9 +330,12 @@ bool Ecrivain::EcrireSonJusqua(std::int64_t fin)
         const bool plan = echantillons_->format == AV_SAMPLE_FMT_FLTP;
         for (int i = 0; i < echantillons_->nb_samples; ++i)
             for (int c = 0; c < canaux_; ++c) {
-                const std::int16_t v = o_.echantillon ? o_.echantillon(sonEcrit_ + i, c) : EchantillonRampe(sonEcrit_ + i, c);
-                if (plan) reinterpret_cast<float*>(echantillons_->data[c])[i] = float(v) / 32768.0f;
-                else reinterpret_cast<std::int16_t*>(echantillons_->data[0])[i * canaux_ + c] = v;
+                const std::int16_t v =
+                    o_.echantillon ? o_.echantillon(sonEcrit_ + i, c) : EchantillonRampe(sonEcrit_ + i, c);
+                if (plan)
+                    reinterpret_cast<float*>(echantillons_->data[c])[i] = float(v) / 32768.0f;
+                else
+                    reinterpret_cast<std::int16_t*>(echantillons_->data[0])[i * canaux_ + c] = v;
             }
         echantillons_->pts = sonEcrit_;
         sonEcrit_ += echantillons_->nb_samples;

@@ -33,8 +33,9 @@ void LireSon(const FrameSource& source, SourceAudio& son, int images)
     constexpr std::int64_t Morceau = 2048;
     std::vector<std::byte> tampon(std::size_t(Morceau * taille));
     const std::int64_t fin = son.Debut() + son.Longueur();
-    for (const std::int64_t depart : {source.PlageAudio(0, images - 1).Premier, source.PlageAudio(images / 2, images - 1).Premier,
-                                      son.Debut(), fin - Morceau / 2, fin}) {
+    for (const std::int64_t depart :
+         {source.PlageAudio(0, images - 1).Premier, source.PlageAudio(images / 2, images - 1).Premier, son.Debut(),
+          fin - Morceau / 2, fin}) {
         std::int64_t premier = depart;
         for (int i = 0; i < 4; ++i) {
             const std::int64_t lus = son.Lire(premier, Morceau, tampon);

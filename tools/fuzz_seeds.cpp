@@ -84,9 +84,22 @@ int main(int argc, char** argv)
         {"mpeg4_b", Petite(C::Mpeg4, 10), {}},
         {"h264", Petite(C::H264, 10), {}},
         {"brut", Petite(C::Brut, 3), {}},
-        {"mpeg4_toutes_cles", Petite(C::Mpeg4, 10), [](QByteArray d) { d = SansIndexOpenDml(d); ToutesCles(d); return d; }},
-        {"mjpeg_idx1_coupe", Petite(C::Mjpeg, 6, S::Pcm), [](QByteArray d) { d = SansIndexOpenDml(d); return d.left(d.lastIndexOf("idx1") + 8 + 16 * 4); }},
-        {"mpeg4_sans_index", Petite(C::Mpeg4, 10, S::Pcm), [](QByteArray d) { d = SansIndexOpenDml(d); return d.left(d.lastIndexOf("idx1")); }},
+        {"mpeg4_toutes_cles", Petite(C::Mpeg4, 10),
+         [](QByteArray d) {
+             d = SansIndexOpenDml(d);
+             ToutesCles(d);
+             return d;
+         }},
+        {"mjpeg_idx1_coupe", Petite(C::Mjpeg, 6, S::Pcm),
+         [](QByteArray d) {
+             d = SansIndexOpenDml(d);
+             return d.left(d.lastIndexOf("idx1") + 8 + 16 * 4);
+         }},
+        {"mpeg4_sans_index", Petite(C::Mpeg4, 10, S::Pcm),
+         [](QByteArray d) {
+             d = SansIndexOpenDml(d);
+             return d.left(d.lastIndexOf("idx1"));
+         }},
         {"mjpeg_opendml", Petite(C::Mjpeg, 6, S::Pcm), [](QByteArray d) { return EnOpenDml(d, 3); }},
         {"mpeg4_opendml", Petite(C::Mpeg4, 10, S::Mp2), [](QByteArray d) { return EnOpenDml(d, 5); }},
         {"mp4_aac", EnConteneur("mp4", S::Aac, 16000), {}},

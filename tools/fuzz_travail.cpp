@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const Travail& t = r.travail;
     const EtatMesure& m = t.Mesure;
     const QStringList lignes = LignesTravail(t, u'.');
-    const qsizetype attendu = 24 + 2 * qsizetype(m.Marques.size()) + 4 * qsizetype(m.MarquesTsp.size())
-                            + 2 * m.BoutsEtalon() + (m.OrigineEstPlacee() ? 2 : 0);
+    const qsizetype attendu = 24 + 2 * qsizetype(m.Marques.size()) + 4 * qsizetype(m.MarquesTsp.size()) +
+        2 * m.BoutsEtalon() + (m.OrigineEstPlacee() ? 2 : 0);
     if (lignes.size() != attendu) __builtin_trap();
     // Saved under either separator, it reads back to the same lines.
     for (const QChar separateur : {QChar(u'.'), QChar(u',')}) {

@@ -26,8 +26,8 @@ std::optional<OptionsGraphe> LireOptionsGraphe(const QStringList& a, int positio
         const bool valeur = i + 1 < a.size();
         if (a[i] == QLatin1String("--size") && valeur) {
             const auto m = QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(a[++i]);
-            if (!m.hasMatch() || m.captured(1).toInt() < 16 || m.captured(2).toInt() < 16 || m.captured(1).toInt() > 8000
-                || m.captured(2).toInt() > 8000) {
+            if (!m.hasMatch() || m.captured(1).toInt() < 16 || m.captured(2).toInt() < 16 ||
+                m.captured(1).toInt() > 8000 || m.captured(2).toInt() > 8000) {
                 erreur = QStringLiteral("--size takes WIDTHxHEIGHT, each from 16 to 8000 pixels");
                 return std::nullopt;
             }
@@ -98,8 +98,8 @@ QString dessiner(TDessinGraphe& g, const TResultatsSeries& r, const OptionsGraph
         // "all" is the last point item when there are several points.
         const QString point = o.point == QLatin1String("all") && n > 1 ? QString::number(n + 1) : o.point;
         const auto p = item(point, int(VueTrajectoire::Points(r).size()), "--point", erreur);
-        const QString ref = o.referentiel == QLatin1String("camera") ? QStringLiteral("1")
-                                                                      : QString::number(o.referentiel.toInt() + 1);
+        const QString ref =
+            o.referentiel == QLatin1String("camera") ? QStringLiteral("1") : QString::number(o.referentiel.toInt() + 1);
         const auto f = item(ref, int(VueTrajectoire::Referentiels(r).size()), "--frame (after camera)", erreur);
         if (!p || !f) return erreur;
         VueTrajectoire::Preparer(g);

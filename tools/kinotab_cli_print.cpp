@@ -29,10 +29,14 @@ int imprimer(const QStringList& arguments)
     OptionsPage page;
     QStringList vue;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--landscape")) page.paysage = true;
-        else if (arguments[i] == QLatin1String("--double")) page.deux = true;
-        else if (arguments[i] == QLatin1String("--title") && i + 1 < arguments.size()) page.titre = arguments[++i];
-        else vue << arguments[i];
+        if (arguments[i] == QLatin1String("--landscape"))
+            page.paysage = true;
+        else if (arguments[i] == QLatin1String("--double"))
+            page.deux = true;
+        else if (arguments[i] == QLatin1String("--title") && i + 1 < arguments.size())
+            page.titre = arguments[++i];
+        else
+            vue << arguments[i];
     }
     QString erreur;
     const auto o = LireOptionsGraphe(vue, 3, erreur);
@@ -59,8 +63,8 @@ int imprimer(const QStringList& arguments)
 }
 
 const std::array Commandes = {CommandeCli{
-    "print",
-    "WORK.ktb time|trajectory|vectors OUT.pdf [--landscape] [--double] [--title TEXT] [graph options]", &imprimer}};
+    "print", "WORK.ktb time|trajectory|vectors OUT.pdf [--landscape] [--double] [--title TEXT] [graph options]",
+    &imprimer}};
 
 } // namespace
 

@@ -71,9 +71,12 @@ std::optional<OptionsTable> lireOptions(const QStringList& arguments, QString& e
             o.pas = *T;
         } else if (a == QLatin1String("--columns") && valeur) {
             const QString c = arguments[++i];
-            if (c == QLatin1String("positions")) o.vitesses = o.accelerations = false;
-            else if (c == QLatin1String("velocities")) o.accelerations = false;
-            else if (c == QLatin1String("accelerations")) o.vitesses = false;
+            if (c == QLatin1String("positions"))
+                o.vitesses = o.accelerations = false;
+            else if (c == QLatin1String("velocities"))
+                o.accelerations = false;
+            else if (c == QLatin1String("accelerations"))
+                o.vitesses = false;
             else if (c != QLatin1String("all")) {
                 erreur = QStringLiteral("--columns takes positions, velocities, accelerations or all");
                 return std::nullopt;
@@ -120,17 +123,18 @@ int table(const QStringList& arguments)
 
     modele.MontrerPositions();
     modele.Tableau().MontrerIncertitudes(o->incertitudes);
-    if (modele.MontrerVitesses(o->vitesses) != o->vitesses || modele.MontrerAccelerations(o->accelerations) != o->accelerations)
+    if (modele.MontrerVitesses(o->vitesses) != o->vitesses ||
+        modele.MontrerAccelerations(o->accelerations) != o->accelerations)
         std::fprintf(stderr, "kinotab-cli: the columns that were not computed are left out\n");
     const QByteArray texte = modele.Tableau().RemplirTexte(QLocale().decimalPoint().front()).toUtf8();
     std::fwrite(texte.constData(), 1, size_t(texte.size()), stdout);
     return 0;
 }
 
-const std::array Commandes = {CommandeCli{
-    "table",
-    "WORK.ktb [--time-step SECONDS] [--no-smoothing] [--columns positions|velocities|accelerations|all] [--uncertainty]",
-    &table}};
+const std::array Commandes = {CommandeCli{"table",
+                                          "WORK.ktb [--time-step SECONDS] [--no-smoothing] [--columns "
+                                          "positions|velocities|accelerations|all] [--uncertainty]",
+                                          &table}};
 
 } // namespace
 
@@ -139,7 +143,8 @@ int CalculerTravail(const QString& chemin, TModeleResultats& modele)
     const LectureTravail lu = LireTravail(chemin);
     if (lu.etat != LectureTravail::Etat::Ok) return Erreur(raisonLecture(lu, chemin));
     const Travail& t = lu.travail;
-    if (!QFileInfo::exists(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 was not found").arg(t.CheminVideo));
+    if (!QFileInfo::exists(t.CheminVideo))
+        return Erreur(QStringLiteral("the video %1 was not found").arg(t.CheminVideo));
     FrameSource video;
     if (!video.Ouvrir(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 cannot be opened").arg(t.CheminVideo));
     if (!ImagesTravailDansLaVideo(t, video.FrameCount()))

@@ -47,9 +47,9 @@ int Info(const QStringList& a)
     FrameSource source;
     if (!Ouvrir(source, a[0])) return 1;
     std::cout << "FrameCount " << source.FrameCount() << "\nVideoWidth " << source.VideoWidth() << "\nVideoHeight "
-              << source.VideoHeight() << "\nAspectRatio " << source.AspectRatio() << "\nFrameTime " << source.FrameTime()
-              << "\nStartFrame " << source.StartFrame() << "\nPeriodMs " << source.PeriodeMs() << "\nAudio "
-              << (source.Audio() ? "yes" : "no");
+              << source.VideoHeight() << "\nAspectRatio " << source.AspectRatio() << "\nFrameTime "
+              << source.FrameTime() << "\nStartFrame " << source.StartFrame() << "\nPeriodMs " << source.PeriodeMs()
+              << "\nAudio " << (source.Audio() ? "yes" : "no");
     const DescriptionVideo& d = source.Description();
     std::cout << "\nContainer " << d.Conteneur.toStdString() << "\nCodec " << d.Codec.toStdString() << "\nRotation "
               << d.Rotation << "\nMirrored " << (d.Miroir ? "yes" : "no") << "\nVariableRate "
@@ -95,7 +95,10 @@ int Frame(const QStringList& a)
 
 using Horloge = std::chrono::steady_clock;
 
-double Ms(Horloge::time_point debut) { return std::chrono::duration<double, std::milli>(Horloge::now() - debut).count(); }
+double Ms(Horloge::time_point debut)
+{
+    return std::chrono::duration<double, std::milli>(Horloge::now() - debut).count();
+}
 
 double Chronometrer(const std::function<void()>& f)
 {
@@ -131,7 +134,8 @@ struct Banc {
         Image(source, depart);
         std::vector<double> durees;
         const int sens = fin > depart ? 1 : -1;
-        for (int i = depart + sens; i != fin + sens; i += sens) durees.push_back(Chronometrer([&] { Image(source, i); }));
+        for (int i = depart + sens; i != fin + sens; i += sens)
+            durees.push_back(Chronometrer([&] { Image(source, i); }));
         Noter(source);
         return durees;
     }
@@ -187,8 +191,8 @@ int Bench(const QStringList& a)
 
     std::cout << "open_ms " << ouverture << "\nsequential_fps " << (sequence > 0 ? n * 1000.0 / sequence : 0)
               << "\nstep_forward_ms_median " << Mediane(avant) << "\nstep_backward_ms_median " << Mediane(arriere)
-              << "\ncold_last_frame_ms " << froid << "\nrandom_jump_ms_median " << Mediane(sauts) << "\ndraw_ms_median " << Mediane(dessins)
-              << "\ncache_peak_mib " << double(banc.pic) / (1 << 20) << std::endl;
+              << "\ncold_last_frame_ms " << froid << "\nrandom_jump_ms_median " << Mediane(sauts) << "\ndraw_ms_median "
+              << Mediane(dessins) << "\ncache_peak_mib " << double(banc.pic) / (1 << 20) << std::endl;
     if (banc.perdues > 0) return Erreur(QStringLiteral("%1 frame requests gave no picture").arg(banc.perdues), 2);
     return 0;
 }
@@ -202,4 +206,7 @@ const CommandeCli Commandes[] = {
 
 } // namespace
 
-std::span<const CommandeCli> CommandesVideo() { return Commandes; }
+std::span<const CommandeCli> CommandesVideo()
+{
+    return Commandes;
+}

@@ -12,7 +12,7 @@
 struct OptionsGraphe {
     QStringList positionnels; // the work file, the view, the output file
     QSize taille{640, 400};
-    int grandeur = 1;   // 1-based item of the quantity (or vector kind) list
+    int grandeur = 1; // 1-based item of the quantity (or vector kind) list
     QString point = QStringLiteral("1");
     QString referentiel = QStringLiteral("camera");
     bool incertitudes = false; // error bars on the graphs against time

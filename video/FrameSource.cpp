@@ -71,7 +71,10 @@ ff::Format OuvrirDemuxeur(const QString& chemin)
     return ff::Format(f);
 }
 
-int EnEntier(std::int64_t n) { return int(std::clamp<std::int64_t>(n, 0, std::numeric_limits<int>::max())); }
+int EnEntier(std::int64_t n)
+{
+    return int(std::clamp<std::int64_t>(n, 0, std::numeric_limits<int>::max()));
+}
 
 } // namespace
 
@@ -87,19 +90,19 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     const bool rectangle = video.Gauche || video.Haut || video.Droite || video.Bas;
     largeur = rectangle ? video.Droite - video.Gauche : video.LargeurFormat;
     hauteur = rectangle ? video.Bas - video.Haut : video.HauteurFormat;
-    if (video.Echelle == 0 || video.Cadence == 0 || largeur <= 0 || hauteur <= 0 || largeur > TailleMaxImage
-        || hauteur > TailleMaxImage)
+    if (video.Echelle == 0 || video.Cadence == 0 || largeur <= 0 || hauteur <= 0 || largeur > TailleMaxImage ||
+        hauteur > TailleMaxImage)
         return Echec::EnTeteInvalide;
 
     const ff::Format demuxeur = OuvrirDemuxeur(chemin);
     if (!demuxeur) return Echec::PasAvi;
-    if (unsigned(fluxVideo) >= demuxeur->nb_streams
-        || demuxeur->streams[fluxVideo]->codecpar->codec_type != AVMEDIA_TYPE_VIDEO)
+    if (unsigned(fluxVideo) >= demuxeur->nb_streams ||
+        demuxeur->streams[fluxVideo]->codecpar->codec_type != AVMEDIA_TYPE_VIDEO)
         return Echec::SansVideo;
     int fluxAudio = PremierFlux(*entete, CodeQuatre("auds"));
-    if (fluxAudio >= 0
-        && (unsigned(fluxAudio) >= demuxeur->nb_streams
-            || demuxeur->streams[fluxAudio]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO))
+    if (fluxAudio >= 0 &&
+        (unsigned(fluxAudio) >= demuxeur->nb_streams ||
+         demuxeur->streams[fluxAudio]->codecpar->codec_type != AVMEDIA_TYPE_AUDIO))
         fluxAudio = -1;
     const AVStream* sv = demuxeur->streams[fluxVideo];
     const AVStream* sa = fluxAudio >= 0 ? demuxeur->streams[fluxAudio] : nullptr;
@@ -115,8 +118,9 @@ FrameSource::Echec FrameSource::Ouverte::Ouvrir(const QString& chemin)
     } else {
         indexVideo = {};
         indexAudio = {};
-        IndexParParcours(fichier, *entete, fluxVideo, fluxAudio, std::int32_t(std::min<std::uint32_t>(video.Debut, 1u << 30)),
-                         parametresVideo->codec_id, indexVideo, indexAudio);
+        IndexParParcours(fichier, *entete, fluxVideo, fluxAudio,
+                         std::int32_t(std::min<std::uint32_t>(video.Debut, 1u << 30)), parametresVideo->codec_id,
+                         indexVideo, indexAudio);
     }
     // The header's length counts the frames; a file cut short holds fewer,
     // and positions past its last chunk have no picture.
@@ -184,18 +188,42 @@ void FrameSource::Fermer()
     c_.reset();
 }
 
-bool FrameSource::Opened() const { return o_ || c_; }
-int FrameSource::FrameCount() const { return c_ ? c_->FrameCount() : o_ ? o_->frameCount : 0; }
-int FrameSource::VideoWidth() const { return c_ ? c_->Largeur() : o_ ? o_->largeur : 0; }
-int FrameSource::VideoHeight() const { return c_ ? c_->Hauteur() : o_ ? o_->hauteur : 0; }
-double FrameSource::AspectRatio() const { return Opened() ? double(VideoWidth()) / double(VideoHeight()) : 0.0; }
+bool FrameSource::Opened() const
+{
+    return o_ || c_;
+}
+int FrameSource::FrameCount() const
+{
+    return c_ ? c_->FrameCount() : o_ ? o_->frameCount : 0;
+}
+int FrameSource::VideoWidth() const
+{
+    return c_ ? c_->Largeur() : o_ ? o_->largeur : 0;
+}
+int FrameSource::VideoHeight() const
+{
+    return c_ ? c_->Hauteur() : o_ ? o_->hauteur : 0;
+}
+double FrameSource::AspectRatio() const
+{
+    return Opened() ? double(VideoWidth()) / double(VideoHeight()) : 0.0;
+}
 double FrameSource::FrameTime() const
 {
     return c_ ? c_->FrameTime() : o_ ? double(o_->video.Echelle) / double(o_->video.Cadence) : 0.0;
 }
-int FrameSource::StartFrame() const { return o_ ? o_->startFrame : 0; }
-int FrameSource::StopFrame() const { return Opened() ? FrameCount() - 1 : 0; }
-int FrameSource::ImagesAnnoncees() const { return c_ ? c_->ImagesAnnoncees() : o_ ? o_->annoncees : 0; }
+int FrameSource::StartFrame() const
+{
+    return o_ ? o_->startFrame : 0;
+}
+int FrameSource::StopFrame() const
+{
+    return Opened() ? FrameCount() - 1 : 0;
+}
+int FrameSource::ImagesAnnoncees() const
+{
+    return c_ ? c_->ImagesAnnoncees() : o_ ? o_->annoncees : 0;
+}
 
 int FrameSource::PeriodeMs() const
 {
@@ -258,7 +286,10 @@ int FrameSource::ImageEnMainProche(int numero) const
     return Borner(std::clamp(numero, premier, std::max(premier, dernier)));
 }
 
-bool FrameSource::Dessiner(int numero, QImage& cible) { return Dessiner(numero, cible, cible.rect()); }
+bool FrameSource::Dessiner(int numero, QImage& cible)
+{
+    return Dessiner(numero, cible, cible.rect());
+}
 
 bool FrameSource::Dessiner(int numero, QImage& cible, const QRect& zone)
 {
@@ -268,7 +299,10 @@ bool FrameSource::Dessiner(int numero, QImage& cible, const QRect& zone)
     return true;
 }
 
-SourceAudio* FrameSource::Audio() { return c_ ? c_->Audio() : o_ ? o_->son.get() : nullptr; }
+SourceAudio* FrameSource::Audio()
+{
+    return c_ ? c_->Audio() : o_ ? o_->son.get() : nullptr;
+}
 
 PlageEchantillons FrameSource::PlageAudio(int premiere, int derniere) const
 {
@@ -299,4 +333,7 @@ std::size_t FrameSource::CacheOctets() const
 {
     return c_ ? c_->Cache().Octets() : o_ ? o_->decodeur->Cache().Octets() : 0;
 }
-std::size_t FrameSource::CachePic() const { return c_ ? c_->Cache().Pic() : o_ ? o_->decodeur->Cache().Pic() : 0; }
+std::size_t FrameSource::CachePic() const
+{
+    return c_ ? c_->Cache().Pic() : o_ ? o_->decodeur->Cache().Pic() : 0;
+}

@@ -15,16 +15,19 @@ SonAvi::SonAvi(const FichierAvi& fichier, const FluxAvi& flux, const IndexAudio&
 bool SonAvi::Ouvrir(const AVCodecParameters& p)
 {
     const int canaux = p.ch_layout.nb_channels;
-    if (flux_.Echelle == 0 || flux_.Cadence == 0 || p.sample_rate <= 0 || canaux <= 0 || index_.Morceaux.empty()
-        || !paquet_)
+    if (flux_.Echelle == 0 || flux_.Cadence == 0 || p.sample_rate <= 0 || canaux <= 0 || index_.Morceaux.empty() ||
+        !paquet_)
         return false;
     direct_ = p.codec_id == AV_CODEC_ID_PCM_S16LE && p.block_align == canaux * 2;
-    if (direct_) format_ = {canaux, p.sample_rate, 16};
-    else if (decodeur_.Ouvrir(p, {0, 1})) format_ = decodeur_.Format();
-    else return false;
+    if (direct_)
+        format_ = {canaux, p.sample_rate, 16};
+    else if (decodeur_.Ouvrir(p, {0, 1}))
+        format_ = decodeur_.Format();
+    else
+        return false;
     debut_ = EchantillonsDUnites(flux_.Debut);
-    const std::int64_t presents = direct_ ? octetsAvant_.back() / TailleEchantillon()
-                                          : EchantillonsDUnites(UnitesAvant(index_.Morceaux.size()));
+    const std::int64_t presents =
+        direct_ ? octetsAvant_.back() / TailleEchantillon() : EchantillonsDUnites(UnitesAvant(index_.Morceaux.size()));
     longueur_ = flux_.Longueur == 0 ? presents : std::min(presents, EchantillonsDUnites(flux_.Longueur));
     return longueur_ > 0;
 }
@@ -85,8 +88,7 @@ std::int64_t SonAvi::LireDirect(std::int64_t premier, std::int64_t nombre, std::
 std::int64_t SonAvi::LireDecode(std::int64_t premier, std::int64_t nombre, std::span<std::byte> tampon)
 {
     if (!cherche_ || premier < decodeur_.Debut() || premier > decodeur_.Fin()) Chercher(premier);
-    while (decodeur_.Fin() < premier + nombre && DecoderSuivant()) {
-    }
+    while (decodeur_.Fin() < premier + nombre && DecoderSuivant()) {}
     return decodeur_.Servir(premier, nombre, tampon);
 }
 
@@ -111,7 +113,8 @@ bool SonAvi::DecoderSuivant()
         return decodeur_.Envoyer(nullptr);
     }
     std::vector<std::uint8_t> donnees;
-    if (!LireMorceau(prochainMorceau_++, donnees) || av_new_packet(paquet_.get(), int(donnees.size())) != 0) return true;
+    if (!LireMorceau(prochainMorceau_++, donnees) || av_new_packet(paquet_.get(), int(donnees.size())) != 0)
+        return true;
     std::memcpy(paquet_->data, donnees.data(), donnees.size());
     const bool decode = decodeur_.Envoyer(paquet_.get());
     av_packet_unref(paquet_.get());

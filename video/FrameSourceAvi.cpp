@@ -8,7 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-FichierAvi::~FichierAvi() { Fermer(); }
+FichierAvi::~FichierAvi()
+{
+    Fermer();
+}
 
 bool FichierAvi::Ouvrir(const std::string& chemin)
 {
@@ -65,8 +68,14 @@ bool IdImprimable(std::uint32_t id)
 
 namespace {
 
-std::int32_t Entier32(const std::uint8_t* p) { return std::int32_t(LireMot32(p)); }
-std::int16_t Entier16(const std::uint8_t* p) { return std::int16_t(std::uint16_t(p[0] | p[1] << 8)); }
+std::int32_t Entier32(const std::uint8_t* p)
+{
+    return std::int32_t(LireMot32(p));
+}
+std::int16_t Entier16(const std::uint8_t* p)
+{
+    return std::int16_t(std::uint16_t(p[0] | p[1] << 8));
+}
 
 // The chunks of a list held in memory: id, contents.
 template <class Action>
@@ -115,8 +124,10 @@ void LireHdrl(std::span<const std::uint8_t> hdrl, EnTeteAvi& entete)
         if (type == CodeQuatre("strl")) {
             FluxAvi flux;
             ParcourirMorceaux(m.subspan(4), [&](std::uint32_t sid, std::span<const std::uint8_t> s) {
-                if (sid == CodeQuatre("strh")) LireStrh(s, flux);
-                else if (sid == CodeQuatre("strf")) LireStrf(s, flux);
+                if (sid == CodeQuatre("strh"))
+                    LireStrh(s, flux);
+                else if (sid == CodeQuatre("strf"))
+                    LireStrf(s, flux);
             });
             entete.Flux.push_back(flux);
         } else if (type == CodeQuatre("odml")) {
@@ -195,7 +206,8 @@ std::int64_t ParcourirRiff(const FichierAvi& f, std::int64_t debut, std::int64_t
 std::optional<EnTeteAvi> LireEnTeteAvi(const FichierAvi& f)
 {
     std::uint8_t h[12];
-    if (f.Lire(0, h) != 12 || LireMot32(h) != CodeQuatre("RIFF") || LireMot32(h + 8) != CodeQuatre("AVI ")) return std::nullopt;
+    if (f.Lire(0, h) != 12 || LireMot32(h) != CodeQuatre("RIFF") || LireMot32(h + 8) != CodeQuatre("AVI "))
+        return std::nullopt;
     EnTeteAvi entete;
     // A form whose size cannot be right runs to the end of the file.
     auto finForme = [&](std::int64_t pos, std::int64_t taille) {
@@ -206,8 +218,8 @@ std::optional<EnTeteAvi> LireEnTeteAvi(const FichierAvi& f)
     if (!hdrlLu) return std::nullopt;
     // OpenDML extensions: further 'RIFF' 'AVIX' forms, each with its own 'movi'.
     pos += pos & 1;
-    while (pos + 12 <= f.Taille() && f.Lire(pos, h) == 12 && LireMot32(h) == CodeQuatre("RIFF")
-           && LireMot32(h + 8) == CodeQuatre("AVIX")) {
+    while (pos + 12 <= f.Taille() && f.Lire(pos, h) == 12 && LireMot32(h) == CodeQuatre("RIFF") &&
+           LireMot32(h + 8) == CodeQuatre("AVIX")) {
         const std::int64_t fin = ParcourirRiff(f, pos + 12, finForme(pos, LireMot32(h + 4)), entete, false, hdrlLu);
         pos = std::max(fin, pos + 12) + (fin & 1);
     }

@@ -33,8 +33,8 @@ private:
 
 constexpr std::uint32_t CodeQuatre(const char (&c)[5])
 {
-    return std::uint32_t(std::uint8_t(c[0])) | std::uint32_t(std::uint8_t(c[1])) << 8
-         | std::uint32_t(std::uint8_t(c[2])) << 16 | std::uint32_t(std::uint8_t(c[3])) << 24;
+    return std::uint32_t(std::uint8_t(c[0])) | std::uint32_t(std::uint8_t(c[1])) << 8 |
+        std::uint32_t(std::uint8_t(c[2])) << 16 | std::uint32_t(std::uint8_t(c[3])) << 24;
 }
 
 inline std::uint32_t LireMot32(const std::uint8_t* p)
@@ -49,7 +49,10 @@ inline bool EstMorceauImage(std::uint32_t id)
 {
     return (id >> 16) == (CodeQuatre("00dc") >> 16) || (id >> 16) == (CodeQuatre("00db") >> 16);
 }
-inline bool EstMorceauSon(std::uint32_t id) { return (id >> 16) == (CodeQuatre("00wb") >> 16); }
+inline bool EstMorceauSon(std::uint32_t id)
+{
+    return (id >> 16) == (CodeQuatre("00wb") >> 16);
+}
 
 // The first position in [depuis, fin) where `motif`(bytes, 12 of them,
 // their position) holds, scanning the file in blocks; -1 when there is none. What a reader
@@ -60,7 +63,8 @@ std::int64_t ChercherMotif(const FichierAvi& fichier, std::int64_t depuis, std::
     constexpr std::size_t Bloc = 1 << 16, Marge = 12;
     std::vector<std::uint8_t> tampon(Bloc + Marge);
     for (std::int64_t pos = depuis; pos + std::int64_t(Marge) <= fin; pos += Bloc) {
-        const std::int64_t lus = fichier.Lire(pos, std::span(tampon).first(std::size_t(std::min<std::int64_t>(fin - pos, std::int64_t(tampon.size())))));
+        const std::int64_t lus = fichier.Lire(
+            pos, std::span(tampon).first(std::size_t(std::min<std::int64_t>(fin - pos, std::int64_t(tampon.size())))));
         for (std::int64_t i = 0; i + std::int64_t(Marge) <= lus && i < std::int64_t(Bloc); ++i)
             if (motif(tampon.data() + i, pos + i)) return pos + i;
         if (lus < std::int64_t(tampon.size())) break;

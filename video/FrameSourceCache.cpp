@@ -41,7 +41,8 @@ std::int32_t CacheImages::PlusProche(std::int32_t rang) const
     std::int32_t proche = -1;
     auto distance = [rang](std::int32_t r) { return std::abs(std::int64_t(r) - rang); };
     for (const Entree& e : recents_)
-        if (proche < 0 || distance(e.rang) < distance(proche) || (distance(e.rang) == distance(proche) && e.rang < proche))
+        if (proche < 0 || distance(e.rang) < distance(proche) ||
+            (distance(e.rang) == distance(proche) && e.rang < proche))
             proche = e.rang;
     return proche;
 }

@@ -31,7 +31,10 @@ bool DebutDe(const QString& chemin, QByteArray& debut)
 
 // An MP4 or MOV file starts with an 'ftyp' box; without its 'moov' box, the
 // recording was cut before its index was written.
-bool EstMp4(const QByteArray& debut) { return debut.size() >= 8 && debut.mid(4, 4) == "ftyp"; }
+bool EstMp4(const QByteArray& debut)
+{
+    return debut.size() >= 8 && debut.mid(4, 4) == "ftyp";
+}
 
 // FFmpeg names a demuxer by every format it reads ("mov,mp4,m4a,3gp,3g2,mj2"):
 // the one of the file's extension, else the first.
@@ -48,8 +51,9 @@ QString NomConteneur(const AVInputFormat& format, const QString& chemin)
 const std::string& DemuxeursPermis()
 {
     static const std::string liste = [] {
-        const QStringList exclus = {"hls", "dash", "concat", "ffmetadata", "image2", "image2pipe", "tee", "sdp", "rtsp",
-                                    "rtp", "mpjpeg", "webm_dash_manifest", "imf"};
+        const QStringList exclus = {"hls", "dash", "concat", "ffmetadata", "image2", "image2pipe",
+                                    "tee", "sdp",  "rtsp",   "rtp",        "mpjpeg", "webm_dash_manifest",
+                                    "imf"};
         std::string l;
         void* i = nullptr;
         while (const AVInputFormat* f = av_demuxer_iterate(&i)) {
@@ -93,7 +97,8 @@ ff::Format OuvrirConteneur(const QString& chemin)
     return ff::Format(f);
 }
 
-FrameSource::Echec SourceConteneur::Ouvrir(const QString& chemin, std::size_t budgetCache, FrameSource::DetailEchec& detail)
+FrameSource::Echec SourceConteneur::Ouvrir(const QString& chemin, std::size_t budgetCache,
+                                           FrameSource::DetailEchec& detail)
 {
     using Echec = FrameSource::Echec;
     QByteArray debut;
@@ -131,7 +136,8 @@ FrameSource::Echec SourceConteneur::Ouvrir(const QString& chemin, std::size_t bu
     const AVRational sar = av_guess_sample_aspect_ratio(demuxeur_.get(), st, nullptr);
     largeurStockee_ = p.width;
     if (sar.num > 0 && sar.den > 0 && sar.num != sar.den)
-        largeurStockee_ = int(std::clamp<std::int64_t>(std::llround(double(p.width) * sar.num / sar.den), 1, TailleMax));
+        largeurStockee_ =
+            int(std::clamp<std::int64_t>(std::llround(double(p.width) * sar.num / sar.den), 1, TailleMax));
     hauteurStockee_ = p.height;
     largeur_ = orientation_.Echange() ? hauteurStockee_ : largeurStockee_;
     hauteur_ = orientation_.Echange() ? largeurStockee_ : hauteurStockee_;
@@ -175,7 +181,8 @@ FrameSource::Echec SourceConteneur::Indexer(std::vector<PaquetTemps>& paquets)
             q.PtsLu = p->pts;
             // A packet without a presentation time is shown when it is decoded.
             q.Pts = p->pts != AV_NOPTS_VALUE ? p->pts : p->dts;
-            if (q.Pts == AV_NOPTS_VALUE && ptsPrecedent != AV_NOPTS_VALUE) q.Pts = ptsPrecedent + std::max<std::int64_t>(1, p->duration);
+            if (q.Pts == AV_NOPTS_VALUE && ptsPrecedent != AV_NOPTS_VALUE)
+                q.Pts = ptsPrecedent + std::max<std::int64_t>(1, p->duration);
             if (q.Dts == AV_NOPTS_VALUE) q.Dts = q.Pts;
             q.Cle = (p->flags & AV_PKT_FLAG_KEY) != 0;
             q.Ecarte = (p->flags & AV_PKT_FLAG_DISCARD) != 0;
@@ -198,9 +205,12 @@ void SourceConteneur::Decrire(const QString& chemin)
     // The nominal step: the stream's average rate, else its base rate, else the mean step.
     AVRational cadence = st.avg_frame_rate;
     if (cadence.num <= 0 || cadence.den <= 0) cadence = st.r_frame_rate;
-    if (cadence.num > 0 && cadence.den > 0) frameTime_ = av_q2d(av_inv_q(cadence));
-    else if (n > 1 && temps_.back() > 0) frameTime_ = temps_.back() / (n - 1);
-    else frameTime_ = 0.04;
+    if (cadence.num > 0 && cadence.den > 0)
+        frameTime_ = av_q2d(av_inv_q(cadence));
+    else if (n > 1 && temps_.back() > 0)
+        frameTime_ = temps_.back() / (n - 1);
+    else
+        frameTime_ = 0.04;
 
     DescriptionVideo& d = description_;
     d.Conteneur = NomConteneur(*demuxeur_->iformat, chemin);

@@ -7,7 +7,8 @@ extern "C" {
 #include <algorithm>
 
 DecodeurImages::DecodeurImages(const FichierAvi& fichier, const IndexVideo& index, int fluxVideo)
-    : fichier_(fichier), index_(index), fluxVideo_(fluxVideo), paquet_(ff::NouveauPaquet()), sortie_(ff::NouvelleImage())
+    : fichier_(fichier), index_(index), fluxVideo_(fluxVideo), paquet_(ff::NouveauPaquet()),
+      sortie_(ff::NouvelleImage())
 {
 }
 
@@ -88,7 +89,10 @@ bool DecodeurImages::SansTete(std::int32_t k)
 
 // Whether the running decode gives the region's pictures in their order from
 // its first: it was entered from the region before, or needs nothing of it.
-bool DecodeurImages::Entree(std::int32_t k) { return k > debutSession_ || SansTete(k); }
+bool DecodeurImages::Entree(std::int32_t k)
+{
+    return k > debutSession_ || SansTete(k);
+}
 
 // Where to start decoding for `rang`: its own region's keyframe when that
 // loses nothing needed (no leading pictures, or the region is learnt and the
@@ -136,19 +140,20 @@ ff::Image DecodeurImages::Image(std::int32_t rang)
         if (!continuee) Demarrer(depart);
         ff::Image trouvee;
         switch (DecoderJusqua(rang, trouvee)) {
-        case Issue::Trouvee:
-            return trouvee;
+        case Issue::Trouvee: return trouvee;
         case Issue::Recommencer: // what was known of the regions changed: choose the start again
             continue;
         case Issue::Depassee:
             // A continued decode may have passed it untrusted; a cold start
             // may have lost it with the leading pictures.
-            if (continuee) relancer = true;
-            else if (!reculer && depart == k && k > 0) reculer = true;
-            else return {};
+            if (continuee)
+                relancer = true;
+            else if (!reculer && depart == k && k > 0)
+                reculer = true;
+            else
+                return {};
             continue;
-        case Issue::Finie:
-            return {};
+        case Issue::Finie: return {};
         }
     }
     return {};
@@ -289,7 +294,8 @@ bool DecodeurImages::Traiter(const AVFrame& image, std::int32_t cible, ff::Image
 // when it is beyond the size limit or cannot be scaled.
 ff::Image DecodeurImages::ALaTaille(const AVFrame& image)
 {
-    if (image.width <= 0 || image.height <= 0 || image.width > TailleMaxImage || image.height > TailleMaxImage) return {};
+    if (image.width <= 0 || image.height <= 0 || image.width > TailleMaxImage || image.height > TailleMaxImage)
+        return {};
     // JPEG's full-range formats are their plain twins to swscale: the same
     // planes, and the range is kept as it is from input to output.
     auto format = AVPixelFormat(image.format);
@@ -310,8 +316,8 @@ ff::Image DecodeurImages::ALaTaille(const AVFrame& image)
     sortie->height = hauteur_;
     sortie->key_frame = image.key_frame;
     sortie->pts = image.pts;
-    if (av_frame_get_buffer(sortie.get(), 0) < 0
-        || sws_scale(sws_.get(), image.data, image.linesize, 0, image.height, sortie->data, sortie->linesize) <= 0)
+    if (av_frame_get_buffer(sortie.get(), 0) < 0 ||
+        sws_scale(sws_.get(), image.data, image.linesize, 0, image.height, sortie->data, sortie->linesize) <= 0)
         return {};
     return sortie;
 }

@@ -88,7 +88,7 @@ private:
 
     // Regions: the chunks decoding may start from, 0 first.
     std::vector<std::int32_t> debuts_;
-    std::vector<Etat> etat_;          // by region start
+    std::vector<Etat> etat_;            // by region start
     std::vector<std::int8_t> sansTete_; // by region start: 1 none, 0 some, -1 not looked at
     std::vector<std::int32_t> rangDuPaquet_;
     std::vector<std::int32_t> paquetDuRang_;
@@ -97,8 +97,8 @@ private:
     std::int32_t debutSession_ = -1; // -1: none to continue
     std::int32_t prochain_ = 0;      // next chunk to send
     bool vidangeEnvoyee_ = false;
-    bool cleAVerifier_ = false;      // the start chunk's picture is still to come
-    std::int32_t dernierRang_ = -1;  // last rank handed out as exact
+    bool cleAVerifier_ = false;     // the start chunk's picture is still to come
+    std::int32_t dernierRang_ = -1; // last rank handed out as exact
     std::int32_t regionCourante_ = -1;
     std::vector<std::int32_t> tamponsRegion_; // stamps of its pictures so far, in display order
 };

@@ -101,16 +101,17 @@ bool DecodeurSon::Convertir(const AVFrame* image)
 bool DecodeurSon::MemeEntree(const AVFrame& image) const
 {
     const AVChannelLayout& l = image.ch_layout;
-    return l.nb_channels == entree_.canaux && l.order == entree_.ordre
-        && (l.order != AV_CHANNEL_ORDER_NATIVE || l.u.mask == entree_.masque) && image.sample_rate == entree_.frequence
-        && image.format == entree_.format;
+    return l.nb_channels == entree_.canaux && l.order == entree_.ordre &&
+        (l.order != AV_CHANNEL_ORDER_NATIVE || l.u.mask == entree_.masque) && image.sample_rate == entree_.frequence &&
+        image.format == entree_.format;
 }
 
 bool DecodeurSon::Configurer(const AVFrame& image)
 {
     swr_.reset();
     const AVChannelLayout& l = image.ch_layout;
-    entree_ = {l.nb_channels, l.order, l.order == AV_CHANNEL_ORDER_NATIVE ? l.u.mask : 0, image.sample_rate, image.format};
+    entree_ = {l.nb_channels, l.order, l.order == AV_CHANNEL_ORDER_NATIVE ? l.u.mask : 0, image.sample_rate,
+               image.format};
     if (l.nb_channels <= 0 || image.sample_rate <= 0) return false;
     // Default layouts are plain values, nothing to free.
     AVChannelLayout parDefaut{}, sortie{};
@@ -118,8 +119,9 @@ bool DecodeurSon::Configurer(const AVFrame& image)
     av_channel_layout_default(&sortie, format_.Canaux);
     const AVChannelLayout* entree = l.order == AV_CHANNEL_ORDER_UNSPEC ? &parDefaut : &l;
     SwrContext* s = nullptr;
-    const int r = swr_alloc_set_opts2(&s, &sortie, AV_SAMPLE_FMT_S16, format_.Frequence, const_cast<AVChannelLayout*>(entree),
-                                      AVSampleFormat(image.format), image.sample_rate, 0, nullptr);
+    const int r =
+        swr_alloc_set_opts2(&s, &sortie, AV_SAMPLE_FMT_S16, format_.Frequence, const_cast<AVChannelLayout*>(entree),
+                            AVSampleFormat(image.format), image.sample_rate, 0, nullptr);
     swr_.reset(s);
     if (r < 0 || swr_init(swr_.get()) < 0) {
         swr_.reset();
@@ -136,7 +138,8 @@ bool DecodeurSon::Reechantillonner(const AVFrame* image)
     const std::size_t avant = decodes_.size();
     decodes_.resize(avant + std::size_t(place) * std::size_t(taille));
     std::uint8_t* sortie = decodes_.data() + avant;
-    const int n = swr_convert(swr_.get(), &sortie, place, image ? const_cast<const std::uint8_t**>(image->extended_data) : nullptr,
+    const int n = swr_convert(swr_.get(), &sortie, place,
+                              image ? const_cast<const std::uint8_t**>(image->extended_data) : nullptr,
                               image ? image->nb_samples : 0);
     decodes_.resize(avant + std::size_t(std::max(n, 0)) * std::size_t(taille));
     return n >= 0;

@@ -79,8 +79,8 @@ std::int32_t DecodeurTemps::DepartPour(std::int32_t numero) const
 
 bool DecodeurTemps::PeutContinuer(std::int32_t numero, std::int32_t depart) const
 {
-    return debutSession_ >= 0 && debutSession_ <= depart && prochain_ >= depart
-        && ptsDebut_ <= ptsImages_[std::size_t(numero)] && dernierPts_ < ptsImages_[std::size_t(numero)];
+    return debutSession_ >= 0 && debutSession_ <= depart && prochain_ >= depart &&
+        ptsDebut_ <= ptsImages_[std::size_t(numero)] && dernierPts_ < ptsImages_[std::size_t(numero)];
 }
 
 ff::Image DecodeurTemps::Image(std::int32_t numero)
@@ -240,7 +240,8 @@ DecodeurTemps::Issue DecodeurTemps::DecoderJusqua(std::int32_t numero, ff::Image
 // How many decoded pictures the cache holds, twice over to stay on the safe side.
 std::int32_t DecodeurTemps::ImagesEnCache() const
 {
-    const std::size_t image = std::size_t(std::max(1, av_image_get_buffer_size(codec_->pix_fmt, codec_->width, codec_->height, 1)));
+    const std::size_t image =
+        std::size_t(std::max(1, av_image_get_buffer_size(codec_->pix_fmt, codec_->width, codec_->height, 1)));
     return std::int32_t(std::min<std::size_t>(cache_.Budget() / image * 2 + 4, std::size_t(1) << 30));
 }
 

@@ -29,8 +29,8 @@ struct PaquetTemps {
     std::int64_t Dts = AV_NOPTS_VALUE;
     std::int64_t Pts = AV_NOPTS_VALUE;
     std::int64_t PtsLu = AV_NOPTS_VALUE; // as the demuxer gave it, which tells the packet again
-    bool Cle = false;    // decoding may start here
-    bool Ecarte = false; // decoded but not shown (cut off by an edit list)
+    bool Cle = false;                    // decoding may start here
+    bool Ecarte = false;                 // decoded but not shown (cut off by an edit list)
 };
 
 class DecodeurTemps {
@@ -76,9 +76,9 @@ private:
     AVFormatContext& demuxeur_;
     const int flux_;
     const std::vector<PaquetTemps> paquets_;
-    std::vector<std::int32_t> cles_;            // packets decoding may start from, in order
-    std::vector<std::int64_t> ptsImages_;       // by frame, increasing
-    std::vector<std::int32_t> paquetDeImage_;   // by frame: the packet that carries it
+    std::vector<std::int32_t> cles_;                             // packets decoding may start from, in order
+    std::vector<std::int64_t> ptsImages_;                        // by frame, increasing
+    std::vector<std::int32_t> paquetDeImage_;                    // by frame: the packet that carries it
     std::unordered_map<std::int64_t, std::int32_t> parPosition_; // -1 for a position shared by two packets
     ff::Codec codec_;
     ff::Paquet paquet_;

@@ -53,8 +53,14 @@ using Image = std::unique_ptr<AVFrame, LibererImage>;
 using Sws = std::unique_ptr<SwsContext, LibererSws>;
 using Swr = std::unique_ptr<SwrContext, LibererSwr>;
 
-inline Paquet NouveauPaquet() { return Paquet(av_packet_alloc()); }
-inline Image NouvelleImage() { return Image(av_frame_alloc()); }
+inline Paquet NouveauPaquet()
+{
+    return Paquet(av_packet_alloc());
+}
+inline Image NouvelleImage()
+{
+    return Image(av_frame_alloc());
+}
 
 // A new reference to the same decoded picture (no pixel copy).
 inline Image Reference(const AVFrame* source)

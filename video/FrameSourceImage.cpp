@@ -30,7 +30,8 @@ QImage ImageRembourree(int w, int h)
     const qsizetype pas = qsizetype(w) * 4;
     auto* octets = static_cast<uchar*>(av_malloc(std::size_t(pas * h + MargeSws)));
     if (!octets) return {};
-    return QImage(octets, w, h, pas, QImage::Format_RGB32, [](void* p) { av_free(p); }, octets);
+    return QImage(
+        octets, w, h, pas, QImage::Format_RGB32, [](void* p) { av_free(p); }, octets);
 }
 
 } // namespace
@@ -44,15 +45,16 @@ QImage ConvertisseurImage::EnRgb(const AVFrame& image, QImage recyclee, QSize ta
     const AVPixelFormat format = SansPlageJpeg(AVPixelFormat(image.format), plagePleine);
     // Non-square pixels are spread smoothly; a picture kept at its size is copied pixel for pixel.
     const int methode = w == sw && h == sh ? SWS_POINT : SWS_BICUBIC;
-    sws_.reset(sws_getCachedContext(sws_.release(), sw, sh, format, w, h, AV_PIX_FMT_RGB32, methode, nullptr, nullptr, nullptr));
+    sws_.reset(sws_getCachedContext(sws_.release(), sw, sh, format, w, h, AV_PIX_FMT_RGB32, methode, nullptr, nullptr,
+                                    nullptr));
     if (!sws_) return {};
     const int matrice = image.colorspace == AVCOL_SPC_BT709 ? SWS_CS_ITU709 : SWS_CS_DEFAULT;
-    sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(matrice), plagePleine, sws_getCoefficients(SWS_CS_DEFAULT), 1, 0,
-                             1 << 16, 1 << 16);
+    sws_setColorspaceDetails(sws_.get(), sws_getCoefficients(matrice), plagePleine, sws_getCoefficients(SWS_CS_DEFAULT),
+                             1, 0, 1 << 16, 1 << 16);
     // A new 8 MB picture for every frame of an HD video costs page faults.
     QImage rgb = recyclee.size() == QSize(w, h) && recyclee.format() == QImage::Format_RGB32 && recyclee.isDetached()
-                   ? std::move(recyclee)
-                   : ImageRembourree(w, h);
+        ? std::move(recyclee)
+        : ImageRembourree(w, h);
     if (rgb.isNull()) return {};
     std::uint8_t* destination[4] = {rgb.bits(), nullptr, nullptr, nullptr};
     const int pas[4] = {int(rgb.bytesPerLine()), 0, 0, 0};

@@ -53,8 +53,10 @@ void Parcourir(const FichierAvi& f, const EnTeteAvi& entete, int fluxVideo, int 
                std::int64_t numero, AVCodecID codec, IndexVideo& iv, IndexAudio& ia)
 {
     auto ajouterImage = [&](std::int64_t position, std::int64_t taille, bool cle) {
-        iv.Morceaux.push_back({position, std::int32_t(std::min<std::int64_t>(taille, std::numeric_limits<std::int32_t>::max()))});
-        iv.Numeros.push_back(std::int32_t(std::min<std::int64_t>(numero, std::numeric_limits<std::int32_t>::max() - 1)));
+        iv.Morceaux.push_back(
+            {position, std::int32_t(std::min<std::int64_t>(taille, std::numeric_limits<std::int32_t>::max()))});
+        iv.Numeros.push_back(
+            std::int32_t(std::min<std::int64_t>(numero, std::numeric_limits<std::int32_t>::max() - 1)));
         iv.Cles.push_back(cle);
     };
     auto image = [&](std::uint32_t id) { return FluxDuMorceau(id) == fluxVideo && EstMorceauImage(id); };
@@ -63,8 +65,8 @@ void Parcourir(const FichierAvi& f, const EnTeteAvi& entete, int fluxVideo, int 
         if (zone.Fin <= depuis) continue;
         auto enTete = [&](const std::uint8_t* p, std::int64_t position) {
             const std::uint32_t id = LireMot32(p);
-            const bool connu = image(id) || (FluxDuMorceau(id) == fluxAudio && EstMorceauSon(id)) || id == CodeQuatre("LIST")
-                            || id == CodeQuatre("JUNK") || (id & 0xFFFF) == (CodeQuatre("ix00") & 0xFFFF);
+            const bool connu = image(id) || (FluxDuMorceau(id) == fluxAudio && EstMorceauSon(id)) ||
+                id == CodeQuatre("LIST") || id == CodeQuatre("JUNK") || (id & 0xFFFF) == (CodeQuatre("ix00") & 0xFFFF);
             return connu && position + 8 + std::int64_t(LireMot32(p + 4)) <= zone.Fin;
         };
         std::int64_t pos = std::max(zone.Debut, depuis);
@@ -102,7 +104,8 @@ void Parcourir(const FichierAvi& f, const EnTeteAvi& entete, int fluxVideo, int 
             videVideo = -1;
             if (image(id)) {
                 if (taille > 0) {
-                    const auto debut = std::span<const std::uint8_t>(tampon).subspan(8, std::size_t(std::min(lus, 8 + taille) - 8));
+                    const auto debut =
+                        std::span<const std::uint8_t>(tampon).subspan(8, std::size_t(std::min(lus, 8 + taille) - 8));
                     ajouterImage(pos, taille, EstImageCle(codec, debut));
                 } else {
                     videVideo = pos;

@@ -22,7 +22,8 @@ bool SonConteneur::Ouvrir(const QString& chemin, const AVFormatContext& decrit, 
     demuxeur_ = OuvrirConteneur(chemin);
     if (!demuxeur_ || !paquet_) return false;
     auto audio = [&] {
-        return unsigned(flux) < demuxeur_->nb_streams && demuxeur_->streams[flux]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
+        return unsigned(flux) < demuxeur_->nb_streams &&
+            demuxeur_->streams[flux]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO;
     };
     // Containers without a header (MPEG-TS) list their streams only once read.
     if (!audio() && (avformat_find_stream_info(demuxeur_.get(), nullptr) < 0 || !audio())) return false;
@@ -37,11 +38,13 @@ bool SonConteneur::Ouvrir(const QString& chemin, const AVFormatContext& decrit, 
     const double base = av_q2d(st.time_base), unite = 1.0 / AV_TIME_BASE;
     const bool debutFichier = decrit.start_time != AV_NOPTS_VALUE;
     const double debut = st.start_time != AV_NOPTS_VALUE ? double(st.start_time) * base
-                       : debutFichier                    ? double(decrit.start_time) * unite
+        : debutFichier                                   ? double(decrit.start_time) * unite
                                                          : 0;
     double fin = 0;
-    if (st.duration > 0) fin = debut + double(st.duration) * base;
-    else if (decrit.duration > 0) fin = (debutFichier ? double(decrit.start_time) * unite : 0) + double(decrit.duration) * unite;
+    if (st.duration > 0)
+        fin = debut + double(st.duration) * base;
+    else if (decrit.duration > 0)
+        fin = (debutFichier ? double(decrit.start_time) * unite : 0) + double(decrit.duration) * unite;
     const int frequence = Format().Frequence;
     debut_ = std::max<std::int64_t>(0, EchantillonAuTemps(debut - origine_, frequence));
     longueur_ = EchantillonAuTemps(fin - origine_, frequence) - debut_;
@@ -57,8 +60,7 @@ std::int64_t SonConteneur::Lire(std::int64_t premier, std::int64_t nombre, std::
         // A demuxer that lands after the place asked for is sent to the start.
         if (!Chercher(premier, false) || decodeur_.Debut() > premier) Chercher(premier, true);
     }
-    while (decodeur_.Fin() < premier + nombre && DecoderSuivant()) {
-    }
+    while (decodeur_.Fin() < premier + nombre && DecoderSuivant()) {}
     const std::int64_t lus = decodeur_.Servir(premier, nombre, tampon);
     // The stream lasts what the container says: a decoder that gives fewer
     // samples at the end (a codec's padding cut off) leaves silence.
@@ -75,11 +77,10 @@ bool SonConteneur::Chercher(std::int64_t premier, bool depuisLeDebut)
     decodeur_.RepartirAuTemps(origine_);
     const std::int64_t debutFichier = demuxeur_->start_time != AV_NOPTS_VALUE ? demuxeur_->start_time : 0;
     const std::int64_t temps = depuisLeDebut
-                                 ? debutFichier
-                                 : std::llround((origine_ + double(premier) / Format().Frequence - Avance) * AV_TIME_BASE);
+        ? debutFichier
+        : std::llround((origine_ + double(premier) / Format().Frequence - Avance) * AV_TIME_BASE);
     if (avformat_seek_file(demuxeur_.get(), -1, INT64_MIN, temps, temps, 0) < 0) return false;
-    while (!decodeur_.Place() && DecoderSuivant()) {
-    }
+    while (!decodeur_.Place() && DecoderSuivant()) {}
     return decodeur_.Place();
 }
 

@@ -59,9 +59,7 @@ void ChangementMesure::Poser(std::vector<T>& liste, const Fin<T>& fin, bool avan
 }
 
 ChangementMesure::ChangementMesure(const EtatMesure& avant, const EtatMesure& apres)
-    : avant_(SansListes(avant)),
-      apres_(SansListes(apres)),
-      marques_(Difference(avant.Marques, apres.Marques)),
+    : avant_(SansListes(avant)), apres_(SansListes(apres)), marques_(Difference(avant.Marques, apres.Marques)),
       marquesTsp_(Difference(avant.MarquesTsp, apres.MarquesTsp)),
       centresTsp_(Difference(avant.CentresTsp, apres.CentresTsp)),
       imagesMarques_(Difference(avant.ImagesMarques, apres.ImagesMarques)),
@@ -69,8 +67,8 @@ ChangementMesure::ChangementMesure(const EtatMesure& avant, const EtatMesure& ap
 {
     bool memes = avant_ == apres_;
     const auto sansChangement = [](const auto& fin) { return fin.Avant.empty() && fin.Apres.empty(); };
-    memes = memes && sansChangement(marques_) && sansChangement(marquesTsp_) && sansChangement(centresTsp_)
-         && sansChangement(imagesMarques_) && sansChangement(imagesMarquesTsp_);
+    memes = memes && sansChangement(marques_) && sansChangement(marquesTsp_) && sansChangement(centresTsp_) &&
+        sansChangement(imagesMarques_) && sansChangement(imagesMarquesTsp_);
     vide_ = memes;
 }
 
@@ -88,8 +86,14 @@ void ChangementMesure::Appliquer(EtatMesure& e, bool versAvant) const
     Poser(e.ImagesMarquesTsp, imagesMarquesTsp_, versAvant);
 }
 
-void ChangementMesure::Defaire(EtatMesure& e) const { Appliquer(e, true); }
-void ChangementMesure::Refaire(EtatMesure& e) const { Appliquer(e, false); }
+void ChangementMesure::Defaire(EtatMesure& e) const
+{
+    Appliquer(e, true);
+}
+void ChangementMesure::Refaire(EtatMesure& e) const
+{
+    Appliquer(e, false);
+}
 
 std::size_t ChangementMesure::Octets() const
 {
@@ -97,8 +101,8 @@ std::size_t ChangementMesure::Octets() const
         using T = typename std::decay_t<decltype(f.Avant)>::value_type;
         return (f.Avant.capacity() + f.Apres.capacity()) * sizeof(T);
     };
-    return sizeof(*this) + fin(marques_) + fin(marquesTsp_) + fin(centresTsp_) + fin(imagesMarques_)
-         + fin(imagesMarquesTsp_);
+    return sizeof(*this) + fin(marques_) + fin(marquesTsp_) + fin(centresTsp_) + fin(imagesMarques_) +
+        fin(imagesMarquesTsp_);
 }
 
 void HistoriqueMesure::Enregistrer(const EtatMesure& avant, const EtatMesure& apres, int imageAvant, int imageApres,

@@ -30,8 +30,8 @@ enum class TAction : std::uint8_t {
     EffacerMarques,
     EffacerTransparent,
     EffacerTout,
-    MarquesParImage,        // marks per frame chosen (Numero: 1..3)
-    Suivi,                  // a run of automatic tracking (Numero: marks placed)
+    MarquesParImage, // marks per frame chosen (Numero: 1..3)
+    Suivi,           // a run of automatic tracking (Numero: marks placed)
 };
 
 struct ActionMesure {
@@ -55,8 +55,8 @@ public:
 private:
     template <typename T>
     struct Fin {
-        std::size_t Commun = 0;        // leading entries before and after share
-        std::vector<T> Avant, Apres;   // what follows them
+        std::size_t Commun = 0;      // leading entries before and after share
+        std::vector<T> Avant, Apres; // what follows them
     };
     template <typename T>
     static Fin<T> Difference(const std::vector<T>& avant, const std::vector<T>& apres);

@@ -18,14 +18,10 @@ TAudioPlay::~TAudioPlay()
 
 bool TAudioPlay::Jouer(SourceAudio& source, std::int64_t premier, std::int64_t fin)
 {
-    if (joue_)
-        Couper();
-    if (premier < 0)
-        premier = source.Debut();
-    if (fin < 0)
-        fin = source.Debut() + source.Longueur();
-    if (premier >= fin)
-        return false;
+    if (joue_) Couper();
+    if (premier < 0) premier = source.Debut();
+    if (fin < 0) fin = source.Debut() + source.Longueur();
+    if (premier >= fin) return false;
     source_ = &source;
     if (!OuvrirPeripherique()) {
         source_ = nullptr;
@@ -36,8 +32,7 @@ bool TAudioPlay::Jouer(SourceAudio& source, std::int64_t premier, std::int64_t f
     fin_ = fin;
     joue_ = true;
     ++passe_;
-    for (int i = 0; i < NombreTampons; ++i)
-        MettreEnFile();
+    for (int i = 0; i < NombreTampons; ++i) MettreEnFile();
     peripherique_->Reprendre();
     return true;
 }
@@ -45,8 +40,7 @@ bool TAudioPlay::Jouer(SourceAudio& source, std::int64_t premier, std::int64_t f
 bool TAudioPlay::OuvrirPeripherique()
 {
     tailleEchantillon_ = source_->TailleEchantillon();
-    if (tailleEchantillon_ <= 0)
-        return false;
+    if (tailleEchantillon_ <= 0) return false;
     tailleTampon_ = std::max(tailleEchantillon_, TailleTamponMin);
     return peripherique_->Ouvrir(source_->Format());
 }
@@ -54,14 +48,12 @@ bool TAudioPlay::OuvrirPeripherique()
 void TAudioPlay::MettreEnFile()
 {
     const std::int64_t nombre = std::min<std::int64_t>(fin_ - suivant_, tailleTampon_ / tailleEchantillon_);
-    if (nombre <= 0)
-        return;
+    if (nombre <= 0) return;
     auto tampon = std::make_unique<TamponSon>();
     tampon->Octets.resize(static_cast<std::size_t>(tailleTampon_));
     tampon->Passe = passe_;
     // A short read leaves the buffer unqueued: the ring shrinks by one.
-    if (source_->Lire(suivant_, nombre, tampon->Octets) != nombre)
-        return;
+    if (source_->Lire(suivant_, nombre, tampon->Octets) != nombre) return;
     tampon->Octets.resize(static_cast<std::size_t>(nombre * tailleEchantillon_));
     suivant_ += nombre;
     ++enVol_;
@@ -71,14 +63,12 @@ void TAudioPlay::MettreEnFile()
 void TAudioPlay::TamponTermine(std::unique_ptr<TamponSon> tampon)
 {
     --enVol_;
-    if (joue_ && tampon->Passe == passe_)
-        MettreEnFile();
+    if (joue_ && tampon->Passe == passe_) MettreEnFile();
 }
 
 void TAudioPlay::Couper()
 {
-    if (!joue_)
-        return;
+    if (!joue_) return;
     joue_ = false;
     peripherique_->Reinitialiser();
     peripherique_->Fermer();

@@ -33,14 +33,11 @@ private:
 };
 
 TDCAVIPlay::TDCAVIPlay(QWidget* parent)
-    : QWidget(parent),
-      source_(std::make_unique<FrameSource>()),
-      audio_(std::make_unique<TAudioPlay>()),
-      navigation_(std::make_unique<NavigationVue>(*this)),
-      visee_(std::make_unique<Loupe::Visee>())
+    : QWidget(parent), source_(std::make_unique<FrameSource>()), audio_(std::make_unique<TAudioPlay>()),
+      navigation_(std::make_unique<NavigationVue>(*this)), visee_(std::make_unique<Loupe::Visee>())
 {
-    chargeur_ = std::make_unique<ChargeurImage>(*source_, this,
-                                                [this](int numero, const QImage& image) { ImageChargee(numero, image); });
+    chargeur_ = std::make_unique<ChargeurImage>(
+        *source_, this, [this](int numero, const QImage& image) { ImageChargee(numero, image); });
     mesure_ = std::make_unique<TMesure>(*navigation_);
     mesure_->OnChangeEtalon = [this] { emit OnChangeEtalon(); };
     mesure_->OnChange = [this] {
@@ -74,12 +71,30 @@ TDCAVIPlay::~TDCAVIPlay()
     chargeur_.reset();
 }
 
-bool TDCAVIPlay::Opened() const { return source_->Opened(); }
-int TDCAVIPlay::FrameCount() const { return source_->FrameCount(); }
-int TDCAVIPlay::VideoWidth() const { return source_->VideoWidth(); }
-int TDCAVIPlay::VideoHeight() const { return source_->VideoHeight(); }
-double TDCAVIPlay::AspectRatio() const { return source_->AspectRatio(); }
-double TDCAVIPlay::FrameTime() const { return source_->FrameTime(); }
+bool TDCAVIPlay::Opened() const
+{
+    return source_->Opened();
+}
+int TDCAVIPlay::FrameCount() const
+{
+    return source_->FrameCount();
+}
+int TDCAVIPlay::VideoWidth() const
+{
+    return source_->VideoWidth();
+}
+int TDCAVIPlay::VideoHeight() const
+{
+    return source_->VideoHeight();
+}
+double TDCAVIPlay::AspectRatio() const
+{
+    return source_->AspectRatio();
+}
+double TDCAVIPlay::FrameTime() const
+{
+    return source_->FrameTime();
+}
 
 void TDCAVIPlay::SetFileName(const QString& nom)
 {
@@ -338,7 +353,8 @@ const QImage& TDCAVIPlay::ImageCourante()
 void TDCAVIPlay::MontrerLaPlusProche()
 {
     const int proche = source_->ImageEnMainProche(numeroImage_);
-    if (proche < 0 || (numeroAffiche_ >= 0 && std::abs(proche - numeroImage_) >= std::abs(numeroAffiche_ - numeroImage_)))
+    if (proche < 0 ||
+        (numeroAffiche_ >= 0 && std::abs(proche - numeroImage_) >= std::abs(numeroAffiche_ - numeroImage_)))
         return;
     QImage image = source_->Image(proche);
     if (image.isNull()) return;
@@ -356,9 +372,15 @@ void TDCAVIPlay::ImageChargee(int numero, const QImage& image)
     update(); // the exact picture, or the next request
 }
 
-bool TDCAVIPlay::ImageEnRoute() const { return Opened() && numeroAffiche_ != numeroImage_ && chargeur_->Occupe(); }
+bool TDCAVIPlay::ImageEnRoute() const
+{
+    return Opened() && numeroAffiche_ != numeroImage_ && chargeur_->Occupe();
+}
 
-int TDCAVIPlay::NumeroAffiche() const { return ImageEnRoute() ? numeroAffiche_ : numeroImage_; }
+int TDCAVIPlay::NumeroAffiche() const
+{
+    return ImageEnRoute() ? numeroAffiche_ : numeroImage_;
+}
 
 void TDCAVIPlay::Dessiner()
 {

@@ -128,10 +128,10 @@ private:
     std::unique_ptr<TMesure> mesure_;
     std::unique_ptr<class NavigationVue> navigation_;
     std::unique_ptr<ChargeurImage> chargeur_;
-    QImage affichee_;      // the picture on screen
-    int numeroAffiche_ = -1; // its frame
+    QImage affichee_;          // the picture on screen
+    int numeroAffiche_ = -1;   // its frame
     bool remplacante_ = false; // a picture standing in for one being decoded came on screen since the last paint
-    int generation_ = 0;   // one more at each open, so a picture of the file before is dropped
+    int generation_ = 0;       // one more at each open, so a picture of the file before is dropped
     int generationDemandee_ = 0;
     QImage composition_;
 

@@ -15,14 +15,16 @@
 
 namespace {
 
-constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) { return r | g << 8 | b << 16; }
+constexpr std::uint32_t Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b)
+{
+    return r | g << 8 | b << 16;
+}
 
 // The 16 fixed colours of the default palette.
 constexpr std::array<std::uint32_t, NombreCouleursGrille> Grille = {
-    Rgb(0, 0, 0),       Rgb(128, 0, 0),   Rgb(0, 128, 0),   Rgb(128, 128, 0),
-    Rgb(0, 0, 128),     Rgb(128, 0, 128), Rgb(0, 128, 128), Rgb(192, 192, 192),
-    Rgb(128, 128, 128), Rgb(255, 0, 0),   Rgb(0, 255, 0),   Rgb(255, 255, 0),
-    Rgb(0, 0, 255),     Rgb(255, 0, 255), Rgb(0, 255, 255), Rgb(255, 255, 255),
+    Rgb(0, 0, 0),     Rgb(128, 0, 0),     Rgb(0, 128, 0),     Rgb(128, 128, 0),   Rgb(0, 0, 128), Rgb(128, 0, 128),
+    Rgb(0, 128, 128), Rgb(192, 192, 192), Rgb(128, 128, 128), Rgb(255, 0, 0),     Rgb(0, 255, 0), Rgb(255, 255, 0),
+    Rgb(0, 0, 255),   Rgb(255, 0, 255),   Rgb(0, 255, 255),   Rgb(255, 255, 255),
 };
 
 constexpr int Colonnes = 4;
@@ -42,8 +44,7 @@ int IndexCouleur(std::uint32_t couleur)
     return -1;
 }
 
-TGrilleCouleurs::TGrilleCouleurs(QWidget* parent)
-    : QWidget(parent)
+TGrilleCouleurs::TGrilleCouleurs(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(Colonnes * Cote, Colonnes * Cote);
     setFocusPolicy(Qt::StrongFocus);
@@ -96,9 +97,7 @@ void TGrilleCouleurs::keyPressEvent(QKeyEvent* e)
     ChoisirIndex(index_ < 0 ? 0 : l * Colonnes + c);
 }
 
-TBoiteCouleur::TBoiteCouleur(QWidget* parent)
-    : QDialog(parent)
-    , grille_(new TGrilleCouleurs(this))
+TBoiteCouleur::TBoiteCouleur(QWidget* parent) : QDialog(parent), grille_(new TGrilleCouleurs(this))
 {
     setWindowTitle(Chaines::Texte("TitreBoiteCouleur"));
     setFixedSize(276, 167);
@@ -115,9 +114,8 @@ TBoiteCouleur::TBoiteCouleur(QWidget* parent)
     rada->setFont(gras);
     rada->move(176, 27);
 
-    auto* aide = new QLabel(QStringList{Chaines::Texte("CouleurAide1"), Chaines::Texte("CouleurAide2"), QString()}
-                                .join(u'\n'),
-                            this);
+    auto* aide = new QLabel(
+        QStringList{Chaines::Texte("CouleurAide1"), Chaines::Texte("CouleurAide2"), QString()}.join(u'\n'), this);
     aide->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     aide->setGeometry(126, 51, 140, 48);
 }

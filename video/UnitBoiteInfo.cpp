@@ -33,9 +33,7 @@ QStringList LignesInfo(int imagesParSeconde, int hauteur, int largeur, int nombr
     };
 }
 
-TBoiteInfo::TBoiteInfo(QWidget* parent)
-    : QDialog(parent)
-    , texte_(new QPlainTextEdit(this))
+TBoiteInfo::TBoiteInfo(QWidget* parent) : QDialog(parent), texte_(new QPlainTextEdit(this))
 {
     setWindowTitle(Chaines::Texte("TitreBoiteInfo"));
     // 265 pixels wide, or wider for the whole title to show.
@@ -47,12 +45,13 @@ TBoiteInfo::TBoiteInfo(QWidget* parent)
     texte_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The rule of hyphens under the path spans the box: the font is made
     // small enough for it to stand on one line.
-    const int place = largeur - texte_->verticalScrollBar()->sizeHint().width() - 2 * texte_->frameWidth()
-                    - 2 * int(texte_->document()->documentMargin());
+    const int place = largeur - texte_->verticalScrollBar()->sizeHint().width() - 2 * texte_->frameWidth() -
+        2 * int(texte_->document()->documentMargin());
     QFont police = texte_->font();
     int pixels = QFontInfo(police).pixelSize();
     police.setPixelSize(pixels);
-    while (pixels > 8 && QFontMetrics(police).horizontalAdvance(QString(59, u'-')) > place) police.setPixelSize(--pixels);
+    while (pixels > 8 && QFontMetrics(police).horizontalAdvance(QString(59, u'-')) > place)
+        police.setPixelSize(--pixels);
     texte_->setFont(police);
 }
 
@@ -64,8 +63,8 @@ QString TBoiteInfo::Texte() const
 void TBoiteInfo::showEvent(QShowEvent* e)
 {
     if (ImagesParSeconde != 0)
-        texte_->setPlainText((LignesInfo(ImagesParSeconde, HauteurImage, LargeurImage, NombreImages, CheminVideo)
-                              + LignesSupplementaires)
+        texte_->setPlainText((LignesInfo(ImagesParSeconde, HauteurImage, LargeurImage, NombreImages, CheminVideo) +
+                              LignesSupplementaires)
                                  .join(u'\n'));
     QDialog::showEvent(e);
 }

@@ -7,7 +7,6 @@
 
 class QPlainTextEdit;
 
-
 // Frames per second of a frame time, to the nearest integer, halves to even.
 int ImagesParSecondeArrondies(double frameTime);
 

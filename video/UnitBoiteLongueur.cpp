@@ -45,8 +45,8 @@ QString TexteLongueur(double metres)
 
 QStringList LignesRefusLongueur(double longueur)
 {
-    return {Chaines::Texte("LongueurRefus").arg(FormatGeneral(longueur, 3)),
-            Chaines::Texte("LongueurRefusIntervalle"), Chaines::Texte("LongueurIntervalle")};
+    return {Chaines::Texte("LongueurRefus").arg(FormatGeneral(longueur, 3)), Chaines::Texte("LongueurRefusIntervalle"),
+            Chaines::Texte("LongueurIntervalle")};
 }
 
 DispositionLongueur DisposerLongueur(QSize libelle, QSize edition, int hauteurStatut)
@@ -61,15 +61,14 @@ DispositionLongueur DisposerLongueur(QSize libelle, QSize edition, int hauteurSt
 }
 
 TBoiteLongueur::TBoiteLongueur(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , libelle_(new QLabel(Chaines::Texte("LongueurLibelle"), this))
-    , edition_(new QLineEdit(this))
-    , statut_(new QStatusBar(this))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      libelle_(new QLabel(Chaines::Texte("LongueurLibelle"), this)), edition_(new QLineEdit(this)),
+      statut_(new QStatusBar(this))
 {
     setWindowTitle(Chaines::Texte("TitreBoiteLongueur"));
     edition_->setMaxLength(CaracteresMax);
-    edition_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*([.,][0-9]*)?")),
-                                                           edition_));
+    edition_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*([.,][0-9]*)?")), edition_));
     statut_->setSizeGripEnabled(false);
     statut_->addWidget(new QLabel(Chaines::Texte("LongueurIntervalle")), 1);
 

@@ -98,15 +98,17 @@ std::optional<Modele> CouperModele(const QImage& source, PointD point, int demiC
 }
 
 std::optional<Correspondance> Chercher(const QImage& source, const Modele& modele, PointD prevu, int rayon,
-                                      double penalite)
+                                       double penalite)
 {
     QImage copie;
     const QImage& image = EnRgb32(source, copie);
     const int cote = modele.Cote;
     // Top-left corners of the template whose anchor lies within the window.
     const double cx = prevu.X - modele.Ancre.X, cy = prevu.Y - modele.Ancre.Y;
-    const int x0 = std::max(0, int(std::ceil(cx - rayon))), x1 = std::min(image.width() - cote, int(std::floor(cx + rayon)));
-    const int y0 = std::max(0, int(std::ceil(cy - rayon))), y1 = std::min(image.height() - cote, int(std::floor(cy + rayon)));
+    const int x0 = std::max(0, int(std::ceil(cx - rayon))),
+              x1 = std::min(image.width() - cote, int(std::floor(cx + rayon)));
+    const int y0 = std::max(0, int(std::ceil(cy - rayon))),
+              y1 = std::min(image.height() - cote, int(std::floor(cy + rayon)));
     if (x1 - x0 < 2 || y1 - y0 < 2) return std::nullopt;
 
     const int nx = x1 - x0 + 1, ny = y1 - y0 + 1;

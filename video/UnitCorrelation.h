@@ -13,10 +13,10 @@
 
 // A grey picture cut from a frame, and the point it stands for.
 struct Modele {
-    int Cote = 0;             // side in pixels (odd)
-    std::vector<float> Gris;  // Cote x Cote, rows top down, mean removed
-    double Norme = 0;         // square root of the sum of squares of Gris
-    PointD Ancre;             // the point, from the picture's top-left pixel
+    int Cote = 0;            // side in pixels (odd)
+    std::vector<float> Gris; // Cote x Cote, rows top down, mean removed
+    double Norme = 0;        // square root of the sum of squares of Gris
+    PointD Ancre;            // the point, from the picture's top-left pixel
 };
 
 // The template of side 2 * demiCote + 1 around `point`, cut at the nearest
@@ -25,8 +25,8 @@ struct Modele {
 std::optional<Modele> CouperModele(const QImage& image, PointD point, int demiCote);
 
 struct Correspondance {
-    PointD Point;          // where the template's anchor falls
-    double Qualite = 0;    // the correlation there, -1..1
+    PointD Point;       // where the template's anchor falls
+    double Qualite = 0; // the correlation there, -1..1
 };
 
 // Searches the template around `prevu`, its anchor within `rayon` pixels of it
@@ -37,4 +37,4 @@ struct Correspondance {
 // None when no place for the template in the search window lies wholly in the
 // frame, or no peak is found inside it.
 std::optional<Correspondance> Chercher(const QImage& image, const Modele& modele, PointD prevu, int rayon,
-                                      double penalite);
+                                       double penalite);

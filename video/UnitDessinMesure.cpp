@@ -20,8 +20,7 @@ struct Segment {
 
 void Segments(QPainter& p, QPoint c, std::initializer_list<Segment> segments)
 {
-    for (const Segment& s : segments)
-        Trace::Ligne(p, c + QPoint(s.x1, s.y1), c + QPoint(s.x2, s.y2));
+    for (const Segment& s : segments) Trace::Ligne(p, c + QPoint(s.x1, s.y1), c + QPoint(s.x2, s.y2));
 }
 
 QPoint EnQPoint(PointPixels p)
@@ -31,8 +30,8 @@ QPoint EnQPoint(PointPixels p)
 
 // The marks of `marques` from `premier` on, each at its pixel plus `decalage`.
 template <typename SymboleDe>
-void Marques(QPainter& p, const VecteurPointD& marques, std::size_t premier, int largeur, int hauteur,
-             QPoint decalage, SymboleDe symboleDe)
+void Marques(QPainter& p, const VecteurPointD& marques, std::size_t premier, int largeur, int hauteur, QPoint decalage,
+             SymboleDe symboleDe)
 {
     for (std::size_t k = premier; k < marques.size(); ++k)
         Symbole(p, symboleDe(k), EnQPoint(VersPixels(marques[k], largeur, hauteur)) + decalage);
@@ -45,9 +44,9 @@ std::size_t PremiereMarque(const EtatMesure& m, const VecteurPointD& marques)
 
 void Transparent(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
 {
-    const QPoint c = EnQPoint(m.EtatTransparent == TEtatTransparent::Deplacer
-                                  ? px.Souris - px.DecalageTsp // follows the pointer
-                                  : px.CentreTsp);
+    const QPoint c =
+        EnQPoint(m.EtatTransparent == TEtatTransparent::Deplacer ? px.Souris - px.DecalageTsp // follows the pointer
+                                                                 : px.CentreTsp);
     const int hw = px.DemiTailleTsp.X, hh = px.DemiTailleTsp.Y;
     const QBrush brosse = p.brush();
     p.setBrush(Qt::NoBrush);
@@ -60,8 +59,10 @@ void Transparent(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int l
     Fleche(p, {c.x() + hw - 1, c.y()}, Sens::Droite);
     Trace::Ligne(p, {c.x(), c.y() - hh}, {c.x(), c.y() - 2});
     Trace::Ligne(p, {c.x(), c.y() + 3}, {c.x(), c.y() + hh});
-    if (m.AxeVersLeBas) Fleche(p, {c.x(), c.y() + hh - 1}, Sens::Bas);
-    else Fleche(p, {c.x(), c.y() - hh}, Sens::Haut);
+    if (m.AxeVersLeBas)
+        Fleche(p, {c.x(), c.y() + hh - 1}, Sens::Bas);
+    else
+        Fleche(p, {c.x(), c.y() - hh}, Sens::Haut);
 
     // Stored relative to the centre, so they move with the overlay.
     Marques(p, m.MarquesTsp, PremiereMarque(m, m.MarquesTsp), largeur, hauteur, c, [](std::size_t) { return 1; });
@@ -95,8 +96,10 @@ void MarquesEtAxes(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int
     Trace::Ligne(p, {0, o.y()}, {largeur, o.y()});
     Fleche(p, {largeur - 1, o.y()}, Sens::Droite);
     Trace::Ligne(p, {o.x(), 0}, {o.x(), hauteur});
-    if (m.AxeVersLeBas) Fleche(p, {o.x(), hauteur - 1}, Sens::Bas);
-    else Fleche(p, {o.x(), 0}, Sens::Haut);
+    if (m.AxeVersLeBas)
+        Fleche(p, {o.x(), hauteur - 1}, Sens::Bas);
+    else
+        Fleche(p, {o.x(), 0}, Sens::Haut);
 }
 
 } // namespace
@@ -105,16 +108,13 @@ void Symbole(QPainter& p, int symbole, QPoint c)
 {
     switch (symbole) {
     case 1:
-        Segments(p, c, {{-2, -2, 3, 3}, {-2, 2, 3, -3}, {-1, -2, 4, 3},
-                        {-1, 2, 4, -3}, {-3, -2, 2, 3}, {-3, 2, 2, -3}});
+        Segments(p, c,
+                 {{-2, -2, 3, 3}, {-2, 2, 3, -3}, {-1, -2, 4, 3}, {-1, 2, 4, -3}, {-3, -2, 2, 3}, {-3, 2, 2, -3}});
         break;
     case 2:
-        Segments(p, c, {{-3, 0, 4, 0}, {-1, -1, 2, -1}, {-1, 1, 2, 1},
-                        {0, 3, 0, -4}, {-1, 1, -1, -2}, {1, 1, 1, -2}});
+        Segments(p, c, {{-3, 0, 4, 0}, {-1, -1, 2, -1}, {-1, 1, 2, 1}, {0, 3, 0, -4}, {-1, 1, -1, -2}, {1, 1, 1, -2}});
         break;
-    case 3:
-        Segments(p, c, {{-3, 3, 4, -4}, {-3, -3, 4, 4}, {-3, 0, 4, 0}, {0, 3, 0, -4}});
-        break;
+    case 3: Segments(p, c, {{-3, 3, 4, -4}, {-3, -3, 4, 4}, {-3, 0, 4, 0}, {0, 3, 0, -4}}); break;
     }
 }
 

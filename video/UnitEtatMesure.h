@@ -40,12 +40,12 @@ struct EtatMesure {
     TOutil Outil = TOutil::Marque;
 
     // --- Marks on the video ---
-    int MarquesParImage = 1;        // 1..3 moving points marked per frame
+    int MarquesParImage = 1; // 1..3 moving points marked per frame
     // Mark k belongs to point (k mod N) + 1 of the (k div N)-th marked frame.
     VecteurPointD Marques;
     // Frame shown just after mark k was placed (the next one when k completed its frame).
     std::vector<int> ImagesMarques;
-    int MarquesDerniereImage = 0;   // marks placed on the last frame, 0..N
+    int MarquesDerniereImage = 0; // marks placed on the last frame, 0..N
 
     // --- Transparent overlay ---
     TEtatTransparent EtatTransparent = TEtatTransparent::Saisir;
@@ -55,7 +55,7 @@ struct EtatMesure {
     int MarquesTspDerniereImage = 0;    // 0..1
     PointD CentreTsp;
     PointD DemiTailleTsp;
-    PointD DecalageTsp;                 // pointer - centre at the grab
+    PointD DecalageTsp; // pointer - centre at the grab
 
     // --- Scale segment ---
     TEtatEtalon EtatEtalon = TEtatEtalon::Aucun;
@@ -65,14 +65,14 @@ struct EtatMesure {
     // --- Origin and axes ---
     TOrigine OriginePlacee = TOrigine::NonPlacee;
     PointD Origine;
-    bool AxeVersLeBas = false;            // the vertical axis points down
+    bool AxeVersLeBas = false; // the vertical axis points down
 
     // --- Display ---
     TDessinMarques DessinMarques = TDessinMarques::Toutes;
-    bool CacherImage = false;             // white instead of the picture
-    std::uint32_t Couleur = 0;            // red in the low byte, then green, blue
+    bool CacherImage = false;  // white instead of the picture
+    std::uint32_t Couleur = 0; // red in the low byte, then green, blue
     TCouleurCurseur CouleurCurseur = TCouleurCurseur::Aucune;
-    int Curseur = 0;                      // the view's cursor number (1..22), 0 the arrow
+    int Curseur = 0; // the view's cursor number (1..22), 0 the arrow
 
     // The counts are the lists' lengths, so they cannot disagree.
     int NombreDePoints() const { return int(Marques.size()); }
@@ -88,10 +88,9 @@ struct EtatMesure {
 // length, origin. The tool and the display choices do not count.
 inline bool MemesMesures(const EtatMesure& a, const EtatMesure& b)
 {
-    const bool memeEtalon = a.EtatEtalon == b.EtatEtalon && a.LongueurEtalon == b.LongueurEtalon
-                         && std::equal(a.PointsEtalon.begin(), a.PointsEtalon.begin() + a.BoutsEtalon(),
-                                       b.PointsEtalon.begin());
+    const bool memeEtalon = a.EtatEtalon == b.EtatEtalon && a.LongueurEtalon == b.LongueurEtalon &&
+        std::equal(a.PointsEtalon.begin(), a.PointsEtalon.begin() + a.BoutsEtalon(), b.PointsEtalon.begin());
     const bool memeOrigine = a.OriginePlacee == b.OriginePlacee && (!a.OrigineEstPlacee() || a.Origine == b.Origine);
-    return a.MarquesParImage == b.MarquesParImage && a.Marques == b.Marques && a.MarquesTsp == b.MarquesTsp
-        && a.CentresTsp == b.CentresTsp && memeEtalon && memeOrigine;
+    return a.MarquesParImage == b.MarquesParImage && a.Marques == b.Marques && a.MarquesTsp == b.MarquesTsp &&
+        a.CentresTsp == b.CentresTsp && memeEtalon && memeOrigine;
 }

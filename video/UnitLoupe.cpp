@@ -42,7 +42,7 @@ void Dessiner(QImage& cible, QRect cadre, const QImage& video, QPointF vise, QRg
             const bool bord = i == 0 || j == 0 || i == Cote - 1 || j == Cote - 1;
             // The cross stops one video pixel short of the spot on each side.
             const bool croix = (i == Cote / 2 && std::abs(j - Cote / 2) > Grossissement) ||
-                               (j == Cote / 2 && std::abs(i - Cote / 2) > Grossissement);
+                (j == Cote / 2 && std::abs(i - Cote / 2) > Grossissement);
             if (bord || croix) c = couleur;
             ligne[x] = c | 0xFF000000u;
         }

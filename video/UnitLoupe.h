@@ -13,8 +13,8 @@
 namespace Loupe {
 
 constexpr int Grossissement = 4;
-constexpr int Cote = 120;  // side of the inset: 30 video pixels
-constexpr int Ecart = 16;  // from the pointer to the inset's nearest corner
+constexpr int Cote = 120; // side of the inset: 30 video pixels
+constexpr int Ecart = 16; // from the pointer to the inset's nearest corner
 
 // The inset in a view of size `vue`: above and right of the pointer, on the
 // other side of it where it would leave the view, kept inside the view.
@@ -43,8 +43,8 @@ public:
 
 private:
     std::optional<QPointF> vise_;
-    std::optional<QPointF> ancre_;  // the pointer when the fine aim began
-    QPointF depart_;                // the aim then
+    std::optional<QPointF> ancre_; // the pointer when the fine aim began
+    QPointF depart_;               // the aim then
 };
 
 } // namespace Loupe

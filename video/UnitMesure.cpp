@@ -30,10 +30,7 @@ PointD VersNormalise(PointPixels p, int largeur, int hauteur)
     return {double(p.X) / largeur, double(p.Y) / hauteur};
 }
 
-TMesure::TMesure(VueMesure& vue)
-    : vue_(vue)
-{
-}
+TMesure::TMesure(VueMesure& vue) : vue_(vue) {}
 
 void TMesure::signaler()
 {
@@ -64,10 +61,22 @@ void TMesure::choisirMode(TOutil outil, bool choisir)
     MettreAJourCurseur();
 }
 
-void TMesure::ChoisirModeMarque(bool choisir) { choisirMode(TOutil::Marque, choisir); }
-void TMesure::ChoisirModeEtalon(bool choisir) { choisirMode(TOutil::Etalon, choisir); }
-void TMesure::ChoisirModeOrigine(bool choisir) { choisirMode(TOutil::Origine, choisir); }
-void TMesure::ChoisirModeTransparent(bool choisir) { choisirMode(TOutil::Transparent, choisir); }
+void TMesure::ChoisirModeMarque(bool choisir)
+{
+    choisirMode(TOutil::Marque, choisir);
+}
+void TMesure::ChoisirModeEtalon(bool choisir)
+{
+    choisirMode(TOutil::Etalon, choisir);
+}
+void TMesure::ChoisirModeOrigine(bool choisir)
+{
+    choisirMode(TOutil::Origine, choisir);
+}
+void TMesure::ChoisirModeTransparent(bool choisir)
+{
+    choisirMode(TOutil::Transparent, choisir);
+}
 
 void TMesure::ChoisirToutesLesMarques(bool choisir)
 {

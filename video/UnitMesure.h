@@ -42,14 +42,14 @@ PointD VersNormalise(PointPixels p, int largeur, int hauteur);
 class VueMesure {
 public:
     virtual ~VueMesure() = default;
-    virtual bool Ouverte() const = 0;      // a video is open
+    virtual bool Ouverte() const = 0; // a video is open
     virtual int NumeroImage() const = 0;
     virtual int FrameCount() const = 0;
     // Does nothing for the current frame; otherwise stops playback, clamps
     // to 0..FrameCount-1 and repaints.
     virtual void AllerImage(int i) = 0;
-    virtual void Repeindre() = 0;          // asks for a repaint
-    virtual int Largeur() const = 0;       // view size in pixels
+    virtual void Repeindre() = 0;    // asks for a repaint
+    virtual int Largeur() const = 0; // view size in pixels
     virtual int Hauteur() const = 0;
 };
 
@@ -66,7 +66,7 @@ struct PixelsMesure {
     PointPixels CentreTsp;
     PointPixels DemiTailleTsp;
     PointPixels DecalageTsp;
-    PointPixels Souris;           // last pointer position
+    PointPixels Souris; // last pointer position
 };
 
 class TMesure {
@@ -105,8 +105,8 @@ public:
     void ChoisirDerniereMarque(bool choisir);
 
     // --- The main window's direct choices ---
-    void SetMarquesParImage(int n);             // 1..3; updates the cursor
-    void SetCouleurCurseur(TCouleurCurseur c);  // updates the cursor
+    void SetMarquesParImage(int n);            // 1..3; updates the cursor
+    void SetCouleurCurseur(TCouleurCurseur c); // updates the cursor
     void SetCouleur(std::uint32_t couleur);
     void SetCacherImage(bool cacher);
     void SetAxeVersLeBas(bool versLeBas);

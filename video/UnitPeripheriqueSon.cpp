@@ -6,7 +6,8 @@ void PeripheriqueSon::Rendre(std::unique_ptr<TamponSon> tampon)
 {
     rendus_.push_back(std::move(tampon));
     if (rendus_.size() == 1)
-        QMetaObject::invokeMethod(&contexte_, [this] { Livrer(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &contexte_, [this] { Livrer(); }, Qt::QueuedConnection);
 }
 
 void PeripheriqueSon::Livrer()
@@ -16,7 +17,6 @@ void PeripheriqueSon::Livrer()
     std::deque<std::unique_ptr<TamponSon>> rendus;
     rendus.swap(rendus_);
     for (auto& tampon : rendus) {
-        if (termine_)
-            termine_(std::move(tampon));
+        if (termine_) termine_(std::move(tampon));
     }
 }

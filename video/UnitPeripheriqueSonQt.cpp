@@ -13,10 +13,8 @@ constexpr int PeriodeAlimentationMs = 10;
 QAudioFormat::SampleFormat FormatEchantillon(int bits)
 {
     switch (bits) {
-    case 16:
-        return QAudioFormat::Int16;
-    case 32:
-        return QAudioFormat::Int32;
+    case 16: return QAudioFormat::Int16;
+    case 32: return QAudioFormat::Int32;
     default: // Qt has no signed 8-bit or 24-bit samples
         return QAudioFormat::Unknown;
     }
@@ -49,8 +47,7 @@ bool PeripheriqueSonQt::Ouvrir(const FormatAudio& format)
     Fermer();
     const QAudioDevice appareil = QMediaDevices::defaultAudioOutput();
     const QAudioFormat f = FormatQt(format);
-    if (appareil.isNull() || !f.isValid() || !appareil.isFormatSupported(f))
-        return false;
+    if (appareil.isNull() || !f.isValid() || !appareil.isFormatSupported(f)) return false;
     sortie_ = std::make_unique<QAudioSink>(appareil, f);
     flux_ = sortie_->start();
     if (!flux_ || sortie_->error() != QAudio::NoError) {
@@ -71,29 +68,25 @@ void PeripheriqueSonQt::Pause()
 {
     enPause_ = true;
     minuterie_.stop();
-    if (sortie_)
-        sortie_->suspend();
+    if (sortie_) sortie_->suspend();
 }
 
 void PeripheriqueSonQt::Reprendre()
 {
     enPause_ = false;
-    if (sortie_)
-        sortie_->resume();
+    if (sortie_) sortie_->resume();
     Alimenter();
 }
 
 void PeripheriqueSonQt::Reinitialiser()
 {
     RendreFile();
-    if (!sortie_)
-        return;
+    if (!sortie_) return;
     // Resetting stops the sink and destroys the writer it gave out: start
     // afresh so that the device takes buffers again.
     sortie_->reset();
     flux_ = sortie_->start();
-    if (enPause_)
-        sortie_->suspend();
+    if (enPause_) sortie_->suspend();
 }
 
 void PeripheriqueSonQt::Fermer()
@@ -105,8 +98,7 @@ void PeripheriqueSonQt::Fermer()
 
 void PeripheriqueSonQt::Alimenter()
 {
-    if (!flux_ || enPause_)
-        return;
+    if (!flux_ || enPause_) return;
     const qint64 trame = sortie_->format().bytesPerFrame();
     qint64 libre = sortie_->bytesFree() / trame * trame;
     while (libre > 0 && !file_.empty()) {
@@ -114,8 +106,7 @@ void PeripheriqueSonQt::Alimenter()
         const qint64 reste = static_cast<qint64>(tampon.Octets.size() - entames_);
         const auto* octets = reinterpret_cast<const char*>(tampon.Octets.data()) + entames_;
         const qint64 ecrits = flux_->write(octets, std::min(reste, libre));
-        if (ecrits <= 0)
-            break;
+        if (ecrits <= 0) break;
         libre -= ecrits;
         entames_ += static_cast<std::size_t>(ecrits);
         if (entames_ == tampon.Octets.size()) {

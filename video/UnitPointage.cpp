@@ -174,8 +174,10 @@ void TMesure::ajouterMarque(PointD position)
     etat_.Marques.push_back(position);
     const int n = NombreDePoints();
     choisirCurseur();
-    if (n % parImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);
-    else vue_.Repeindre();
+    if (n % parImage == 0)
+        vue_.AllerImage(vue_.NumeroImage() + 1);
+    else
+        vue_.Repeindre();
     etat_.ImagesMarques.resize(n);
     etat_.ImagesMarques.back() = vue_.NumeroImage();
     signaler();
@@ -246,13 +248,16 @@ void TMesure::AppuiDroit(PointPixels p)
     // Named by what was there before the press; a press that changed nothing records nothing.
     const EtatMesure& e = avant.Etat;
     std::optional<ActionMesure> action = ActionMesure{TAction::RetraitMarque, e.NombreDePoints()};
-    if (ModeEtalon()) action = {TAction::RetraitBoutEtalon, e.BoutsEtalon()};
-    else if (ModeOrigine()) action = {TAction::RetraitOrigine};
+    if (ModeEtalon())
+        action = {TAction::RetraitBoutEtalon, e.BoutsEtalon()};
+    else if (ModeOrigine())
+        action = {TAction::RetraitOrigine};
     else if (ModeTransparent() && e.EtatTransparent == TEtatTransparent::Saisir)
         action = {TAction::RetraitMarqueTransparent, e.NombreDePointsTsp()};
     else if (ModeTransparent() && e.EtatTransparent == TEtatTransparent::Marquer)
         action = {TAction::DeplacementTransparent};
-    else if (ModeTransparent()) action.reset(); // while dragging: nothing happens
+    else if (ModeTransparent())
+        action.reset(); // while dragging: nothing happens
     fin(avant, action);
 }
 
@@ -323,8 +328,7 @@ void TMesure::appuiDroitTransparent(PointPixels p)
         etat_.EtatTransparent = TEtatTransparent::Saisir;
         choisirCurseur();
         break;
-    case TEtatTransparent::Deplacer:
-        break;
+    case TEtatTransparent::Deplacer: break;
     }
     signaler();
     vue_.Repeindre();
@@ -336,10 +340,10 @@ void TMesure::RedimensionnerTransparent(char touche)
     PointPixels& d = pixels_.DemiTailleTsp;
     double facteur = 0;
     if (touche == '+' || touche == '=') {
-        if (d.X >= largeur) return;        // half-width has reached the view width
+        if (d.X >= largeur) return; // half-width has reached the view width
         facteur = 1.1;
     } else if (touche == '-') {
-        if (d.X <= largeur / 8) return;    // an eighth of the view width at least
+        if (d.X <= largeur / 8) return; // an eighth of the view width at least
         facteur = 0.9;
     } else {
         return;

@@ -5,8 +5,14 @@
 
 namespace {
 
-PointD Plus(PointD a, PointD b) { return {a.X + b.X, a.Y + b.Y}; }
-PointD Moins(PointD a, PointD b) { return {a.X - b.X, a.Y - b.Y}; }
+PointD Plus(PointD a, PointD b)
+{
+    return {a.X + b.X, a.Y + b.Y};
+}
+PointD Moins(PointD a, PointD b)
+{
+    return {a.X - b.X, a.Y - b.Y};
+}
 
 // Where the point goes next: on from its last velocity and acceleration.
 PointD Prevision(const std::vector<PointD>& passe)
@@ -33,8 +39,7 @@ int DemiCoteParDefaut(int largeur, int hauteur)
     return std::clamp(int(std::lround(std::min(largeur, hauteur) / 32.0)), 6, 40);
 }
 
-TSuivi::TSuivi(ImagesSuivi& images, int image, const std::vector<std::vector<PointD>>& trajectoires,
-               ParametresSuivi p)
+TSuivi::TSuivi(ImagesSuivi& images, int image, const std::vector<std::vector<PointD>>& trajectoires, ParametresSuivi p)
     : images_(images), p_(p), image_(image)
 {
     const QImage depart = images_.Image(image);
@@ -46,7 +51,8 @@ TSuivi::TSuivi(ImagesSuivi& images, int image, const std::vector<std::vector<Poi
     for (const std::vector<PointD>& t : trajectoires) {
         const std::optional<Modele> m = CouperModele(depart, t.back(), p_.DemiCote);
         if (!m) {
-            fin_ = DansImage(t.back(), p_.DemiCote, depart.width(), depart.height()) ? FinSuivi::Perdu : FinSuivi::HorsImage;
+            fin_ = DansImage(t.back(), p_.DemiCote, depart.width(), depart.height()) ? FinSuivi::Perdu
+                                                                                     : FinSuivi::HorsImage;
             return;
         }
         const std::size_t garde = std::min<std::size_t>(t.size(), 3);
@@ -132,8 +138,10 @@ DepartSuivi Depart(const EtatMesure& m, int numeroImage)
     const int series = marques / n;
     const bool connues = int(m.ImagesMarques.size()) == marques;
     // A full last frame: its marks are there, and the view cannot go further.
-    if (m.MarquesDerniereImage > 0) d.Image = numeroImage;
-    else d.Image = connues ? ImageSerie(m, series - 1) : numeroImage - 1;
+    if (m.MarquesDerniereImage > 0)
+        d.Image = numeroImage;
+    else
+        d.Image = connues ? ImageSerie(m, series - 1) : numeroImage - 1;
     if (d.Image < 0) {
         d.Image = -1;
         return d;

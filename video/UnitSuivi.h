@@ -30,14 +30,14 @@ public:
 };
 
 struct ParametresSuivi {
-    int DemiCote = 0;                      // template half side in pixels; 0: from the picture's size
-    double QualiteMinimale = 0.5;          // a point matched worse is lost
+    int DemiCote = 0;             // template half side in pixels; 0: from the picture's size
+    double QualiteMinimale = 0.5; // a point matched worse is lost
     // The template is cut anew at or above this (below, something may hide
     // the point: a look-alike passing over it)...
     double QualiteRafraichissement = 0.9;
-    double QualiteInchangee = 0.97;        // ...but not at or above this: the point looks the same
-    double ChuteSoudaine = 0.03;           // ...nor after a drop this large since the frame before
-    double Penalite = 0.2;                 // cost of a peak at the search radius (UnitCorrelation.h)
+    double QualiteInchangee = 0.97; // ...but not at or above this: the point looks the same
+    double ChuteSoudaine = 0.03;    // ...nor after a drop this large since the frame before
+    double Penalite = 0.2;          // cost of a peak at the search radius (UnitCorrelation.h)
 };
 
 // The template half side for a picture: a 32nd of its smaller side, 6 to 40 pixels.
@@ -52,9 +52,9 @@ enum class FinSuivi : std::uint8_t {
 };
 
 struct EtapeSuivi {
-    int Image = 0;               // the frame of the positions, or the one not reached
-    std::vector<PointD> Points;  // one a moving point, in their order; empty at the end
-    double Qualite = 0;          // the worst correlation among them
+    int Image = 0;              // the frame of the positions, or the one not reached
+    std::vector<PointD> Points; // one a moving point, in their order; empty at the end
+    double Qualite = 0;         // the worst correlation among them
     FinSuivi Fin = FinSuivi::Aucune;
 };
 
@@ -85,7 +85,7 @@ private:
 // Where a run starts from a measurement: the last frame whose every point is
 // marked, and the marks of each point on it and on the frames just before.
 struct DepartSuivi {
-    int Image = -1; // -1: no frame has all its points marked
+    int Image = -1;                                // -1: no frame has all its points marked
     std::vector<std::vector<PointD>> Trajectoires; // normalised positions
 };
 // `numeroImage`: the frame shown, which stands for the frames of marks a work

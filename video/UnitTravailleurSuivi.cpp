@@ -18,7 +18,8 @@ TravailleurSuivi::~TravailleurSuivi()
 
 void TravailleurSuivi::Rendre(const EtapeSuivi& e)
 {
-    QMetaObject::invokeMethod(contexte_.get(), [this, e] { etape_(e); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        contexte_.get(), [this, e] { etape_(e); }, Qt::QueuedConnection);
 }
 
 void TravailleurSuivi::Travailler(const QString& chemin, const DepartSuivi& depart, ParametresSuivi p)

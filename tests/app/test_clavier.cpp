@@ -195,9 +195,10 @@ TEST_F(Clavier, TitlesAreExactlyTheGivenOnesAndFitTheirWindows)
         titres << w->windowTitle();
         EXPECT_GE(w->width(), LargeurPourTitre(w->windowTitle())) << w->windowTitle().toStdString();
     }
-    EXPECT_EQ(titres, QStringList({"Kinotab", "Barva značek a os", "Moznosti", "Informace o videosekvenci", "Tisk",
-                                   "Doba mezi dvema snimky", "A Propos de Kinotab", "Zadat měřítko", "Vyhledat",
-                                   "Tabulka hodnot"}));
+    EXPECT_EQ(
+        titres,
+        QStringList({"Kinotab", "Barva značek a os", "Moznosti", "Informace o videosekvenci", "Tisk",
+                     "Doba mezi dvema snimky", "A Propos de Kinotab", "Zadat měřítko", "Vyhledat", "Tabulka hodnot"}));
     // A one-line box with a single button is widened to its whole title.
     BoiteMessage boite(MessageSimple(IconeMessage::Information, {"Ne."}), nullptr);
     boite.adjustSize();

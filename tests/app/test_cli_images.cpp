@@ -41,10 +41,13 @@ Travail Chute(bool avecImages)
 
 struct Sortie {
     int code = -1;
-    QStringList noms;                 // line 4
+    QStringList noms;                        // line 4
     std::vector<std::vector<double>> lignes; // from line 7
     QString erreurs;
-    double Valeur(int ligne, const QString& nom) const { return lignes[std::size_t(ligne)][std::size_t(noms.indexOf(nom))]; }
+    double Valeur(int ligne, const QString& nom) const
+    {
+        return lignes[std::size_t(ligne)][std::size_t(noms.indexOf(nom))];
+    }
 };
 
 Sortie Table(const QTemporaryDir& dossier, const Travail& t, bool incertitudes = false)
@@ -99,8 +102,9 @@ TEST(CliTable, UncertaintiesStandBesideTheirValues)
     QTemporaryDir dossier;
     const Sortie s = Table(dossier, Chute(true), true);
     ASSERT_EQ(s.code, 0) << s.erreurs.toStdString();
-    EXPECT_EQ(s.noms, QStringList({"Numero", "Date", "x1", "y1", "vx1", "vy1", "v1", "uvx1", "uvy1", "uv1", "ax1",
-                                   "ay1", "a1", "uax1", "uay1", "ua1", ""}));
+    EXPECT_EQ(s.noms,
+              QStringList({"Numero", "Date", "x1", "y1", "vx1", "vy1", "v1", "uvx1", "uvy1", "uv1", "ax1", "ay1", "a1",
+                           "uax1", "uay1", "ua1", ""}));
     for (std::size_t j = 0; j < s.lignes.size(); ++j) {
         // The marks lie on the parabola: no scatter, no uncertainty to speak of.
         EXPECT_GE(s.Valeur(int(j), "uay1"), 0.0);

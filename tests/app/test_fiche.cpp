@@ -14,15 +14,15 @@ using Fiche = FicheTest;
 
 QList<QToolButton*> boutonsLecture(const TFiche& f)
 {
-    return {f.SpeedButtonLecture, f.SpeedButtonPause, f.SpeedButtonRetour,
+    return {f.SpeedButtonLecture,   f.SpeedButtonPause,   f.SpeedButtonRetour,
             f.SpeedButtonPrecedent, f.SpeedButtonSuivant, f.SpeedButtonAvance};
 }
 
 QList<QToolButton*> tousLesBoutons(const TFiche& f)
 {
-    return boutonsLecture(f) + QList<QToolButton*>{f.SpeedButtonMarque, f.SpeedButtonEtalon, f.SpeedButtonOrigine,
-                                                   f.SpeedButtonTransparent, f.SpeedButtonZoomPlus,
-                                                   f.SpeedButtonZoomMoins};
+    return boutonsLecture(f) + QList<QToolButton*>{f.SpeedButtonMarque,   f.SpeedButtonEtalon,
+                                                   f.SpeedButtonOrigine,  f.SpeedButtonTransparent,
+                                                   f.SpeedButtonZoomPlus, f.SpeedButtonZoomMoins};
 }
 
 TEST_F(Fiche, WithoutVideoOnlyTheFileMenuOptionsAndHelpWork)

@@ -97,15 +97,15 @@ TEST_F(Visee, ShiftWithTheLoupeAimsAQuarterOfThePointersMotion)
     fiche->MenuAffichageLoupe->trigger();
     const QPoint depart(40, 40);
     QTest::mouseMove(&Vue(), depart);
-    QMouseEvent fin(QEvent::MouseMove, QPointF(depart), Vue().mapToGlobal(QPointF(depart)), Qt::NoButton,
-                    Qt::NoButton, Qt::ShiftModifier);
+    QMouseEvent fin(QEvent::MouseMove, QPointF(depart), Vue().mapToGlobal(QPointF(depart)), Qt::NoButton, Qt::NoButton,
+                    Qt::ShiftModifier);
     QApplication::sendEvent(&Vue(), &fin);
     const QPointF pointeur(depart + QPoint(3, -2));
     QMouseEvent bouge(QEvent::MouseMove, pointeur, Vue().mapToGlobal(pointeur), Qt::NoButton, Qt::NoButton,
                       Qt::ShiftModifier);
     QApplication::sendEvent(&Vue(), &bouge);
-    QMouseEvent appui(QEvent::MouseButtonPress, pointeur, Vue().mapToGlobal(pointeur), Qt::LeftButton,
-                      Qt::LeftButton, Qt::ShiftModifier);
+    QMouseEvent appui(QEvent::MouseButtonPress, pointeur, Vue().mapToGlobal(pointeur), Qt::LeftButton, Qt::LeftButton,
+                      Qt::ShiftModifier);
     QApplication::sendEvent(&Vue(), &appui);
     ASSERT_EQ(Mesure().Etat().Marques.size(), 1u);
     EXPECT_EQ(Mesure().Etat().Marques[0], FaitPointD(40.75 / Vue().width(), 39.5 / Vue().height()));

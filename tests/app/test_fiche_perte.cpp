@@ -31,7 +31,10 @@ protected:
         QApplication::sendEvent(fiche, &e);
         return e.isAccepted();
     }
-    static QStringList Question() { return {"Okamzite ukoncit program.", "Ulozit praci do souboru.", "Zrusit ukonceni."}; }
+    static QStringList Question()
+    {
+        return {"Okamzite ukoncit program.", "Ulozit praci do souboru.", "Zrusit ukonceni."};
+    }
 };
 
 TEST_F(FichePerte, AnotherVideoAsksFirstAndZrusitKeepsTheMarks)
@@ -77,7 +80,7 @@ TEST_F(FichePerte, QuittingAsksOnlyWhenTheMeasurementChangedOrTheOptionIsOn)
 {
     fiche->OuvrirVideo(Video());
     QTest::mouseClick(&Vue(), Qt::RightButton, {}, QPoint(10, 20)); // nothing to remove
-    fiche->SpeedButtonOrigine->click();                              // a tool is no measurement
+    fiche->SpeedButtonOrigine->click();                             // a tool is no measurement
     dialogues.Messages.clear();
     EXPECT_TRUE(Fermer());
     EXPECT_TRUE(dialogues.Messages.isEmpty());

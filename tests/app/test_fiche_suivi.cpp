@@ -11,9 +11,15 @@
 namespace {
 
 // The disc's centre on frame i, in video pixels (pixel i standing at i).
-PointD Centre(int i) { return {30.0 + 8.0 * i, 30.0 + 2.0 * i + 0.3 * i * i}; }
+PointD Centre(int i)
+{
+    return {30.0 + 8.0 * i, 30.0 + 2.0 * i + 0.3 * i * i};
+}
 
-QString Legende(const QAction* a) { return a->text().remove(u'&'); }
+QString Legende(const QAction* a)
+{
+    return a->text().remove(u'&');
+}
 
 class FicheSuivi : public FicheTest {
 protected:
@@ -56,7 +62,8 @@ TEST_F(FicheSuivi, UndoItemsNameTheActionAndAreDisabledWithNothingToUndo)
     EXPECT_FALSE(fiche->MenuMesuresRefaire->isEnabled());
     EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět");
     EXPECT_EQ(fiche->MenuMesuresAnnuler->shortcut(), QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(fiche->MenuMesuresRefaire->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+    EXPECT_EQ(fiche->MenuMesuresRefaire->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     for (int i = 0; i < 3; ++i) Cliquer(QPoint(20 + 10 * i, 30));
     ASSERT_EQ(Vue().NumeroImage(), 3);
     EXPECT_TRUE(fiche->MenuMesuresAnnuler->isEnabled());
@@ -156,8 +163,9 @@ TEST_F(FicheSuivi, TrackingNeedsAFrameWithItsPointsMarkedAndSelectsTheMarksTool)
     EXPECT_FALSE(fiche->SuiviEnCours());
     EXPECT_TRUE(fiche->SpeedButtonMarque->isChecked());
     ASSERT_EQ(dialogues.Messages.size(), 1);
-    EXPECT_EQ(dialogues.Lignes().last(), "Automatické sledování vychází z posledního snímku, na kterém jsou označeny "
-                                         "všechny body. Nejprve je označte.");
+    EXPECT_EQ(dialogues.Lignes().last(),
+              "Automatické sledování vychází z posledního snímku, na kterém jsou označeny "
+              "všechny body. Nejprve je označte.");
 }
 
 TEST_F(FicheSuivi, EscapeStopsTheRunAndWhatTheWorkerStillSendsIsDropped)

@@ -184,7 +184,8 @@ TEST_F(FicheTravail, MissingFilesNameWhatIsMissing)
 {
     const QString absent = config.Dossier() + "/none.ktb";
     fiche->ChargerTravail(absent);
-    EXPECT_EQ(dialogues.Lignes(), QStringList({absent + ".", "Není možné otevřít záchranný soubor. Ověřte, že nebyl přemístěn."}));
+    EXPECT_EQ(dialogues.Lignes(),
+              QStringList({absent + ".", "Není možné otevřít záchranný soubor. Ověřte, že nebyl přemístěn."}));
     // A video moved since saving: the message names the stored path.
     dialogues.Messages.clear();
     Travail t;
@@ -192,7 +193,8 @@ TEST_F(FicheTravail, MissingFilesNameWhatIsMissing)
     const QString travail = config.Dossier() + "/w.ktb";
     ASSERT_EQ(EcrireTravail(travail, t, '.'), ResultatEcriture::Ok);
     fiche->ChargerTravail(travail);
-    EXPECT_EQ(dialogues.Lignes(), QStringList({t.CheminVideo, "Není možné otevřít videosoubor. Ověřte, že nebyl přemístěn."}));
+    EXPECT_EQ(dialogues.Lignes(),
+              QStringList({t.CheminVideo, "Není možné otevřít videosoubor. Ověřte, že nebyl přemístěn."}));
     EXPECT_FALSE(Vue().Opened());
 }
 

@@ -118,7 +118,8 @@ TEST_F(FicheVideos, ChaqueExtensionVideoSOuvre)
     dialogues.Reponses = {0, 0};
     fiche->MenuFichierEnregistrerWClick();
     ASSERT_EQ(dialogues.DemandesEnregistrer.size(), 1);
-    EXPECT_TRUE(dialogues.DemandesEnregistrer[0].nomInitial.startsWith("KLIP ")) << dialogues.DemandesEnregistrer[0].nomInitial.toStdString();
+    EXPECT_TRUE(dialogues.DemandesEnregistrer[0].nomInitial.startsWith("KLIP "))
+        << dialogues.DemandesEnregistrer[0].nomInitial.toStdString();
     EXPECT_TRUE(QFile::exists(config.Dossier() + "/KLIP.ktb"));
     EXPECT_EQ(QFile(video).size() > 1000, true);
 }

@@ -39,8 +39,17 @@ protected:
     QString html;
 };
 
-const QStringList Sections = {"PriseEnMain", "Ouvrir", "Charger", "Affichage", "Nombre", "TableauDesValeurs",
-                              "RepresentationTemps", "TrajectoireReferentiel", "Vecteurs", "Options", "Desinstaller"};
+const QStringList Sections = {"PriseEnMain",
+                              "Ouvrir",
+                              "Charger",
+                              "Affichage",
+                              "Nombre",
+                              "TableauDesValeurs",
+                              "RepresentationTemps",
+                              "TrajectoireReferentiel",
+                              "Vecteurs",
+                              "Options",
+                              "Desinstaller"};
 
 TEST_P(Aide, SectionsComeInOrderEachWithItsAnchor)
 {

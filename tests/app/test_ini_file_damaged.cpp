@@ -31,7 +31,8 @@ TEST(DamagedSettings, Cp1250ValuesReadAndSurviveARewrite)
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath("Kinotab.ini");
     // "Měření" and "Žluťoučký" as the Windows program stored them.
-    const QByteArray avant = "[MainForm]\r\nDirectory=C:\\M\xEC\xF8\x65n\xED\r\n[RecentFiles]\r\nFile0=D:\\\x8Elu\x9Dou\xE8k\xFD.ktb\r\n";
+    const QByteArray avant =
+        "[MainForm]\r\nDirectory=C:\\M\xEC\xF8\x65n\xED\r\n[RecentFiles]\r\nFile0=D:\\\x8Elu\x9Dou\xE8k\xFD.ktb\r\n";
     ecrire(chemin, avant);
     IniFile ini(chemin);
     EXPECT_EQ(ini.ReadString("MainForm", "Directory"), QStringLiteral("C:\\Měření"));
@@ -102,10 +103,10 @@ TEST(DamagedSettings, APlacementMostlyOffEveryScreenIsIgnored)
 {
     const QList<QRect> ecrans = {QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
     EXPECT_TRUE(PlacementVisible(QRect(100, 100, 800, 600), ecrans));
-    EXPECT_TRUE(PlacementVisible(QRect(1500, 100, 800, 600), ecrans));   // across both screens
-    EXPECT_TRUE(PlacementVisible(QRect(-390, 100, 800, 600), ecrans));   // half of it on the left edge
-    EXPECT_FALSE(PlacementVisible(QRect(-500, 100, 800, 600), ecrans));  // most of it off
-    EXPECT_FALSE(PlacementVisible(QRect(3100, 900, 800, 600), ecrans));  // a screen since removed
+    EXPECT_TRUE(PlacementVisible(QRect(1500, 100, 800, 600), ecrans));  // across both screens
+    EXPECT_TRUE(PlacementVisible(QRect(-390, 100, 800, 600), ecrans));  // half of it on the left edge
+    EXPECT_FALSE(PlacementVisible(QRect(-500, 100, 800, 600), ecrans)); // most of it off
+    EXPECT_FALSE(PlacementVisible(QRect(3100, 900, 800, 600), ecrans)); // a screen since removed
     EXPECT_FALSE(PlacementVisible(QRect(30000, -30000, 800, 600), ecrans));
     EXPECT_FALSE(PlacementVisible(QRect(100, 100, 0, 600), ecrans));
     EXPECT_FALSE(PlacementVisible(QRect(100, 100, 800, 600), {}));

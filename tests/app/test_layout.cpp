@@ -66,7 +66,8 @@ TEST(Layout, AKeptScaleSnapsBackAndServesTheNextVideo)
     const SortieDisposition tire = CalculerDisposition(fenetre(QSize(900, 700), QSize(640, 480), premier.Echelle));
     EXPECT_EQ(tire.NouveauClient, premier.NouveauClient);
     // A second video keeps the scale fitted for the first one.
-    const SortieDisposition second = CalculerDisposition(fenetre(premier.NouveauClient, QSize(480, 480), premier.Echelle));
+    const SortieDisposition second =
+        CalculerDisposition(fenetre(premier.NouveauClient, QSize(480, 480), premier.Echelle));
     EXPECT_DOUBLE_EQ(second.Echelle, premier.Echelle);
     EXPECT_EQ(second.NouveauClient.width(), int(480 * premier.Echelle));
 }

@@ -21,7 +21,7 @@ TEST(OptionFlags, AnyNonEmptyValueIsOnAndTheCountIsClamped)
     QTemporaryDir dossier;
     IniFile ini(dossier.filePath("Kinotab.ini"));
     ini.WriteString("Options", "Proportions", "*");
-    ini.WriteString("Options", "Freeze", "no");   // any text switches it on
+    ini.WriteString("Options", "Freeze", "no"); // any text switches it on
     ini.WriteString("Options", "Speedy", "0");
     ini.WriteString("Options", "Acceleration", "");
     ini.WriteString("Options", "Confirmation", "x");

@@ -23,8 +23,8 @@ TEST_F(PlacementTest, RoundTripWritesEveryKey)
 {
     ASSERT_TRUE(EcrirePlacement(ini, "MainForm", p, QSize(1024, 768), false));
     EXPECT_EQ(ini.ReadSection("MainForm"),
-              QStringList({"FormVersion", "Flags", "ShowCmd", "PixelsPerInch", "MinMaxPos(1024x768)",
-                           "MinMaxPos", "NormPos(1024x768)", "NormPos", "Visible"}));
+              QStringList({"FormVersion", "Flags", "ShowCmd", "PixelsPerInch", "MinMaxPos(1024x768)", "MinMaxPos",
+                           "NormPos(1024x768)", "NormPos", "Visible"}));
     EXPECT_EQ(ini.ReadString("MainForm", "NormPos"), "100,50,550,430");
     EXPECT_EQ(ini.ReadString("MainForm", "MinMaxPos(1024x768)"), "-1,-1,-1,-1");
     EXPECT_EQ(ini.ReadString("MainForm", "Visible"), "0");

@@ -30,7 +30,8 @@ TEST(StringTable, EveryNameTheCodeUsesExistsAndNoNameIsDefinedTwice)
         }
     }
     const QRegularExpression usage(R"re(Texte\("([A-Za-z0-9_]+)"\))re");
-    for (const char* dossier : {"app", "video", "kinematics", "results", "graph", "print", "options", "search", "kit"}) {
+    for (const char* dossier :
+         {"app", "video", "kinematics", "results", "graph", "print", "options", "search", "kit"}) {
         QDirIterator src(QString(KINOTAB_SOURCE_DIR "/") + dossier, {"*.cpp", "*.h"}, QDir::Files,
                          QDirIterator::Subdirectories);
         while (src.hasNext()) {
@@ -41,7 +42,8 @@ TEST(StringTable, EveryNameTheCodeUsesExistsAndNoNameIsDefinedTwice)
             while (m.hasNext()) {
                 const QString nom = m.next().captured(1);
                 ++noms;
-                EXPECT_TRUE(Chaines::Existe(nom.toStdString())) << nom.toStdString() << " used in " << chemin.toStdString();
+                EXPECT_TRUE(Chaines::Existe(nom.toStdString()))
+                    << nom.toStdString() << " used in " << chemin.toStdString();
             }
         }
     }

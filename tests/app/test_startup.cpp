@@ -21,9 +21,9 @@ TEST(Startup, WindowsAreCreatedOnceInOrderAndOnlyTheMainWindowIsShown)
     Fenetres fenetres;
     QStringList classes;
     for (QWidget* w : fenetres.Toutes()) classes << w->metaObject()->className();
-    EXPECT_EQ(classes, QStringList({"TFiche", "TBoiteCouleur", "TOptions", "TBoiteInfo", "TImprimer",
-                                    "TBoiteTemps", "TBoiteAPropos", "TBoiteLongueur", "TRecherche",
-                                    "TResultats"}));
+    EXPECT_EQ(classes,
+              QStringList({"TFiche", "TBoiteCouleur", "TOptions", "TBoiteInfo", "TImprimer", "TBoiteTemps",
+                           "TBoiteAPropos", "TBoiteLongueur", "TRecherche", "TResultats"}));
     for (QWidget* w : fenetres.Toutes()) {
         EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
         EXPECT_FALSE(w->windowTitle().startsWith(u'<')) << w->metaObject()->className();

@@ -68,8 +68,8 @@ TEST(InterfaceLanguage, EveryCzechTextHasAnEnglishOneOfTheSameForm)
             EXPECT_EQ(forme(en.value(it.key())), forme(it.value())) << nom;
         }
         for (auto it = en.cbegin(); it != en.cend(); ++it)
-            EXPECT_TRUE(cs.contains(it.key())) << fichier.toStdString() << ": " << it.key().toStdString()
-                                               << " is English only";
+            EXPECT_TRUE(cs.contains(it.key()))
+                << fichier.toStdString() << ": " << it.key().toStdString() << " is English only";
     }
     EXPECT_GT(noms, 200);
 }

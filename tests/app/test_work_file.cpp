@@ -67,7 +67,7 @@ TEST(RealFormat, GeneralFormatWithThreeDigits)
     EXPECT_EQ(FormatGeneral(1.0 / 30.0, 3, '.'), "0.0333");
     EXPECT_EQ(FormatGeneral(2.0, 3, '.'), "2");
     EXPECT_EQ(FormatGeneral(123.4, 3, '.'), "123");
-    EXPECT_EQ(FormatGeneral(999.6, 3, '.'), "1E3");   // rounding carries into a new digit
+    EXPECT_EQ(FormatGeneral(999.6, 3, '.'), "1E3"); // rounding carries into a new digit
     EXPECT_EQ(FormatGeneral(1234.0, 3, '.'), "1.23E3");
     EXPECT_EQ(FormatGeneral(1.5e13, 3, '.'), "1.5E13");
     EXPECT_EQ(FormatGeneral(0.001, 3, ','), "0,001");
@@ -143,10 +143,10 @@ TEST(WorkFile, CorruptCountsAndValuesAreReadErrors)
         l[index] = valeur;
         return LireLignesTravail(l).etat;
     };
-    EXPECT_EQ(avec(6, "-1"), LectureTravail::Etat::Contenu);          // negative mark count
-    EXPECT_EQ(avec(6, "2000000000"), LectureTravail::Etat::Contenu);  // cannot be that many lines
-    EXPECT_EQ(avec(8, "x"), LectureTravail::Etat::Contenu);           // a mark that is no number
-    EXPECT_EQ(avec(2, "1.5"), LectureTravail::Etat::Contenu);         // an integer line holding a real
+    EXPECT_EQ(avec(6, "-1"), LectureTravail::Etat::Contenu);         // negative mark count
+    EXPECT_EQ(avec(6, "2000000000"), LectureTravail::Etat::Contenu); // cannot be that many lines
+    EXPECT_EQ(avec(8, "x"), LectureTravail::Etat::Contenu);          // a mark that is no number
+    EXPECT_EQ(avec(2, "1.5"), LectureTravail::Etat::Contenu);        // an integer line holding a real
     // The scale-end count sits after the overlay block.
     const int etalon = 8 + 6 + 2 + 2 + 1 + 2 + 4 + 2 + 2;
     ASSERT_EQ(bon[etalon], "2");

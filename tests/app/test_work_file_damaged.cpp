@@ -28,7 +28,10 @@ Travail mesure()
     return t;
 }
 
-LectureTravail::Etat etatDe(const Travail& t) { return LireLignesTravail(LignesTravail(t, '.')).etat; }
+LectureTravail::Etat etatDe(const Travail& t)
+{
+    return LireLignesTravail(LignesTravail(t, '.')).etat;
+}
 
 TEST(DamagedWorkFile, ScaleLengthOutsideTheDialogsBounds)
 {

@@ -83,12 +83,12 @@ TEST(WorkFileFrames, ADamagedBlockIsAReadError)
         l[ligne] = valeur;
         return LireLignesTravail(l).etat;
     };
-    EXPECT_EQ(lire(debut + 1, "4"), LectureTravail::Etat::Contenu);     // count differs from the marks
+    EXPECT_EQ(lire(debut + 1, "4"), LectureTravail::Etat::Contenu); // count differs from the marks
     EXPECT_EQ(lire(debut + 1, "-5"), LectureTravail::Etat::Contenu);
-    EXPECT_EQ(lire(debut + 4, "3"), LectureTravail::Etat::Contenu);     // point 1 goes back from 4 to 3
-    EXPECT_EQ(lire(debut + 2, "-1"), LectureTravail::Etat::Contenu);    // negative frame
+    EXPECT_EQ(lire(debut + 4, "3"), LectureTravail::Etat::Contenu);  // point 1 goes back from 4 to 3
+    EXPECT_EQ(lire(debut + 2, "-1"), LectureTravail::Etat::Contenu); // negative frame
     EXPECT_EQ(lire(debut + 3, "x"), LectureTravail::Etat::Contenu);
-    EXPECT_EQ(lire(debut + 7, "2"), LectureTravail::Etat::Contenu);     // overlay count
+    EXPECT_EQ(lire(debut + 7, "2"), LectureTravail::Etat::Contenu); // overlay count
     // Point 2 may stay on the frame of point 1; a point may stay on its frame.
     EXPECT_EQ(lire(debut + 5, "6"), LectureTravail::Etat::Ok);
     EXPECT_EQ(lire(debut + 4, "4"), LectureTravail::Etat::Ok);

@@ -51,8 +51,10 @@ QImage Dessiner(const TAxe& a)
 {
     QImage image = OutilsImage::Blanche(600, 345);
     QPainter p(&image);
-    if (a.Vertical) a.Dessiner(p, 500, 75);
-    else a.Dessiner(p, 280, 20);
+    if (a.Vertical)
+        a.Dessiner(p, 500, 75);
+    else
+        a.Dessiner(p, 280, 20);
     return image;
 }
 
@@ -81,7 +83,8 @@ TEST(FormaterGraduation, ScientificForATinyRange)
     LocaleC c;
     const double d = 0.05 / 5;
     for (int i = 0; i <= 5; ++i)
-        EXPECT_TRUE(FormaterGraduation(i * d, 0, 0.05).contains(u'E')) << FormaterGraduation(i * d, 0, 0.05).toStdString();
+        EXPECT_TRUE(FormaterGraduation(i * d, 0, 0.05).contains(u'E'))
+            << FormaterGraduation(i * d, 0, 0.05).toStdString();
     EXPECT_EQ(FormaterGraduation(0.01, 0, 0.05), "1.00E-2");
     EXPECT_EQ(FormaterGraduation(0.05, 0, 0.05), "5.00E-2");
     // A tiny value in a range reaching 0.1 is fixed.
@@ -123,7 +126,7 @@ TEST(Axe, ZeroLineTwoFifthsAlongForMinusTwoToThree)
     EXPECT_EQ(avec.pixel(275, 19), qRgb(255, 255, 255));
 
     const QImage sans = Dessiner(AxeX(0, 3));
-    EXPECT_EQ(sans.pixel(275, 150), Gris);   // the grid line only
+    EXPECT_EQ(sans.pixel(275, 150), Gris); // the grid line only
     EXPECT_EQ(sans.pixel(274, 150), qRgb(255, 255, 255));
     EXPECT_EQ(sans.pixel(276, 150), qRgb(255, 255, 255));
 }
@@ -203,9 +206,8 @@ TEST(Axe, GraduationValuesSitAtTheirDivisions)
     LocaleC c;
     const QImage x = Dessiner(AxeX(0, 5));
     // "0.000" centred on the plot's left edge, 5 pixels below the band's top.
-    const QRect premier = OutilsImage::BoiteEncre(x, QRect(30, 305, 90, 20), [](QRgb c) {
-        return Encre(c) && c != Gris && c != qRgb(0, 0, 0);
-    });
+    const QRect premier = OutilsImage::BoiteEncre(x, QRect(30, 305, 90, 20),
+                                                  [](QRgb c) { return Encre(c) && c != Gris && c != qRgb(0, 0, 0); });
     ASSERT_TRUE(premier.isValid());
     EXPECT_NEAR(premier.center().x(), 75, 2);
     EXPECT_GE(premier.top(), 305);
@@ -239,6 +241,9 @@ TEST(Axe, TitlesUnderThePlotAndTurnedUpwardsBesideIt)
     long somme = 0, nombre = 0;
     for (int py = titreY.top(); py <= titreY.bottom(); ++py)
         for (int px = titreY.left(); px <= titreY.right(); ++px)
-            if (bleu(y.pixel(px, py))) { somme += py; ++nombre; }
+            if (bleu(y.pixel(px, py))) {
+                somme += py;
+                ++nombre;
+            }
     EXPECT_GT(double(somme) / nombre, titreY.center().y() + 10);
 }

@@ -53,50 +53,53 @@ QRect EncreTexte(const QFont& police, QPoint coin, const QString& texte, QSize t
 TEST(Courbe, ThickCrossAtItsExactPixels)
 {
     const QImage image = Dessiner(UnPoint(MarqueCroix));
-    EXPECT_EQ(OutilsImage::Dessin(image, 50, 50, 4), (QStringList{
-        ".........",
-        ".........",
-        ".###.###.",
-        "..#####..",
-        "...###...",
-        "..#####..",
-        ".###.###.",
-        ".........",
-        ".........",
-    }));
+    EXPECT_EQ(OutilsImage::Dessin(image, 50, 50, 4),
+              (QStringList{
+                  ".........",
+                  ".........",
+                  ".###.###.",
+                  "..#####..",
+                  "...###...",
+                  "..#####..",
+                  ".###.###.",
+                  ".........",
+                  ".........",
+              }));
     EXPECT_EQ(image.pixel(50, 50), qRgb(255, 0, 0));
 }
 
 TEST(Courbe, PlusAtItsExactPixels)
 {
     const QImage image = Dessiner(UnPoint(MarquePlus));
-    EXPECT_EQ(OutilsImage::Dessin(image, 50, 50, 4), (QStringList{
-        ".........",
-        "....#....",
-        "....#....",
-        "...###...",
-        ".#######.",
-        "...###...",
-        "....#....",
-        "....#....",
-        ".........",
-    }));
+    EXPECT_EQ(OutilsImage::Dessin(image, 50, 50, 4),
+              (QStringList{
+                  ".........",
+                  "....#....",
+                  "....#....",
+                  "...###...",
+                  ".#######.",
+                  "...###...",
+                  "....#....",
+                  "....#....",
+                  ".........",
+              }));
 }
 
 TEST(Courbe, StarAtItsExactPixels)
 {
     const QImage image = Dessiner(UnPoint(MarqueEtoile));
-    EXPECT_EQ(OutilsImage::Dessin(image, 50, 50, 4), (QStringList{
-        ".........",
-        ".#..#..#.",
-        "..#.#.#..",
-        "...###...",
-        ".#######.",
-        "...###...",
-        "..#.#.#..",
-        ".#..#..#.",
-        ".........",
-    }));
+    EXPECT_EQ(OutilsImage::Dessin(image, 50, 50, 4),
+              (QStringList{
+                  ".........",
+                  ".#..#..#.",
+                  "..#.#.#..",
+                  "...###...",
+                  ".#######.",
+                  "...###...",
+                  "..#.#.#..",
+                  ".#..#..#.",
+                  ".........",
+              }));
 }
 
 TEST(Courbe, OtherMarkValuesDrawNothing)
@@ -128,7 +131,7 @@ TEST(Courbe, JoiningLineThroughThePointsClippedToTheZone)
     EXPECT_EQ(image.pixel(69, 45), qRgb(255, 255, 255));
     EXPECT_EQ(Encre(image), QRect());
 
-    c.SetLimites(-1, 11, -1, 11);   // now (24, 66) -> (66, 66) -> (66, 24)
+    c.SetLimites(-1, 11, -1, 11); // now (24, 66) -> (66, 66) -> (66, 24)
     const QImage entiere = Dessiner(c);
     EXPECT_EQ(entiere.pixel(45, 66), qRgb(0, 0, 255));
     EXPECT_EQ(entiere.pixel(66, 45), qRgb(0, 0, 255));
@@ -142,7 +145,7 @@ TEST(Courbe, MarksAreClippedToTheZone)
 {
     TCourbe c = UnPoint(MarqueEtoile);
     c.SetZone(TZone{0, 0, 100, 100});
-    c.SetLimites(50, 150, 0, 100);   // the point on the zone's left edge, x = 0
+    c.SetLimites(50, 150, 0, 100); // the point on the zone's left edge, x = 0
     const QImage image = Dessiner(c, 120, 100);
     const QRect encre = Encre(image);
     EXPECT_EQ(encre.left(), 0);
@@ -158,15 +161,16 @@ TEST(Courbe, ErrorBarsFromValueMinusUToValuePlusUWithTheirCaps)
     const QImage image = Dessiner(c);
     EXPECT_EQ(Encre(image), QRect(QPoint(48, 40), QPoint(52, 60)));
     for (int y = 40; y <= 60; ++y) EXPECT_EQ(image.pixel(50, y), qRgb(255, 0, 0)) << y;
-    EXPECT_EQ(OutilsImage::Dessin(image, 50, 40, 3), (QStringList{
-        ".......",
-        ".......",
-        ".......",
-        ".#####.",
-        "...#...",
-        "...#...",
-        "...#...",
-    }));
+    EXPECT_EQ(OutilsImage::Dessin(image, 50, 40, 3),
+              (QStringList{
+                  ".......",
+                  ".......",
+                  ".......",
+                  ".#####.",
+                  "...#...",
+                  "...#...",
+                  "...#...",
+              }));
     EXPECT_EQ(OutilsImage::Dessin(image, 50, 60, 3).mid(3, 2), (QStringList{".#####.", "......."}));
     // Between the caps, only the bar's column.
     EXPECT_EQ(OutilsImage::CompterEncre(image), 21 + 2 * 4);
@@ -235,8 +239,8 @@ TEST(Courbe, NumbersStayClearOfTheArrow)
 {
     // Without vector series, the text's cell at (X - 4, Y + 4): size 8 is 11 pixels.
     const QRect sans = EncreNumero({});
-    EXPECT_EQ(sans, EncreTexte(GraphTrace::PolicePixels(11), {46, 54}, QStringLiteral("1"), {100, 100})
-                        .translated(-50, -50));
+    EXPECT_EQ(sans,
+              EncreTexte(GraphTrace::PolicePixels(11), {46, 54}, QStringLiteral("1"), {100, 100}).translated(-50, -50));
 
     const QRect versHautDroite = EncreNumero({{PointD{1, 1}}});
     EXPECT_EQ(versHautDroite, sans);
@@ -300,10 +304,15 @@ TEST(Fleche, VerticalUpwardArrowHasBarbsDownLeftAndDownRight)
 
 TEST(Fleche, BarbsPointBackAlongTheShaft)
 {
-    struct Cas { PointD v; QPoint barbes; };
+    struct Cas {
+        PointD v;
+        QPoint barbes;
+    };
     // The side of the tip on which both barbs lie: (-1, 0) means to its left.
     const Cas cas[] = {
-        {PointD{1, 0}, {-1, 0}}, {PointD{-1, 0}, {1, 0}}, {PointD{0, -1}, {0, -1}},
+        {PointD{1, 0}, {-1, 0}},
+        {PointD{-1, 0}, {1, 0}},
+        {PointD{0, -1}, {0, -1}},
     };
     for (const Cas& c : cas) {
         const TFleche f = Fleche(c.v);
@@ -335,7 +344,7 @@ TEST(Fleche, HiddenPointsLoseTheirArrow)
 
 TEST(Fleche, ArrowsAreClippedToTheZone)
 {
-    TFleche f = Fleche(PointD{0, 3});   // 300 pixels up from y = 200
+    TFleche f = Fleche(PointD{0, 3}); // 300 pixels up from y = 200
     const QImage image = DessinerFleche(f);
     EXPECT_EQ(Encre(image), QRect(QPoint(200, 0), QPoint(200, 200)));
 }
@@ -362,12 +371,15 @@ TEST(Fleche, MagnitudesAtTheirFourPlacements)
 {
     // Zone 200 x 100, factor 0.2, point at the middle (100, 50): a vector
     // component of 1 is 40 pixels. Expected top-left corners of the text.
-    struct Cas { PointD v; QPoint coin; };
+    struct Cas {
+        PointD v;
+        QPoint coin;
+    };
     const Cas cas[] = {
-        {PointD{1, 1}, {126, 30}},    // min(40, 6) + 120, max(5 - 40, 0) + nearest(-20 + 50)
-        {PointD{-1, 1}, {86, 20}},    // 6 + 80, 30 - max(20 - 40, 10)
-        {PointD{1, -1}, {126, 60}},   // max(-40, 6) + 120, nearest(10 + 50) - max(-20 + 16, 0)
-        {PointD{-1, -1}, {86, 64}},   // 6 + 80, max(-40 + 8, 4) + 60
+        {PointD{1, 1}, {126, 30}},  // min(40, 6) + 120, max(5 - 40, 0) + nearest(-20 + 50)
+        {PointD{-1, 1}, {86, 20}},  // 6 + 80, 30 - max(20 - 40, 10)
+        {PointD{1, -1}, {126, 60}}, // max(-40, 6) + 120, nearest(10 + 50) - max(-20 + 16, 0)
+        {PointD{-1, -1}, {86, 64}}, // 6 + 80, max(-40 + 8, 4) + 60
     };
     for (const Cas& c : cas) {
         TFleche f(2, {c.v, PointD{0.5, 0}}, QStringLiteral("m/s"));
@@ -375,7 +387,7 @@ TEST(Fleche, MagnitudesAtTheirFourPlacements)
         f.InitialiserEchelle(0.5);
         ASSERT_DOUBLE_EQ(f.Facteur(), 0.2);
         f.ValeursVisibles = true;
-            QImage image = OutilsImage::Blanche(200, 100);
+        QImage image = OutilsImage::Blanche(200, 100);
         QPainter p(&image);
         f.Dessiner(p, {PointD{0.5, 0.5}, PointD{0, 0}}, {true, false});
         p.end();
@@ -486,8 +498,8 @@ TEST(Courbe, ScaleGoesThroughTheCurrentSeries)
 
 TEST(Courbe, MaskHidesArrowsStrictlyInsideAndShowAllBringsThemBack)
 {
-    TCourbe c(3, {PointD{10, 50}, PointD{50, 50}, PointD{90, 50}},
-              {{PointD{0, 1}, PointD{0, 1}, PointD{0, 1}}}, {QStringLiteral("m/s")});
+    TCourbe c(3, {PointD{10, 50}, PointD{50, 50}, PointD{90, 50}}, {{PointD{0, 1}, PointD{0, 1}, PointD{0, 1}}},
+              {QStringLiteral("m/s")});
     c.SetZone(TZone{0, 0, 100, 100});
     c.SetLimites(0, 100, 0, 100);
     // Corners in any order; the points at x = 10 and 90 lie on the edges.

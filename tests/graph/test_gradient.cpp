@@ -12,7 +12,10 @@ using Couleur::RGB;
 
 namespace {
 
-int Rouge(QRgb c) { return qRed(c); }
+int Rouge(QRgb c)
+{
+    return qRed(c);
+}
 
 TGradient Rampe(TColor c1, TColor c2)
 {
@@ -38,12 +41,10 @@ TEST(Gradient, DefaultsAndOneBuildAtConstruction)
 
 TEST(Gradient, PatternSizeOfEveryStyle)
 {
-    const QSize tailles[] = {{362, 362}, {362, 181}, {362, 181}, {181, 362}, {181, 362},
-                             {181, 181}, {181, 181}, {181, 181}, {181, 181},
-                             {1, 256}, {256, 1}, {1, 512}, {512, 1},
-                             {128, 129}, {128, 129}, {256, 256}, {256, 256},
-                             {129, 256}, {129, 256}, {256, 129}, {256, 129},
-                             {256, 256}, {256, 256}};
+    const QSize tailles[] = {{362, 362}, {362, 181}, {362, 181}, {181, 362}, {181, 362}, {181, 181},
+                             {181, 181}, {181, 181}, {181, 181}, {1, 256},   {256, 1},   {1, 512},
+                             {512, 1},   {128, 129}, {128, 129}, {256, 256}, {256, 256}, {129, 256},
+                             {129, 256}, {256, 129}, {256, 129}, {256, 256}, {256, 256}};
     TGradient g;
     for (int s = gsRadialC; s < gsCustom; ++s) {
         g.SetStyle(TGradientStyle(s));
@@ -57,31 +58,73 @@ TEST(Gradient, IndexRulesOfTheStyles)
     TGradient g;
     g.SetColorBegin(RGB(0, 0, 0));
     g.SetColorEnd(RGB(255, 0, 0));
-    struct Cas { TGradientStyle style; int x, y, index; };
+    struct Cas {
+        TGradientStyle style;
+        int x, y, index;
+    };
     const Cas cas[] = {
-        {gsRadialC, 180, 180, 0}, {gsRadialC, 181, 181, 1}, {gsRadialC, 0, 180, 180},
-        {gsRadialC, 361, 0, 255},  // sqrt(180² + 180²) = 254.56
-        {gsRadialT, 180, 0, 0}, {gsRadialT, 181, 100, 100}, {gsRadialB, 361, 180, 180},
-        {gsRadialL, 0, 181, 0}, {gsRadialR, 180, 180, 0}, {gsRadialR, 0, 0, 255},
-        {gsRadialTL, 3, 4, 5}, {gsRadialTR, 177, 4, 5}, {gsRadialBL, 3, 176, 5}, {gsRadialBR, 177, 176, 5},
-        {gsLinearH, 0, 200, 200}, {gsLinearV, 17, 0, 17},
-        {gsReflectedH, 0, 0, 255}, {gsReflectedH, 0, 255, 0}, {gsReflectedH, 0, 256, 0}, {gsReflectedH, 0, 511, 255},
-        {gsReflectedV, 10, 0, 245}, {gsReflectedV, 300, 0, 44},
-        {gsDiagonalLF, 127, 0, 0}, {gsDiagonalLF, 0, 128, 255}, {gsDiagonalLB, 127, 128, 255},
-        {gsDiagonalRF, 0, 255, 255}, {gsDiagonalRF, 100, 100, 0}, {gsDiagonalRB, 0, 0, 255}, {gsDiagonalRB, 100, 155, 0},
-        {gsArrowL, 0, 0, 255}, {gsArrowL, 128, 128, 0}, {gsArrowR, 0, 127, 0}, {gsArrowR, 128, 255, 255},
-        {gsArrowU, 0, 0, 255}, {gsArrowU, 128, 128, 0}, {gsArrowD, 127, 0, 0}, {gsArrowD, 255, 128, 255},
-        {gsDiamond, 0, 0, 255}, {gsDiamond, 127, 127, 1}, {gsDiamond, 128, 0, 128}, {gsDiamond, 255, 255, 255},
-        {gsButterfly, 0, 0, 128}, {gsButterfly, 127, 0, 255}, {gsButterfly, 128, 0, 255}, {gsButterfly, 0, 128, 0},
+        {gsRadialC, 180, 180, 0},
+        {gsRadialC, 181, 181, 1},
+        {gsRadialC, 0, 180, 180},
+        {gsRadialC, 361, 0, 255}, // sqrt(180² + 180²) = 254.56
+        {gsRadialT, 180, 0, 0},
+        {gsRadialT, 181, 100, 100},
+        {gsRadialB, 361, 180, 180},
+        {gsRadialL, 0, 181, 0},
+        {gsRadialR, 180, 180, 0},
+        {gsRadialR, 0, 0, 255},
+        {gsRadialTL, 3, 4, 5},
+        {gsRadialTR, 177, 4, 5},
+        {gsRadialBL, 3, 176, 5},
+        {gsRadialBR, 177, 176, 5},
+        {gsLinearH, 0, 200, 200},
+        {gsLinearV, 17, 0, 17},
+        {gsReflectedH, 0, 0, 255},
+        {gsReflectedH, 0, 255, 0},
+        {gsReflectedH, 0, 256, 0},
+        {gsReflectedH, 0, 511, 255},
+        {gsReflectedV, 10, 0, 245},
+        {gsReflectedV, 300, 0, 44},
+        {gsDiagonalLF, 127, 0, 0},
+        {gsDiagonalLF, 0, 128, 255},
+        {gsDiagonalLB, 127, 128, 255},
+        {gsDiagonalRF, 0, 255, 255},
+        {gsDiagonalRF, 100, 100, 0},
+        {gsDiagonalRB, 0, 0, 255},
+        {gsDiagonalRB, 100, 155, 0},
+        {gsArrowL, 0, 0, 255},
+        {gsArrowL, 128, 128, 0},
+        {gsArrowR, 0, 127, 0},
+        {gsArrowR, 128, 255, 255},
+        {gsArrowU, 0, 0, 255},
+        {gsArrowU, 128, 128, 0},
+        {gsArrowD, 127, 0, 0},
+        {gsArrowD, 255, 128, 255},
+        {gsDiamond, 0, 0, 255},
+        {gsDiamond, 127, 127, 1},
+        {gsDiamond, 128, 0, 128},
+        {gsDiamond, 255, 255, 255},
+        {gsButterfly, 0, 0, 128},
+        {gsButterfly, 127, 0, 255},
+        {gsButterfly, 128, 0, 255},
+        {gsButterfly, 0, 128, 0},
         // Either side of the fold at 127 | 128.
-        {gsArrowL, 5, 127, 123}, {gsArrowL, 5, 128, 123}, {gsArrowR, 5, 127, 5}, {gsArrowR, 5, 128, 5},
-        {gsArrowU, 127, 5, 123}, {gsArrowU, 128, 5, 123}, {gsArrowD, 127, 5, 5}, {gsArrowD, 128, 5, 5},
-        {gsButterfly, 5, 127, 6}, {gsButterfly, 5, 128, 5}, {gsDiamond, 127, 200, 73}, {gsDiamond, 128, 200, 73},
+        {gsArrowL, 5, 127, 123},
+        {gsArrowL, 5, 128, 123},
+        {gsArrowR, 5, 127, 5},
+        {gsArrowR, 5, 128, 5},
+        {gsArrowU, 127, 5, 123},
+        {gsArrowU, 128, 5, 123},
+        {gsArrowD, 127, 5, 5},
+        {gsArrowD, 128, 5, 5},
+        {gsButterfly, 5, 127, 6},
+        {gsButterfly, 5, 128, 5},
+        {gsDiamond, 127, 200, 73},
+        {gsDiamond, 128, 200, 73},
     };
     for (const Cas& c : cas) {
         g.SetStyle(c.style);
-        EXPECT_EQ(Rouge(g.Pattern().pixel(c.x, c.y)), c.index)
-            << "style " << c.style << " at " << c.x << "," << c.y;
+        EXPECT_EQ(Rouge(g.Pattern().pixel(c.x, c.y)), c.index) << "style " << c.style << " at " << c.x << "," << c.y;
     }
 }
 
@@ -156,14 +199,14 @@ TEST(Gradient, RotationFoldsTheRamp)
     // r = 127.5 -> 128, m = 127: reaches the second colour at 127, back at 255.
     g.SetRotation(50);
     EXPECT_EQ(Rouge(g.Colors()[0]), 0);
-    EXPECT_EQ(Rouge(g.Colors()[126]), 252);  // 126 * 255 div 127
+    EXPECT_EQ(Rouge(g.Colors()[126]), 252); // 126 * 255 div 127
     EXPECT_EQ(Rouge(g.Colors()[127]), 255);
     EXPECT_EQ(Rouge(g.Colors()[255]), 0);
     // n = 128: from the second colour down to the first at 128, and back.
     g.SetRotation(-50);
     EXPECT_EQ(Rouge(g.Colors()[0]), 255);
     EXPECT_EQ(Rouge(g.Colors()[128]), 0);
-    EXPECT_EQ(Rouge(g.Colors()[129]), 3);    // 255 - 126 * 255 div 127
+    EXPECT_EQ(Rouge(g.Colors()[129]), 3); // 255 - 126 * 255 div 127
     EXPECT_EQ(Rouge(g.Colors()[255]), 255);
     // Both extremes run from the second colour to the first.
     for (int r : {100, -100}) {
@@ -187,7 +230,7 @@ TEST(Gradient, CustomWithoutHandlerIsACheckerStretchedInQuadrants)
     TGradient g;
     g.SetColorBegin(RGB(255, 0, 0));
     g.SetColorEnd(RGB(0, 0, 255));
-    g.SetShift(50);   // the checker uses the colours before the shift
+    g.SetShift(50); // the checker uses the colours before the shift
     g.SetStyle(gsCustom);
     ASSERT_EQ(g.Pattern().size(), QSize(2, 2));
 

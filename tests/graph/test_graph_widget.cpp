@@ -12,16 +12,24 @@
 
 namespace {
 
-void Souris(QWidget& w, QEvent::Type type, Qt::MouseButton bouton, QPoint point,
-            Qt::MouseButtons enfonces)
+void Souris(QWidget& w, QEvent::Type type, Qt::MouseButton bouton, QPoint point, Qt::MouseButtons enfonces)
 {
     QMouseEvent e(type, QPointF(point), w.mapToGlobal(QPointF(point)), bouton, enfonces, Qt::NoModifier);
     QApplication::sendEvent(&w, &e);
 }
 
-void Appuyer(QWidget& w, Qt::MouseButton b, QPoint p) { Souris(w, QEvent::MouseButtonPress, b, p, b); }
-void Deplacer(QWidget& w, Qt::MouseButton b, QPoint p) { Souris(w, QEvent::MouseMove, Qt::NoButton, p, b); }
-void Relacher(QWidget& w, Qt::MouseButton b, QPoint p) { Souris(w, QEvent::MouseButtonRelease, b, p, Qt::NoButton); }
+void Appuyer(QWidget& w, Qt::MouseButton b, QPoint p)
+{
+    Souris(w, QEvent::MouseButtonPress, b, p, b);
+}
+void Deplacer(QWidget& w, Qt::MouseButton b, QPoint p)
+{
+    Souris(w, QEvent::MouseMove, Qt::NoButton, p, b);
+}
+void Relacher(QWidget& w, Qt::MouseButton b, QPoint p)
+{
+    Souris(w, QEvent::MouseButtonRelease, b, p, Qt::NoButton);
+}
 
 bool MemeCurseur(const QCursor& a, int numero)
 {

@@ -99,12 +99,12 @@ TEST(Graphe, ZoomModesExcludeEachOther)
     TDessinGraphe g;
     g.SetZoomY(true);
     EXPECT_FALSE(g.ZoomXY());
-    g.SetZoomX(false);   // the other one is still on
+    g.SetZoomX(false); // the other one is still on
     EXPECT_FALSE(g.ZoomXY());
     g.SetZoomXY(true);
     EXPECT_FALSE(g.ZoomX());
     EXPECT_FALSE(g.ZoomY());
-    g.SetZoomX(false);   // neither is on: ZoomXY stays
+    g.SetZoomX(false); // neither is on: ZoomXY stays
     EXPECT_TRUE(g.ZoomXY());
     g.SetZoomXY(false);
     EXPECT_FALSE(g.ZoomXY());
@@ -218,7 +218,7 @@ TEST(Graphe, CurvesAreAddedInactiveAndNormalised)
     EXPECT_EQ(g.NbCourbes(), 0);
     EXPECT_TRUE(g.CourbesActives().empty());
     EXPECT_EQ(g.FacteurZoom(), (PointD{1, 1}));
-    EXPECT_NE(g.Limites().Xmax, 20);   // the limits stay as the zoom left them
+    EXPECT_NE(g.Limites().Xmax, 20); // the limits stay as the zoom left them
 }
 
 TEST(Graphe, VisibilityOperationsSwitchOffEverywhereThenOnForTheListed)
@@ -309,10 +309,10 @@ TEST(Graphe, ResizeKeepsTheScaleValueOrReportsTheNewOne)
     GrapheVecteurs g;
     g.SelectCourbes({0, 1}, {0, 1}, {Couleur::Rouge, Couleur::Bleu}, 0);
     const double valeur = g.EchelleVecteurs();
-    g.Dimensionner(95 + 610, 300);   // plot twice as wide
+    g.Dimensionner(95 + 610, 300); // plot twice as wide
     EXPECT_DOUBLE_EQ(g.EchelleVecteurs(), valeur);
     EXPECT_DOUBLE_EQ(g.Courbe(0).Fleches()[0].Facteur(), 0.1 / 8 / 2);
-    g.Dimensionner(95 + 3050, 300);  // ten times: the factor sticks at a fifth
+    g.Dimensionner(95 + 3050, 300); // ten times: the factor sticks at a fifth
     EXPECT_DOUBLE_EQ(g.Courbe(0).Fleches()[0].Facteur(), 0.2 * 0.1 / 8);
     EXPECT_DOUBLE_EQ(g.EchelleVecteurs(), valeur / 2);
     EXPECT_DOUBLE_EQ(g.Courbe(1).EchelleAffichee(), valeur / 2);
@@ -325,7 +325,7 @@ TEST(Graphe, LEchelleReachesTheArrowSets)
     const double avant = g.EchelleVecteurs();
     g.SetLEchelle(128);
     EXPECT_DOUBLE_EQ(g.Courbe(0).Fleches()[0].ValeurEchelle(), 2 * avant);
-    EXPECT_DOUBLE_EQ(g.EchelleVecteurs(), avant);   // until the next selection or resize
+    EXPECT_DOUBLE_EQ(g.EchelleVecteurs(), avant); // until the next selection or resize
 }
 
 TEST(Graphe, PanMovesTheLimitsByTheWholeControlsProportion)
@@ -361,7 +361,7 @@ TEST(Graphe, ZoomAboutTheCentre)
     g.SetCentreZoom(PointD{40, 60});
     g.SourisEnfoncee(TBoutonSouris::Droit, {200, 150});
     EXPECT_EQ(g.CurseurControle(), 22);
-    EXPECT_TRUE(g.SourisDeplacee({190, 150}));   // left: zoom in
+    EXPECT_TRUE(g.SourisDeplacee({190, 150})); // left: zoom in
     EXPECT_DOUBLE_EQ(g.Limites().Xmin, 40 - 40 / 1.05);
     EXPECT_DOUBLE_EQ(g.Limites().Xmax, 40 + 60 / 1.05);
     EXPECT_DOUBLE_EQ(g.Limites().Ymin, 60 - 60 / 1.05);
@@ -371,7 +371,7 @@ TEST(Graphe, ZoomAboutTheCentre)
     EXPECT_FALSE(g.SourisDeplacee({190, 100}));
     EXPECT_DOUBLE_EQ(g.Limites().Xmin, 40 - 40 / 1.05);
     EXPECT_DOUBLE_EQ(g.FacteurZoom().X, 1.05);
-    EXPECT_TRUE(g.SourisDeplacee({195, 100}));   // right: zoom out
+    EXPECT_TRUE(g.SourisDeplacee({195, 100})); // right: zoom out
     EXPECT_NEAR(g.Limites().Xmin, 40 - 40 / 1.05 / 0.95, 1e-12);
     EXPECT_DOUBLE_EQ(g.FacteurZoom().X, 1.05 * 0.95);
     g.SourisRelachee();
@@ -385,7 +385,7 @@ TEST(Graphe, ZoomStopsAtFactorFiveAndOneFifth)
     g.SourisEnfoncee(TBoutonSouris::Droit, {300, 150});
     int acceptes = 0;
     for (int x = 299; x > 200; --x) acceptes += g.SourisDeplacee({x, 150});
-    EXPECT_EQ(acceptes, 32);   // 1.05^32 = 4.76, 1.05^33 > 5
+    EXPECT_EQ(acceptes, 32); // 1.05^32 = 4.76, 1.05^33 > 5
     EXPECT_LT(g.FacteurZoom().X, 5);
     const TLimites bloquees = g.Limites();
     EXPECT_FALSE(g.SourisDeplacee({150, 150}));
@@ -399,7 +399,7 @@ TEST(Graphe, ZoomStopsAtFactorFiveAndOneFifth)
     g.SourisEnfoncee(TBoutonSouris::Droit, {0, 150});
     acceptes = 0;
     for (int x = 1; x < 100; ++x) acceptes += g.SourisDeplacee({x, 150});
-    EXPECT_EQ(acceptes, 31);   // 0.95^31 = 0.204, 0.95^32 < 0.2
+    EXPECT_EQ(acceptes, 31); // 0.95^31 = 0.204, 0.95^32 < 0.2
     EXPECT_GE(g.FacteurZoom().X, 0.2);
 }
 
@@ -408,16 +408,16 @@ TEST(Graphe, ZoomOnOneAxis)
     Graphe g;
     g.SetZoomY(true);
     g.SourisEnfoncee(TBoutonSouris::Droit, {200, 150});
-    EXPECT_FALSE(g.SourisDeplacee({100, 150}));   // horizontal: nothing
+    EXPECT_FALSE(g.SourisDeplacee({100, 150})); // horizontal: nothing
     EXPECT_EQ(g.Limites().Xmin, 0);
-    EXPECT_TRUE(g.SourisDeplacee({100, 140}));    // up: zoom in on y
+    EXPECT_TRUE(g.SourisDeplacee({100, 140})); // up: zoom in on y
     EXPECT_EQ(g.Limites().Xmin, 0);
     EXPECT_EQ(g.Limites().Xmax, 100);
     EXPECT_DOUBLE_EQ(g.Limites().Ymin, 50 - 50 / 1.05);
     EXPECT_EQ(g.FacteurZoom().X, 1);
     EXPECT_DOUBLE_EQ(g.FacteurZoom().Y, 1.05);
 
-    g.SetZoomX(true);   // both axes, each by its own movement
+    g.SetZoomX(true); // both axes, each by its own movement
     EXPECT_TRUE(g.SourisDeplacee({110, 130}));
     EXPECT_DOUBLE_EQ(g.FacteurZoom().X, 0.95);
     EXPECT_DOUBLE_EQ(g.FacteurZoom().Y, 1.05 * 1.05);
@@ -426,7 +426,7 @@ TEST(Graphe, ZoomOnOneAxis)
     g.SetZoomX(false);
     int acceptes = 0;
     for (int y = 129; y > 0; --y) acceptes += g.SourisDeplacee({110, y});
-    EXPECT_EQ(acceptes, 30);   // from 1.05^2 up to 1.05^32
+    EXPECT_EQ(acceptes, 30); // from 1.05^2 up to 1.05^32
     EXPECT_DOUBLE_EQ(g.FacteurZoom().X, 0.95);
 }
 
@@ -448,8 +448,8 @@ namespace {
 struct GrapheMasque : Graphe {
     GrapheMasque()
     {
-        AddCourbe(3, {PointD{1, 1}, PointD{2, 2}, PointD{3, 3}},
-                  {{PointD{0, 1}, PointD{0, 1}, PointD{0, 1}}}, {QStringLiteral("m/s")});
+        AddCourbe(3, {PointD{1, 1}, PointD{2, 2}, PointD{3, 3}}, {{PointD{0, 1}, PointD{0, 1}, PointD{0, 1}}},
+                  {QStringLiteral("m/s")});
         SetLimites(0, 4, 0, 4);
         SelectCourbes({0}, {0}, {Couleur::Rouge}, 0);
         SetModeVecteurs(true);
@@ -464,7 +464,7 @@ TEST(Graphe, MaskingWithADraggedRectangle)
     GrapheMasque g;
     const QPoint p1 = g.Courbe(0).PositionPixel(0), p2 = g.Courbe(0).PositionPixel(1);
     EXPECT_FALSE(g.SourisEnfoncee(TBoutonSouris::Gauche, p1 - QPoint(5, -5)));
-    EXPECT_EQ(g.CurseurEcran(), 0);   // no pan in this mode
+    EXPECT_EQ(g.CurseurEcran(), 0); // no pan in this mode
     EXPECT_TRUE(g.SourisDeplacee(p2 + QPoint(5, -5)));
     EXPECT_EQ(g.Limites().Xmin, 0);
 

@@ -57,8 +57,8 @@ TEST(TextesTemps, NumberFormats)
 
     EXPECT_EQ(ImagesParSeconde(0.04), 25);
     EXPECT_EQ(ImagesParSeconde(1.0 / 30.0), 30);
-    EXPECT_EQ(ImagesParSeconde(2.0), 0);   // 0.5 goes to the even neighbour
-    EXPECT_EQ(ImagesParSeconde(0.4), 2);   // 2.5 too
+    EXPECT_EQ(ImagesParSeconde(2.0), 0); // 0.5 goes to the even neighbour
+    EXPECT_EQ(ImagesParSeconde(0.4), 2); // 2.5 too
     EXPECT_EQ(ImagesParSeconde(1.0 / 1.5), 2);
 }
 

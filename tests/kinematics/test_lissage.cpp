@@ -110,8 +110,9 @@ TEST(Lissage, DampedOscillationFollowsLocalPolynomials)
         const double ti = i * T, e = A * std::exp(-amortissement * ti);
         t.push_back(ti);
         x.push_back(e * std::cos(omega * ti) + Gaussienne(gen));
-        vraie.push_back(e * ((amortissement * amortissement - omega * omega) * std::cos(omega * ti)
-                             + 2 * amortissement * omega * std::sin(omega * ti)));
+        vraie.push_back(e *
+                        ((amortissement * amortissement - omega * omega) * std::cos(omega * ti) +
+                         2 * amortissement * omega * std::sin(omega * ti)));
     }
     TDiscret d;
     ASSERT_EQ(d.Calculer(t, x, N, true), CodeSucces);

@@ -18,7 +18,8 @@ std::vector<double> Polynome(const std::vector<double>& x, const std::vector<dou
 
 TEST(MoinCar, DegreeNMinusOneInterpolatesTheSamples)
 {
-    for (const std::vector<double>& x : {std::vector<double>{0.0, 1.0, 2.0}, std::vector<double>{0.0, 0.5, 1.5, 2.0, 3.0}}) {
+    for (const std::vector<double>& x :
+         {std::vector<double>{0.0, 1.0, 2.0}, std::vector<double>{0.0, 0.5, 1.5, 2.0, 3.0}}) {
         const std::vector<double> c{1.0, -2.0, 3.0, 0.5, -0.25};
         const int N = int(x.size());
         const std::vector<double> y = Polynome(x, std::vector<double>(c.begin(), c.begin() + N));

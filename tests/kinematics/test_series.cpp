@@ -47,8 +47,8 @@ TEST(Series, TwoPointsAndSevenMarks)
     }
     for (int j = 0; j < 3; ++j) EXPECT_EQ(r.SerieX[1][j], r.XMarques[2 * j + 1]);
     // Each of the nine series has one element per sample of its point.
-    for (const auto* serie : {&r.SerieTemps, &r.SerieX, &r.SerieY, &r.SerieVX, &r.SerieVY, &r.SerieV, &r.SerieAX,
-                              &r.SerieAY, &r.SerieA}) {
+    for (const auto* serie :
+         {&r.SerieTemps, &r.SerieX, &r.SerieY, &r.SerieVX, &r.SerieVY, &r.SerieV, &r.SerieAX, &r.SerieAY, &r.SerieA}) {
         ASSERT_EQ(serie->size(), 2u);
         EXPECT_EQ((*serie)[0].size(), 4u);
         EXPECT_EQ((*serie)[1].size(), 3u);

@@ -30,8 +30,8 @@ protected:
     }
     QList<QCheckBox*> Cases() const
     {
-        return {options.CheckBoxMotDePasse, options.CheckBoxAssociation, options.CheckBoxProportions,
-                options.CheckBoxVitesse, options.CheckBoxAcceleration, options.CheckBoxConfirmation,
+        return {options.CheckBoxMotDePasse, options.CheckBoxAssociation,  options.CheckBoxProportions,
+                options.CheckBoxVitesse,    options.CheckBoxAcceleration, options.CheckBoxConfirmation,
                 options.CheckBoxFigerMRU};
     }
 
@@ -55,13 +55,11 @@ TEST_F(Options, LayoutCaptionsAndStatusBarHints)
         y = c->y();
         EXPECT_TRUE(c->toolTip().isEmpty()); // "|" hints show on the status bar only
     }
-    EXPECT_EQ(legendes, QStringList({"Uzavřít přístup k tomuto oknu heslem.",
-                                     "Přiřadit příponu \"ktb\" programu Kinotab.",
-                                     "Stále respektovat rozměry videosouboru.",
-                                     "Ve výsledcích nezobrazovat rychlost.",
-                                     "Ve výsledcích nezobrazovat zrychlení.",
-                                     "Potvrzení při ukončení práce s programem.",
-                                     "Zapamatovat zobrazení dříve používaných souborů."}));
+    EXPECT_EQ(legendes,
+              QStringList({"Uzavřít přístup k tomuto oknu heslem.", "Přiřadit příponu \"ktb\" programu Kinotab.",
+                           "Stále respektovat rozměry videosouboru.", "Ve výsledcích nezobrazovat rychlost.",
+                           "Ve výsledcích nezobrazovat zrychlení.", "Potvrzení při ukončení práce s programem.",
+                           "Zapamatovat zobrazení dříve používaných souborů."}));
     EXPECT_EQ(options.CheckBoxMotDePasse->statusTip(), "Heslo je ulozeno v souboru Kinotab.ini");
     EXPECT_EQ(options.LabelMRU1->text(), "Menu nabízí max.:");
     EXPECT_EQ(options.LabelMRU2->text(), "soubor(u).");

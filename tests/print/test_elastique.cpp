@@ -153,7 +153,7 @@ TEST_F(Souris, TheSmallestPictureIsOneCentimetreAndNeverTurnsOver)
 TEST_F(Souris, OverlappingZonesOfASmallPictureAreTriedInOrder)
 {
     Tirer({x + w, y + h}, {x, y});
-    m.Relachement({x, y}); // 1600 x 1000: the zones overlap
+    m.Relachement({x, y});       // 1600 x 1000: the zones overlap
     m.Deplacement({x, y + 500}); // corners 1 and 4
     EXPECT_EQ(m.Dessin().CoinActif(), 1);
     m.Deplacement({x + 1600, y + 500}); // corners 2 and 3

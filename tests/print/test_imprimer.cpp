@@ -113,8 +113,7 @@ TEST_F(FenetreImprimer, LayoutOrientationTitleAndZoomControlsActOnThePage)
     EXPECT_EQ(m.Page().Entete().centre.police.nom, QStringLiteral("Times New Roman"));
 
     fenetre.TrackBarZoom->setValue(58);
-    EXPECT_EQ(fenetre.Apercu->width() - 2 * TApercu::Bord,
-              Arrondi(21000 * fenetre.Apercu->PixelsParUnite()));
+    EXPECT_EQ(fenetre.Apercu->width() - 2 * TApercu::Bord, Arrondi(21000 * fenetre.Apercu->PixelsParUnite()));
     EXPECT_NEAR(fenetre.Apercu->width() - 2 * TApercu::Bord, 2 * (portrait.width() - 2 * TApercu::Bord), 2);
 }
 
@@ -125,10 +124,9 @@ TEST_F(FenetreImprimer, DoubleDisablesTheLayoutControlsAndTheMouse)
     const TMiseEnPage& m = fenetre.MiseEnPage();
     EXPECT_TRUE(m.Double());
     EXPECT_EQ(CadresImages(m.Page()).size(), 2u);
-    for (QWidget* w : std::initializer_list<QWidget*>{fenetre.SpeedButtonPortrait, fenetre.SpeedButtonPaysage,
-                                                      fenetre.SpeedButtonCentreHaut, fenetre.SpeedButtonPleinePage,
-                                                      fenetre.EditTitre, fenetre.ComboBoxPolice,
-                                                      fenetre.SpinEditTaille})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             fenetre.SpeedButtonPortrait, fenetre.SpeedButtonPaysage, fenetre.SpeedButtonCentreHaut,
+             fenetre.SpeedButtonPleinePage, fenetre.EditTitre, fenetre.ComboBoxPolice, fenetre.SpinEditTaille})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(fenetre.BitBtnImprimer->isEnabled());
 

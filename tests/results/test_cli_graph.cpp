@@ -32,8 +32,7 @@ QString TravailJet(const QTemporaryDir& dossier, double bruit = 0)
     Travail t;
     t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
     for (int j = 0; j < Lancers; ++j)
-        t.Mesure.Marques.push_back(
-            PointD{0.1 + 0.08 * j + bruit * ((j * 7) % 5 - 2), 0.75 - 0.12 * j + 0.013 * j * j});
+        t.Mesure.Marques.push_back(PointD{0.1 + 0.08 * j + bruit * ((j * 7) % 5 - 2), 0.75 - 0.12 * j + 0.013 * j * j});
     t.Mesure.MarquesDerniereImage = 1;
     t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
     t.Mesure.PointsEtalon = {PointD{0.2, 0.08}, PointD{0.2, 0.92}};
@@ -167,13 +166,15 @@ TEST(CliGraph, UncertaintyDrawsTheErrorBarsOfTheGraphsAgainstTime)
 {
     QTemporaryDir dossier;
     const QString travail = TravailJet(dossier, 0.002);
-    const QString sans = dossier.filePath(QStringLiteral("sans.png")), avec = dossier.filePath(QStringLiteral("avec.png"));
+    const QString sans = dossier.filePath(QStringLiteral("sans.png")),
+                  avec = dossier.filePath(QStringLiteral("avec.png"));
     QString erreurs;
     const QStringList ax{QStringLiteral("--quantity"), QStringLiteral("6")};
     ASSERT_EQ(Cli(QStringList{QStringLiteral("graph"), travail, QStringLiteral("time"), sans} + ax, &erreurs), 0)
         << erreurs.toStdString();
-    ASSERT_EQ(Cli(QStringList{QStringLiteral("graph"), travail, QStringLiteral("time"), avec, QStringLiteral("--uncertainty")}
-                      + ax,
+    ASSERT_EQ(Cli(QStringList{QStringLiteral("graph"), travail, QStringLiteral("time"), avec,
+                              QStringLiteral("--uncertainty")} +
+                      ax,
                   &erreurs),
               0)
         << erreurs.toStdString();
@@ -210,7 +211,8 @@ TEST(CliPrint, AViewIsWrittenAsOnePdfPageInEitherLayoutWithOrWithoutTwoCopies)
     };
     for (const auto& c : cas) {
         const QString pdf = dossier.filePath(QStringLiteral("%1.pdf").arg(QLatin1String(c.vue)));
-        ASSERT_EQ(Cli(QStringList{QStringLiteral("print"), travail, QLatin1String(c.vue), pdf} + c.options, &erreurs), 0)
+        ASSERT_EQ(Cli(QStringList{QStringLiteral("print"), travail, QLatin1String(c.vue), pdf} + c.options, &erreurs),
+                  0)
             << c.vue << ": " << erreurs.toStdString();
         const QByteArray contenu = Lire(pdf);
         EXPECT_TRUE(contenu.startsWith("%PDF")) << c.vue;

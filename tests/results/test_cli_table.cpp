@@ -32,7 +32,8 @@ QString TravailDemo(const QTemporaryDir& dossier)
         t.Mesure.Marques.push_back(PointD{BalleX / Largeur, BalleY(i) / Hauteur});
     t.Mesure.MarquesDerniereImage = 1;
     t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
-    t.Mesure.PointsEtalon = {PointD{128.0 / Largeur, double(RegleHaut) / Hauteur}, PointD{128.0 / Largeur, double(RegleBas) / Hauteur}};
+    t.Mesure.PointsEtalon = {PointD{128.0 / Largeur, double(RegleHaut) / Hauteur},
+                             PointD{128.0 / Largeur, double(RegleBas) / Hauteur}};
     t.Mesure.LongueurEtalon = LongueurRegleM;
     t.Mesure.OriginePlacee = TOrigine::Placee;
     t.Mesure.Origine = PointD{BalleX / Largeur, double(RegleBas) / Hauteur};
@@ -67,10 +68,14 @@ TEST(CliTable, OptionsChooseColumnsSmoothingAndTimeStep)
     EXPECT_NEAR(Valeur(tout, 6, "y1"), 2.0, 1e-9);
 
     QString positions;
-    ASSERT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("positions")}, &positions), 0);
+    ASSERT_EQ(
+        Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("positions")}, &positions),
+        0);
     EXPECT_EQ(Champs(positions, 3), QStringList({"Numero", "Date", "x1", "y1"}));
     QString vitesses;
-    ASSERT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("velocities")}, &vitesses), 0);
+    ASSERT_EQ(
+        Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("velocities")}, &vitesses),
+        0);
     EXPECT_EQ(Champs(vitesses, 3).mid(4), QStringList({"vx1", "vy1", "v1"}));
 
     QString pas;
@@ -84,9 +89,12 @@ TEST(CliTable, OptionsChooseColumnsSmoothingAndTimeStep)
     EXPECT_EQ(Champs(brut, 12).mid(0, 4), Champs(tout, 12).mid(0, 4));
     EXPECT_NE(Champs(brut, 12), Champs(tout, 12));
 
-    EXPECT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--time-step"), QStringLiteral("0")}, &brut, &erreurs), 1);
+    EXPECT_EQ(
+        Cli({QStringLiteral("table"), travail, QStringLiteral("--time-step"), QStringLiteral("0")}, &brut, &erreurs),
+        1);
     EXPECT_TRUE(erreurs.contains(QStringLiteral("1e-6 to 1e9"))) << erreurs.toStdString();
-    EXPECT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("x")}, &brut, &erreurs), 1);
+    EXPECT_EQ(
+        Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("x")}, &brut, &erreurs), 1);
     EXPECT_EQ(Cli({QStringLiteral("table")}, &brut, &erreurs), 1);
 }
 

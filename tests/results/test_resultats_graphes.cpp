@@ -29,8 +29,8 @@ TEST_F(ResultatsGraphes, GraphsListQuantitiesAsTheOptionsAllowAndKeepTheirZoomCh
     Mesurer(2, 10);
     fiche().AfficherVitesse = false;
     Montrer(TVueResultats::Temps, [](TResultats& r) {
-        EXPECT_EQ(Items(r.ComboBoxChoix1), QStringList({"souradnice x", "souradnice y", "zrychlení ax", "zrychlení ay",
-                                                        "hodnota zrychlení"}));
+        EXPECT_EQ(Items(r.ComboBoxChoix1),
+                  QStringList({"souradnice x", "souradnice y", "zrychlení ax", "zrychlení ay", "hodnota zrychlení"}));
         EXPECT_EQ(Items(r.ComboBoxChoix2), QStringList({"bodu 1", "bodu 2"}));
         EXPECT_EQ(r.LabelChoix1->text(), "Závislost");
         EXPECT_EQ(r.LabelChoix2->text(), "na case");
@@ -163,9 +163,10 @@ TEST_F(ResultatsGraphes, PicturesAreSavedAsLastPaintedWithTheLegendInTheVectorsV
     EXPECT_EQ(dialogues.DemandesEnregistrer[0].extensionDefaut, "bmp");
     EXPECT_TRUE(dialogues.DemandesEnregistrer[0].filtre.startsWith("Bitmapa (*.bmp)|*.bmp"));
     EXPECT_EQ(dialogues.DemandesEnregistrer[1].titre, "Uložit jako obrázek");
-    EXPECT_EQ(dialogues.Lignes(), QStringList({"Data uložena do obrazového souboru. Soubor má příponu BMP.",
-                                               "Data uložena do obrazového souboru. Soubor má příponu PNG.",
-                                               "Data uložena do obrazového souboru. Soubor má příponu PNG."}));
+    EXPECT_EQ(dialogues.Lignes(),
+              QStringList({"Data uložena do obrazového souboru. Soubor má příponu BMP.",
+                           "Data uložena do obrazového souboru. Soubor má příponu PNG.",
+                           "Data uložena do obrazového souboru. Soubor má příponu PNG."}));
 
     const QImage bmp(trajectoire + ".bmp", "BMP");
     ASSERT_FALSE(bmp.isNull());

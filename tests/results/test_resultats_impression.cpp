@@ -40,7 +40,7 @@ TEST_F(ResultatsImpression, TheGraphIsPrintedOnWhiteAndGetsItsColoursBackAfterwa
         r.MenuFichierImprimer->trigger();
         EXPECT_EQ(dialogues.ModauxMontres.last(), QStringLiteral("Tisk"));
         ASSERT_EQ(recue.size(), avant.size());
-        EXPECT_EQ(recue.pixel(1, 1) & 0xFFFFFF, Blanc & 0xFFFFFF);          // margin band
+        EXPECT_EQ(recue.pixel(1, 1) & 0xFFFFFF, Blanc & 0xFFFFFF);            // margin band
         EXPECT_EQ(recue.pixel(Fond(*r.Graphe)) & 0xFFFFFF, Blanc & 0xFFFFFF); // plot area
 
         const auto fond = TResultats::FondVue(TVueResultats::Trajectoire);

@@ -75,8 +75,9 @@ TEST_F(ResultatsTableau, VelocitiesOfThreePointsComeInTheirOrderAndOnlyWhenOffer
         EXPECT_FALSE(r.MenuAffichageVitesse->isChecked());
         r.MenuAffichageVitesse->trigger();
         EXPECT_TRUE(r.MenuAffichageVitesse->isChecked());
-        EXPECT_EQ(ColonnesVisibles(), QStringList({"Numero", "Date", "x1", "y1", "x2", "y2", "x3", "y3", "vx1", "vy1",
-                                                   "v1", "vx2", "vy2", "v2", "vx3", "vy3", "v3"}));
+        EXPECT_EQ(ColonnesVisibles(),
+                  QStringList({"Numero", "Date", "x1", "y1", "x2", "y2", "x3", "y3", "vx1", "vy1", "v1", "vx2", "vy2",
+                               "v2", "vx3", "vy3", "v3"}));
         r.MenuAffichageAcceleration->trigger();
         EXPECT_EQ(ColonnesVisibles().size(), 26);
         r.MenuAffichageVitesse->trigger();

@@ -32,8 +32,8 @@ TResultatsSeries TSeriesNulles()
 {
     TResultatsSeries r;
     r.NbMesures = {1};
-    for (auto* s : {&r.SerieTemps, &r.SerieX, &r.SerieY, &r.SerieVX, &r.SerieVY, &r.SerieV, &r.SerieAX, &r.SerieAY,
-                    &r.SerieA})
+    for (auto* s :
+         {&r.SerieTemps, &r.SerieX, &r.SerieY, &r.SerieVX, &r.SerieVY, &r.SerieV, &r.SerieAX, &r.SerieAY, &r.SerieA})
         *s = {{0.0}};
     return r;
 }
@@ -174,7 +174,8 @@ TEST(ValueTable, UncertaintiesStandBesideTheColumnsShownAndOnlyWhenAsked)
     EXPECT_EQ(lignes(t.RemplirTexte('.'))[3],
               "Numero\tDate\tx1\ty1\tx2\ty2\tvx1\tvy1\tv1\tuvx1\tuvy1\tuv1\tvx2\tvy2\tv2\tuvx2\tuvy2\tuv2\t");
     EXPECT_EQ(lignes(t.RemplirTexte('.'))[4],
-              "\t(s)\t(m)\t(m)\t(m)\t(m)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t");
+              "\t(s)\t(m)\t(m)\t(m)\t(m)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/s)\t(m/"
+              "s)\t(m/s)\t");
     EXPECT_FALSE(t.Visible(TTableau::Colonne("uax1")));
     // Accelerations shown later bring their uncertainties along.
     t.MontrerGroupe(GroupeColonne::Acceleration, true);

@@ -119,7 +119,8 @@ TEST(GraphsAgainstTime, APointAtRestGetsAtLeastATenthOfHeightAroundIt)
     // The red crosses sit at the height of 0 in the plot.
     const Tache rouge = Chercher(g.Image(), ZoneGraphe(g), 255, 0, 0);
     ASSERT_GT(rouge.n, 6 * 5);
-    const double y0 = g.AxeXFromTop() + g.HauteurGraphe() * (g.Limites().Ymax - 0) / (g.Limites().Ymax - g.Limites().Ymin);
+    const double y0 =
+        g.AxeXFromTop() + g.HauteurGraphe() * (g.Limites().Ymax - 0) / (g.Limites().Ymax - g.Limites().Ymin);
     EXPECT_NEAR(rouge.y, y0, 1.5);
 }
 

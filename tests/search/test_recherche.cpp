@@ -47,7 +47,8 @@ protected:
     {
         QList<QStringList> r;
         for (int i = 0; i < recherche.ListView->topLevelItemCount(); ++i)
-            r << QStringList{recherche.ListView->topLevelItem(i)->text(0), recherche.ListView->topLevelItem(i)->text(1)};
+            r << QStringList{recherche.ListView->topLevelItem(i)->text(0),
+                             recherche.ListView->topLevelItem(i)->text(1)};
         return r;
     }
 
@@ -131,8 +132,8 @@ TEST_F(Recherche, ASearchListsTheFolderFilesFirstAndSelectsTheFirstRow)
     recherche.show();
     recherche.ChoisirDossier(racine.path());
     Chercher();
-    EXPECT_EQ(Lignes(), (QList<QStringList>{{"b.avi", chemin + "/"}, {"c.avi", chemin + "/sub/"},
-                                            {"d.AVI", chemin + "/sub/"}}));
+    EXPECT_EQ(Lignes(),
+              (QList<QStringList>{{"b.avi", chemin + "/"}, {"c.avi", chemin + "/sub/"}, {"d.AVI", chemin + "/sub/"}}));
     EXPECT_EQ(recherche.StatusTexte->text(), "Počet nalezených souborů : 3");
     EXPECT_FALSE(recherche.ButtonStop->isEnabled());
     EXPECT_TRUE(recherche.ButtonRechercher->isEnabled());

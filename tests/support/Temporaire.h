@@ -7,10 +7,7 @@
 
 class ConfigTemporaire {
 public:
-    ConfigTemporaire() : ancien_(qgetenv("XDG_CONFIG_HOME"))
-    {
-        qputenv("XDG_CONFIG_HOME", dossier_.path().toUtf8());
-    }
+    ConfigTemporaire() : ancien_(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", dossier_.path().toUtf8()); }
     ~ConfigTemporaire() { qputenv("XDG_CONFIG_HOME", ancien_); }
 
     QString Dossier() const { return dossier_.path(); }

@@ -102,8 +102,7 @@ protected:
     static std::vector<int> Echantillons(std::int64_t premier, std::int64_t fin)
     {
         std::vector<int> attendus;
-        for (std::int64_t i = premier; i < fin; ++i)
-            attendus.push_back(static_cast<int>(i & 0xFF));
+        for (std::int64_t i = premier; i < fin; ++i) attendus.push_back(static_cast<int>(i & 0xFF));
         return attendus;
     }
 
@@ -163,8 +162,7 @@ TEST_F(AudioPlayAnneau, BufferHoldsWholeSamplesOfAtLeast2048Bytes)
         journal.Ecrits.clear();
         SourceSynthetique source(FormatAudio{1, 8000, 16}, taille, 0, 100000);
         ASSERT_TRUE(audio->Jouer(source, 0, 100000));
-        for (const auto& tampon : journal.Ecrits)
-            EXPECT_EQ(tampon.size(), octets) << "sample size " << taille;
+        for (const auto& tampon : journal.Ecrits) EXPECT_EQ(tampon.size(), octets) << "sample size " << taille;
         audio->Couper();
         Livrer();
     }

@@ -25,13 +25,11 @@ constexpr int DelaiMs = 15000;
 // Runs the event loop until the condition holds or the delay runs out.
 bool Attendre(const std::function<bool()>& condition, int delaiMs = DelaiMs)
 {
-    if (condition())
-        return true;
+    if (condition()) return true;
     QEventLoop boucle;
     QTimer sonde;
     QObject::connect(&sonde, &QTimer::timeout, &boucle, [&] {
-        if (condition())
-            boucle.quit();
+        if (condition()) boucle.quit();
     });
     QTimer::singleShot(delaiMs, &boucle, &QEventLoop::quit);
     sonde.start(10);
@@ -44,22 +42,20 @@ protected:
     static void SetUpTestSuite()
     {
         const QString programme = QStandardPaths::findExecutable("pulseaudio");
-        if (programme.isEmpty())
-            return;
+        if (programme.isEmpty()) return;
         dossier_ = new QTemporaryDir;
         const QString prise = dossier_->filePath("native");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // Everything the server writes (socket, pid file, cookie) stays in the folder.
-        for (const char* nom : {"PULSE_RUNTIME_PATH", "XDG_RUNTIME_DIR", "HOME"})
-            env.insert(nom, dossier_->path());
+        for (const char* nom : {"PULSE_RUNTIME_PATH", "XDG_RUNTIME_DIR", "HOME"}) env.insert(nom, dossier_->path());
         serveur_ = new QProcess;
         serveur_->setProcessEnvironment(env);
         serveur_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        serveur_->start(programme, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--log-level=error",
-                                    "-L", "module-null-sink",
-                                    "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + prise});
-        pret_ = Attendre([&] { return QFileInfo::exists(prise) || serveur_->state() == QProcess::NotRunning; })
-            && serveur_->state() == QProcess::Running;
+        serveur_->start(programme,
+                        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--log-level=error", "-L", "module-null-sink",
+                         "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + prise});
+        pret_ = Attendre([&] { return QFileInfo::exists(prise) || serveur_->state() == QProcess::NotRunning; }) &&
+            serveur_->state() == QProcess::Running;
         qputenv("PULSE_SERVER", ("unix:" + prise).toUtf8());
     }
 
@@ -67,8 +63,7 @@ protected:
     {
         if (serveur_) {
             serveur_->terminate();
-            if (!serveur_->waitForFinished(DelaiMs))
-                serveur_->kill();
+            if (!serveur_->waitForFinished(DelaiMs)) serveur_->kill();
             serveur_->waitForFinished(DelaiMs);
         }
         delete serveur_;
@@ -79,8 +74,7 @@ protected:
 
     void SetUp() override
     {
-        if (!serveur_)
-            GTEST_SKIP() << "PulseAudio is not installed";
+        if (!serveur_) GTEST_SKIP() << "PulseAudio is not installed";
         ASSERT_TRUE(pret_) << "the PulseAudio server did not start";
         ASSERT_TRUE(Attendre([] { return !QMediaDevices::defaultAudioOutput().isNull(); }))
             << "no output on the null sink";

@@ -33,7 +33,8 @@ public:
         }
         const std::int64_t lus = std::max<std::int64_t>(0, fin - premier);
         for (std::int64_t i = 0; i < lus; ++i)
-            std::memset(tampon.data() + i * taille_, static_cast<int>((premier + i) & 0xFF), static_cast<std::size_t>(taille_));
+            std::memset(tampon.data() + i * taille_, static_cast<int>((premier + i) & 0xFF),
+                        static_cast<std::size_t>(taille_));
         return lus;
     }
 

@@ -55,8 +55,9 @@ TEST_F(BoiteLongueur, TextShowsThreeDecimalsWithinFourteenCharacters)
 
 TEST_F(BoiteLongueur, RefusalLinesGiveTheHeldLengthWithThreeDigits)
 {
-    EXPECT_EQ(LignesRefusLongueur(1.23456),
-              QStringList({"Délka úseku je 1.23 m.", "Zadejte hodnotu v tomto intervalu :", "1 mm < délka úseku < 15 Tm"}));
+    EXPECT_EQ(
+        LignesRefusLongueur(1.23456),
+        QStringList({"Délka úseku je 1.23 m.", "Zadejte hodnotu v tomto intervalu :", "1 mm < délka úseku < 15 Tm"}));
     EXPECT_EQ(LignesRefusLongueur(0)[0], "Délka úseku je 0 m.");
 }
 
@@ -82,7 +83,7 @@ TEST_F(BoiteLongueur, EnterAcceptsOnlyLengthsInRange)
     DialoguesScriptes dialogues;
     TBoiteLongueur boite;
     auto* edition = boite.findChild<QLineEdit*>();
-    boite.Longueur = 0;                       // a fresh view's LongueurEtalon
+    boite.Longueur = 0; // a fresh view's LongueurEtalon
     boite.show();
     EXPECT_EQ(edition->text(), "0.000");
     EXPECT_EQ(edition->selectedText(), "0.000");
@@ -137,8 +138,8 @@ TEST(BoiteCouleur, TheGridHoldsTheSixteenPaletteColours)
 {
     EXPECT_EQ(CouleurGrille(0), 0u);
     EXPECT_EQ(CouleurGrille(7), 0xC0C0C0u);
-    EXPECT_EQ(CouleurGrille(9), 255u);        // red in the low byte
-    EXPECT_EQ(CouleurGrille(12), 0xFF0000u);  // blue
+    EXPECT_EQ(CouleurGrille(9), 255u);       // red in the low byte
+    EXPECT_EQ(CouleurGrille(12), 0xFF0000u); // blue
     EXPECT_EQ(CouleurGrille(15), 0xFFFFFFu);
     EXPECT_EQ(IndexCouleur(255), 9);
     EXPECT_EQ(IndexCouleur(0x808080), 8);
@@ -160,7 +161,7 @@ TEST(BoiteCouleur, OpensOnTheCurrentColourAndFollowsClicksAndArrows)
     EXPECT_EQ(grille.IndexPremierPlan(), 10);
     EXPECT_EQ(boite.CouleurChoisie(), 0x00FF00u);
     const std::pair<Qt::Key, int> pas[] = {{Qt::Key_Right, 11}, {Qt::Key_Right, 11}, {Qt::Key_Down, 15},
-                                           {Qt::Key_Down, 15}, {Qt::Key_Left, 14}, {Qt::Key_Up, 10}};
+                                           {Qt::Key_Down, 15},  {Qt::Key_Left, 14},  {Qt::Key_Up, 10}};
     for (const auto& [touche, attendu] : pas) {
         QTest::keyClick(&grille, touche);
         EXPECT_EQ(grille.IndexPremierPlan(), attendu);
@@ -205,8 +206,8 @@ TEST_F(BoiteInfo, DurationComesFromTheRoundedFrameRate)
 {
     EXPECT_EQ(ImagesParSecondeArrondies(1 / 29.97), 30);
     EXPECT_EQ(LignesInfo(30, 480, 640, 300, "x")[8], "- Delka sekvence v sekundach (s): 10");
-    EXPECT_EQ(ImagesParSecondeArrondies(2.0), 0);   // half a frame per second, to even
-    EXPECT_EQ(ImagesParSecondeArrondies(0.4), 2);   // 2.5 to even
+    EXPECT_EQ(ImagesParSecondeArrondies(2.0), 0); // half a frame per second, to even
+    EXPECT_EQ(ImagesParSecondeArrondies(0.4), 2); // 2.5 to even
 }
 
 TEST_F(BoiteInfo, TheBoxShowsTheLinesAndKeepsThemForAZeroFrameRate)

@@ -45,36 +45,16 @@ Pixels Motif(int cx, int cy, const std::vector<std::string>& dessin)
 }
 
 const std::vector<std::string> CroixEpaisse = {
-    "XXX.XXX",
-    ".XXXXX.",
-    "..XXX..",
-    ".XXXXX.",
-    "XXX.XXX",
+    "XXX.XXX", ".XXXXX.", "..XXX..", ".XXXXX.", "XXX.XXX",
 };
 const std::vector<std::string> Plus = {
-    "...X...",
-    "...X...",
-    "..XXX..",
-    "XXXXXXX",
-    "..XXX..",
-    "...X...",
-    "...X...",
+    "...X...", "...X...", "..XXX..", "XXXXXXX", "..XXX..", "...X...", "...X...",
 };
 const std::vector<std::string> Disque = {
-    ".XXX.",
-    "XXXXX",
-    "XXXXX",
-    "XXXXX",
-    ".XXX.",
+    ".XXX.", "XXXXX", "XXXXX", "XXXXX", ".XXX.",
 };
 const std::vector<std::string> Etoile = {
-    "X..X..X",
-    ".X.X.X.",
-    "..XXX..",
-    "XXXXXXX",
-    "..XXX..",
-    ".X.X.X.",
-    "X..X..X",
+    "X..X..X", ".X.X.X.", "..XXX..", "XXXXXXX", "..XXX..", ".X.X.X.", "X..X..X",
 };
 
 QImage Dessin(const EtatMesure& m, const PixelsMesure& c, int largeur, int hauteur)
@@ -166,12 +146,12 @@ TEST(DessinMesure, OriginAxesCrossThePictureWithTheVerticalArrowUpOrDown)
         const Pixels px = Colories(Dessin(m, c, 200, 150));
         for (int x = 0; x < 200; ++x) EXPECT_TRUE(px.count({x, 60})) << x;
         for (int y = 0; y < 150; ++y) EXPECT_TRUE(px.count({100, y})) << y;
-        EXPECT_TRUE(px.count({191, 52}) && px.count({191, 68}));   // right arrow's base
+        EXPECT_TRUE(px.count({191, 52}) && px.count({191, 68})); // right arrow's base
         EXPECT_FALSE(px.count({190, 52}));
-        const int base = bas ? 141 : 8;                           // vertical arrow's base row
+        const int base = bas ? 141 : 8; // vertical arrow's base row
         EXPECT_TRUE(px.count({92, base}) && px.count({108, base})) << bas;
         EXPECT_FALSE(px.count({92, bas ? 8 : 141})) << bas;
-        EXPECT_EQ(px.size(), 200u + 150u - 1u + 72u + 72u);      // two lines, two 81-pixel heads on them
+        EXPECT_EQ(px.size(), 200u + 150u - 1u + 72u + 72u); // two lines, two 81-pixel heads on them
     }
 }
 
@@ -215,8 +195,8 @@ TEST(DessinMesure, TheOverlayIsFramedWithGappedAxesAndItsMarksMoveWithIt)
     for (int x = 98; x <= 102; ++x) EXPECT_FALSE(px.count({x, 80})) << x; // gap at the centre
     for (int y = 78; y <= 82; ++y) EXPECT_FALSE(px.count({100, y})) << y;
     EXPECT_TRUE(px.count({97, 80}) && px.count({103, 80}) && px.count({100, 77}) && px.count({100, 83}));
-    EXPECT_TRUE(px.count({141, 72}));                        // right arrow at (149, 80)
-    EXPECT_TRUE(px.count({92, 48}) && px.count({108, 48}));  // up arrow at (100, 40)
+    EXPECT_TRUE(px.count({141, 72}));                       // right arrow at (149, 80)
+    EXPECT_TRUE(px.count({92, 48}) && px.count({108, 48})); // up arrow at (100, 40)
     EXPECT_TRUE(Contient(px, Motif(120, 88, CroixEpaisse)));
     EXPECT_FALSE(Contient(px, Motif(100, 80, CroixEpaisse)));
 
@@ -232,7 +212,7 @@ TEST(DessinMesure, TheOverlayIsFramedWithGappedAxesAndItsMarksMoveWithIt)
     px = Colories(Dessin(m, c, 200, 160));
     EXPECT_TRUE(Contient(px, Motif(140, 93, CroixEpaisse)));
     EXPECT_FALSE(Contient(px, Motif(120, 88, CroixEpaisse)));
-    EXPECT_TRUE(px.count({70, 45}) && px.count({169, 124}));  // frame corners
+    EXPECT_TRUE(px.count({70, 45}) && px.count({169, 124})); // frame corners
 }
 
 TEST(DessinMesure, AfterAZoomTheMarkAndTheOriginAreOnTheSameSpotOfThePicture)
@@ -350,8 +330,8 @@ TEST(DessinMesure, AtRatioOneAndAHalfTheDrawingStaysUnblendedOverTheSamePixels)
         for (int y = 0; y < 150; ++y)
             for (int x = 0; x < 240; ++x) {
                 const QRgb v = demi.pixel(x, y);
-                fautes += v != qRgb(10, 20, 30) && v != qRgb(255, 0, 0);      // no blend
-                fautes += v != une.pixel(x * 2 / 3, y * 2 / 3);   // the logical pixel its corner is in
+                fautes += v != qRgb(10, 20, 30) && v != qRgb(255, 0, 0); // no blend
+                fautes += v != une.pixel(x * 2 / 3, y * 2 / 3);          // the logical pixel its corner is in
             }
         EXPECT_EQ(fautes, 0) << "tool " << int(m.Outil);
     }

@@ -129,7 +129,10 @@ TEST(PasUnFichier, TubeOuPeripheriqueRefusesSansAttendre)
 // ---- Pictures larger than the header says ----------------------------------
 
 // Frame i is one flat grey, 8 * i.
-void Gris(QImage& image, int i) { image.fill(qRgb(8 * i, 8 * i, 8 * i)); }
+void Gris(QImage& image, int i)
+{
+    image.fill(qRgb(8 * i, 8 * i, 8 * i));
+}
 
 TEST(TailleMensongere, ImagesRameneesALaTailleDeLEnTete)
 {
@@ -217,8 +220,10 @@ TEST(MorceauAbime, LesImagesSuivantesRestent)
         ASSERT_TRUE(source.Ouvrir(chemin)) << taille;
         ASSERT_EQ(source.FrameCount(), 30) << taille;
         for (int i = 29; i >= 0; --i) {
-            if (i == 10) EXPECT_TRUE(source.Image(i).isNull()) << taille;
-            else ASSERT_EQ(LireCodeMire(source.Image(i)), i) << taille << " frame " << i;
+            if (i == 10)
+                EXPECT_TRUE(source.Image(i).isNull()) << taille;
+            else
+                ASSERT_EQ(LireCodeMire(source.Image(i)), i) << taille << " frame " << i;
         }
         ASSERT_NE(source.Audio(), nullptr);
         EXPECT_EQ(source.Audio()->Longueur(), 30 * 882) << taille;

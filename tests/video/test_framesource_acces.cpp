@@ -16,7 +16,10 @@ struct Codage {
     bool gopOuvert;
 };
 
-void PrintTo(const Codage& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const Codage& c, std::ostream* os)
+{
+    *os << c.nom;
+}
 
 class AccesExact : public ::testing::TestWithParam<Codage> {
 protected:
@@ -62,7 +65,8 @@ protected:
 std::vector<int> Suite(int premier, int dernier)
 {
     std::vector<int> v;
-    for (int i = premier; premier <= dernier ? i <= dernier : i >= dernier; premier <= dernier ? ++i : --i) v.push_back(i);
+    for (int i = premier; premier <= dernier ? i <= dernier : i >= dernier; premier <= dernier ? ++i : --i)
+        v.push_back(i);
     return v;
 }
 

@@ -22,7 +22,10 @@ struct Conteneur {
     const char* codecLu;
 };
 
-void PrintTo(const Conteneur& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const Conteneur& c, std::ostream* os)
+{
+    *os << c.nom;
+}
 
 class AccesConteneur : public ::testing::TestWithParam<Conteneur> {
 protected:

@@ -87,16 +87,19 @@ TEST(Cli, InfoFrameEtErreurs)
 {
     QString sortie, erreurs;
     ASSERT_EQ(Cli({QStringLiteral("info"), QStringLiteral(KINOTAB_DEMO_VIDEO)}, &sortie), 0);
-    EXPECT_EQ(sortie, QStringLiteral("FrameCount 62\nVideoWidth 640\nVideoHeight 480\nAspectRatio 1.33333\n"
-                                     "FrameTime 0.04\nStartFrame 0\nPeriodMs 40\nAudio no\nContainer avi\n"
-                                     "Codec mjpeg\nRotation 0\nMirrored no\nVariableRate no\nCaptureFps 0\n"
-                                     "RepeatedFrames 0\n"));
+    EXPECT_EQ(sortie,
+              QStringLiteral("FrameCount 62\nVideoWidth 640\nVideoHeight 480\nAspectRatio 1.33333\n"
+                             "FrameTime 0.04\nStartFrame 0\nPeriodMs 40\nAudio no\nContainer avi\n"
+                             "Codec mjpeg\nRotation 0\nMirrored no\nVariableRate no\nCaptureFps 0\n"
+                             "RepeatedFrames 0\n"));
 
     VideosDeTest videos;
     const QString png = videos.Chemin(QStringLiteral("f.png"));
     ASSERT_EQ(Cli({QStringLiteral("frame"), QStringLiteral(KINOTAB_DEMO_VIDEO), QStringLiteral("25"), png}), 0);
     EXPECT_NEAR(CentreBalle(QImage(png)), BalleY(25), 0.6);
-    EXPECT_EQ(Cli({QStringLiteral("frame"), QStringLiteral(KINOTAB_DEMO_VIDEO), QStringLiteral("62"), png}, nullptr, &erreurs), 1);
+    EXPECT_EQ(Cli({QStringLiteral("frame"), QStringLiteral(KINOTAB_DEMO_VIDEO), QStringLiteral("62"), png}, nullptr,
+                  &erreurs),
+              1);
     EXPECT_TRUE(erreurs.contains(QStringLiteral("0..61"))) << erreurs.toStdString();
 
     EXPECT_EQ(Cli({QStringLiteral("info"), videos.Chemin(QStringLiteral("absent.avi"))}, &sortie, &erreurs), 1);
@@ -127,8 +130,9 @@ TEST(Cli, TempsEtImageDroite)
     const QString video = videos.Ecrire(QStringLiteral("telephone.mp4"), o);
     QString sortie, erreurs;
     ASSERT_EQ(Cli({QStringLiteral("info"), video}, &sortie, &erreurs), 0) << erreurs.toStdString();
-    for (const char* ligne : {"FrameCount 5\n", "VideoWidth 96\n", "VideoHeight 160\n", "Container mp4\n", "Codec h264\n",
-                              "Rotation 90\n", "VariableRate yes\n", "CaptureFps 0\n", "RepeatedFrames 2\n"})
+    for (const char* ligne :
+         {"FrameCount 5\n", "VideoWidth 96\n", "VideoHeight 160\n", "Container mp4\n", "Codec h264\n", "Rotation 90\n",
+          "VariableRate yes\n", "CaptureFps 0\n", "RepeatedFrames 2\n"})
         EXPECT_TRUE(sortie.contains(QLatin1String(ligne))) << ligne << " in " << sortie.toStdString();
     ASSERT_EQ(Cli({QStringLiteral("times"), video}, &sortie), 0);
     EXPECT_EQ(sortie, QStringLiteral("0 0\n1 0.033\n2 0.067\n3 0.1\n4 0.2\n"));

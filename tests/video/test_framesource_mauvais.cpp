@@ -48,7 +48,10 @@ TEST_F(FichiersRefuses, AbsentVideOuQuelconque)
     Remplacer(hasard, octets);
     VerifierFermee(source_, hasard, FrameSource::Echec::PasVideo);
     // The same bytes behind a RIFF AVI header.
-    octets.replace(0, 12, QByteArray("RIFF\xf8\xff\x00\x00" "AVI ", 12));
+    octets.replace(0, 12,
+                   QByteArray("RIFF\xf8\xff\x00\x00"
+                              "AVI ",
+                              12));
     Remplacer(hasard, octets);
     VerifierFermee(source_, hasard, FrameSource::Echec::PasAvi);
 }

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int Frequence = 48000;
 constexpr int Images = 40;
-constexpr int ImageDuTon = 10;                                // the tone starts at this frame's time
+constexpr int ImageDuTon = 10;                                 // the tone starts at this frame's time
 constexpr std::int64_t DebutTon = ImageDuTon * Frequence / 25; // 0.4 s
 constexpr double Hertz = 1000;
 constexpr double Amplitude = 10000;
@@ -38,7 +38,10 @@ struct CasSon {
     int attaqueMax;
 };
 
-void PrintTo(const CasSon& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const CasSon& c, std::ostream* os)
+{
+    *os << c.nom;
+}
 
 std::vector<std::int16_t> Lire(SourceAudio& son, std::int64_t premier, std::int64_t nombre, std::int64_t& lus)
 {
@@ -155,12 +158,13 @@ TEST_P(SonConteneurs, PlageDUneSuiteDImages)
     EXPECT_EQ(tout.Fin, son_->Debut() + son_->Longueur());
 }
 
-INSTANTIATE_TEST_SUITE_P(Codecs, SonConteneurs,
-                         ::testing::Values(CasSon{"Mp4Aac", "mp4", "mp4", OptionsVideo::Son::Aac, 0, 0, 96},
-                                           CasSon{"Mp4AacListeDeMontage", "mp4", "mp4", OptionsVideo::Son::Aac, 3, 0, 96},
-                                           CasSon{"MkvOpus", "matroska", "mkv", OptionsVideo::Son::Opus, 0, 24, 400},
-                                           CasSon{"MkvVorbis", "matroska", "mkv", OptionsVideo::Son::Vorbis, 0, 24, 96}),
-                         [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(
+    Codecs, SonConteneurs,
+    ::testing::Values(CasSon{"Mp4Aac", "mp4", "mp4", OptionsVideo::Son::Aac, 0, 0, 96},
+                      CasSon{"Mp4AacListeDeMontage", "mp4", "mp4", OptionsVideo::Son::Aac, 3, 0, 96},
+                      CasSon{"MkvOpus", "matroska", "mkv", OptionsVideo::Son::Opus, 0, 24, 400},
+                      CasSon{"MkvVorbis", "matroska", "mkv", OptionsVideo::Son::Vorbis, 0, 24, 96}),
+    [](const auto& info) { return std::string(info.param.nom); });
 
 // Frames irregular in time take the samples of their own times.
 TEST(SonConteneur, PlageParLeTempsDeChaqueImage)

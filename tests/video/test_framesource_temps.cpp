@@ -187,8 +187,8 @@ TEST(AviPremierMorceauVide, PremiereImageDuFichier)
     QByteArray d = Contenu(chemin);
     const qsizetype morceau = d.indexOf("00dc", d.indexOf("movi"));
     ASSERT_GT(morceau, 0);
-    const std::uint32_t taille = std::uint8_t(d[morceau + 4]) | std::uint8_t(d[morceau + 5]) << 8
-                               | std::uint8_t(d[morceau + 6]) << 16 | std::uint32_t(std::uint8_t(d[morceau + 7])) << 24;
+    const std::uint32_t taille = std::uint8_t(d[morceau + 4]) | std::uint8_t(d[morceau + 5]) << 8 |
+        std::uint8_t(d[morceau + 6]) << 16 | std::uint32_t(std::uint8_t(d[morceau + 7])) << 24;
     // The chunk emptied, its bytes turned into a JUNK chunk, its index entry emptied.
     EcrireMot(d, morceau + 4, 0);
     d.replace(morceau + 8, 4, "JUNK");

@@ -50,7 +50,10 @@ inline void Remplacer(const QString& chemin, const QByteArray& contenu)
     ASSERT_EQ(f.write(contenu), contenu.size());
 }
 
-inline void Tronquer(const QString& chemin, qint64 taille) { Remplacer(chemin, Contenu(chemin).left(taille)); }
+inline void Tronquer(const QString& chemin, qint64 taille)
+{
+    Remplacer(chemin, Contenu(chemin).left(taille));
+}
 
 // Offset of the payload of the first chunk `id` at or after `depuis`, or -1.
 inline qsizetype ChercherMorceau(const QByteArray& d, const char* id, qsizetype depuis = 0)
@@ -77,8 +80,10 @@ inline void ModifierStrh(const QString& chemin, ChampStrh champ, std::uint32_t v
     QByteArray d = Contenu(chemin);
     const qsizetype strh = ChercherMorceau(d, "strh");
     ASSERT_GT(strh, 0);
-    if (champ == ChampStrh::Bas) EcrireDemiMot(d, strh + int(champ), std::uint16_t(valeur));
-    else EcrireMot(d, strh + int(champ), valeur);
+    if (champ == ChampStrh::Bas)
+        EcrireDemiMot(d, strh + int(champ), std::uint16_t(valeur));
+    else
+        EcrireMot(d, strh + int(champ), valeur);
     Remplacer(chemin, d);
 }
 
@@ -106,8 +111,8 @@ inline void ToutesClesDansLIndex(const QString& chemin)
     for (qsizetype i = d.indexOf("indx"); i >= 0; i = d.indexOf("indx", i + 4)) d.replace(i, 4, "JUNK");
     const qsizetype idx1 = DebutIdx1(d);
     ASSERT_GT(idx1, 0);
-    const qsizetype fin = idx1 + qsizetype(std::uint8_t(d[idx1 - 4]) | std::uint8_t(d[idx1 - 3]) << 8
-                                           | std::uint8_t(d[idx1 - 2]) << 16);
+    const qsizetype fin =
+        idx1 + qsizetype(std::uint8_t(d[idx1 - 4]) | std::uint8_t(d[idx1 - 3]) << 8 | std::uint8_t(d[idx1 - 2]) << 16);
     for (qsizetype e = idx1; e + 16 <= fin; e += 16)
         if (d.mid(e + 2, 2) == "dc") EcrireMot(d, e + 4, 0x10);
     Remplacer(chemin, d);

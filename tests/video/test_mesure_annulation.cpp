@@ -19,7 +19,10 @@ void PrintTo(const EtatMesure& e, std::ostream* os)
 
 namespace {
 
-PointPixels Pt(int x, int y) { return {x, y}; }
+PointPixels Pt(int x, int y)
+{
+    return {x, y};
+}
 
 struct Instant {
     EtatMesure Etat;
@@ -69,38 +72,54 @@ TEST(Annulation, EveryMeasuringActionUndoesAndRedoesExactly)
     // overlay's resting place comes with its tool, not with an action.
     Modifier(b.m, [](EtatMesure& e) { e.LongueurEtalon = 0.5; });
     b.m.PlacerTransparent();
-    VerifierAllerRetour(b, {
-        [&] { b.m.SetMarquesParImage(2); },
-        [&] { b.m.AppuiGauche(Pt(10, 20)); },
-        [&] { b.m.AppuiGauche(Pt(30, 40)); },  // completes frame 0: the view goes to 1
-        [&] { b.m.AppuiGauche(Pt(12, 22)); },
-        [&] { b.m.AppuiDroit(Pt(0, 0)); },     // removed again
-        [&] { b.m.ChoisirModeEtalon(true); b.m.AppuiGauche(Pt(5, 5)); },
-        [&] { b.m.AppuiGauche(Pt(105, 5)); },
-        [&] { b.m.SetLongueurEtalon(1.25); },
-        [&] { b.m.AppuiDroit(Pt(50, 50)); },   // the second end taken back
-        [&] { b.m.ChoisirModeOrigine(true); b.m.AppuiGauche(Pt(7, 230)); },
-        [&] { b.m.AppuiDroit(Pt(0, 0)); },
-        [&] { b.m.AppuiGauche(Pt(9, 200)); },
-        [&] {
-            b.m.ChoisirModeTransparent(true);
-            b.m.PlacerTransparent();
-            b.m.AppuiGauche(Pt(100, 100));     // grab
-            b.m.SourisBougee(Pt(140, 90));
-            b.m.RelacheGauche(Pt(140, 90));    // drop: with the grab, one step
-        },
-        [&] { b.m.AppuiGauche(Pt(150, 95)); }, // overlay mark, the view advances
-        [&] { b.m.AppuiGauche(Pt(150, 95)); b.m.RelacheGauche(Pt(120, 60)); },
-        [&] { b.m.AppuiDroit(Pt(120, 60)); },  // the drop cancelled
-        [&] { b.m.AppuiDroit(Pt(120, 60)); },  // the overlay mark removed
-        [&] { b.m.AppuiGauche(Pt(1, 1)); },    // in Marquer: an overlay mark
-        [&] { b.m.AppuiGauche(Pt(3, 3)); b.m.RelacheGauche(Pt(4, 4)); },
-        [&] { b.m.EffacerTransparent(); },
-        [&] { b.m.ChoisirModeMarque(true); b.m.EffacerMarques(); },
-        [&] { b.m.AppuiGauche(Pt(60, 60)); },
-        [&] { b.m.AppuiGauche(Pt(61, 61)); },
-        [&] { b.m.EffacerTout(); },
-    });
+    VerifierAllerRetour(b,
+                        {
+                            [&] { b.m.SetMarquesParImage(2); },
+                            [&] { b.m.AppuiGauche(Pt(10, 20)); },
+                            [&] { b.m.AppuiGauche(Pt(30, 40)); }, // completes frame 0: the view goes to 1
+                            [&] { b.m.AppuiGauche(Pt(12, 22)); },
+                            [&] { b.m.AppuiDroit(Pt(0, 0)); }, // removed again
+                            [&] {
+                                b.m.ChoisirModeEtalon(true);
+                                b.m.AppuiGauche(Pt(5, 5));
+                            },
+                            [&] { b.m.AppuiGauche(Pt(105, 5)); },
+                            [&] { b.m.SetLongueurEtalon(1.25); },
+                            [&] { b.m.AppuiDroit(Pt(50, 50)); }, // the second end taken back
+                            [&] {
+                                b.m.ChoisirModeOrigine(true);
+                                b.m.AppuiGauche(Pt(7, 230));
+                            },
+                            [&] { b.m.AppuiDroit(Pt(0, 0)); },
+                            [&] { b.m.AppuiGauche(Pt(9, 200)); },
+                            [&] {
+                                b.m.ChoisirModeTransparent(true);
+                                b.m.PlacerTransparent();
+                                b.m.AppuiGauche(Pt(100, 100)); // grab
+                                b.m.SourisBougee(Pt(140, 90));
+                                b.m.RelacheGauche(Pt(140, 90)); // drop: with the grab, one step
+                            },
+                            [&] { b.m.AppuiGauche(Pt(150, 95)); }, // overlay mark, the view advances
+                            [&] {
+                                b.m.AppuiGauche(Pt(150, 95));
+                                b.m.RelacheGauche(Pt(120, 60));
+                            },
+                            [&] { b.m.AppuiDroit(Pt(120, 60)); }, // the drop cancelled
+                            [&] { b.m.AppuiDroit(Pt(120, 60)); }, // the overlay mark removed
+                            [&] { b.m.AppuiGauche(Pt(1, 1)); },   // in Marquer: an overlay mark
+                            [&] {
+                                b.m.AppuiGauche(Pt(3, 3));
+                                b.m.RelacheGauche(Pt(4, 4));
+                            },
+                            [&] { b.m.EffacerTransparent(); },
+                            [&] {
+                                b.m.ChoisirModeMarque(true);
+                                b.m.EffacerMarques();
+                            },
+                            [&] { b.m.AppuiGauche(Pt(60, 60)); },
+                            [&] { b.m.AppuiGauche(Pt(61, 61)); },
+                            [&] { b.m.EffacerTout(); },
+                        });
 }
 
 TEST(Annulation, MarksOnTheLastFrameAndALostReleaseUndoExactly)
@@ -108,16 +127,17 @@ TEST(Annulation, MarksOnTheLastFrameAndALostReleaseUndoExactly)
     Banc b;
     b.vue.numero = 8;
     b.m.PlacerTransparent();
-    VerifierAllerRetour(b, {
-        [&] { b.m.AppuiGauche(Pt(10, 10)); },  // frame 8 -> 9, the last
-        [&] { b.m.AppuiGauche(Pt(11, 11)); },  // on the last frame
-        [&] { b.m.AppuiDroit(Pt(0, 0)); },
-        [&] {
-            b.m.ChoisirModeTransparent(true);
-            b.m.AppuiGauche(Pt(50, 50));
-            b.m.AppuiGauche(Pt(60, 70));       // the release was lost: this press drops it
-        },
-    });
+    VerifierAllerRetour(b,
+                        {
+                            [&] { b.m.AppuiGauche(Pt(10, 10)); }, // frame 8 -> 9, the last
+                            [&] { b.m.AppuiGauche(Pt(11, 11)); }, // on the last frame
+                            [&] { b.m.AppuiDroit(Pt(0, 0)); },
+                            [&] {
+                                b.m.ChoisirModeTransparent(true);
+                                b.m.AppuiGauche(Pt(50, 50));
+                                b.m.AppuiGauche(Pt(60, 70)); // the release was lost: this press drops it
+                            },
+                        });
 }
 
 TEST(Annulation, StepsAreNamedAfterTheirActionAndTakeTheViewToTheirFrame)
@@ -162,17 +182,17 @@ TEST(Annulation, UndoLeavesLaterDisplayChoicesAndANewActionDropsTheRedo)
 TEST(Annulation, ActionsThatChangeNothingAreNotRecorded)
 {
     Banc b;
-    b.m.AppuiDroit(Pt(0, 0));             // no mark to remove
-    b.m.SetMarquesParImage(1);            // already 1
-    b.m.SetLongueurEtalon(0);             // already 0
+    b.m.AppuiDroit(Pt(0, 0));  // no mark to remove
+    b.m.SetMarquesParImage(1); // already 1
+    b.m.SetLongueurEtalon(0);  // already 0
     b.m.ChoisirModeEtalon(true);
-    b.m.AppuiDroit(Pt(0, 0));             // no end to take back
+    b.m.AppuiDroit(Pt(0, 0)); // no end to take back
     b.m.AppuiGauche(Pt(4, 4));
-    b.m.AppuiGauche(Pt(4, 4));            // on the first end itself: ignored
+    b.m.AppuiGauche(Pt(4, 4)); // on the first end itself: ignored
     b.m.ChoisirModeTransparent(true);
     b.m.PlacerTransparent();
-    b.m.AppuiGauche(Pt(50, 50));          // a grab alone is no step yet
-    b.m.AppuiDroit(Pt(50, 50));           // right press while dragging: nothing
+    b.m.AppuiGauche(Pt(50, 50)); // a grab alone is no step yet
+    b.m.AppuiDroit(Pt(50, 50));  // right press while dragging: nothing
     EXPECT_EQ(b.m.Historique().AAnnuler(), (ActionMesure{TAction::BoutEtalon, 1}));
     b.m.Annuler();
     EXPECT_FALSE(b.m.Historique().PeutAnnuler());
@@ -184,7 +204,7 @@ TEST(Annulation, TheLengthIsAskedOnceTheSecondEndIsRecordedAndIsAStepOfItsOwn)
     std::optional<ActionMesure> vue;
     b.m.OnChangeEtalon = [&] {
         vue = b.m.Historique().AAnnuler();
-        b.m.SetLongueurEtalon(2.0);       // as the length dialog does
+        b.m.SetLongueurEtalon(2.0); // as the length dialog does
     };
     b.m.ChoisirModeEtalon(true);
     b.m.AppuiGauche(Pt(10, 10));
@@ -203,7 +223,7 @@ TEST(Annulation, EachActionNotifiesOnceAfterItsStepIsRecorded)
     Banc b;
     std::vector<bool> annulables;
     b.m.OnChange = [&] { annulables.push_back(b.m.Historique().PeutAnnuler()); };
-    b.m.EffacerMarques();                 // nothing to erase: no step, still one notification
+    b.m.EffacerMarques(); // nothing to erase: no step, still one notification
     b.m.AppuiGauche(Pt(10, 10));
     EXPECT_EQ(annulables, (std::vector<bool>{false, true}));
 }

@@ -7,7 +7,10 @@
 
 namespace {
 
-PointPixels Pt(int x, int y) { return {x, y}; }
+PointPixels Pt(int x, int y)
+{
+    return {x, y};
+}
 
 // What the work-file loader leaves: counts and marks, no frame indices.
 void ChargerMarques(TMesure& m, int n)
@@ -57,13 +60,13 @@ TEST(EtatMesure, DrawingChoiceChangesOnlyWhenChosen)
 TEST(EtatMesure, PlacerTransparentPutsTheOverlayShiftedTowardsTheAxisOrigin)
 {
     Banc b;
-    b.m.PlacerTransparent();                 // axis up: left and down
+    b.m.PlacerTransparent(); // axis up: left and down
     EXPECT_EQ(b.m.Pixels().DemiTailleTsp, Pt(160, 120));
     EXPECT_EQ(b.m.Etat().DemiTailleTsp, FaitPointD(0.5, 0.5));
     EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(144, 132));
     EXPECT_EQ(b.m.Etat().CentreTsp, FaitPointD(144.0 / 320, 132.0 / 240));
     b.m.SetAxeVersLeBas(true);
-    b.m.PlacerTransparent();                 // axis down: left and up
+    b.m.PlacerTransparent(); // axis down: left and up
     EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(144, 108));
     EXPECT_EQ(b.vue.repeints, 2);
 
@@ -109,7 +112,7 @@ TEST(EtatMesure, EffacerMarquesEmptiesTheMarksAndFreesTheLastFrame)
     EXPECT_EQ(b.m.Etat().Curseur, 10);
     EXPECT_EQ(b.points, 5);
 
-    b.m.AppuiGauche(Pt(1, 1));               // the last frame takes two marks again
+    b.m.AppuiGauche(Pt(1, 1)); // the last frame takes two marks again
     b.m.AppuiGauche(Pt(2, 2));
     b.m.AppuiGauche(Pt(3, 3));
     EXPECT_EQ(b.m.NombreDePoints(), 2);
@@ -199,13 +202,13 @@ TEST(EtatMesureChargee, LoadedOverlayMarksGoOneFrameBackThenToFrameZero)
     b.vue.numero = 5;
     b.m.ChoisirModeTransparent(true);
     ChargerMarquesTsp(b.m, 2);
-    b.m.AppuiDroit(Pt(0, 0));                // index array empty: one frame back
+    b.m.AppuiDroit(Pt(0, 0)); // index array empty: one frame back
     EXPECT_EQ(b.vue.numero, 4);
     EXPECT_EQ(b.m.Etat().ImagesMarquesTsp, (std::vector<int>{0}));
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Marquer);
-    b.m.AppuiDroit(Pt(0, 0));                // cancel the drop
+    b.m.AppuiDroit(Pt(0, 0)); // cancel the drop
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
-    b.m.AppuiDroit(Pt(0, 0));                // the grown index reads 0
+    b.m.AppuiDroit(Pt(0, 0)); // the grown index reads 0
     EXPECT_EQ(b.vue.numero, 0);
     EXPECT_EQ(b.m.NombreDePointsTsp(), 0);
     EXPECT_TRUE(b.m.Etat().ImagesMarquesTsp.empty());

@@ -6,7 +6,10 @@
 
 namespace {
 
-PointPixels Pt(int x, int y) { return {x, y}; }
+PointPixels Pt(int x, int y)
+{
+    return {x, y};
+}
 
 } // namespace
 
@@ -20,16 +23,16 @@ TEST(PointageMarques, TwoMarksPerFrameFillTheLastFrameThenStop)
         b.m.AppuiGauche(Pt(10 + k, 20 + k));
     }
     EXPECT_EQ(b.m.NombreDePoints(), 20);
-    EXPECT_EQ(b.points, 20);                 // the 21st press raised nothing
+    EXPECT_EQ(b.points, 20); // the 21st press raised nothing
     EXPECT_EQ(b.m.Etat().MarquesDerniereImage, 2);
     ASSERT_EQ(b.m.Etat().Marques.size(), 20u);
     EXPECT_EQ(b.m.Etat().Marques[19], FaitPointD(29.0 / 320, 39.0 / 240)); // the 20th press, not the 21st
     EXPECT_EQ(b.vue.numero, 9);
     ASSERT_EQ(b.m.Etat().ImagesMarques.size(), 20u);
-    EXPECT_EQ(b.m.Etat().ImagesMarques[0], 0);      // point 1 stays on its frame
-    EXPECT_EQ(b.m.Etat().ImagesMarques[1], 1);      // point 2 completed frame 0
+    EXPECT_EQ(b.m.Etat().ImagesMarques[0], 0); // point 1 stays on its frame
+    EXPECT_EQ(b.m.Etat().ImagesMarques[1], 1); // point 2 completed frame 0
     EXPECT_EQ(b.m.Etat().ImagesMarques[18], 9);
-    EXPECT_EQ(b.m.Etat().ImagesMarques[19], 9);     // no frame after the last
+    EXPECT_EQ(b.m.Etat().ImagesMarques[19], 9); // no frame after the last
 }
 
 TEST(PointageMarques, ThreePointsCycleTheCursorAndTheFourthMarkStartsTheNextFrame)
@@ -37,7 +40,7 @@ TEST(PointageMarques, ThreePointsCycleTheCursorAndTheFourthMarkStartsTheNextFram
     Banc b;
     Modifier(b.m, [&](EtatMesure& e) { e.MarquesParImage = 3; });
     b.m.MettreAJourCurseur();
-    EXPECT_EQ(b.m.Etat().Curseur, 10);              // Marque1NB
+    EXPECT_EQ(b.m.Etat().Curseur, 10); // Marque1NB
     b.m.AppuiGauche(Pt(1, 1));
     EXPECT_EQ(b.m.Etat().Curseur, 11);
     b.m.AppuiGauche(Pt(2, 2));
@@ -61,14 +64,14 @@ TEST(PointageMarques, RightPressAfterACompletedFrameGoesBackToItWithItsLastPoint
     ASSERT_EQ(b.m.Etat().Curseur, 10);
     b.m.AppuiDroit(Pt(0, 0));
     EXPECT_EQ(b.vue.numero, 0);
-    EXPECT_EQ(b.m.Etat().Curseur, 11);              // point 2 is next again
+    EXPECT_EQ(b.m.Etat().Curseur, 11); // point 2 is next again
     EXPECT_EQ(b.m.NombreDePoints(), 1);
     EXPECT_EQ(b.m.Etat().Marques.size(), 1u);
     EXPECT_EQ(b.m.Etat().ImagesMarques.size(), 1u);
-    b.m.AppuiDroit(Pt(0, 0));                // point 1 did not complete a frame: stay
+    b.m.AppuiDroit(Pt(0, 0)); // point 1 did not complete a frame: stay
     EXPECT_EQ(b.vue.numero, 0);
     EXPECT_EQ(b.m.Etat().Curseur, 10);
-    b.m.AppuiDroit(Pt(0, 0));                // nothing left
+    b.m.AppuiDroit(Pt(0, 0)); // nothing left
     EXPECT_EQ(b.m.NombreDePoints(), 0);
     EXPECT_EQ(b.points, 4);
 }
@@ -82,7 +85,7 @@ TEST(PointageMarques, RightPressesOnTheFullLastFrameStayThereUntilItIsEmpty)
     b.m.AppuiDroit(Pt(0, 0));
     EXPECT_EQ(b.vue.numero, 2);
     EXPECT_EQ(b.m.Etat().MarquesDerniereImage, 0);
-    b.m.AppuiDroit(Pt(0, 0));                // the mark of frame 1 completed it
+    b.m.AppuiDroit(Pt(0, 0)); // the mark of frame 1 completed it
     EXPECT_EQ(b.vue.numero, 1);
     b.m.AppuiGauche(Pt(7, 7));
     b.m.AppuiGauche(Pt(8, 8));
@@ -92,9 +95,13 @@ TEST(PointageMarques, RightPressesOnTheFullLastFrameStayThereUntilItIsEmpty)
 
 TEST(PointageMarques, CursorTableForEveryFamilyAndMode)
 {
-    struct Cas { TCouleurCurseur famille; int etalon, origine, un, point1, point2, point3, marquer; };
-    for (const Cas c : {Cas{TCouleurCurseur::Noir, 13, 17, 1, 4, 5, 6, 1}, Cas{TCouleurCurseur::Blanc, 14, 16, 2, 7, 8, 9, 2},
-                        Cas{TCouleurCurseur::NoirEtBlanc, 15, 18, 3, 10, 11, 12, 3}}) {
+    struct Cas {
+        TCouleurCurseur famille;
+        int etalon, origine, un, point1, point2, point3, marquer;
+    };
+    for (const Cas c :
+         {Cas{TCouleurCurseur::Noir, 13, 17, 1, 4, 5, 6, 1}, Cas{TCouleurCurseur::Blanc, 14, 16, 2, 7, 8, 9, 2},
+          Cas{TCouleurCurseur::NoirEtBlanc, 15, 18, 3, 10, 11, 12, 3}}) {
         Banc b;
         Modifier(b.m, [&](EtatMesure& e) { e.CouleurCurseur = c.famille; });
         b.m.ChoisirModeEtalon(true);
@@ -130,7 +137,7 @@ TEST(PointageMarques, WithoutACursorFamilyOnlyTheOverlayGrabAndDragChangeTheCurs
     EXPECT_EQ(b.m.Etat().Curseur, 20);
     Modifier(b.m, [&](EtatMesure& e) { e.EtatTransparent = TEtatTransparent::Marquer; });
     const int avant = b.curseurs;
-    b.m.ChoisirModeTransparent(false);       // still updates the cursor: unchanged here
+    b.m.ChoisirModeTransparent(false); // still updates the cursor: unchanged here
     EXPECT_EQ(b.m.Etat().Curseur, 20);
     EXPECT_TRUE(b.m.ModeTransparent());
     EXPECT_FALSE(b.m.ModeMarque());
@@ -152,7 +159,7 @@ TEST(PointageEtalon, SecondEndOnTheFirstPixelIsIgnoredElsewhereItAsksForTheLengt
     EXPECT_EQ(b.m.Etat().EtatEtalon, TEtatEtalon(2));
     EXPECT_EQ(b.etalons, 1);
     EXPECT_EQ(b.m.Etat().PointsEtalon[1], FaitPointD(0.75, 0.25));
-    b.m.AppuiGauche(Pt(100, 100));           // a third end does nothing
+    b.m.AppuiGauche(Pt(100, 100)); // a third end does nothing
     EXPECT_EQ(b.etalons, 1);
     EXPECT_EQ(b.m.Pixels().Etalon[1], Pt(240, 60));
 
@@ -179,7 +186,7 @@ TEST(PointageOrigine, PlacedOnceRemovedByTheRightButtonThenPlacedAgain)
     b.m.AppuiGauche(Pt(32, 24));
     EXPECT_EQ(b.m.Etat().Origine, FaitPointD(0.1, 0.1));
     EXPECT_EQ(b.m.Pixels().Origine, Pt(32, 24));
-    EXPECT_EQ(b.m.NombreDePoints(), 0);      // the origin tool places no mark
+    EXPECT_EQ(b.m.NombreDePoints(), 0); // the origin tool places no mark
 }
 
 TEST(Pointage, AZoomedViewStoresTheSamePositionForTheSameSpotOfThePicture)
@@ -219,7 +226,7 @@ TEST(Pointage, RecalculerPixelsPutsEveryCacheBackOnTheSameSpotAfterAZoom)
     EXPECT_EQ(b.m.Pixels().Etalon[0], Pt(40, 30));
     EXPECT_EQ(b.m.Pixels().Etalon[1], Pt(80, 90));
     EXPECT_EQ(b.m.Pixels().DemiTailleTsp, Pt(200, 150));
-    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(180, 165));   // 0.45 x 400, 0.55 x 300
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(180, 165)); // 0.45 x 400, 0.55 x 300
 }
 
 TEST(Pointage, HalvesRoundToEvenPixels)

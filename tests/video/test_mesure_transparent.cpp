@@ -8,7 +8,10 @@
 
 namespace {
 
-PointPixels Pt(int x, int y) { return {x, y}; }
+PointPixels Pt(int x, int y)
+{
+    return {x, y};
+}
 
 // An overlay tool just chosen on a 320 x 240 view: centre (144, 132).
 struct BancTransparent : Banc {
@@ -25,14 +28,14 @@ TEST(Transparent, GrabDragDropAndMarkAdvanceOneFrame)
 {
     BancTransparent b;
     EXPECT_EQ(b.m.Etat().Curseur, 20);
-    b.m.AppuiGauche(Pt(150, 140));           // grab 6, 8 off the centre
+    b.m.AppuiGauche(Pt(150, 140)); // grab 6, 8 off the centre
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Deplacer);
     EXPECT_EQ(b.m.Pixels().DecalageTsp, Pt(6, 8));
     EXPECT_EQ(b.m.Etat().DecalageTsp, FaitPointD(6.0 / 320, 8.0 / 240));
     EXPECT_EQ(b.m.Etat().Curseur, 19);
     const int avant = b.vue.repeints;
     b.m.SourisBougee(Pt(170, 150));
-    EXPECT_EQ(b.vue.repeints, avant + 1);    // the overlay follows the pointer
+    EXPECT_EQ(b.vue.repeints, avant + 1); // the overlay follows the pointer
 
     b.m.RelacheGauche(Pt(200, 150));
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Marquer);
@@ -57,8 +60,8 @@ TEST(Transparent, GrabDragDropAndMarkAdvanceOneFrame)
 TEST(Transparent, APressAfterALostReleaseDropsTheOverlayThereAndEndsInSaisir)
 {
     BancTransparent b;
-    b.m.AppuiGauche(Pt(144, 132));           // grab on the centre
-    b.m.AppuiGauche(Pt(60, 70));             // the release happened outside the view
+    b.m.AppuiGauche(Pt(144, 132)); // grab on the centre
+    b.m.AppuiGauche(Pt(60, 70));   // the release happened outside the view
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(60, 70));
     EXPECT_EQ(b.m.Etat().CentresTsp[0], FaitPointD(60.0 / 320, 70.0 / 240));
@@ -92,7 +95,7 @@ TEST(Transparent, RightPressInMarquerCancelsTheDrop)
     BancTransparent b;
     b.m.AppuiGauche(Pt(144, 132));
     b.m.RelacheGauche(Pt(50, 50));
-    b.m.AppuiDroit(Pt(0, 0));                // no mark yet: back to the default place
+    b.m.AppuiDroit(Pt(0, 0)); // no mark yet: back to the default place
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(144, 132));
     EXPECT_EQ(b.m.Etat().Curseur, 20);
@@ -128,14 +131,14 @@ TEST(Transparent, RightPressInSaisirRemovesTheLastMarkAndGoesBackToItsFrame)
     EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(100, 100)); // the overlay stays
     EXPECT_EQ(b.m.Etat().Curseur, 3);
 
-    b.m.AppuiGauche(Pt(105, 95));            // marks again at once
+    b.m.AppuiGauche(Pt(105, 95)); // marks again at once
     EXPECT_EQ(b.m.Etat().MarquesTsp[0], FaitPointD(5.0 / 320, -5.0 / 240));
     EXPECT_EQ(b.vue.numero, 4);
 
-    b.m.AppuiDroit(Pt(0, 0));                // removes it again
-    b.m.AppuiDroit(Pt(0, 0));                // Marquer: cancel
+    b.m.AppuiDroit(Pt(0, 0)); // removes it again
+    b.m.AppuiDroit(Pt(0, 0)); // Marquer: cancel
     const int avant = b.vue.repeints;
-    b.m.AppuiDroit(Pt(0, 0));                // Saisir without marks: nothing
+    b.m.AppuiDroit(Pt(0, 0)); // Saisir without marks: nothing
     EXPECT_EQ(b.vue.repeints, avant);
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(b.vue.numero, 3);
@@ -150,14 +153,14 @@ TEST(Transparent, TheLastFrameTakesOneOverlayMark)
     b.m.AppuiGauche(Pt(150, 130));
     EXPECT_EQ(b.m.Etat().MarquesTspDerniereImage, 1);
     EXPECT_EQ(b.vue.numero, 9);
-    b.m.AppuiGauche(Pt(144, 132));           // no further grab there
+    b.m.AppuiGauche(Pt(144, 132)); // no further grab there
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(b.m.NombreDePointsTsp(), 1);
 
     b.m.AppuiDroit(Pt(0, 0));
     EXPECT_EQ(b.m.Etat().MarquesTspDerniereImage, 0);
-    EXPECT_EQ(b.vue.numero, 9);              // stays on the last frame
-    b.m.AppuiGauche(Pt(160, 140));           // Marquer: marks again
+    EXPECT_EQ(b.vue.numero, 9);    // stays on the last frame
+    b.m.AppuiGauche(Pt(160, 140)); // Marquer: marks again
     EXPECT_EQ(b.m.NombreDePointsTsp(), 1);
     EXPECT_EQ(b.m.Etat().MarquesTspDerniereImage, 1);
 }

@@ -52,9 +52,15 @@ std::vector<EtapeSuivi> Jusquau(TSuivi& suivi)
     return etapes;
 }
 
-double Distance(PointD a, PointD b) { return std::hypot(a.X - b.X, a.Y - b.Y); }
+double Distance(PointD a, PointD b)
+{
+    return std::hypot(a.X - b.X, a.Y - b.Y);
+}
 
-PointD Parabole(int i) { return {20.5 + 10.0 * i, 30.25 + 2.0 * i + 0.25 * i * i}; }
+PointD Parabole(int i)
+{
+    return {20.5 + 10.0 * i, 30.25 + 2.0 * i + 0.25 * i * i};
+}
 
 } // namespace
 
@@ -192,7 +198,8 @@ TEST(DepartSuivi, StartsFromTheLastFullFrameWithTheFramesJustBeforeIt)
     const DepartSuivi d = Depart(Marques(1, {3, 5, 6, 7, 8}), 8);
     EXPECT_EQ(d.Image, 7);
     ASSERT_EQ(d.Trajectoires.size(), 1u);
-    EXPECT_EQ(d.Trajectoires[0], (std::vector<PointD>{FaitPointD(0.02, 0.5), FaitPointD(0.03, 0.5), FaitPointD(0.04, 0.5)}));
+    EXPECT_EQ(d.Trajectoires[0],
+              (std::vector<PointD>{FaitPointD(0.02, 0.5), FaitPointD(0.03, 0.5), FaitPointD(0.04, 0.5)}));
 
     // Two points: frames 4 and 6, the second point's index is the next frame.
     const DepartSuivi deux = Depart(Marques(2, {4, 5, 6, 7}), 7);

@@ -15,7 +15,10 @@ using namespace DemoChute;
 
 // The ball's centre in video pixels (pixel i stands at i; the scene is drawn
 // with pixel i spanning i .. i + 1).
-PointD Centre(int image) { return {BalleX - 0.5, BalleY(image) - 0.5}; }
+PointD Centre(int image)
+{
+    return {BalleX - 0.5, BalleY(image) - 0.5};
+}
 
 } // namespace
 

@@ -26,10 +26,7 @@ protected:
         vue.FixerHorloge([this] { return maintenant; });
     }
     // The frame index shown in a composed picture, read from its block code.
-    int ImageMontree()
-    {
-        return LireCodeMire(vue.Composer().scaled(160, 120));
-    }
+    int ImageMontree() { return LireCodeMire(vue.Composer().scaled(160, 120)); }
 
     QTemporaryDir dossier;
     QString video = dossier.filePath("v.avi");
