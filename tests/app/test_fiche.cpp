@@ -30,8 +30,11 @@ TEST_F(Fiche, WithoutVideoOnlyTheFileMenuOptionsAndHelpWork)
     EXPECT_EQ(fiche->windowTitle(), "Kinotab");
     for (QToolButton* b : tousLesBoutons(*fiche)) EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
     EXPECT_TRUE(fiche->MenuFichier->menuAction()->isEnabled());
-    for (QAction* a : fiche->MenuFichier->actions())
-        if (!a->isSeparator()) EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    for (QAction* a : fiche->MenuFichier->actions()) {
+        if (!a->isSeparator()) {
+            EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+        }
+    }
     EXPECT_TRUE(fiche->MenuAffichageOptions->isEnabled());
     EXPECT_TRUE(fiche->MenuAideApropos->isEnabled());
     EXPECT_TRUE(fiche->MenuAideAideKinotab->isEnabled());

@@ -148,7 +148,7 @@ bool Frapper(TFiche& fiche, quint32 code, const QString& texte, Qt::Key cle = Qt
 TEST_F(FicheMesures, TheSixKeyShrinksTheOverlayOnEveryLayout)
 {
     fiche().SpeedButtonTransparent->click();
-    for (const QString texte : {QString("6"), QString("ž"), QString("-")}) { // English, Czech, French
+    for (const QString& texte : {QString("6"), QString("ž"), QString("-")}) { // English, Czech, French
         const int avant = Mesure().Pixels().DemiTailleTsp.X;
         EXPECT_TRUE(Frapper(fiche(), 15, texte)) << texte.toStdString();
         EXPECT_LT(Mesure().Pixels().DemiTailleTsp.X, avant) << texte.toStdString();

@@ -35,13 +35,6 @@ Travail complet()
     return t;
 }
 
-void ecrire(const QString& chemin, const QStringList& lignes)
-{
-    QFile f(chemin);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const QString& l : lignes) f.write(l.toUtf8() + "\r\n");
-}
-
 TEST(RealFormat, ShortestFormWithAtMost15Digits)
 {
     EXPECT_EQ(FormaterReel(0, '.'), "0");
