@@ -149,7 +149,7 @@ void TTableau::DeplacerColonne(int de, int vers)
     ordre_.insert(ordre_.begin() + vers, c);
 }
 
-QString TTableau::RemplirTexte(QChar sep) const
+void TTableau::PourChaqueLigne(QChar sep, const std::function<void(const QString&)>& ligne) const
 {
     const QString crlf = QStringLiteral("\r\n");
     std::vector<int> visibles;
@@ -160,15 +160,23 @@ QString TTableau::RemplirTexte(QChar sep) const
         noms += Colonnes()[size_t(c)].Nom + u'\t';
         unites += Colonnes()[size_t(c)].Unite + u'\t';
     }
-    QString texte = crlf + crlf + crlf + noms + crlf + unites + crlf + crlf;
+    for (const QString& l : {crlf, crlf, crlf, noms + crlf, unites + crlf, crlf}) ligne(l);
+    QString texte;
     for (int l = 0; l < lignes_; ++l) {
+        texte.clear();
         for (int c : visibles) {
             if (const auto v = Valeur(l, c))
                 texte += Colonnes()[size_t(c)].Serie ? FormaterReel(*v, sep) : QString::number(qRound(*v));
             texte += u'\t';
         }
-        texte += crlf;
+        ligne(texte += crlf);
     }
+}
+
+QString TTableau::RemplirTexte(QChar sep) const
+{
+    QString texte;
+    PourChaqueLigne(sep, [&texte](const QString& l) { texte += l; });
     return texte;
 }
 

@@ -12,6 +12,7 @@
 
 #include <QChar>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -78,6 +79,9 @@ public:
     // then one line per row; every value followed by a tab, lines by CR LF.
     // Values in the general format with 15 significant digits.
     QString RemplirTexte(QChar separateurDecimal) const;
+    // The same text handed out line by line (each with its CR LF), so that a
+    // long table can be written without holding all of it.
+    void PourChaqueLigne(QChar separateurDecimal, const std::function<void(const QString&)>& ligne) const;
 
 private:
     TResultatsSeries series_;

@@ -126,8 +126,10 @@ int table(const QStringList& arguments)
     if (modele.MontrerVitesses(o->vitesses) != o->vitesses ||
         modele.MontrerAccelerations(o->accelerations) != o->accelerations)
         std::fprintf(stderr, "kinotab-cli: the columns that were not computed are left out\n");
-    const QByteArray texte = modele.Tableau().RemplirTexte(QLocale().decimalPoint().front()).toUtf8();
-    std::fwrite(texte.constData(), 1, size_t(texte.size()), stdout);
+    modele.Tableau().PourChaqueLigne(QLocale().decimalPoint().front(), [](const QString& ligne) {
+        const QByteArray octets = ligne.toUtf8();
+        std::fwrite(octets.constData(), 1, size_t(octets.size()), stdout);
+    });
     return 0;
 }
 
