@@ -27,6 +27,18 @@ protected:
     }
     // The frame index shown in a composed picture, read from its block code.
     int ImageMontree() { return LireCodeMire(vue.Composer().scaled(160, 120)); }
+    // Opens an H.264 video of `images` frames in one group of pictures, so
+    // that a jump far into it goes to the worker.
+    void OuvrirUnSeulGroupe(int images)
+    {
+        OptionsVideo o;
+        o.codec = OptionsVideo::Codec::H264;
+        o.images = images;
+        o.gop = images;
+        const QString longue = dossier.filePath("longue.avi");
+        ASSERT_EQ(EcrireVideo(QFile::encodeName(longue).toStdString(), o), "");
+        vue.SetFileName(longue);
+    }
 
     QTemporaryDir dossier;
     QString video = dossier.filePath("v.avi");
@@ -227,13 +239,8 @@ TEST_F(Vue, AtRatioTwoTheTitlePictureIsDrawnOnDevicePixels)
 // until the exact one comes, then all move to it together.
 TEST_F(Vue, ALongSeekKeepsThePictureCounterAndMarksTogether)
 {
-    OptionsVideo o;
-    o.codec = OptionsVideo::Codec::H264;
-    o.images = 80;
-    o.gop = 80;
-    const QString longue = dossier.filePath("longue.avi");
-    ASSERT_EQ(EcrireVideo(QFile::encodeName(longue).toStdString(), o), "");
-    vue.SetFileName(longue);
+    OuvrirUnSeulGroupe(80);
+    ASSERT_FALSE(HasFatalFailure());
     ASSERT_EQ(ImageMontree(), 0);
     QSignalSpy compteur(&vue, &TDCAVIPlay::OnChangeNumeroImage);
     vue.AllerImage(79);
@@ -257,13 +264,8 @@ TEST_F(Vue, ALongSeekKeepsThePictureCounterAndMarksTogether)
 // in at once, and the counter goes with it; marks wait for the exact frame.
 TEST_F(Vue, ALongSeekShowsTheNearestDecodedPictureMeanwhile)
 {
-    OptionsVideo o;
-    o.codec = OptionsVideo::Codec::H264;
-    o.images = 160;
-    o.gop = 160;
-    const QString longue = dossier.filePath("longue.avi");
-    ASSERT_EQ(EcrireVideo(QFile::encodeName(longue).toStdString(), o), "");
-    vue.SetFileName(longue);
+    OuvrirUnSeulGroupe(160);
+    ASSERT_FALSE(HasFatalFailure());
     QSignalSpy compteur(&vue, &TDCAVIPlay::OnChangeNumeroImage);
     vue.AllerImage(40); // frames 0 to 40 decoded on the way, and kept
     ASSERT_TRUE(compteur.wait(10000));
