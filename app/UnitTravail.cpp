@@ -152,13 +152,6 @@ public:
         if (r) v = *r;
         return r.has_value();
     }
-    bool Entier64(std::int64_t& v)
-    {
-        int i = 0;
-        if (!Entier(i)) return false;
-        v = i;
-        return true;
-    }
     bool Reel(double& v)
     {
         if (!Ligne(ligne_)) return false;
@@ -193,14 +186,14 @@ bool lireReste(Curseur& c, Travail& t)
 {
     EtatMesure& m = t.Mesure;
     int parImage = 0, outil = 0, couleurCurseur = 0, n = 0, nTsp = 0, etatTsp = 0, bouts = 0, origine = 0, dessin = 0;
-    std::int64_t couleur = 0;
+    int couleur = 0; // a signed 32-bit colour value, as the writer writes it
     const bool lu = c.Entier(t.NumeroImage) && c.Entier(parImage) && c.Entier(outil) && c.Entier(m.Curseur) &&
         c.Entier(couleurCurseur) && c.Compte(n) && c.Entier(m.MarquesDerniereImage) && c.Points(m.Marques, n) &&
         c.Compte(nTsp) && c.Entier(m.MarquesTspDerniereImage) && c.Points(m.MarquesTsp, nTsp) && c.Entier(etatTsp) &&
         c.Point(m.CentreTsp) && nTsp + 1 <= c.Restantes() / 2 && c.Points(m.CentresTsp, nTsp + 1) &&
         c.Point(m.DemiTailleTsp) && c.Point(m.DecalageTsp) && c.Entier(bouts) && bouts >= 0 && bouts <= 2 &&
         (bouts < 1 || c.Point(m.PointsEtalon[0])) && (bouts < 2 || c.Point(m.PointsEtalon[1])) &&
-        c.Reel(m.LongueurEtalon) && c.Entier(origine) && (origine == 0 || c.Point(m.Origine)) && c.Entier64(couleur) &&
+        c.Reel(m.LongueurEtalon) && c.Entier(origine) && (origine == 0 || c.Point(m.Origine)) && c.Entier(couleur) &&
         c.Entier(dessin);
     if (!lu) return false;
     // Codes outside their range leave the initial value.
