@@ -2,14 +2,15 @@
 
 #include "core/IniFile.h"
 #include "app/UnitFileUtil.h"
+#include "resources/UnitPolice.h"
 #include "app/UnitOptionsFiche.h"
 #include "kit/Dialogues.h"
 #include "kit/FormStorage.h"
 #include "resources/UnitChainesRessources.h"
-#include "video/FormatsVideo.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitMesure.h"
-#include "video/UnitTravailleurSuivi.h"
+#include "media/FormatsVideo.h"
+#include "view/UnitAviPlay.h"
+#include "measure/UnitMesure.h"
+#include "tracking/UnitTravailleurSuivi.h"
 
 #include <QApplication>
 #include <QCloseEvent>

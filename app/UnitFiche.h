@@ -4,7 +4,7 @@
 // concern over UnitFiche*.cpp.
 
 #include "app/UnitFichiersRecents.h"
-#include "video/UnitEtatMesure.h"
+#include "measure/UnitEtatMesure.h"
 
 #include <QMainWindow>
 #include <QPointer>

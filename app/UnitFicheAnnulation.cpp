@@ -4,8 +4,8 @@
 #include "app/UnitFiche.h"
 
 #include "resources/UnitChainesRessources.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitMesure.h"
+#include "view/UnitAviPlay.h"
+#include "measure/UnitMesure.h"
 
 #include <QMenu>
 

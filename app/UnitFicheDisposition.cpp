@@ -4,9 +4,9 @@
 
 #include "app/UnitDisposition.h"
 #include "resources/UnitChainesRessources.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitMesure.h"
-#include "video/UnitTravailleurSuivi.h"
+#include "view/UnitAviPlay.h"
+#include "measure/UnitMesure.h"
+#include "tracking/UnitTravailleurSuivi.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -9,10 +9,10 @@
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"
 #include "search/UnitRecherche.h"
-#include "video/FormatsVideo.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitMesure.h"
-#include "video/UnitTextesVideo.h"
+#include "media/FormatsVideo.h"
+#include "view/UnitAviPlay.h"
+#include "measure/UnitMesure.h"
+#include "view/UnitTextesVideo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,7 +26,7 @@ void TFiche::OuvrirChargerClick(Commande c)
     d.filtre = Chaines::Texte("FiltreOuvrirVideos").arg(MotifsVideo());
     d.indexFiltre = c == Commande::Ouvrir ? 1 : 2;
     d.titre = Chaines::Texte(c == Commande::Ouvrir ? "TitreOuvrirVideo" : "TitreChargerTravail");
-    const auto choix = Dialogues::Courant().Ouvrir(d, this);
+    const auto choix = dialogues_.Ouvrir(d, this);
     if (!choix || !QFileInfo::exists(choix->chemin)) return;
     // The filter the user leaves selected decides, not the command.
     if (choix->indexFiltre == 1)

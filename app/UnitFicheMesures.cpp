@@ -9,12 +9,12 @@
 #include "kit/Hint.h"
 #include "resources/UnitChainesRessources.h"
 #include "resources/UnitImages.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitBoiteCouleur.h"
-#include "video/UnitBoiteInfo.h"
-#include "video/UnitBoiteLongueur.h"
-#include "video/UnitMesure.h"
-#include "video/UnitTextesVideo.h"
+#include "view/UnitAviPlay.h"
+#include "view/UnitBoiteCouleur.h"
+#include "view/UnitBoiteInfo.h"
+#include "view/UnitBoiteLongueur.h"
+#include "measure/UnitMesure.h"
+#include "view/UnitTextesVideo.h"
 
 #include <QKeyEvent>
 #include <QLabel>

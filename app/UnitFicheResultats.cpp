@@ -4,13 +4,14 @@
 #include "app/UnitFiche.h"
 
 #include "app/UnitApplication.h"
-#include "app/UnitEntreesSeries.h"
+#include "measure/UnitEntreesSeries.h"
+#include "media/FrameSource.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitChainesRessources.h"
 #include "resources/UnitImages.h"
 #include "results/UnitResultats.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitMesure.h"
+#include "view/UnitAviPlay.h"
+#include "measure/UnitMesure.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -66,7 +67,7 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
     }
 
     TResultats& resultats = fenetres_.Resultats();
-    const TEntreesSeries entrees = EntreesSeries(m, Vue_->Source(), Vue_->FileName().toStdString());
+    const TEntreesSeries entrees = EntreesSeries(m, Vue_->Source().Faits(), Vue_->FileName().toStdString());
     switch (resultats.CalculerResultats(entrees, AfficherVitesse, AfficherAcceleration)) {
     case CodePivotNul: information("MsgDivisionParZero"); return;
     case CodeErreurInconnue:

@@ -6,9 +6,9 @@
 #include "app/UnitFiche.h"
 
 #include "resources/UnitChainesRessources.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitMesure.h"
-#include "video/UnitTravailleurSuivi.h"
+#include "view/UnitAviPlay.h"
+#include "measure/UnitMesure.h"
+#include "tracking/UnitTravailleurSuivi.h"
 
 #include <QLabel>
 #include <QToolButton>

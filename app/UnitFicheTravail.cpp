@@ -4,13 +4,13 @@
 #include "app/UnitFiche.h"
 
 #include "app/UnitFileUtil.h"
-#include "app/UnitTravail.h"
-#include "app/UnitTravailImages.h"
+#include "measure/UnitTravail.h"
+#include "measure/UnitTravailImages.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitChainesRessources.h"
-#include "video/FormatsVideo.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitMesure.h"
+#include "media/FormatsVideo.h"
+#include "view/UnitAviPlay.h"
+#include "measure/UnitMesure.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -46,7 +46,7 @@ bool TFiche::MenuFichierEnregistrerWClick()
     d.repertoire = RepertoireCourant;
     const QString video = QFileInfo(Vue_->FileName()).fileName();
     d.nomInitial = QFileInfo(video).completeBaseName() + u' ' + FormaterDate(QDate::currentDate());
-    const auto choix = Dialogues::Courant().Enregistrer(d, this);
+    const auto choix = dialogues_.Enregistrer(d, this);
     if (!choix) return false;
     QString chemin = choix->chemin;
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".ktb");

@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontDatabase>
 #include <QLocale>
 #include <QStandardPaths>
 
@@ -36,23 +34,6 @@ bool PreparerFichierIni()
     fichierIni() =
         ok ? dossier + u'/' + QLatin1String(NomFichierIni) : QDir::currentPath() + u'/' + QLatin1String(NomFichierIni);
     return ok;
-}
-
-bool InstallerPolice()
-{
-    bool ok = true;
-    for (const char* f : {":/font/LiberationSerif-Regular.ttf", ":/font/LiberationSerif-Bold.ttf"})
-        ok = QFontDatabase::addApplicationFont(QString::fromLatin1(f)) >= 0 && ok;
-    if (!QFontDatabase::families().contains(QStringLiteral("Times New Roman"), Qt::CaseInsensitive))
-        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    return ok;
-}
-
-QFont PoliceProgramme()
-{
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(13);
-    return f;
 }
 
 QString DossierBureau()

@@ -1,6 +1,6 @@
 #pragma once
-// The program's environment: where the settings file lives, the embedded font,
-// special folders, and the process-wide date format.
+// The program's environment: where the settings file lives, special folders,
+// and the process-wide date format.
 
 #include <QDate>
 #include <QString>
@@ -14,14 +14,6 @@ void ViderFichierIni();
 // plant or alter the file, so the path is per user. On failure the path is
 // ./Kinotab.ini of the current directory and the result is false.
 bool PreparerFichierIni();
-
-// Registers the embedded Times-compatible font for the process and makes
-// "Times New Roman" resolve to it when the system has no such family.
-// False only when the registration failed.
-bool InstallerPolice();
-
-// The font every window and message box uses: Times New Roman, 13 pixels.
-QFont PoliceProgramme();
 
 // The user's desktop folder, the home folder when there is none.
 QString DossierBureau();

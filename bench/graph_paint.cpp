@@ -2,7 +2,7 @@
 // joining lines, numbers and one arrow set; and one pan step of a drag, which
 // should cost no more than one paint.
 
-#include "app/UnitFileUtil.h"
+#include "resources/UnitPolice.h"
 #include "graph/UnitGraphPlusDessin.h"
 #include "resources/UnitChainesRessources.h"
 

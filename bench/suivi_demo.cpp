@@ -8,9 +8,9 @@
 
 #include "kinematics/UnitMoinCar.h"
 #include "tools/demo_chute.h"
-#include "video/FrameSource.h"
-#include "video/UnitMesure.h"
-#include "video/UnitTravailleurSuivi.h"
+#include "media/FrameSource.h"
+#include "measure/UnitMesure.h"
+#include "tracking/UnitTravailleurSuivi.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "results/UnitResultats.h"
 
 #include "graph/UnitGraphPlus.h"
-#include "kinematics/UnitBoiteTemps.h"
+#include "results/UnitBoiteTemps.h"
 #include "kit/Dialogues.h"
 #include "kit/FormStorage.h"
 #include "kit/Hint.h"

@@ -4,7 +4,7 @@
 #include "results/UnitResultats.h"
 
 #include "graph/UnitGraphPlus.h"
-#include "kinematics/UnitBoiteTemps.h"
+#include "results/UnitBoiteTemps.h"
 #include "kit/Dialogues.h"
 #include "kit/Mnemoniques.h"
 #include "resources/UnitChainesRessources.h"

@@ -3,7 +3,7 @@
 #include "kit/Centrer.h"
 #include "resources/UnitChainesRessources.h"
 #include "search/UnitAnimationRecherche.h"
-#include "video/FormatsVideo.h"
+#include "media/FormatsVideo.h"
 
 #include <QComboBox>
 #include <QDir>

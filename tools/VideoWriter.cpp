@@ -1,6 +1,6 @@
 #include "tools/VideoWriter.h"
 
-#include "video/FrameSourceFFmpeg.h"
+#include "media/FrameSourceFFmpeg.h"
 
 extern "C" {
 #include <libavutil/channel_layout.h>

@@ -4,7 +4,7 @@
 // graph_vecteurs.png (velocity arrows with their magnitudes, some masked).
 // The titles are sample data of this demo, not texts of the program.
 
-#include "app/UnitFileUtil.h"
+#include "resources/UnitPolice.h"
 #include "graph/UnitGraphPlusDessin.h"
 #include "resources/UnitChainesRessources.h"
 

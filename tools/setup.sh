@@ -6,6 +6,7 @@ set -e
 PACKAGES="build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools qt6-qpa-plugins
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev ffmpeg
+  libgsl-dev libmuparser-dev
   libgtest-dev googletest libbenchmark-dev fonts-liberation2
   librsvg2-bin desktop-file-utils appstream dpkg-dev shared-mime-info libxml2-utils groff-base
   xvfb xauth xdotool imagemagick x11-utils pulseaudio libssl-dev

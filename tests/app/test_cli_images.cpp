@@ -2,7 +2,7 @@
 // the work file, and the uncertainties on request; on a slow motion, the
 // step it was filmed at.
 
-#include "app/UnitTravail.h"
+#include "measure/UnitTravail.h"
 #include "tools/VideoWriter.h"
 #include "tools/demo_chute.h"
 

@@ -3,8 +3,8 @@
 
 #include "tests/app/FicheTest.h"
 
-#include "video/FrameSource.h"
-#include "video/UnitLoupe.h"
+#include "media/FrameSource.h"
+#include "view/UnitLoupe.h"
 
 #include <QFile>
 #include <QMenu>

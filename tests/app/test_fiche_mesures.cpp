@@ -2,8 +2,8 @@
 
 #include "app/UnitApplication.h"
 #include "kit/BoiteMessage.h"
-#include "video/UnitBoiteLongueur.h"
-#include "video/UnitBoiteCouleur.h"
+#include "view/UnitBoiteLongueur.h"
+#include "view/UnitBoiteCouleur.h"
 
 #include <QLineEdit>
 #include <QKeyEvent>

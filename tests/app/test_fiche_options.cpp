@@ -6,7 +6,7 @@
 #include "tests/support/DialoguesScriptes.h"
 #include "tests/support/Temporaire.h"
 #include "tests/support/VideosTest.h"
-#include "video/UnitAviPlay.h"
+#include "view/UnitAviPlay.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -4,7 +4,7 @@
 
 #include "tests/app/FicheTest.h"
 
-#include "app/UnitTravail.h"
+#include "measure/UnitTravail.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "tests/app/FicheTest.h"
 
-#include "app/UnitTravail.h"
+#include "measure/UnitTravail.h"
 
 #include <QDate>
 #include <QFile>

@@ -5,7 +5,7 @@
 
 #include "tests/app/FicheTest.h"
 
-#include "video/UnitBoiteInfo.h"
+#include "view/UnitBoiteInfo.h"
 
 #include <QFile>
 #include <QMouseEvent>

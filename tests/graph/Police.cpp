@@ -1,6 +1,6 @@
 // Every graph test draws its texts with the program's embedded Times-compatible font.
 
-#include "app/UnitFileUtil.h"
+#include "resources/UnitPolice.h"
 
 #include <gtest/gtest.h>
 

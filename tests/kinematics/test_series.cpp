@@ -41,11 +41,16 @@ TEST(Series, TwoPointsAndSevenMarks)
     EXPECT_EQ(r.NbMesures, (std::vector<int>{4, 3}));
     EXPECT_EQ(r.SerieTemps[0], (std::vector<double>{0.0, 0.04, 0.08, 0.04 * 3}));
     EXPECT_EQ(r.SerieTemps[1], (std::vector<double>{0.0, 0.04, 0.08}));
+    // 2 m a picture width or height, y upwards from the centre: point 1 at
+    // (0.1 + 0.01 j, 0.2 + 0.005 j²), point 2 at (0.1 + 0.02 j, 0.3 + 0.005 j²).
     for (int j = 0; j < 4; ++j) {
-        EXPECT_EQ(r.SerieX[0][j], r.XMarques[2 * j]);
-        EXPECT_EQ(r.SerieY[0][j], r.YMarques[2 * j]);
+        EXPECT_NEAR(r.SerieX[0][j], -0.8 + 0.02 * j, 1e-12);
+        EXPECT_NEAR(r.SerieY[0][j], 0.6 - 0.01 * j * j, 1e-12);
     }
-    for (int j = 0; j < 3; ++j) EXPECT_EQ(r.SerieX[1][j], r.XMarques[2 * j + 1]);
+    for (int j = 0; j < 3; ++j) {
+        EXPECT_NEAR(r.SerieX[1][j], -0.8 + 0.04 * j, 1e-12);
+        EXPECT_NEAR(r.SerieY[1][j], 0.4 - 0.01 * j * j, 1e-12);
+    }
     // Each of the nine series has one element per sample of its point.
     for (const auto* serie :
          {&r.SerieTemps, &r.SerieX, &r.SerieY, &r.SerieVX, &r.SerieVY, &r.SerieV, &r.SerieAX, &r.SerieAY, &r.SerieA}) {
@@ -73,7 +78,7 @@ TEST(Series, TooFewSamplesDropTheDerivativesOfEveryPoint)
     EXPECT_EQ(s.Resultats().NbMesures, (std::vector<int>{2, 2, 1}));
     EXPECT_FALSE(s.Resultats().AfficherVitesse);
     EXPECT_FALSE(s.Resultats().AfficherAcceleration);
-    EXPECT_EQ(s.Resultats().SerieX[2][0], s.Resultats().XMarques[2]);
+    EXPECT_NEAR(s.Resultats().SerieX[2][0], -0.8, 1e-12);
     // Three points, 8 marks: 3, 3 and 2.
     EXPECT_EQ(s.CalculerResultats(Mesure(3, 8), false, true), CodeTropPeuDeMesures);
     EXPECT_EQ(s.Resultats().NbMesures, (std::vector<int>{3, 3, 2}));
@@ -104,7 +109,10 @@ TEST(Series, MetresFromTheScaleAndTheProportions)
     EXPECT_NEAR(r.YMarques[1], 0.0, 1e-12);
     EXPECT_NEAR(r.XMarques[2], 0.0, 1e-12);
     EXPECT_NEAR(r.YMarques[2], 0.2 * 5.0, 1e-12);
-    EXPECT_EQ(r.SerieX[0], r.XMarques);
+    ASSERT_EQ(r.SerieX[0].size(), 3u);
+    EXPECT_NEAR(r.SerieX[0][0], 0.0, 1e-12);
+    EXPECT_NEAR(r.SerieX[0][1], 2.0, 1e-12);
+    EXPECT_NEAR(r.SerieX[0][2], 0.0, 1e-12);
 }
 
 TEST(Series, AxisDownFlipsOnlyY)

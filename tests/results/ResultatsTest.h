@@ -11,8 +11,8 @@
 #include "tests/support/ModifierMesure.h"
 #include "tests/support/Temporaire.h"
 #include "tests/support/VideosTest.h"
-#include "video/UnitAviPlay.h"
-#include "video/UnitMesure.h"
+#include "view/UnitAviPlay.h"
+#include "measure/UnitMesure.h"
 
 #include <QAbstractItemModel>
 #include <QDir>

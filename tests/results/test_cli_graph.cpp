@@ -1,7 +1,7 @@
 // kinotab-cli graph and print: a projectile's trajectory drawn headless, and
 // laid out on a PDF page.
 
-#include "app/UnitTravail.h"
+#include "measure/UnitTravail.h"
 #include "results/UnitVuesGraphe.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // kinotab-cli table on the bundled demo measured at the ball's centre: the
 // window's choices as options.
 
-#include "app/UnitTravail.h"
+#include "measure/UnitTravail.h"
 #include "tools/demo_chute.h"
 
 #include <QProcess>

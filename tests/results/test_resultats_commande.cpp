@@ -3,7 +3,7 @@
 
 #include "tests/results/ResultatsTest.h"
 
-#include "app/UnitTravail.h"
+#include "measure/UnitTravail.h"
 #include "resources/UnitImages.h"
 
 #include <QLocale>

@@ -2,8 +2,8 @@
 
 #include "tests/results/ResultatsTest.h"
 
-#include "kinematics/UnitBoiteTemps.h"
-#include "kinematics/UnitEditionNombre.h"
+#include "results/UnitBoiteTemps.h"
+#include "results/UnitEditionNombre.h"
 
 #include <QAccessible>
 #include <QApplication>

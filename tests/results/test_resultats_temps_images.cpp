@@ -5,9 +5,9 @@
 #include "tests/results/ResultatsTest.h"
 
 #include "core/UnitFormatReel.h"
-#include "kinematics/UnitBoiteTemps.h"
-#include "kinematics/UnitTextesTemps.h"
-#include "video/FrameSource.h"
+#include "results/UnitBoiteTemps.h"
+#include "results/UnitTextesTemps.h"
+#include "media/FrameSource.h"
 
 #include <QAction>
 #include <QFile>

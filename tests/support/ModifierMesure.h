@@ -2,7 +2,7 @@
 // Sets fields of a measurement the way a loaded work file does: the whole
 // state replaced at once.
 
-#include "video/UnitMesure.h"
+#include "measure/UnitMesure.h"
 
 #include <utility>
 

@@ -1,0 +1,46 @@
+// kinotab-cli: dispatches the first argument to the subcommand of that name.
+
+#include "cli/kinotab_cli.h"
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include <QString>
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+int Erreur(const QString& message, int code)
+{
+    std::fprintf(stderr, "kinotab-cli: %s\n", message.toLocal8Bit().constData());
+    return code;
+}
+
+namespace {
+
+// Every file's subcommands; a new file adds its group here.
+const std::array Groupes = {&CommandesVideo, &CommandesTravail, &CommandesGraphe, &CommandesImpression};
+
+int Usage()
+{
+    std::fprintf(stderr, "usage:\n");
+    for (const auto groupe : Groupes)
+        for (const CommandeCli& c : groupe()) std::fprintf(stderr, "  kinotab-cli %s %s\n", c.nom, c.arguments);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    av_log_set_level(AV_LOG_ERROR);
+    if (argc < 2) return Usage();
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (const auto groupe : Groupes)
+        for (const CommandeCli& c : groupe())
+            if (std::strcmp(argv[1], c.nom) == 0) return c.executer(arguments);
+    Erreur(QStringLiteral("unknown command %1").arg(QString::fromLocal8Bit(argv[1])));
+    return Usage();
+}

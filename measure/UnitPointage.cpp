@@ -1,0 +1,356 @@
+// The pointing rules of TMesure: what a press, a release, a right press, a
+// pointer move or a resize key does in each mode, and the cursor that tells
+// the user what the next press will do.
+
+#include "measure/UnitMesure.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int CurseurPan = 19;
+constexpr int CurseurClickGauche = 20;
+
+// Column of the cursor tables for a cursor family; -1 for none.
+int Famille(TCouleurCurseur c)
+{
+    switch (c) {
+    case TCouleurCurseur::Noir: return 0;
+    case TCouleurCurseur::Blanc: return 1;
+    case TCouleurCurseur::NoirEtBlanc: return 2;
+    case TCouleurCurseur::Aucune: break;
+    }
+    return -1;
+}
+
+TEtatTransparent Suivant(TEtatTransparent e)
+{
+    switch (e) {
+    case TEtatTransparent::Saisir: return TEtatTransparent::Deplacer;
+    case TEtatTransparent::Deplacer: return TEtatTransparent::Marquer;
+    case TEtatTransparent::Marquer: break;
+    }
+    return TEtatTransparent::Saisir;
+}
+
+} // namespace
+
+void TMesure::MettreAJourCurseur()
+{
+    choisirCurseur();
+    signaler();
+}
+
+TFamilleCurseur FamilleCurseur(const EtatMesure& m)
+{
+    switch (m.Outil) {
+    case TOutil::Etalon: return TFamilleCurseur::Etalon;
+    case TOutil::Origine: return TFamilleCurseur::Origine;
+    case TOutil::Transparent: return TFamilleCurseur::Marque;
+    case TOutil::Marque: break;
+    }
+    if (m.MarquesParImage <= 1) return TFamilleCurseur::Marque;
+    // The point the next press marks.
+    return TFamilleCurseur(int(TFamilleCurseur::Marque1) + m.NombreDePoints() % m.MarquesParImage);
+}
+
+void TMesure::choisirCurseur()
+{
+    int& curseur = etat_.Curseur;
+    if (ModeTransparent() && etat_.EtatTransparent == TEtatTransparent::Saisir) {
+        curseur = CurseurClickGauche;
+        return;
+    }
+    if (ModeTransparent() && etat_.EtatTransparent == TEtatTransparent::Deplacer) {
+        curseur = CurseurPan;
+        return;
+    }
+    const int f = Famille(etat_.CouleurCurseur);
+    if (f < 0) return;
+    switch (FamilleCurseur(etat_)) {
+    case TFamilleCurseur::Etalon: curseur = 13 + f; break; // EtalonNoir, EtalonBlanc, EtalonNB
+    case TFamilleCurseur::Origine: {
+        static constexpr int origine[] = {17, 16, 18};
+        curseur = origine[f];
+        break;
+    }
+    case TFamilleCurseur::Marque: curseur = 1 + f; break; // MarqueNoir, MarqueBlanc, MarqueNB
+    case TFamilleCurseur::Marque1:
+    case TFamilleCurseur::Marque2:
+    case TFamilleCurseur::Marque3:
+        // Marque1Noir.. to Marque3NB, three a family.
+        curseur = 4 + 3 * f + int(FamilleCurseur(etat_)) - int(TFamilleCurseur::Marque1);
+        break;
+    }
+}
+
+bool TMesure::surDerniereImage() const
+{
+    return vue_.NumeroImage() + 1 == vue_.FrameCount();
+}
+
+void TMesure::SourisBougee(PointPixels p)
+{
+    if (!vue_.Ouverte()) return;
+    pixels_.Souris = p;
+    // The segment being placed and the dragged overlay follow the pointer.
+    if (etat_.EtatEtalon == TEtatEtalon::UnBout || ModeTransparent()) vue_.Repeindre();
+}
+
+void TMesure::AppuiGauche(PointPixels p)
+{
+    AppuiGauche(p, normalise(p));
+}
+
+void TMesure::AppuiGauche(PointPixels p, PointD exact)
+{
+    if (!vue_.Ouverte()) return;
+    const Avant avant = debut();
+    std::optional<ActionMesure> action;
+    bool longueur = false;
+    if (ModeEtalon()) {
+        longueur = appuiEtalon(p, exact);
+        action = ActionMesure{TAction::BoutEtalon, etat_.BoutsEtalon()};
+    } else if (ModeOrigine()) {
+        appuiOrigine(p, exact);
+        action = ActionMesure{TAction::Origine};
+    } else if (ModeMarque()) {
+        ajouterMarque(exact);
+        action = ActionMesure{TAction::Marque, NombreDePoints()};
+    } else {
+        action = appuiTransparent(p, avant);
+    }
+    fin(avant, action);
+    // Asked once the end is recorded: the length is a step of its own.
+    if (longueur && OnChangeEtalon) OnChangeEtalon();
+}
+
+void TMesure::PlacerMarque(PointD position)
+{
+    if (!vue_.Ouverte() || !ModeMarque()) return;
+    const Avant avant = debut();
+    ajouterMarque(position);
+    fin(avant, ActionMesure{TAction::Marque, NombreDePoints()});
+}
+
+bool TMesure::appuiEtalon(PointPixels p, PointD exact)
+{
+    if (etat_.EtatEtalon == TEtatEtalon::Aucun) {
+        etat_.PointsEtalon[0] = exact;
+        pixels_.Etalon[0] = p;
+        etat_.EtatEtalon = TEtatEtalon::UnBout;
+        pixels_.Souris = p;
+        signaler();
+        vue_.Repeindre();
+    } else if (etat_.EtatEtalon == TEtatEtalon::UnBout && p != pixels_.Etalon[0]) {
+        etat_.PointsEtalon[1] = exact;
+        pixels_.Etalon[1] = p;
+        etat_.EtatEtalon = TEtatEtalon::DeuxBouts;
+        signaler();
+        vue_.Repeindre();
+        return true;
+    }
+    return false;
+}
+
+void TMesure::appuiOrigine(PointPixels p, PointD exact)
+{
+    if (etat_.OrigineEstPlacee()) return; // removed by a right press first
+    etat_.OriginePlacee = TOrigine::Placee;
+    etat_.Origine = exact;
+    pixels_.Origine = p;
+    signaler();
+    vue_.Repeindre();
+}
+
+void TMesure::ajouterMarque(PointD position)
+{
+    const int parImage = etat_.MarquesParImage;
+    if (surDerniereImage()) {
+        // The view cannot advance past the last frame: one frame's worth of marks there.
+        if (etat_.MarquesDerniereImage >= parImage) return;
+        ++etat_.MarquesDerniereImage;
+    }
+    etat_.Marques.push_back(position);
+    const int n = NombreDePoints();
+    choisirCurseur();
+    if (n % parImage == 0)
+        vue_.AllerImage(vue_.NumeroImage() + 1);
+    else
+        vue_.Repeindre();
+    etat_.ImagesMarques.resize(n);
+    etat_.ImagesMarques.back() = vue_.NumeroImage();
+    signaler();
+}
+
+std::optional<ActionMesure> TMesure::appuiTransparent(PointPixels p, const Avant& avant)
+{
+    if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return std::nullopt;
+    std::optional<ActionMesure> action;
+    switch (etat_.EtatTransparent) {
+    case TEtatTransparent::Saisir:
+        pixels_.DecalageTsp = p - pixels_.CentreTsp;
+        etat_.DecalageTsp = normalise(pixels_.DecalageTsp);
+        saisie_ = avant; // the drag is one step, from here to the drop
+        break;
+    case TEtatTransparent::Deplacer:
+        // The release that ended the drag was lost (outside the view): drop here.
+        relacheTransparent(p);
+        action = ActionMesure{TAction::DeplacementTransparent};
+        break;
+    case TEtatTransparent::Marquer:
+        marquerTransparent(p);
+        action = ActionMesure{TAction::MarqueTransparent, NombreDePointsTsp()};
+        break;
+    }
+    etat_.EtatTransparent = Suivant(etat_.EtatTransparent);
+    choisirCurseur();
+    signaler();
+    return action;
+}
+
+void TMesure::marquerTransparent(PointPixels p)
+{
+    if (surDerniereImage()) ++etat_.MarquesTspDerniereImage;
+    etat_.MarquesTsp.push_back(normalise(p - pixels_.CentreTsp));
+    const int n = NombreDePointsTsp();
+    etat_.CentresTsp.resize(n + 1);
+    etat_.ImagesMarquesTsp.resize(n);
+    etat_.ImagesMarquesTsp.back() = vue_.NumeroImage();
+    vue_.AllerImage(vue_.NumeroImage() + 1);
+}
+
+void TMesure::RelacheGauche(PointPixels p)
+{
+    if (!vue_.Ouverte() || !ModeTransparent() || etat_.EtatTransparent != TEtatTransparent::Deplacer) return;
+    if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
+    const Avant avant = debut();
+    relacheTransparent(p);
+    choisirCurseur();
+    signaler();
+    fin(avant, ActionMesure{TAction::DeplacementTransparent});
+}
+
+void TMesure::relacheTransparent(PointPixels p)
+{
+    etat_.EtatTransparent = TEtatTransparent::Marquer;
+    pixels_.CentreTsp = p - pixels_.DecalageTsp;
+    etat_.CentreTsp = normalise(pixels_.CentreTsp);
+    etat_.CentresTsp[NombreDePointsTsp()] = etat_.CentreTsp; // the centre for the coming mark
+    vue_.Repeindre();
+}
+
+void TMesure::AppuiDroit(PointPixels p)
+{
+    if (!vue_.Ouverte()) return;
+    const Avant avant = debut();
+    appuiDroit(p);
+    // Named by what was there before the press; a press that changed nothing records nothing.
+    const EtatMesure& e = avant.Etat;
+    std::optional<ActionMesure> action = ActionMesure{TAction::RetraitMarque, e.NombreDePoints()};
+    if (ModeEtalon())
+        action = {TAction::RetraitBoutEtalon, e.BoutsEtalon()};
+    else if (ModeOrigine())
+        action = {TAction::RetraitOrigine};
+    else if (ModeTransparent() && e.EtatTransparent == TEtatTransparent::Saisir)
+        action = {TAction::RetraitMarqueTransparent, e.NombreDePointsTsp()};
+    else if (ModeTransparent() && e.EtatTransparent == TEtatTransparent::Marquer)
+        action = {TAction::DeplacementTransparent};
+    else if (ModeTransparent())
+        action.reset(); // while dragging: nothing happens
+    fin(avant, action);
+}
+
+void TMesure::appuiDroit(PointPixels p)
+{
+    if (ModeEtalon()) {
+        if (etat_.EtatEtalon == TEtatEtalon::Aucun) return;
+        // From two ends, the segment follows the pointer again.
+        etat_.EtatEtalon = TEtatEtalon(etat_.BoutsEtalon() - 1);
+        pixels_.Souris = p;
+        signaler();
+        vue_.Repeindre();
+    } else if (ModeOrigine()) {
+        if (!etat_.OrigineEstPlacee()) return;
+        etat_.OriginePlacee = TOrigine::NonPlacee;
+        signaler();
+        vue_.Repeindre();
+    } else if (ModeMarque()) {
+        if (NombreDePoints() > 0) retirerMarque();
+    } else {
+        appuiDroitTransparent(p);
+    }
+}
+
+void TMesure::retirerMarque()
+{
+    const int parImage = etat_.MarquesParImage;
+    etat_.Marques.pop_back();
+    const int n = NombreDePoints();
+    etat_.ImagesMarques.resize(n); // empty after a work-file load: grows with zeros
+    choisirCurseur();
+    // The removed mark completed its frame: go back to where it was placed.
+    const bool completaitImage = n % parImage == parImage - 1;
+    if (etat_.MarquesDerniereImage == 0 && completaitImage)
+        vue_.AllerImage(etat_.ImagesMarques.empty() ? vue_.NumeroImage() - 1 : etat_.ImagesMarques.back());
+    if (surDerniereImage() && etat_.MarquesDerniereImage > 0) --etat_.MarquesDerniereImage;
+    signaler();
+    vue_.Repeindre();
+}
+
+void TMesure::appuiDroitTransparent(PointPixels p)
+{
+    switch (etat_.EtatTransparent) {
+    case TEtatTransparent::Saisir: {
+        // Remove the last overlay mark; the overlay stays where it is.
+        if (NombreDePointsTsp() <= 0) return;
+        etat_.MarquesTsp.pop_back();
+        const int n = NombreDePointsTsp();
+        etat_.CentresTsp.resize(n + 1);
+        etat_.EtatTransparent = TEtatTransparent::Marquer;
+        choisirCurseur();
+        if (etat_.MarquesTspDerniereImage == 0)
+            vue_.AllerImage(etat_.ImagesMarquesTsp.empty() ? vue_.NumeroImage() - 1 : etat_.ImagesMarquesTsp.back());
+        etat_.ImagesMarquesTsp.resize(n);
+        if (surDerniereImage() && etat_.MarquesTspDerniereImage > 0) --etat_.MarquesTspDerniereImage;
+        break;
+    }
+    case TEtatTransparent::Marquer:
+        // Cancel the drop: back to the centre of the last mark, or the default place.
+        if (NombreDePointsTsp() > 0) {
+            pixels_.CentreTsp = enPixels(etat_.CentresTsp[NombreDePointsTsp() - 1]);
+            etat_.CentreTsp = normalise(pixels_.CentreTsp);
+            pixels_.DecalageTsp = p - pixels_.CentreTsp;
+            etat_.DecalageTsp = normalise(pixels_.DecalageTsp);
+        } else {
+            placerTransparent();
+        }
+        etat_.EtatTransparent = TEtatTransparent::Saisir;
+        choisirCurseur();
+        break;
+    case TEtatTransparent::Deplacer: break;
+    }
+    signaler();
+    vue_.Repeindre();
+}
+
+void TMesure::RedimensionnerTransparent(char touche)
+{
+    const int largeur = vue_.Largeur();
+    PointPixels& d = pixels_.DemiTailleTsp;
+    double facteur = 0;
+    if (touche == '+' || touche == '=') {
+        if (d.X >= largeur) return; // half-width has reached the view width
+        facteur = 1.1;
+    } else if (touche == '-') {
+        if (d.X <= largeur / 8) return; // an eighth of the view width at least
+        facteur = 0.9;
+    } else {
+        return;
+    }
+    // Both halves scale together so the overlay keeps its proportions.
+    d = {int(std::nearbyint(d.X * facteur)), int(std::nearbyint(d.Y * facteur))};
+    etat_.DemiTailleTsp = normalise(d);
+    signaler();
+    vue_.Repeindre();
+}

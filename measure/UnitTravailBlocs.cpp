@@ -1,0 +1,50 @@
+#include "measure/UnitTravailBlocs.h"
+
+#include "measure/UnitTravailImages.h"
+
+#include <QSet>
+#include <array>
+
+namespace {
+
+struct Bloc {
+    QLatin1StringView Entete;
+    // Appends the tag and the block's lines, or nothing when there is nothing to keep.
+    void (*Ecrire)(QStringList& lignes, const Travail& t);
+    // Reads the lines after the tag from `pos`, leaving `pos` after the block.
+    bool (*Lire)(const QStringList& lignes, qsizetype& pos, Travail& t);
+};
+
+// One entry a block, in the order they are written.
+constexpr std::array Blocs{
+    Bloc{QLatin1StringView("Images"), EcrireImagesTravail, LireImagesTravail},
+};
+
+const Bloc* BlocNomme(const QString& entete)
+{
+    for (const Bloc& b : Blocs)
+        if (entete == b.Entete) return &b;
+    return nullptr;
+}
+
+} // namespace
+
+void EcrireBlocsTravail(QStringList& lignes, const Travail& t)
+{
+    for (const Bloc& b : Blocs) b.Ecrire(lignes, t);
+}
+
+bool LireBlocsTravail(const QStringList& lignes, Travail& t)
+{
+    QSet<const Bloc*> lus;
+    qsizetype pos = 0;
+    while (pos < lignes.size()) {
+        const Bloc* b = BlocNomme(lignes[pos]);
+        if (!b) return true;
+        if (lus.contains(b)) return false;
+        lus.insert(b);
+        ++pos;
+        if (!b->Lire(lignes, pos, t)) return false;
+    }
+    return true;
+}

@@ -1,0 +1,56 @@
+// Automatic tracking of the bundled demo from one mark on the ball at rest:
+// every mark within half a pixel of the ball's centre, and g back within 1 %.
+
+#include "kinematics/UnitMoinCar.h"
+#include "tools/demo_chute.h"
+#include "media/FrameSource.h"
+#include "tracking/UnitTravailleurSuivi.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace DemoChute;
+
+// The ball's centre in video pixels (pixel i stands at i; the scene is drawn
+// with pixel i spanning i .. i + 1).
+PointD Centre(int image)
+{
+    return {BalleX - 0.5, BalleY(image) - 0.5};
+}
+
+} // namespace
+
+TEST(SuiviDemo, TheBallIsFollowedToTheFloorWithinHalfAPixelAndGivesG)
+{
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(QStringLiteral(KINOTAB_DEMO_VIDEO)));
+    ImagesSource images(source);
+    TSuivi suivi(images, 0, {{Centre(0)}});
+    std::vector<double> t, y;
+    double pire = 0;
+    for (;;) {
+        const EtapeSuivi e = suivi.Suivante();
+        if (e.Fin != FinSuivi::Aucune) {
+            EXPECT_EQ(e.Fin, FinSuivi::DerniereImage);
+            EXPECT_EQ(e.Image, Images);
+            break;
+        }
+        ASSERT_EQ(e.Points.size(), 1u);
+        const PointD vrai = Centre(e.Image);
+        const double ecart = std::hypot(e.Points[0].X - vrai.X, e.Points[0].Y - vrai.Y);
+        pire = std::max(pire, ecart);
+        EXPECT_LT(ecart, 0.5) << "frame " << e.Image;
+        if (e.Image >= ImageLacher && BalleY(e.Image) < BalleYSol) {
+            t.push_back(e.Image * source.FrameTime());
+            y.push_back(e.Points[0].Y);
+        }
+    }
+    RecordProperty("worst_error_px", std::to_string(pire));
+    ASSERT_GE(t.size(), 15u);
+    TMoinCar ajustement;
+    ASSERT_EQ(ajustement.Ajuster(t, y, int(t.size()), 2), CodeSucces);
+    const double g = 2 * ajustement.Coefficients()[3] / PixelsParMetre;
+    EXPECT_NEAR(g, G, 0.01 * G);
+}

@@ -1,2 +1,0 @@
-kinotab_add_test(test_suivi SOURCES test_suivi.cpp LIBS kinotab_suivi)
-kinotab_add_test(test_suivi_demo SOURCES test_suivi_demo.cpp test_suivi_travailleur.cpp LIBS kinotab_suivi kinotab_kinematics kinotab_demo_video)
