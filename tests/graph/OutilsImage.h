@@ -32,6 +32,23 @@ inline bool PasBlanc(QRgb c)
     return (c & 0xFFFFFF) != 0xFFFFFF;
 }
 
+// The box of every pixel that is not white.
+inline QRect Encre(const QImage& image)
+{
+    return BoiteEncre(image, image.rect(), PasBlanc);
+}
+
+// The ink of a text written by the painter with its cell's top-left corner at `coin`.
+inline QRect EncreTexte(const QFont& police, QPoint coin, const QString& texte, QSize taille)
+{
+    QImage image = Blanche(taille.width(), taille.height());
+    QPainter p(&image);
+    p.setFont(police);
+    p.drawText(coin + QPoint(0, p.fontMetrics().ascent()), texte);
+    p.end();
+    return Encre(image);
+}
+
 // The pixels around (cx, cy) as rows of '#' (not white) and '.' (white).
 inline QStringList Dessin(const QImage& image, int cx, int cy, int rayon)
 {
