@@ -60,7 +60,6 @@ void TFiche::OuvrirVideo(const QString& chemin)
     m.ChoisirToutesLesMarques(true);
     mesureEnregistree_ = m.Etat();
     AppliquerZoom(0);
-    Vue_->update();
     AvertirVideo();
 }
 

@@ -69,7 +69,6 @@ void TFiche::SpeedButtonMarqueClick()
 {
     if (!Vue_->Opened()) return;
     ChoisirOutil(&TMesure::ChoisirModeMarque, "HintVueMarque", true);
-    Vue_->update();
 }
 
 void TFiche::SpeedButtonEtalonClick()
@@ -77,14 +76,12 @@ void TFiche::SpeedButtonEtalonClick()
     if (!Vue_->Opened()) return;
     // The scale tool needs a still picture.
     ChoisirOutil(&TMesure::ChoisirModeEtalon, "HintVueEtalon", false);
-    Vue_->update();
 }
 
 void TFiche::SpeedButtonOrigineClick()
 {
     if (!Vue_->Opened()) return;
     ChoisirOutil(&TMesure::ChoisirModeOrigine, "HintVueOrigine", true);
-    Vue_->update();
 }
 
 void TFiche::SpeedButtonTransparentClick()
@@ -152,7 +149,6 @@ void TFiche::MenuAffichageCouleurClick()
     boite.CouleurCourante = Vue_->Mesure().Etat().Couleur;
     dialogues_.Executer(boite, this);
     Vue_->Mesure().SetCouleur(boite.CouleurChoisie());
-    Vue_->update();
 }
 
 void TFiche::MenuAffichageDerniereImagePointeeClick()
@@ -211,7 +207,6 @@ bool TFiche::FrappeClavier(QKeyEvent* e)
         TBoiteCouleur& boite = fenetres_.BoiteCouleur();
         boite.Grille().ChoisirIndex(IndexSuivantEspace(boite.Grille().IndexPremierPlan()));
         m.SetCouleur(boite.CouleurChoisie());
-        Vue_->update();
         return true;
     }
     case Qt::Key_Left: Vue_->AllerImage(Vue_->NumeroImage() - 1); return true;
@@ -236,25 +231,18 @@ void TFiche::BrancherMenusMesures()
     for (const auto& [item, couleur] : couleurs)
         connect(item, &QAction::triggered, this, [this, c = couleur] { Vue_->Mesure().SetCouleurCurseur(c); });
     connect(MenuAffichageCouleur, &QAction::triggered, this, &TFiche::MenuAffichageCouleurClick);
-    connect(MenuAffichageCacherImage, &QAction::triggered, this, [this](bool coche) {
-        Vue_->Mesure().SetCacherImage(coche);
-        Vue_->update();
-    });
+    connect(MenuAffichageCacherImage, &QAction::triggered, this,
+            [this](bool coche) { Vue_->Mesure().SetCacherImage(coche); });
     connect(MenuAffichageLoupe, &QAction::triggered, this, [this](bool coche) { Vue_->SetLoupe(coche); });
-    connect(MenuAffichageDessinerDerniereMarque, &QAction::triggered, this, [this] {
-        Vue_->Mesure().ChoisirDerniereMarque(true);
-        Vue_->update();
-    });
-    connect(MenuAffichageDessinerToutesLesMarques, &QAction::triggered, this, [this] {
-        Vue_->Mesure().ChoisirToutesLesMarques(true);
-        Vue_->update();
-    });
+    connect(MenuAffichageDessinerDerniereMarque, &QAction::triggered, this,
+            [this] { Vue_->Mesure().ChoisirDerniereMarque(true); });
+    connect(MenuAffichageDessinerToutesLesMarques, &QAction::triggered, this,
+            [this] { Vue_->Mesure().ChoisirToutesLesMarques(true); });
     connect(MenuAffichageDerniereImagePointee, &QAction::triggered, this,
             &TFiche::MenuAffichageDerniereImagePointeeClick);
     connect(MenuAffichageEffacerLesMarques, &QAction::triggered, this, [this] {
         MenuAffichageEffacerLesMarques->setEnabled(false);
         Vue_->Mesure().EffacerMarques();
-        Vue_->update();
     });
     connect(MenuAffichageEffacerLeTransparent, &QAction::triggered, this, [this] {
         MenuAffichageEffacerLeTransparent->setEnabled(false);
@@ -268,9 +256,7 @@ void TFiche::BrancherMenusMesures()
     connect(MenuMesuresUneMarqueParImage, &QAction::triggered, this, [this] { MenuMesuresMarqueParImageClick(1); });
     connect(MenuMesuresDeuxMarquesParImage, &QAction::triggered, this, [this] { MenuMesuresMarqueParImageClick(2); });
     connect(MenuMesuresTroisMarquesParImage, &QAction::triggered, this, [this] { MenuMesuresMarqueParImageClick(3); });
-    connect(MenuMesuresAxeVersLeBas, &QAction::triggered, this, [this](bool coche) {
-        Vue_->Mesure().SetAxeVersLeBas(coche);
-        Vue_->update();
-    });
+    connect(MenuMesuresAxeVersLeBas, &QAction::triggered, this,
+            [this](bool coche) { Vue_->Mesure().SetAxeVersLeBas(coche); });
     connect(MenuAideProprietes, &QAction::triggered, this, &TFiche::MenuAideProprietesClick);
 }

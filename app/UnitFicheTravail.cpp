@@ -144,7 +144,6 @@ void TFiche::AppliquerTravail(const Travail& t)
     etat.CacherImage = choixConserves_.CacherImage;
     Vue_->Mesure().Remplacer(std::move(etat));
     mesureEnregistree_ = Vue_->Mesure().Etat();
-    Vue_->update();
 }
 
 void TFiche::ApresChargement()

@@ -117,7 +117,6 @@ public:
     int NumeroImage() const override { return numero_; }
     int FrameCount() const override { return 1 << 30; }
     void AllerImage(int i) override { numero_ = i; }
-    void Repeindre() override {}
     int Largeur() const override { return 640; }
     int Hauteur() const override { return 480; }
 

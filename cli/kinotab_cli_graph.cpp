@@ -7,7 +7,6 @@
 #include "cli/kinotab_cli_vue.h"
 
 #include "resources/UnitPolice.h"
-#include "kinematics/UnitPasDeTemps.h"
 #include "resources/UnitChainesRessources.h"
 #include "results/UnitModeleResultats.h"
 #include "results/UnitVueTemps.h"
@@ -144,8 +143,7 @@ const std::array Commandes = {CommandeCli{
 
 int ImageVue(const OptionsGraphe& o, bool blanc, QImage& image)
 {
-    TPasDeTemps pas;
-    TModeleResultats modele(pas);
+    TModeleResultats modele;
     if (const int code = CalculerTravail(o.positionnels[0], modele)) return code;
     TDessinGraphe g;
     TEtendue e;

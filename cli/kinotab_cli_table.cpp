@@ -112,8 +112,7 @@ int table(const QStringList& arguments)
     const auto o = lireOptions(arguments, erreur);
     if (!o) return Erreur(erreur);
     // The window's road: compute, then the Calculs menu's recomputations.
-    TPasDeTemps pas;
-    TModeleResultats modele(pas);
+    TModeleResultats modele;
     if (const int code = CalculerTravail(o->chemin, modele)) return code;
     CodeResultat code = CodeSucces;
     if (!o->lisser && (code = modele.BasculerLissage()) != CodeSucces)

@@ -1,6 +1,6 @@
 #pragma once
 // The time step T of the series: the video's interval between frames
-// (TDefaut) and the value in use (TChoisi). Held by the time-step dialog,
+// (TDefaut) and the value in use (TChoisi). Held by the results model,
 // initialised by the results computation.
 
 #include <string>

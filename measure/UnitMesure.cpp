@@ -41,6 +41,11 @@ void TMesure::signaler()
     Signaler(OnChange);
 }
 
+void TMesure::signalerDessin()
+{
+    Signaler(OnChangeDessin);
+}
+
 void TMesure::Remplacer(EtatMesure etat)
 {
     historique_.Vider();
@@ -52,7 +57,6 @@ void TMesure::Remplacer(EtatMesure etat)
     etat_.MarquesParImage = std::clamp(etat_.MarquesParImage, 1, 3);
     RecalculerPixels();
     signaler();
-    vue_.Repeindre();
 }
 
 void TMesure::choisirMode(TOutil outil, bool choisir)
@@ -172,7 +176,6 @@ void TMesure::placerTransparent()
     } else {
         pixels_.CentreTsp = enPixels(etat_.CentreTsp);
     }
-    vue_.Repeindre();
 }
 
 void TMesure::viderMarques()
@@ -194,7 +197,6 @@ void TMesure::EffacerMarques()
     viderMarques();
     choisirCurseur();
     signaler();
-    vue_.Repeindre();
     fin(avant, ActionMesure{TAction::EffacerMarques});
 }
 

@@ -48,7 +48,6 @@ public:
     // Does nothing for the current frame; otherwise stops playback, clamps
     // to 0..FrameCount-1 and repaints.
     virtual void AllerImage(int i) = 0;
-    virtual void Repeindre() = 0;    // asks for a repaint
     virtual int Largeur() const = 0; // view size in pixels
     virtual int Hauteur() const = 0;
 };
@@ -73,8 +72,12 @@ class TMesure {
 public:
     explicit TMesure(VueMesure& vue);
 
-    // Raised once after every operation that changed the state.
+    // Raised once after every operation that changed the state; the view
+    // repaints on it.
     std::function<void()> OnChange;
+    // Raised when only the drawing changed: what follows the pointer (the
+    // segment being placed, the dragged overlay) or the overlay laid out anew.
+    std::function<void()> OnChangeDessin;
     // Raised when the second end of the segment is placed: its length is asked for.
     std::function<void()> OnChangeEtalon;
 
@@ -169,6 +172,7 @@ private:
 
     void choisirMode(TOutil outil, bool choisir);
     void signaler();
+    void signalerDessin();
     void placerTransparent();
     // Empty the marks (or the overlay marks) and their counters.
     void viderMarques();

@@ -42,7 +42,6 @@ void TMesure::Annuler()
     RecalculerPixels();
     vue_.AllerImage(image);
     signaler();
-    vue_.Repeindre();
 }
 
 void TMesure::Refaire()
@@ -54,7 +53,6 @@ void TMesure::Refaire()
     RecalculerPixels();
     vue_.AllerImage(image);
     signaler();
-    vue_.Repeindre();
 }
 
 void TMesure::CommencerSuite(TAction action)

@@ -94,7 +94,7 @@ void TMesure::SourisBougee(PointPixels p)
     if (!vue_.Ouverte()) return;
     pixels_.Souris = p;
     // The segment being placed and the dragged overlay follow the pointer.
-    if (etat_.EtatEtalon == TEtatEtalon::UnBout || ModeTransparent()) vue_.Repeindre();
+    if (etat_.EtatEtalon == TEtatEtalon::UnBout || ModeTransparent()) signalerDessin();
 }
 
 void TMesure::AppuiGauche(PointPixels p)
@@ -141,13 +141,11 @@ bool TMesure::appuiEtalon(PointPixels p, PointD exact)
         etat_.EtatEtalon = TEtatEtalon::UnBout;
         pixels_.Souris = p;
         signaler();
-        vue_.Repeindre();
     } else if (etat_.EtatEtalon == TEtatEtalon::UnBout && p != pixels_.Etalon[0]) {
         etat_.PointsEtalon[1] = exact;
         pixels_.Etalon[1] = p;
         etat_.EtatEtalon = TEtatEtalon::DeuxBouts;
         signaler();
-        vue_.Repeindre();
         return true;
     }
     return false;
@@ -160,7 +158,6 @@ void TMesure::appuiOrigine(PointPixels p, PointD exact)
     etat_.Origine = exact;
     pixels_.Origine = p;
     signaler();
-    vue_.Repeindre();
 }
 
 void TMesure::ajouterMarque(PointD position)
@@ -174,10 +171,7 @@ void TMesure::ajouterMarque(PointD position)
     etat_.Marques.push_back(position);
     const int n = NombreDePoints();
     choisirCurseur();
-    if (n % parImage == 0)
-        vue_.AllerImage(vue_.NumeroImage() + 1);
-    else
-        vue_.Repeindre();
+    if (n % parImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);
     etat_.ImagesMarques.resize(n);
     etat_.ImagesMarques.back() = vue_.NumeroImage();
     signaler();
@@ -237,7 +231,7 @@ void TMesure::relacheTransparent(PointPixels p)
     pixels_.CentreTsp = p - pixels_.DecalageTsp;
     etat_.CentreTsp = normalise(pixels_.CentreTsp);
     etat_.CentresTsp[NombreDePointsTsp()] = etat_.CentreTsp; // the centre for the coming mark
-    vue_.Repeindre();
+    signalerDessin();
 }
 
 void TMesure::AppuiDroit(PointPixels p)
@@ -269,12 +263,10 @@ void TMesure::appuiDroit(PointPixels p)
         etat_.EtatEtalon = TEtatEtalon(etat_.BoutsEtalon() - 1);
         pixels_.Souris = p;
         signaler();
-        vue_.Repeindre();
     } else if (ModeOrigine()) {
         if (!etat_.OrigineEstPlacee()) return;
         etat_.OriginePlacee = TOrigine::NonPlacee;
         signaler();
-        vue_.Repeindre();
     } else if (ModeMarque()) {
         if (NombreDePoints() > 0) retirerMarque();
     } else {
@@ -295,7 +287,6 @@ void TMesure::retirerMarque()
         vue_.AllerImage(etat_.ImagesMarques.empty() ? vue_.NumeroImage() - 1 : etat_.ImagesMarques.back());
     if (surDerniereImage() && etat_.MarquesDerniereImage > 0) --etat_.MarquesDerniereImage;
     signaler();
-    vue_.Repeindre();
 }
 
 void TMesure::appuiDroitTransparent(PointPixels p)
@@ -331,7 +322,6 @@ void TMesure::appuiDroitTransparent(PointPixels p)
     case TEtatTransparent::Deplacer: break;
     }
     signaler();
-    vue_.Repeindre();
 }
 
 void TMesure::RedimensionnerTransparent(char touche)
@@ -352,5 +342,4 @@ void TMesure::RedimensionnerTransparent(char touche)
     d = {int(std::nearbyint(d.X * facteur)), int(std::nearbyint(d.Y * facteur))};
     etat_.DemiTailleTsp = normalise(d);
     signaler();
-    vue_.Repeindre();
 }

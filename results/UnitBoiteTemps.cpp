@@ -84,19 +84,19 @@ void TBoiteTemps::showEvent(QShowEvent* e)
 
 void TBoiteTemps::Montrer()
 {
-    if (pas_.TChoisi == 0.0) pas_.TChoisi = pas_.TDefaut;
-    if (pas_.TChoisi == 0.0) return; // nothing computed yet: the design-time texts stay
+    if (PasDeTemps.TChoisi == 0.0) PasDeTemps.TChoisi = PasDeTemps.TDefaut;
+    if (PasDeTemps.TChoisi == 0.0) return; // nothing computed yet: the design-time texts stay
 
-    RxCalcEdit1->ChoisirValeur(pas_.TChoisi);
-    if (pas_.TChoisi == pas_.TDefaut) {
+    RxCalcEdit1->ChoisirValeur(PasDeTemps.TChoisi);
+    if (PasDeTemps.TChoisi == PasDeTemps.TDefaut) {
         RadioButtonDefaut->setChecked(true);
     } else {
         RadioButtonAutreValeur->setChecked(true);
         RadioButtonAutreValeurClick();
     }
-    RadioButtonDefaut->setText(TextesTemps::ChoixDefaut(pas_.TDefaut));
-    QString information = TextesTemps::Information(pas_.TDefaut);
-    if (pas_.DefautDeCapture) information += u'\n' + TextesTemps::Capture(pas_.PasVideo);
+    RadioButtonDefaut->setText(TextesTemps::ChoixDefaut(PasDeTemps.TDefaut));
+    QString information = TextesTemps::Information(PasDeTemps.TDefaut);
+    if (PasDeTemps.DefautDeCapture) information += u'\n' + TextesTemps::Capture(PasDeTemps.PasVideo);
     Label1->setText(information);
     Disposer();
 }
@@ -116,14 +116,14 @@ void TBoiteTemps::Disposer()
 
 void TBoiteTemps::RadioButtonDefautClick()
 {
-    pas_.TChoisi = pas_.TDefaut;
-    RxCalcEdit1->ChoisirValeur(pas_.TChoisi);
+    PasDeTemps.TChoisi = PasDeTemps.TDefaut;
+    RxCalcEdit1->ChoisirValeur(PasDeTemps.TChoisi);
 }
 
 void TBoiteTemps::RadioButtonAutreValeurClick()
 {
     RxCalcEdit1->setFocus();
-    RxCalcEdit1->ChoisirValeur(pas_.TChoisi);
+    RxCalcEdit1->ChoisirValeur(PasDeTemps.TChoisi);
     RxCalcEdit1->selectAll();
 }
 
@@ -135,7 +135,7 @@ void TBoiteTemps::RxCalcEdit1Click()
 
 void TBoiteTemps::BitBtn1Click()
 {
-    if (RadioButtonAutreValeur->isChecked() && RxCalcEdit1->Valeur() != pas_.TChoisi)
+    if (RadioButtonAutreValeur->isChecked() && RxCalcEdit1->Valeur() != PasDeTemps.TChoisi)
         Valider();
     else
         accept();
@@ -145,6 +145,6 @@ void TBoiteTemps::Valider()
 {
     const double v = RxCalcEdit1->Valeur();
     if (!TPasDeTemps::Admis(v)) return; // the dialog stays open; the status bar shows the range
-    pas_.TChoisi = v;
+    PasDeTemps.TChoisi = v;
     accept();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The time-step dialog: the user keeps the video's interval between frames
-// (TDefaut) or chooses another time step. The caller reads PasDeTemps().TChoisi
-// after the dialog closed, whatever way it was closed.
+// (TDefaut) or chooses another time step. The caller puts the time step in
+// PasDeTemps and reads PasDeTemps.TChoisi back after the dialog closed,
+// whatever way it was closed.
 
 #include "kinematics/UnitPasDeTemps.h"
 
@@ -19,7 +20,7 @@ class TBoiteTemps : public QDialog {
 public:
     explicit TBoiteTemps(QWidget* parent = nullptr);
 
-    TPasDeTemps& PasDeTemps() { return pas_; }
+    TPasDeTemps PasDeTemps;
 
     // Controls, top to bottom.
     QLabel* Label1 = nullptr;
@@ -44,6 +45,4 @@ private:
     void RxCalcEdit1Click();
     void BitBtn1Click();
     void Valider();
-
-    TPasDeTemps pas_;
 };

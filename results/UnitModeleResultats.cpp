@@ -1,6 +1,6 @@
 #include "results/UnitModeleResultats.h"
 
-TModeleResultats::TModeleResultats(TPasDeTemps& pas) : pas_(pas), series_(pas) {}
+TModeleResultats::TModeleResultats() : series_(pas_) {}
 
 CodeResultat TModeleResultats::CalculerResultats(const TEntreesSeries& mesure, bool afficherVitesse,
                                                  bool afficherAcceleration)
@@ -12,7 +12,7 @@ CodeResultat TModeleResultats::CalculerResultats(const TEntreesSeries& mesure, b
 
 CodeResultat TModeleResultats::ChangerPasDeTemps(double T)
 {
-    pas_.TChoisi = T; // the dialog has already set it; the command line has not
+    pas_.TChoisi = T;
     return Rafraichir(series_.ChangerPasDeTemps(T));
 }
 

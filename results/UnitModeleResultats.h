@@ -8,14 +8,15 @@
 
 class TModeleResultats {
 public:
-    // `pas` is the time step shared with the time-step dialog; it must outlive
-    // the model.
-    explicit TModeleResultats(TPasDeTemps& pas);
+    TModeleResultats();
+    TModeleResultats(const TModeleResultats&) = delete;
+    TModeleResultats& operator=(const TModeleResultats&) = delete;
 
     const TResultatsSeries& Series() const { return series_.Resultats(); }
     const TTableau& Tableau() const { return tableau_; }
     TTableau& Tableau() { return tableau_; }
-    TPasDeTemps& PasDeTemps() { return pas_; }
+    // The time step: the model owns it; the time-step dialog gets a copy.
+    const TPasDeTemps& PasDeTemps() const { return pas_; }
 
     // Replaces every series from the measurement, then refills the table
     // unless the scale segment had no length (the earlier results stay).
@@ -36,7 +37,8 @@ public:
 private:
     CodeResultat Rafraichir(CodeResultat code);
 
-    TPasDeTemps& pas_;
-    TSeries series_;
+    TPasDeTemps pas_;
+    TSeries series_; // computes with pas_
+
     TTableau tableau_;
 };

@@ -44,7 +44,7 @@ TResultats::TResultats(TBoiteTemps& boiteTemps, TImprimer& imprimer, Dialogues& 
     : QDialog(nullptr,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                   Qt::WindowCloseButtonHint),
-      boiteTemps_(boiteTemps), imprimer_(imprimer), dialogues_(dialogues), modele_(boiteTemps.PasDeTemps())
+      boiteTemps_(boiteTemps), imprimer_(imprimer), dialogues_(dialogues)
 {
     setObjectName(QStringLiteral("Resultats"));
     auto* disposition = new QVBoxLayout(this);

@@ -157,9 +157,10 @@ void TResultats::MenuResultatsClick(TVueResultats vue)
 
 void TResultats::MenuCalculsTempsEntreDeuxImagesClick()
 {
+    boiteTemps_.PasDeTemps = modele_.PasDeTemps();
     dialogues_.Executer(boiteTemps_, this);
     // Whatever way the dialog was closed, its choice is in force.
-    Rafraichir(modele_.ChangerPasDeTemps(boiteTemps_.PasDeTemps().TChoisi));
+    Rafraichir(modele_.ChangerPasDeTemps(boiteTemps_.PasDeTemps.TChoisi));
 }
 
 void TResultats::MenuCalculsLisserLesResultatsClick()

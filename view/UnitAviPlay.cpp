@@ -5,12 +5,11 @@
 #include "media/FrameSource.h"
 #include "media/FrameSourceImage.h"
 #include "media/UnitAudioPlay.h"
-#include "media/UnitChargeurImage.h"
+#include "view/UnitFournisseurImages.h"
 #include "view/UnitDessinMesure.h"
 #include "view/UnitLoupe.h"
 #include "measure/UnitMesure.h"
 
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -24,7 +23,6 @@ public:
     int NumeroImage() const override { return vue_.NumeroImage(); }
     int FrameCount() const override { return vue_.FrameCount(); }
     void AllerImage(int i) override { vue_.AllerImage(i); }
-    void Repeindre() override { vue_.update(); }
     int Largeur() const override { return vue_.width(); }
     int Hauteur() const override { return vue_.height(); }
 
@@ -33,14 +31,15 @@ private:
 };
 
 TDCAVIPlay::TDCAVIPlay(QWidget* parent)
-    : QWidget(parent), source_(std::make_unique<FrameSource>()), audio_(std::make_unique<TAudioPlay>()),
-      navigation_(std::make_unique<NavigationVue>(*this)), visee_(std::make_unique<Loupe::Visee>())
+    : QWidget(parent), images_(std::make_unique<FournisseurImages>(this, [this] { update(); })),
+      audio_(std::make_unique<TAudioPlay>()), navigation_(std::make_unique<NavigationVue>(*this)),
+      visee_(std::make_unique<Loupe::Visee>())
 {
-    chargeur_ = std::make_unique<ChargeurImage>(
-        *source_, this, [this](int numero, const QImage& image) { ImageChargee(numero, image); });
     mesure_ = std::make_unique<TMesure>(*navigation_);
     mesure_->OnChangeEtalon = [this] { emit OnChangeEtalon(); };
+    mesure_->OnChangeDessin = [this] { update(); };
     mesure_->OnChange = [this] {
+        update();
         const int curseur = mesure_->Etat().Curseur;
         if (curseur >= 1 && curseur <= Curseurs::Nombre) setCursor(Curseurs::Curseur(curseur));
         emit OnChangeMesure();
@@ -49,14 +48,6 @@ TDCAVIPlay::TDCAVIPlay(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     resize(0, 0);
-    horloge_ = [] {
-        static QElapsedTimer depart = [] {
-            QElapsedTimer t;
-            t.start();
-            return t;
-        }();
-        return depart.elapsed();
-    };
     minuterie_.setTimerType(Qt::PreciseTimer);
     connect(&minuterie_, &QTimer::timeout, this, &TDCAVIPlay::Tic);
 }
@@ -68,32 +59,31 @@ TDCAVIPlay::~TDCAVIPlay()
     mesure_->OnChangeEtalon = nullptr;
     mesure_->OnChange = nullptr;
     Fermer();
-    chargeur_.reset();
 }
 
 bool TDCAVIPlay::Opened() const
 {
-    return source_->Opened();
+    return images_->Video().Opened();
 }
 int TDCAVIPlay::FrameCount() const
 {
-    return source_->FrameCount();
+    return images_->Video().FrameCount();
 }
 int TDCAVIPlay::VideoWidth() const
 {
-    return source_->VideoWidth();
+    return images_->Video().VideoWidth();
 }
 int TDCAVIPlay::VideoHeight() const
 {
-    return source_->VideoHeight();
+    return images_->Video().VideoHeight();
 }
 double TDCAVIPlay::AspectRatio() const
 {
-    return source_->AspectRatio();
+    return images_->Video().AspectRatio();
 }
 double TDCAVIPlay::FrameTime() const
 {
-    return source_->FrameTime();
+    return images_->Video().FrameTime();
 }
 
 void TDCAVIPlay::SetFileName(const QString& nom)
@@ -114,12 +104,8 @@ void TDCAVIPlay::SetFileName(const QString& nom)
 
 bool TDCAVIPlay::Ouvrir(const QString& nom)
 {
-    chargeur_->Attendre();
-    ++generation_;
-    affichee_ = {};
-    numeroAffiche_ = -1;
-    if (!source_->Ouvrir(nom)) return false;
-    startFrame_ = std::clamp(source_->StartFrame(), 0, std::max(0, FrameCount() - 1));
+    if (!images_->Ouvrir(nom)) return false;
+    startFrame_ = std::clamp(images_->Video().StartFrame(), 0, std::max(0, FrameCount() - 1));
     stopFrame_ = FrameCount() - 1;
     numeroImage_ = startFrame_;
     appliquerAutoSize();
@@ -133,10 +119,7 @@ void TDCAVIPlay::Fermer()
 {
     if (!Opened()) return;
     Arreter();
-    chargeur_->Attendre();
-    source_->Fermer();
-    affichee_ = {};
-    numeroAffiche_ = -1;
+    images_->Fermer();
     emit OnClose();
 }
 
@@ -218,59 +201,42 @@ void TDCAVIPlay::Lire(int premiere, int derniere, int passes)
 {
     Arreter();
     if (!Opened()) return;
-    chargeur_->Attendre(); // the sound reads the file beside the video
     numeroImage_ = borner(premiere, FrameCount());
     startFrame_ = numeroImage_;
     stopFrame_ = borner(derniere, FrameCount());
-    repetitionsLeft_ = passes;
-    framePeriod_ = std::max(1, source_->PeriodeMs());
+    // The sound reads the file beside the video: the worker is done first.
+    lecture_.Demarrer(numeroImage_, images_->Source().PeriodeMs(), passes);
     emit OnStart();
     active_ = true;
     DemarrerSon(numeroImage_, stopFrame_);
-    premiereLecture_ = numeroImage_;
-    debutLecture_ = horloge_();
-    minuterie_.start(framePeriod_);
+    minuterie_.start(lecture_.PeriodeMs());
 }
 
 void TDCAVIPlay::DemarrerSon(int premiere, int derniere)
 {
-    SourceAudio* son = source_->Audio();
+    FrameSource& source = images_->Source();
+    SourceAudio* son = source.Audio();
     if (!son || !playSound_) return;
-    const PlageEchantillons plage = source_->PlageAudio(premiere, derniere);
+    const PlageEchantillons plage = source.PlageAudio(premiere, derniere);
     audio_->Jouer(*son, plage.Premier, plage.Fin);
 }
 
 void TDCAVIPlay::Tic()
 {
     if (!active_) return;
-    if (reprendre_) {
-        // The pass ended on StopFrame last tick; the next one starts now.
-        reprendre_ = false;
-        numeroImage_ = startFrame_;
-        premiereLecture_ = startFrame_;
-        debutLecture_ = horloge_();
-        DemarrerSon(startFrame_, stopFrame_);
-    } else {
-        // The frame due now by the clock: playback keeps the video's rate and
-        // drops frames when drawing is slow, instead of drifting behind.
-        const qint64 ecoule = horloge_() - debutLecture_;
-        const int du = premiereLecture_ + int(ecoule / framePeriod_);
-        numeroImage_ = borner(std::max(du, numeroImage_ + 1), FrameCount());
-        if (numeroImage_ >= stopFrame_) {
-            numeroImage_ = stopFrame_;
-            if (repetitionsLeft_ > 0 && --repetitionsLeft_ == 0) {
-                Arreter();
-                return;
-            }
-            reprendre_ = true;
-        }
+    const HorlogeLecture::Tic tic = lecture_.Suivant(numeroImage_, FrameCount(), startFrame_, stopFrame_);
+    numeroImage_ = tic.numero;
+    if (tic.suite == HorlogeLecture::Suite::Fin) {
+        Arreter();
+        return;
     }
+    if (tic.suite == HorlogeLecture::Suite::NouvellePasse) DemarrerSon(startFrame_, stopFrame_);
     if (!painting_) Dessiner();
 }
 
 void TDCAVIPlay::FixerHorloge(std::function<qint64()> horloge)
 {
-    horloge_ = std::move(horloge);
+    lecture_.FixerHorloge(std::move(horloge));
 }
 
 void TDCAVIPlay::Arreter()
@@ -302,7 +268,7 @@ QImage TDCAVIPlay::Composer(qreal ratio)
     }
     if (composition_.size() != appareil) composition_ = QImage(appareil, QImage::Format_RGB32);
     composition_.setDevicePixelRatio(ratio);
-    const QImage& image = mesure_->Etat().CacherImage ? QImage() : ImageCourante();
+    const QImage& image = mesure_->Etat().CacherImage ? QImage() : images_->Image(numeroImage_);
     if (image.isNull())
         composition_.fill(mesure_->Etat().CacherImage ? Qt::white : Qt::black);
     else
@@ -332,54 +298,14 @@ void TDCAVIPlay::SetLoupe(bool l)
     update();
 }
 
-// Beyond this many pictures to decode, the worker decodes while the window
-// stays responsive; fewer come at once (a step, a jump within a short group).
-constexpr int DecodagesImmediats = 24;
-
-const QImage& TDCAVIPlay::ImageCourante()
+const FrameSource& TDCAVIPlay::Source() const
 {
-    if (numeroAffiche_ == numeroImage_ || chargeur_->Occupe()) return affichee_;
-    if (source_->CoutImage(numeroImage_) <= DecodagesImmediats) {
-        affichee_ = source_->Image(numeroImage_);
-        numeroAffiche_ = numeroImage_;
-        return affichee_;
-    }
-    MontrerLaPlusProche();
-    if (chargeur_->Demander(numeroImage_)) generationDemandee_ = generation_;
-    return affichee_;
-}
-
-// Only while the worker is idle: the source is the caller's then.
-void TDCAVIPlay::MontrerLaPlusProche()
-{
-    const int proche = source_->ImageEnMainProche(numeroImage_);
-    if (proche < 0 ||
-        (numeroAffiche_ >= 0 && std::abs(proche - numeroImage_) >= std::abs(numeroAffiche_ - numeroImage_)))
-        return;
-    QImage image = source_->Image(proche);
-    if (image.isNull()) return;
-    affichee_ = std::move(image);
-    numeroAffiche_ = proche;
-    remplacante_ = true;
-}
-
-void TDCAVIPlay::ImageChargee(int numero, const QImage& image)
-{
-    if (generationDemandee_ == generation_ && numero == numeroImage_ && Opened()) {
-        affichee_ = image;
-        numeroAffiche_ = numero;
-    }
-    update(); // the exact picture, or the next request
-}
-
-bool TDCAVIPlay::ImageEnRoute() const
-{
-    return Opened() && numeroAffiche_ != numeroImage_ && chargeur_->Occupe();
+    return images_->Video();
 }
 
 int TDCAVIPlay::NumeroAffiche() const
 {
-    return ImageEnRoute() ? numeroAffiche_ : numeroImage_;
+    return images_->NumeroAffiche(numeroImage_);
 }
 
 void TDCAVIPlay::Dessiner()
@@ -400,8 +326,7 @@ void TDCAVIPlay::paintEvent(QPaintEvent*)
     painting_ = false;
     // The counter follows the picture on screen, not a frame still being
     // decoded: while one is, it hears only of a picture standing in for it.
-    if (ImageEnRoute() && !remplacante_) return;
-    remplacante_ = false;
+    if (!images_->PrendreRemplacante() && images_->EnRoute(numeroImage_)) return;
     emit OnChangeNumeroImage();
 }
 
@@ -434,7 +359,7 @@ QPointF TDCAVIPlay::Viser(const QMouseEvent* e)
 void TDCAVIPlay::mousePressEvent(QMouseEvent* e)
 {
     // A mark goes on the picture on screen: none while another is coming.
-    if (ImageEnRoute()) return;
+    if (images_->EnRoute(numeroImage_)) return;
     if (e->button() == Qt::LeftButton) {
         const QPointF vise = Viser(e);
         mesure_->AppuiGauche(pixels(vise), {vise.x() / width(), vise.y() / height()});

@@ -3,7 +3,8 @@
 // measurement drawn over it, plays the video with its sound, steps through it,
 // and carries the measurement state the user points into.
 
-#include <QElapsedTimer>
+#include "view/UnitHorlogeLecture.h"
+
 #include <QImage>
 #include <QString>
 #include <QTimer>
@@ -11,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-class ChargeurImage;
+class FournisseurImages;
 class FrameSource;
 class TAudioPlay;
 class TMesure;
@@ -62,12 +63,12 @@ public:
     // The frame of the picture on screen: NumeroImage, or while the worker
     // decodes it the frame shown meanwhile (-1 for none).
     int NumeroAffiche() const;
-    int FramePeriod() const { return framePeriod_; }
-    int RepetitionsLeft() const { return repetitionsLeft_; }
+    int FramePeriod() const { return lecture_.PeriodeMs(); }
+    int RepetitionsLeft() const { return lecture_.PassesRestantes(); }
     bool Painting() const { return painting_; }
 
     // The open video's source, for what it says of the video and why it did not open.
-    const FrameSource& Source() const { return *source_; }
+    const FrameSource& Source() const;
 
     TMesure& Mesure() { return *mesure_; }
     const TMesure& Mesure() const { return *mesure_; }
@@ -113,26 +114,14 @@ private:
     bool Ouvrir(const QString& nom);
     void DemarrerSon(int premiere, int derniere);
     void appliquerAutoSize();
-    // The picture for NumeroImage, decoded now when it is at hand, else asked
-    // of the worker while the nearest picture at hand stands in.
-    const QImage& ImageCourante();
-    void MontrerLaPlusProche();
-    void ImageChargee(int numero, const QImage& image);
     void DessinerLoupe(const QImage& image, QPointF vise);
     // Where a press or a move aims: the pointer, or the loupe's fine aim.
     QPointF Viser(const QMouseEvent* e);
-    bool ImageEnRoute() const;
 
-    std::unique_ptr<FrameSource> source_;
+    std::unique_ptr<FournisseurImages> images_;
     std::unique_ptr<TAudioPlay> audio_;
     std::unique_ptr<TMesure> mesure_;
     std::unique_ptr<class NavigationVue> navigation_;
-    std::unique_ptr<ChargeurImage> chargeur_;
-    QImage affichee_;          // the picture on screen
-    int numeroAffiche_ = -1;   // its frame
-    bool remplacante_ = false; // a picture standing in for one being decoded came on screen since the last paint
-    int generation_ = 0;       // one more at each open, so a picture of the file before is dropped
-    int generationDemandee_ = 0;
     QImage composition_;
 
     QString fileName_;
@@ -145,15 +134,10 @@ private:
     int startFrame_ = 1;
     int stopFrame_ = 0;
     int numeroImage_ = 0;
-    int framePeriod_ = 0;
-    int repetitionsLeft_ = 0;
     bool painting_ = false;
     bool loupe_ = false;
     std::unique_ptr<Loupe::Visee> visee_;
 
     QTimer minuterie_;
-    std::function<qint64()> horloge_;
-    qint64 debutLecture_ = 0;
-    int premiereLecture_ = 0;
-    bool reprendre_ = false;
+    HorlogeLecture lecture_;
 };

@@ -95,8 +95,8 @@ TEST(BoiteTemps, CreationTexts)
     EXPECT_EQ(boite.GroupBox1->title(), QString::fromUtf8("Choix de la durée représentée par T"));
     EXPECT_EQ(boite.RadioButtonAutreValeur->text(), "Choisir une autre valeur :");
     EXPECT_EQ(boite.Label2->text(), "seconde(s)");
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 0.0);
-    EXPECT_EQ(boite.PasDeTemps().TDefaut, 0.0);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 0.0);
+    EXPECT_EQ(boite.PasDeTemps.TDefaut, 0.0);
     EXPECT_TRUE(boite.RadioButtonDefaut->isChecked());
     EXPECT_EQ(boite.RxCalcEdit1->Valeur(), 1e-6);
 }
@@ -109,7 +109,7 @@ TEST(BoiteTemps, ShownBeforeAnyComputationChangesNothing)
     Montrer(boite);
     EXPECT_EQ(boite.Label1->text(), information);
     EXPECT_EQ(boite.RadioButtonDefaut->text(), choix);
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 0.0);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 0.0);
     EXPECT_EQ(boite.RxCalcEdit1->Valeur(), 1e-6);
 }
 
@@ -117,7 +117,7 @@ TEST(BoiteTemps, ShowingFillsTextsAndLaysOut)
 {
     LocaleFixee c(QLocale::c());
     TBoiteTemps boite;
-    boite.PasDeTemps().Initialiser("a.avi", 0.04);
+    boite.PasDeTemps.Initialiser("a.avi", 0.04);
     Montrer(boite);
     EXPECT_TRUE(boite.RadioButtonDefaut->isChecked());
     EXPECT_EQ(boite.RadioButtonDefaut->text(), "Pouzij nastavenou hodnotu T = 0.04 s");
@@ -138,10 +138,10 @@ TEST(BoiteTemps, SlowMotionProposesTheCaptureIntervalAndSaysSo)
     // Captured at 240 frames per second, played back at 30.
     LocaleFixee c(QLocale::c());
     TBoiteTemps boite;
-    boite.PasDeTemps().Initialiser("pomalu.mp4", 1.0 / 30, 1.0 / 240);
+    boite.PasDeTemps.Initialiser("pomalu.mp4", 1.0 / 30, 1.0 / 240);
     Montrer(boite);
     EXPECT_TRUE(boite.RadioButtonDefaut->isChecked());
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 1.0 / 240);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 1.0 / 240);
     EXPECT_EQ(boite.RadioButtonDefaut->text(), "Pouzij nastavenou hodnotu T = 0.00417 s");
     const QString texte = boite.Label1->text();
     EXPECT_TRUE(texte.startsWith(TextesTemps::Information(1.0 / 240))) << texte.toStdString();
@@ -153,7 +153,7 @@ TEST(BoiteTemps, SlowMotionProposesTheCaptureIntervalAndSaysSo)
 
     // Another video without a capture rate: the playback interval, no extra line.
     boite.hide();
-    boite.PasDeTemps().Initialiser("normal.avi", 0.04);
+    boite.PasDeTemps.Initialiser("normal.avi", 0.04);
     Montrer(boite);
     EXPECT_EQ(boite.Label1->text(), TextesTemps::Information(0.04));
 }
@@ -162,34 +162,34 @@ TEST(BoiteTemps, EnterValidatesWithinInclusiveBounds)
 {
     LocaleFixee c(QLocale::c());
     TBoiteTemps boite;
-    boite.PasDeTemps().Initialiser("a.avi", 0.04);
+    boite.PasDeTemps.Initialiser("a.avi", 0.04);
 
     Montrer(boite);
     Taper(boite, "0.0000009");
     EXPECT_TRUE(boite.isVisible());
     EXPECT_TRUE(boite.RadioButtonAutreValeur->isChecked());
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 0.04);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 0.04);
 
     Taper(boite, "0.000001");
     EXPECT_FALSE(boite.isVisible());
     EXPECT_EQ(boite.result(), QDialog::Accepted);
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 1e-6);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 1e-6);
 
     Montrer(boite);
     Taper(boite, "1000000001");
     EXPECT_TRUE(boite.isVisible());
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 1e-6);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 1e-6);
     Taper(boite, "1000000000");
     EXPECT_FALSE(boite.isVisible());
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 1e9);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 1e9);
 }
 
 TEST(BoiteTemps, EditShowsTwelveDecimalsOnlyWhileEdited)
 {
     LocaleFixee c(QLocale::c());
     TBoiteTemps boite;
-    boite.PasDeTemps().Initialiser("a.avi", 0.04);
-    boite.PasDeTemps().TChoisi = 0.0123456;
+    boite.PasDeTemps.Initialiser("a.avi", 0.04);
+    boite.PasDeTemps.TChoisi = 0.0123456;
     Montrer(boite);
     ASSERT_TRUE(boite.RxCalcEdit1->hasFocus());
     EXPECT_EQ(boite.RxCalcEdit1->text(), "0.0123456");
@@ -207,15 +207,15 @@ TEST(BoiteTemps, OkButton)
 {
     LocaleFixee c(QLocale::c());
     TBoiteTemps boite;
-    boite.PasDeTemps().Initialiser("a.avi", 0.04);
+    boite.PasDeTemps.Initialiser("a.avi", 0.04);
 
     // Another value left as it was: OK closes without validating it.
-    boite.PasDeTemps().TChoisi = 5e9;
+    boite.PasDeTemps.TChoisi = 5e9;
     Montrer(boite);
     ASSERT_TRUE(boite.RadioButtonAutreValeur->isChecked());
     QTest::mouseClick(boite.BitBtn1, Qt::LeftButton);
     EXPECT_FALSE(boite.isVisible());
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 5e9);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 5e9);
 
     // A changed value is validated: out of range keeps the dialog open.
     Montrer(boite);
@@ -228,15 +228,15 @@ TEST(BoiteTemps, OkButton)
     QTest::keyClicks(boite.RxCalcEdit1, "0.05");
     QTest::mouseClick(boite.BitBtn1, Qt::LeftButton);
     EXPECT_FALSE(boite.isVisible());
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 0.05);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 0.05);
 }
 
 TEST(BoiteTemps, DefaultChoiceTakesEffectAtOnce)
 {
     LocaleFixee c(QLocale::c());
     TBoiteTemps boite;
-    boite.PasDeTemps().Initialiser("a.avi", 0.04);
-    boite.PasDeTemps().TChoisi = 0.1;
+    boite.PasDeTemps.Initialiser("a.avi", 0.04);
+    boite.PasDeTemps.TChoisi = 0.1;
 
     // The user's own value: the other choice is checked, its text selected.
     Montrer(boite);
@@ -246,10 +246,10 @@ TEST(BoiteTemps, DefaultChoiceTakesEffectAtOnce)
     EXPECT_EQ(boite.RxCalcEdit1->selectedText(), "0.1");
 
     QTest::mouseClick(boite.RadioButtonDefaut, Qt::LeftButton);
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 0.04);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 0.04);
     boite.close(); // the close box
     EXPECT_FALSE(boite.isVisible());
-    EXPECT_EQ(boite.PasDeTemps().TChoisi, 0.04);
+    EXPECT_EQ(boite.PasDeTemps.TChoisi, 0.04);
 
     Montrer(boite);
     EXPECT_TRUE(boite.RadioButtonDefaut->isChecked());

@@ -28,13 +28,13 @@ public:
         numero = std::clamp(i, 0, images - 1);
         ++repeints;
     }
-    void Repeindre() override { ++repeints; }
     int Largeur() const override { return largeur; }
     int Hauteur() const override { return hauteur; }
 };
 
 // A measurement on a fake view, with its notifications counted: every one
-// (each also updates the cursor), and those that changed the mark counts.
+// (each also updates the cursor), and those that changed the mark counts. The
+// view repaints on both kinds of notification, as the real one does.
 struct Banc {
     VueFactice vue;
     TMesure m{vue};
@@ -42,7 +42,9 @@ struct Banc {
 
     Banc()
     {
+        m.OnChangeDessin = [this] { ++vue.repeints; };
         m.OnChange = [this] {
+            ++vue.repeints;
             ++curseurs;
             if (m.NombreDePoints() != vus_) ++points;
             if (m.NombreDePointsTsp() != vusTsp_) ++pointsTsp;
