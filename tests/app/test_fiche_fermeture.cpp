@@ -29,6 +29,7 @@ TEST_F(FicheFermeture, KonecDuringASearchClosesTheSearchStopsItAndWritesTheSetti
         ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
     }
     const QString video = Video();
+    fiche->OuvrirVideo(video);
     fiche->AjouterFichierRecent(video);
 
     TRecherche& recherche = fenetres->Recherche();
