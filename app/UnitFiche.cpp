@@ -123,9 +123,22 @@ void TFiche::closeEvent(QCloseEvent* e)
     if (!FichierIni().isEmpty()) {
         IniFile ini(FichierIni());
         if (!ini.WriteString(QStringLiteral("Options"), QStringLiteral("Speed"), QString()))
-            Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::MessageEcritureIni(ini.Chemin())}), this);
+            Afficher(MessageSimple(
+                         IconeMessage::Avertissement,
+                         Chaines::AvecCause({Chaines::MessageEcritureIni(ini.Chemin())}, ini.CauseEchecEcriture())),
+                     this);
     }
     FormClose(e);
+    if (e->isAccepted()) FermerFenetresSecondaires();
+}
+
+void TFiche::FermerFenetresSecondaires()
+{
+    // The program ends with its main window. A secondary window left on
+    // screen (the modeless file search above all) would keep it running, and
+    // the settings unwritten, until the user found and closed it too.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && !w->close()) w->hide();
 }
 
 TFiche::ReponseFermeture TFiche::DemanderFermeture()
@@ -204,7 +217,10 @@ void TFiche::Detruire()
         IniFile ini(FichierIni());
         bool ok = ini.WriteString(QStringLiteral("MainForm"), QStringLiteral("Directory"), RepertoireCourant);
         ok = ok && MRU.Enregistrer(ini);
-        if (!ok) Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::MessageEcritureIni(ini.Chemin())}));
+        if (!ok)
+            Afficher(MessageSimple(
+                IconeMessage::Avertissement,
+                Chaines::AvecCause({Chaines::MessageEcritureIni(ini.Chemin())}, ini.CauseEchecEcriture())));
     }
     DetruireVue();
 }

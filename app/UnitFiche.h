@@ -3,6 +3,7 @@
 // buttons, the three status bars and the main menu. Its commands are split by
 // concern over UnitFiche*.cpp.
 
+#include "app/UnitFenetreAide.h"
 #include "app/UnitFichiersRecents.h"
 #include "measure/UnitEtatMesure.h"
 
@@ -173,6 +174,11 @@ public:
     // Options, help page and about box (UnitFicheOptions.cpp).
     void MenuAffichageOptionsClick();
     void MenuAideAideKinotabClick();
+    // How the help page reaches the browser; tests put an opener that fails.
+    OuvreurPage OuvrirPage = OuvrirDansLeNavigateur;
+    // The help page in the program's own window (when no browser showed it).
+    void MontrerAide(const QUrl& page);
+    TFenetreAide* FenetreAide() const { return fenetreAide_; }
     void MenuAideAproposClick();
     // Key handling; true when the key was used.
     bool FrappeClavier(QKeyEvent* e);
@@ -213,6 +219,8 @@ private:
     // Asks for the password when one locks the options; true to go on.
     bool DeverrouillerOptions(const TOptions& options);
     void FormClose(QCloseEvent* e);
+    // Closes every other window of the program (a running search stops).
+    void FermerFenetresSecondaires();
     void BrancherVue();
     // Puts the view in a tool's mode.
     void ChoisirOutil(void (TMesure::*mode)(bool), const char* hint, bool lecture);
@@ -238,6 +246,10 @@ private:
     Fenetres& fenetres_;
     Dialogues& dialogues_;
     TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
+    // The work file the measurement was last loaded from or saved to; empty
+    // for a video opened as it is.
+    QString cheminTravail_;
+    TFenetreAide* fenetreAide_ = nullptr; // made at its first use, a child window
     // The measurement as it was last opened, loaded or saved.
     EtatMesure mesureEnregistree_;
     // The display choices a new view takes over from the one it replaces.

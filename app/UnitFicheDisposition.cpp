@@ -25,6 +25,8 @@ void TFiche::CreerVue()
     vue->setCursor(Qt::ArrowCursor);
     ScrollBox->setWidget(vue);
     Vue_ = vue;
+    // A fresh view holds no work file until one is loaded or saved.
+    cheminTravail_.clear();
     BrancherVue();
     TMesure& m = vue->Mesure();
     m.SetCouleur(255);

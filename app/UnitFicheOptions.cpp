@@ -6,6 +6,7 @@
 #include "app/UnitAide.h"
 #include "app/UnitApplication.h"
 #include "app/UnitBoiteAPropos.h"
+#include "app/UnitFenetreAide.h"
 #include "app/UnitFileUtil.h"
 #include "kit/Dialogues.h"
 #include "options/MotDePasse.h"
@@ -14,7 +15,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QUrl>
 
 void TFiche::BrancherOptionsEtAide()
@@ -65,8 +65,18 @@ void TFiche::MenuAideAideKinotabClick()
         Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgAideImpossible")}), this);
         return;
     }
-    // The browser is not waited for and its answer not examined.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    // The browser is not waited for; when none shows the page, a window of
+    // ours does.
+    const QUrl url = QUrl::fromLocalFile(page);
+    OuvrirPage(url, [fiche = QPointer<TFiche>(this), url] {
+        if (fiche) fiche->MontrerAide(url);
+    });
+}
+
+void TFiche::MontrerAide(const QUrl& page)
+{
+    if (!fenetreAide_) fenetreAide_ = new TFenetreAide(this);
+    fenetreAide_->Montrer(page);
 }
 
 void TFiche::MenuAideAproposClick()

@@ -74,5 +74,7 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
     case CodeEtalonNul: information("MsgErreurInconnue"); return;
     default: break;
     }
+    // A print is named after the work file, or after the video.
+    resultats.FixerDocument(cheminTravail_.isEmpty() ? Vue_->FileName() : cheminTravail_);
     if (resultats.Afficher(vue)) dialogues_.Executer(resultats, this);
 }

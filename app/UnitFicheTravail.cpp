@@ -60,18 +60,22 @@ bool TFiche::MenuFichierEnregistrerWClick()
         if (Afficher(m, this) == 1) return false;
     }
     RepertoireCourant = QFileInfo(chemin).absolutePath();
-    switch (EcrireTravail(chemin, TravailCourant(), separateurDecimal())) {
+    CauseEcriture cause;
+    switch (EcrireTravail(chemin, TravailCourant(), separateurDecimal(), &cause)) {
     case ResultatEcriture::CreationImpossible:
-        Afficher(MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgEnregistrementImpossible")}),
+        Afficher(MessageSimple(IconeMessage::Avertissement,
+                               Chaines::AvecCause({ligneNom, Chaines::Texte("MsgEnregistrementImpossible")}, cause)),
                  this);
         return false;
     case ResultatEcriture::EcritureEchouee:
-        Afficher(MessageSimple(IconeMessage::Avertissement, {ligneNom, Chaines::Texte("MsgEnregistrementEchoue")}),
+        Afficher(MessageSimple(IconeMessage::Avertissement,
+                               Chaines::AvecCause({ligneNom, Chaines::Texte("MsgEnregistrementEchoue")}, cause)),
                  this);
         return false;
     case ResultatEcriture::Ok: break;
     }
     mesureEnregistree_ = Vue_->Mesure().Etat();
+    cheminTravail_ = chemin;
     AjouterFichierRecent(chemin);
     Afficher(MessageSimple(IconeMessage::Information, {ligneNom, Chaines::Texte("MsgFichierEnregistre")}), this);
     return true;
@@ -122,6 +126,7 @@ void TFiche::ChargerTravail(const QString& chemin)
         return;
     }
     AppliquerTravail(lu.travail);
+    cheminTravail_ = chemin;
     ActiverCommandes(true);
     OnChangeMesure();
     ApresChargement();

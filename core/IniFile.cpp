@@ -100,6 +100,7 @@ bool IniFile::ecrire(const Contenu& c)
 {
     if (PasUnFichier(chemin_)) {
         echecEcriture_ = true;
+        cause_ = {CauseEchec::Systeme, {}};
         return false;
     }
     QByteArray texte;
@@ -112,7 +113,7 @@ bool IniFile::ecrire(const Contenu& c)
         // The file's last line had no end; a line now follows it.
         if (!c.octets[i].endsWith('\n') && i + 1 < c.textes.size()) texte += "\r\n";
     }
-    echecEcriture_ = EcrireFichier(chemin_, texte) != ResultatEcriture::Ok;
+    echecEcriture_ = EcrireFichier(chemin_, texte, &cause_) != ResultatEcriture::Ok;
     return !echecEcriture_;
 }
 

@@ -9,6 +9,8 @@
 // regular file is read or written: a pipe or a device reads as empty and
 // cannot be written.
 
+#include "core/UnitEcriture.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -32,6 +34,8 @@ public:
     bool EraseSection(const QString& section);
 
     bool EchecEcriture() const { return echecEcriture_; }
+    // Why the last write failed.
+    const CauseEcriture& CauseEchecEcriture() const { return cause_; }
 
 private:
     struct Contenu;
@@ -44,4 +48,5 @@ private:
 
     QString chemin_;
     bool echecEcriture_ = false;
+    CauseEcriture cause_;
 };

@@ -51,7 +51,10 @@ void FormStorage::Enregistrer(bool pendantDestruction)
     p.Normale = exterieurAttendu_ ? *exterieurAttendu_ : RectangleExterieur(norm, cadreDe(fenetre_));
     IniFile ini(chemin_);
     if (!EcrirePlacement(ini, section_, p, ecran->size(), pendantDestruction))
-        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::MessageEcritureIni(ini.Chemin())}), fenetre_);
+        Afficher(
+            MessageSimple(IconeMessage::Avertissement,
+                          Chaines::AvecCause({Chaines::MessageEcritureIni(ini.Chemin())}, ini.CauseEchecEcriture())),
+            fenetre_);
     enregistree_ = true;
 }
 

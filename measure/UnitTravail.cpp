@@ -105,11 +105,11 @@ QStringList LignesTravail(const Travail& t, QChar sep)
     return l;
 }
 
-ResultatEcriture EcrireTravail(const QString& chemin, const Travail& t, QChar sep)
+ResultatEcriture EcrireTravail(const QString& chemin, const Travail& t, QChar sep, CauseEcriture* cause)
 {
     QByteArray texte;
     for (const QString& ligne : LignesTravail(t, sep)) texte += ligne.toUtf8() + "\r\n";
-    return EcrireFichier(chemin, texte);
+    return EcrireFichier(chemin, texte, cause);
 }
 
 namespace {

@@ -25,8 +25,10 @@ struct Travail {
 // The lines of the file, in order.
 QStringList LignesTravail(const Travail& t, QChar separateurDecimal);
 // Writes the file, replacing an existing one only once the new one is
-// complete: a failed write leaves the previous file as it was.
-ResultatEcriture EcrireTravail(const QString& chemin, const Travail& t, QChar separateurDecimal);
+// complete: a failed write leaves the previous file as it was, and `cause`
+// says why.
+ResultatEcriture EcrireTravail(const QString& chemin, const Travail& t, QChar separateurDecimal,
+                               CauseEcriture* cause = nullptr);
 
 struct LectureTravail {
     enum class Etat {

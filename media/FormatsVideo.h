@@ -12,3 +12,12 @@ const QStringList& ExtensionsVideo();
 bool EstCheminVideo(const QString& chemin);
 // "*.avi *.mp4 ...": the patterns of a file dialog's filter.
 QString MotifsVideo();
+
+// Whether `debut`, the first bytes of a file, is an MPEG transport stream:
+// the sync byte 0x47 every 188 bytes, or every 192 bytes after a 4-byte time
+// stamp (M2TS), over the first packets (two at least).
+bool EstFluxTransport(const QByteArray& debut);
+// True when `chemin` is named with a video extension that other files share
+// (TypeScript's "ts" and "mts") and its first bytes show it holds no
+// transport stream; a file that cannot be read is not contradicted.
+bool ContenuContredit(const QString& chemin);

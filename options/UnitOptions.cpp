@@ -172,7 +172,9 @@ bool TOptions::ecrire(const QString& cle, const QString& valeur)
     IniFile ini(CheminIni);
     if (ini.WriteString(Section, cle, valeur)) return true;
     // The general error report: the text, then the program goes on.
-    Afficher(MessageSimple(IconeMessage::Erreur, {Chaines::MessageEcritureIni(ini.Chemin())}), this);
+    Afficher(MessageSimple(IconeMessage::Erreur,
+                           Chaines::AvecCause({Chaines::MessageEcritureIni(ini.Chemin())}, ini.CauseEchecEcriture())),
+             this);
     return false;
 }
 

@@ -11,6 +11,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -272,7 +274,14 @@ void TImprimer::ChargerImage(const QImage& source)
 
 int TImprimer::Imprimer(const QImage& source, const QString& document)
 {
+    // Qt's dialog makes its file name from the job's name, until the user
+    // has printed to a file once: then the name follows the document, in the
+    // folder the user chose.
     imprimante_.setDocName(document);
+    if (!imprimante_.outputFileName().isEmpty())
+        imprimante_.setOutputFileName(QFileInfo(imprimante_.outputFileName())
+                                          .dir()
+                                          .filePath(QFileInfo(document).completeBaseName() + QStringLiteral(".pdf")));
     ChargerImage(source);
     // No parent: the window keeps its own place, centred or as stored.
     return dialogues_.Executer(*this, nullptr);

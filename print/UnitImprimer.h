@@ -37,7 +37,8 @@ public:
     // kept while the picture keeps its pixel size.
     void ChargerImage(const QImage& source);
     // What the results window calls: loads the picture, names the print
-    // job `document` and shows the window modally.
+    // job `document` (a file name: the print dialog offers it with ".pdf"
+    // when printing to a file) and shows the window modally.
     int Imprimer(const QImage& source, const QString& document);
 
     const TMiseEnPage& MiseEnPage() const { return modele_; }

@@ -136,4 +136,24 @@ QString MessageEcritureIni(const QString& chemin)
     return Texte("MsgEcritureIni").replace(QStringLiteral("%s"), chemin);
 }
 
+QString LigneCause(const CauseEcriture& cause)
+{
+    switch (cause.genre) {
+    case CauseEchec::Aucune: return {};
+    case CauseEchec::DisquePlein: return Texte("CauseDisquePlein");
+    case CauseEchec::Permission: return Texte("CausePermission");
+    case CauseEchec::LectureSeule: return Texte("CauseLectureSeule");
+    case CauseEchec::Systeme: break;
+    }
+    const QString t = cause.texteSysteme.trimmed();
+    return t.isEmpty() || t.endsWith(u'.') ? t : t + u'.';
+}
+
+QStringList AvecCause(QStringList lignes, const CauseEcriture& cause)
+{
+    const QString ligne = LigneCause(cause);
+    if (!ligne.isEmpty()) lignes << ligne;
+    return lignes;
+}
+
 } // namespace Chaines

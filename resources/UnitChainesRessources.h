@@ -5,6 +5,8 @@
 // English texts live beside them in resources/strings/en/*.txt under the same
 // names; a name without an English text keeps its Czech one.
 
+#include "core/UnitEcriture.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -40,6 +42,11 @@ bool Existe(std::string_view nom);
 
 // The message of a settings file that could not be written.
 QString MessageEcritureIni(const QString& chemin);
+// The line that says why a write failed ("Disk je plný.", or the system's own
+// words); empty when nothing is known.
+QString LigneCause(const CauseEcriture& cause);
+// `lignes` followed by that line, when there is one.
+QStringList AvecCause(QStringList lignes, const CauseEcriture& cause);
 QStringList Noms();
 
 } // namespace Chaines

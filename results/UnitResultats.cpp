@@ -5,6 +5,7 @@
 #include "kit/Dialogues.h"
 #include "kit/FormStorage.h"
 #include "kit/Hint.h"
+#include "kit/Titre.h"
 #include "resources/UnitChainesRessources.h"
 #include "results/UnitVuesGraphe.h"
 
@@ -97,10 +98,8 @@ void TResultats::CreerPanneaux()
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
     TexteStatusBar = new QLabel(StatusBar);
+    TexteStatusBar->setObjectName(QStringLiteral("TexteStatusBar"));
     StatusBar->addWidget(TexteStatusBar, 1);
-    TexteEtat = new QLabel(StatusBar);
-    TexteEtat->setObjectName(QStringLiteral("TexteEtat"));
-    StatusBar->addPermanentWidget(TexteEtat);
 }
 
 CodeResultat TResultats::CalculerResultats(const TEntreesSeries& mesure, bool afficherVitesse,
@@ -111,9 +110,9 @@ CodeResultat TResultats::CalculerResultats(const TEntreesSeries& mesure, bool af
     return code;
 }
 
-void TResultats::Signaler(IconeMessage icone, const char* ligne)
+void TResultats::Signaler(IconeMessage icone, const char* ligne, const CauseEcriture& cause)
 {
-    Message m = MessageSimple(icone, {Chaines::Texte(ligne)});
+    Message m = MessageSimple(icone, Chaines::AvecCause({Chaines::Texte(ligne)}, cause));
     m.titre.clear();
     dialogues_.Afficher(m, this);
 }
@@ -145,15 +144,24 @@ void TResultats::Selectionner(TVueResultats vue)
     vue_ = vue;
     disposition_ = vue;
     const bool tableau = vue == TVueResultats::Tableau;
-    static const char* const titres[] = {"TitreResultats", "TitreResultatsTemps", "TitreResultatsTrajectoire",
-                                         "TitreResultatsVecteurs"};
-    setWindowTitle(Chaines::Texte(titres[int(vue)]));
+    AfficherTitre();
     DBGrid->setVisible(tableau);
     Graphe->setVisible(!tableau);
     PanelChoix->setVisible(!tableau);
     PanelEchelle->setVisible(vue == TVueResultats::Vecteurs);
     AppliquerMenus(vue);
     if (!tableau) PreparerGraphe(vue);
+}
+
+void TResultats::AfficherTitre()
+{
+    static const char* const titres[] = {"TitreResultats", "TitreResultatsTemps", "TitreResultatsTrajectoire",
+                                         "TitreResultatsVecteurs"};
+    const QString titre = Chaines::Texte(titres[int(disposition_)]);
+    const QString complet = Chaines::Texte("TitreResultatsEtat").arg(titre, etat_);
+    setWindowTitle(!etat_.isEmpty() && LargeurPourTitre(complet) <= width() ? complet : titre);
+    StatusBar->setToolTip(etat_);
+    TexteStatusBar->setToolTip(etat_);
 }
 
 void TResultats::PreparerGraphe(TVueResultats vue)
@@ -180,6 +188,7 @@ void TResultats::FormShow()
 void TResultats::resizeEvent(QResizeEvent* e)
 {
     QDialog::resizeEvent(e);
+    AfficherTitre();
     RDim();
 }
 

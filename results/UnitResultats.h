@@ -8,6 +8,7 @@
 // the table view and the text export (UnitResultatsTableau.cpp); one file for
 // each graphical view (UnitResultatsTemps/Trajectoire/Vecteurs.cpp).
 
+#include "core/UnitEcriture.h"
 #include "results/UnitModeleResultats.h"
 #include "results/UnitVuesGraphe.h"
 
@@ -69,6 +70,14 @@ public:
     bool AfficherVecteurs();
     bool Afficher(TVueResultats vue);
 
+    // The file the results come from (work file or video): a print is named after it.
+    void FixerDocument(const QString& chemin) { document_ = chemin; }
+
+    // The smoothing, the time step and the time base in use. The hint line
+    // keeps the whole status bar: this text is its tooltip, and follows the
+    // view's caption in the title when it fits there whole.
+    const QString& TexteEtat() const { return etat_; }
+
     // Redraws the current graphical view from its two choice lists.
     void ComboBoxChange();
     // Lays the window out for the current view.
@@ -93,7 +102,6 @@ public:
     QLabel* LabelEchelle4 = nullptr;
     QStatusBar* StatusBar = nullptr;
     QLabel* TexteStatusBar = nullptr;
-    QLabel* TexteEtat = nullptr; // the smoothing, the time step and the time base in use
     QTableView* DBGrid = nullptr;
     TGraphPlus* Graphe = nullptr;
 
@@ -159,8 +167,11 @@ private:
     void Selectionner(TVueResultats vue);
     void PreparerGraphe(TVueResultats vue);
     void DisposerChoix(const QList<QWidget*>& ordre);
-    // The window's message box: one "&OK", no title.
-    void Signaler(IconeMessage icone, const char* ligne);
+    // The caption of the view, with the state when the title bar holds both.
+    void AfficherTitre();
+    // The window's message box: one "&OK", no title; a failed write's cause
+    // on a second line.
+    void Signaler(IconeMessage icone, const char* ligne, const CauseEcriture& cause = {});
 
     // UnitResultatsMenus.cpp
     void CreerMenus();
@@ -204,4 +215,6 @@ private:
     std::optional<TVueResultats> vue_ = TVueResultats::Tableau;
     // The view the window was last set up for.
     TVueResultats disposition_ = TVueResultats::Tableau;
+    QString document_;
+    QString etat_;
 };

@@ -35,8 +35,10 @@ void TResultats::EnregistrerImage()
     QByteArray contenu;
     QBuffer tampon(&contenu);
     tampon.open(QIODevice::WriteOnly);
-    if (!ImageVue().save(&tampon, png ? "PNG" : "BMP") || EcrireFichier(chemin, contenu) != ResultatEcriture::Ok) {
-        Signaler(IconeMessage::Avertissement, "MsgErreurInconnue");
+    CauseEcriture cause;
+    if (!ImageVue().save(&tampon, png ? "PNG" : "BMP") ||
+        EcrireFichier(chemin, contenu, &cause) != ResultatEcriture::Ok) {
+        Signaler(IconeMessage::Avertissement, "MsgErreurInconnue", cause);
         return;
     }
     Signaler(IconeMessage::Information, png ? "MsgImagePngEnregistree" : "MsgImageEnregistree");

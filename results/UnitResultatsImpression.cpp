@@ -7,6 +7,7 @@
 #include "print/UnitImprimer.h"
 #include "resources/UnitChainesRessources.h"
 
+#include <QFileInfo>
 #include <QScopeGuard>
 
 void TResultats::MenuFichierImprimerClick()
@@ -22,5 +23,6 @@ void TResultats::MenuFichierImprimerClick()
     Graphe->SetColorAxe(Couleur::Blanc);
     Graphe->Paint();
     // The picture as saved: the scale legend is on it in the vectors view.
-    imprimer_.Imprimer(ImageVue(), Chaines::Texte("ImprimerDocument"));
+    imprimer_.Imprimer(ImageVue(),
+                       document_.isEmpty() ? Chaines::Texte("ImprimerDocument") : QFileInfo(document_).fileName());
 }

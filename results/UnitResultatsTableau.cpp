@@ -77,7 +77,8 @@ void TResultats::RemplirTableau()
 {
     grille_->Reinitialiser();
     AppliquerColonnes();
-    TexteEtat->setText(TexteEtatResultats(Series(), modele_.PasDeTemps().TChoisi, separateurDecimal()));
+    etat_ = TexteEtatResultats(Series(), modele_.PasDeTemps().TChoisi, separateurDecimal());
+    AfficherTitre();
 }
 
 void TResultats::AppliquerColonnes()
@@ -132,8 +133,9 @@ void TResultats::EnregistrerTexte()
     QString chemin = choisi->chemin;
     if (QFileInfo(chemin).suffix().isEmpty()) chemin += QStringLiteral(".txt");
     // An existing file is replaced; a failed write leaves it as it was.
-    if (EcrireFichier(chemin, Texte().toUtf8()) != ResultatEcriture::Ok) {
-        Signaler(IconeMessage::Avertissement, "MsgErreurInconnue");
+    CauseEcriture cause;
+    if (EcrireFichier(chemin, Texte().toUtf8(), &cause) != ResultatEcriture::Ok) {
+        Signaler(IconeMessage::Avertissement, "MsgErreurInconnue", cause);
         return;
     }
     Signaler(IconeMessage::Information, "MsgTexteEnregistre");

@@ -141,6 +141,7 @@ void FindFile::visiter(const std::string& dossier, const std::vector<std::string
             const Entree& e = entrees[i];
             if (signale[i] || !e.fichier || e.nom.front() == '.' || !CorrespondMasque(e.nom, masque)) continue;
             signale[i] = true;
+            if (Contenu && !Contenu(dossier + e.nom)) continue;
             if (!FichierTrouve) continue;
             EntreeFichier f;
             f.Nom = e.nom;

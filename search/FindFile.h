@@ -39,6 +39,9 @@ public:
     std::string Masques = "*";     // one mask or several separated by ";"
     std::filesystem::path Dossier; // where the walk starts
     bool SousDossiers = true;
+    // When set, a file that matches a mask is reported only if this accepts
+    // its full path (a test of its first bytes, for instance).
+    std::function<bool(const std::string& chemin)> Contenu;
 
     // Events, raised on the walking thread. Folders are full paths ending
     // with a separator.

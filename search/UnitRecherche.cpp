@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -17,17 +18,18 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-// The folder list as a folder tree of the current drive: the path from the
-// drive's root down to the open folder, then everything below it. Siblings of
-// the folders above are left out; opening one of those folders (a double
-// click) shows its own subfolders.
+// The folder list as the folder tree of the current drive: its root and
+// every folder below it, each listed with all its subfolders, expanded or
+// not. Other drives mounted beside it are left out (they are drives of their
+// own); the folders above its root are kept only as the tree's hidden stem.
 class FiltreVolume : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
-    void Ouvrir(const QString& dossier)
+    void ChoisirLecteur(const QString& racine)
     {
-        ouvert_ = dossier;
+        if (racine == racine_) return;
+        racine_ = racine;
         invalidateFilter();
     }
 
@@ -36,7 +38,7 @@ protected:
     {
         const auto* modele = static_cast<const QFileSystemModel*>(sourceModel());
         const QString chemin = modele->filePath(modele->index(ligne, 0, parent));
-        return contient(chemin, ouvert_) || contient(ouvert_, chemin);
+        return contient(chemin, racine_) || contient(racine_, chemin);
     }
 
 private:
@@ -46,7 +48,7 @@ private:
         return dossier == haut || dossier.startsWith(haut.endsWith(u'/') ? haut : haut + u'/');
     }
 
-    QString ouvert_ = QStringLiteral("/");
+    QString racine_ = QStringLiteral("/");
 };
 
 namespace {
@@ -78,6 +80,9 @@ TRecherche::TRecherche(QWidget* parent) : QDialog(parent)
         QMetaObject::invokeMethod(
             this, [this, d, n] { fichierTrouve(d, n); }, Qt::QueuedConnection);
     };
+    // "*.ts" also names TypeScript sources: such files must show a
+    // transport stream in their first bytes.
+    moteur_.Contenu = [](const std::string& chemin) { return !ContenuContredit(QString::fromStdString(chemin)); };
     moteur_.FinRecherche = [this] {
         QMetaObject::invokeMethod(
             this, [this] { finRecherche(); }, Qt::QueuedConnection);
@@ -193,7 +198,7 @@ void TRecherche::ChoisirDossier(const QString& dossier)
     const QString racine = QStorageInfo(chemin).rootPath();
     const int lecteur = DriveComboBox->findData(racine);
     if (lecteur >= 0) DriveComboBox->setCurrentIndex(lecteur);
-    filtre_->Ouvrir(chemin);
+    filtre_->ChoisirLecteur(racine);
     DirectoryListBox->setRootIndex(filtre_->mapFromSource(dossiers_->index(racine).parent()));
     const QModelIndex i = filtre_->mapFromSource(dossiers_->index(chemin));
     DirectoryListBox->setCurrentIndex(i);
@@ -239,6 +244,13 @@ void TRecherche::ButtonStopClick()
 {
     // Before the first search, and between searches, there is nothing to stop.
     if (enRecherche_) moteur_.Arreter();
+}
+
+void TRecherche::hideEvent(QHideEvent* e)
+{
+    // A search nobody sees any more is stopped (a minimised window goes on).
+    if (!e->spontaneous()) ButtonStopClick();
+    QDialog::hideEvent(e);
 }
 
 void TRecherche::fichierTrouve(const QString& dossier, const QString& nom)

@@ -51,12 +51,16 @@ public:
     void ButtonStopClick();
     void ButtonOuvrirClick();
     bool EnRecherche() const { return enRecherche_; }
+    // The engine, whose events a test may follow (the window sets its file
+    // and finish events, not the folder change).
+    FindFile& Moteur() { return moteur_; }
 
 signals:
     void RechercheTerminee();
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void creerListes();

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -207,7 +209,9 @@ TEST_F(Options, FailuresShowTheRegistryAndSettingsMessages)
     // The settings are still written after a registry error; the first failed
     // write reports the file, and the others are not tried.
     EXPECT_EQ(dialogues.Messages[1].icone, IconeMessage::Erreur);
-    EXPECT_EQ(dialogues.Messages[1].lignes, QStringList({"Impossible d'écrire dans " + bloque}));
+    // Under it, why: the missing folder, in the system's words.
+    EXPECT_EQ(dialogues.Messages[1].lignes,
+              QStringList({"Impossible d'écrire dans " + bloque, QString::fromLocal8Bit(std::strerror(ENOENT)) + "."}));
 }
 
 } // namespace

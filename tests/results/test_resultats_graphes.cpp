@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -187,7 +189,9 @@ TEST_F(ResultatsGraphes, AFailedPictureSaveSaysSo)
     Montrer(TVueResultats::Trajectoire, [](TResultats& r) { r.MenuFichierEnregistrer->trigger(); });
     ASSERT_EQ(dialogues.Messages.size(), 1);
     EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Avertissement);
-    EXPECT_EQ(dialogues.Messages[0].lignes, QStringList({"Nastala neznámá chyba."}));
+    // The missing folder is the cause, in the system's words.
+    EXPECT_EQ(dialogues.Messages[0].lignes,
+              QStringList({"Nastala neznámá chyba.", QString::fromLocal8Bit(std::strerror(ENOENT)) + "."}));
 }
 
 } // namespace

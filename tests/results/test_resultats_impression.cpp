@@ -9,6 +9,7 @@
 #include "print/UnitImprimer.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QLineEdit>
 #include <stdexcept>
 
@@ -102,6 +103,32 @@ TEST_F(ResultatsImpression, ThePrintWindowWritesTheGraphWithItsTitleToAPdfPage)
     EXPECT_TRUE(contenu.startsWith("%PDF"));
     EXPECT_TRUE(contenu.contains("/Subtype /Image"));
     EXPECT_TRUE(dialogues.Messages.isEmpty()) << dialogues.Lignes().join(u' ').toStdString();
+}
+
+TEST_F(ResultatsImpression, ThePrintIsNamedAfterTheWorkFileOrElseTheVideo)
+{
+    Mesurer(1, 10);
+    QPrinter& imprimante = fenetres->Imprimer().Imprimante();
+    // Qt's print dialog offers the job's name with ".pdf" as the file to print to.
+    Montrer(TVueResultats::Temps, [](TResultats& r) { r.MenuFichierImprimer->trigger(); });
+    EXPECT_EQ(imprimante.docName(), "v.avi");
+
+    const QString travail = config.Dossier() + "/pokus.ktb";
+    dialogues.Fichiers.push_back(FichierChoisi{travail, 1});
+    ASSERT_TRUE(fiche().MenuFichierEnregistrerWClick());
+    // Once the user has printed to a file, the next file keeps that folder
+    // and takes the document's name.
+    imprimante.setOutputFileName(config.Dossier() + "/jinde/stary.pdf");
+    Montrer(TVueResultats::Trajectoire, [](TResultats& r) { r.MenuFichierImprimer->trigger(); });
+    EXPECT_EQ(imprimante.docName(), "pokus.ktb");
+    EXPECT_EQ(imprimante.outputFileName(), config.Dossier() + "/jinde/pokus.pdf");
+
+    // A video opened afresh has no work file any more.
+    fiche().OuvrirVideo(video);
+    Mesurer(1, 10);
+    Montrer(TVueResultats::Temps, [](TResultats& r) { r.MenuFichierImprimer->trigger(); });
+    EXPECT_EQ(imprimante.docName(), "v.avi");
+    EXPECT_EQ(imprimante.outputFileName(), config.Dossier() + "/jinde/v.pdf");
 }
 
 } // namespace

@@ -123,13 +123,13 @@ TEST_F(ResultatsIncertitudes, StatusBarSaysTheSmoothingTheStepAndTheTimeBase)
 {
     Mesurer(1, 12);
     Montrer(TVueResultats::Tableau, [](TResultats& r) {
-        const QString etat = r.TexteEtat->text();
+        const QString etat = r.TexteEtat();
         const QString pas = QStringLiteral("T = ") + FormatGeneral(0.04, 3, QLocale().decimalPoint().front()) + " s";
         EXPECT_TRUE(etat.startsWith("Vyhlazeno polynomem")) << etat.toStdString();
         EXPECT_TRUE(etat.contains(pas)) << etat.toStdString();
         EXPECT_TRUE(etat.endsWith("časy podle snímků")) << etat.toStdString();
         r.MenuCalculsLisserLesResultats->trigger();
-        EXPECT_TRUE(r.TexteEtat->text().startsWith("Bez vyhlazení")) << r.TexteEtat->text().toStdString();
+        EXPECT_TRUE(r.TexteEtat().startsWith("Bez vyhlazení")) << r.TexteEtat().toStdString();
     });
 }
 

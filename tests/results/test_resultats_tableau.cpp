@@ -15,7 +15,9 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -187,7 +189,9 @@ TEST_F(ResultatsTableau, AFailedSaveSaysSoAndACancelledOneDoesNothing)
     });
     ASSERT_EQ(dialogues.Messages.size(), 1);
     EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Avertissement);
-    EXPECT_EQ(dialogues.Messages[0].lignes, QStringList({"Nastala neznámá chyba."}));
+    // The missing folder is the cause, in the system's words.
+    EXPECT_EQ(dialogues.Messages[0].lignes,
+              QStringList({"Nastala neznámá chyba.", QString::fromLocal8Bit(std::strerror(ENOENT)) + "."}));
 }
 
 TEST_F(ResultatsTableau, MenusFollowTheView)

@@ -66,8 +66,8 @@ TEST_F(ResultatsTempsImages, ASlowMotionVideoProposesItsCaptureStepAndSaysWhereI
     Montrer(TVueResultats::Tableau, [this](TResultats& r) {
         EXPECT_DOUBLE_EQ(Temps()[4], 4 / 240.0);
         const QChar sep = QLocale().decimalPoint().front();
-        EXPECT_TRUE(r.TexteEtat->text().contains("T = " + FormatGeneral(1 / 240.0, 3, sep) + " s"))
-            << r.TexteEtat->text().toStdString();
+        EXPECT_TRUE(r.TexteEtat().contains("T = " + FormatGeneral(1 / 240.0, 3, sep) + " s"))
+            << r.TexteEtat().toStdString();
         QString information, defaut;
         bool defautCoche = false;
         dialogues.Modaux.push_back([&](QDialog& d) {

@@ -101,29 +101,33 @@ TEST_F(Recherche, ChoosingAFolderShowsItsPath)
     EXPECT_EQ(recherche.StatusTexte->text(), "Cesta hledání : " + chemin + "/sub");
 }
 
-TEST_F(Recherche, TheFolderTreeShowsThePathToTheOpenFolderAndWhatLiesBelowIt)
+TEST_F(Recherche, TheFolderTreeShowsEverySubfolderOfTheFoldersItLists)
 {
-    ASSERT_TRUE(QDir().mkdir(racine.filePath("other")));
+    ASSERT_TRUE(QDir().mkpath(racine.filePath("other/deep")));
     auto* filtre = qobject_cast<QSortFilterProxyModel*>(recherche.DirectoryListBox->model());
     ASSERT_NE(filtre, nullptr);
     auto* modele = qobject_cast<QFileSystemModel*>(filtre->sourceModel());
     ASSERT_NE(modele, nullptr);
     // Rows move while the model loads folders in the background: indices are
     // taken afresh after each wait.
-    auto haut = [&] { return modele->index(chemin); };
-    auto hautFiltre = [&] { return filtre->mapFromSource(haut()); };
+    auto dans = [&](const QString& d) { return filtre->mapFromSource(modele->index(d)); };
     recherche.ChoisirDossier(racine.filePath("sub"));
-    modele->fetchMore(haut());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return modele->rowCount(haut()) == 2; }, 5000));
-    // "other" beside the open folder is left out.
-    ASSERT_TRUE(hautFiltre().isValid());
-    ASSERT_EQ(filtre->rowCount(hautFiltre()), 1);
-    EXPECT_EQ(filtre->index(0, 0, hautFiltre()).data().toString(), "sub");
-    // Opening the folder above shows both.
-    recherche.DirectoryListBox->setCurrentIndex(hautFiltre());
+    EXPECT_EQ(recherche.DossierChoisi(), chemin + "/sub");
+    // The open folder's parent lists both its folders, without being opened again.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return filtre->rowCount(dans(chemin)) == 2; }, 5000));
+    EXPECT_EQ(filtre->index(0, 0, dans(chemin)).data().toString(), "other");
+    EXPECT_EQ(filtre->index(1, 0, dans(chemin)).data().toString(), "sub");
+    EXPECT_TRUE(recherche.DirectoryListBox->isExpanded(dans(chemin)));
+    // A folder not expanded shows that it holds folders, and lists them once opened.
+    EXPECT_FALSE(recherche.DirectoryListBox->isExpanded(dans(chemin + "/other")));
+    EXPECT_TRUE(filtre->hasChildren(dans(chemin + "/other")));
+    recherche.DirectoryListBox->expand(dans(chemin + "/other"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return filtre->rowCount(dans(chemin + "/other")) == 1; }, 5000));
+    // Choosing a folder above keeps everything listed.
+    recherche.DirectoryListBox->setCurrentIndex(dans(chemin));
     EXPECT_EQ(recherche.StatusTexte->text(), "Cesta hledání : " + chemin);
-    recherche.DirectoryListBox->doubleClicked(hautFiltre());
-    EXPECT_EQ(filtre->rowCount(hautFiltre()), 2);
+    recherche.DirectoryListBox->doubleClicked(dans(chemin));
+    EXPECT_EQ(filtre->rowCount(dans(chemin)), 2);
     EXPECT_EQ(recherche.DossierChoisi(), chemin);
 }
 

@@ -75,7 +75,7 @@ save(main, "Image3.png")
 
 # The table of values of this measurement.
 menu(app, "Výsledky", "Tabulka hodnot")
-box = window(app, "^Tabulka hodnot$", timeout=8)
+box = window(app, "^Tabulka hodnot( –|$)", timeout=8)
 if box is not None:
     save(box, "Image7.png")
     xdo("key", "Escape")
