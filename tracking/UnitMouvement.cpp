@@ -5,9 +5,10 @@
 
 namespace {
 
-// Positions the guess is drawn from: enough to smooth the matches' small
-// errors, few enough to follow a motion whose acceleration changes.
-constexpr std::size_t Garde = 5;
+// Positions the guess is drawn from: a parabola through the last three. More
+// would smooth the matches' small errors but lag behind a motion whose
+// acceleration changes (a ball let go): the guess would miss by pixels.
+constexpr std::size_t Garde = 3;
 // Positions kept for the rest test.
 constexpr std::size_t GardeRepos = 8;
 // A point has moved once it was this far from its first position.
@@ -20,32 +21,14 @@ double Distance(PointD a, PointD b)
     return std::hypot(a.X - b.X, a.Y - b.Y);
 }
 
-// The value at t = n of the least-squares parabola through v[0..n-1] at t = 0..n-1.
+// The value at t = n of the parabola through v[0..n-1] at t = 0..n-1 (n <= 3).
 double Extrapoler(const std::vector<double>& v)
 {
-    const std::size_t n = v.size();
-    if (n == 1) return v[0];
-    if (n == 2) return 2 * v[1] - v[0];
-    // Normal equations of a + b t + c t^2, solved by Cramer's rule.
-    double s[5] = {}, r[3] = {};
-    for (std::size_t i = 0; i < n; ++i) {
-        const double t = double(i);
-        double p = 1;
-        for (int k = 0; k < 5; ++k) {
-            s[k] += p;
-            if (k < 3) r[k] += p * v[i];
-            p *= t;
-        }
+    switch (v.size()) {
+    case 1: return v[0];
+    case 2: return 2 * v[1] - v[0];
+    default: return 3 * v[2] - 3 * v[1] + v[0];
     }
-    const auto det = [](double a, double b, double c, double d, double e, double f, double g, double h, double i) {
-        return a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
-    };
-    const double d = det(s[0], s[1], s[2], s[1], s[2], s[3], s[2], s[3], s[4]);
-    const double a = det(r[0], s[1], s[2], r[1], s[2], s[3], r[2], s[3], s[4]) / d;
-    const double b = det(s[0], r[0], s[2], s[1], r[1], s[3], s[2], r[2], s[4]) / d;
-    const double c = det(s[0], s[1], r[0], s[1], s[2], r[1], s[2], s[3], r[2]) / d;
-    const double t = double(n);
-    return a + b * t + c * t * t;
 }
 
 } // namespace

@@ -16,7 +16,7 @@ public:
     // marks, a pixel or so off, and the guess allows for it while it rests on them.
     explicit Mouvement(const std::vector<PointD>& passe);
 
-    // Where the point goes next: on from a parabola through its last
+    // Where the point goes next: on from the parabola through its last three
     // positions (a line through two, the last one alone).
     PointD Prevision() const;
     PointD Derniere() const { return passe_.back(); }
@@ -38,7 +38,7 @@ public:
     bool AuRepos(int images, double tolerance) const;
 
 private:
-    std::vector<PointD> passe_;  // since the start or the last change, at most Garde
+    std::vector<PointD> passe_;   // since the start or the last change, at most Garde
     int marquesUtilisateur_ = 0; // of passe_, the user's marks
     std::deque<PointD> recentes_; // the last positions, whatever the changes
     PointD premiere_;

@@ -98,7 +98,8 @@ std::optional<TSuivi::Choix> TSuivi::selonPrevision(const Point& p, const QImage
     // Off the prediction but on the point's line: it slowed down or stopped (a landing).
     const bool proche = Distance(meilleure->Point, prevu) <= sur;
     const bool rupture = !proche && !m.SansVitesse() && SurLaLigne(m, meilleure->Point);
-    Choix choix{*meilleure, juger(p, meilleure->Qualite, proche || rupture), rupture};
+    Choix choix{*meilleure, juger(p, meilleure->Qualite, proche || rupture), rupture,
+                Distance(meilleure->Point, prevu)};
     if (choix.V == Verdict::Sur && Rivale(pics, *meilleure, 0.5 * d, p_.Ecart, admis)) choix.V = Verdict::Douteux;
     return choix;
 }
@@ -130,12 +131,11 @@ std::optional<TSuivi::Choix> TSuivi::selonRupture(const Point& p, const QImage& 
     const auto admis = [&](const Correspondance& c) { return SurLaLigne(m, c.Point); };
     const auto c = std::find_if(pics.begin(), pics.end(), admis); // best first
     if (c == pics.end()) return std::nullopt;
-    Choix choix{*c, juger(p, c->Qualite, true), true};
-    if (Rivale(pics, *c, 0.5 * p_.DemiCote, p_.Ecart, admis)) choix.V = Verdict::Douteux;
-    // A guess against the motion is placed only when sure: a point half
-    // hidden also seems to stop.
-    if (choix.V == Verdict::Douteux) choix.V = Verdict::TropDouteux;
-    return choix;
+    // Placed only when sure: a point half hidden also seems to stop. A match
+    // worse than before is no sign of doubt here: what lies around a point
+    // changes as it lands.
+    const bool sure = c->Qualite >= p_.QualiteRupture && !Rivale(pics, *c, 0.5 * p_.DemiCote, p_.Ecart, admis);
+    return Choix{*c, sure ? Verdict::Sur : Verdict::TropDouteux, true, Distance(c->Point, prevu)};
 }
 
 std::optional<TSuivi::Choix> TSuivi::choisir(const Point& p, const QImage& image, FinSuivi& fin) const
@@ -158,14 +158,17 @@ void TSuivi::avancer(Point& p, const Choix& c, const QImage& image)
 {
     p.Passe.Ajouter(c.C.Point);
     if (c.Rupture) p.Passe.Recommencer();
+    bool renouveler = false;
     if (c.V == Verdict::Sur) {
         const bool change = c.C.Qualite < p_.QualiteInchangee && c.C.Qualite > p.Qualite - p_.ChuteSoudaine;
-        if (change && c.C.Qualite >= p_.QualiteRafraichissement)
-            if (std::optional<Modele> m = CouperModele(image, c.C.Point, p_.DemiCote)) p.Gabarit = std::move(*m);
+        renouveler = change && c.C.Qualite >= p_.QualiteRafraichissement;
         p.Doutes = 0;
     } else {
+        renouveler = !c.Rupture && c.Ecart <= p_.EcartRafraichissement;
         ++p.Doutes;
     }
+    if (renouveler)
+        if (std::optional<Modele> m = CouperModele(image, c.C.Point, p_.DemiCote)) p.Gabarit = std::move(*m);
     p.Qualite = c.C.Qualite;
 }
 

@@ -12,10 +12,11 @@
 // good and a clearly bad match lies doubt: such a mark is placed and flagged;
 // a worse one, or doubt frame after frame, ends the run instead.
 //
-// The template is cut anew only on a sure match, and only when the point no
-// longer looks as in the template, so that small errors do not pile up frame
-// after frame; a sudden fall of the match means something passes over the
-// point, and the template is kept.
+// The template is cut anew on a sure match, and only when the point no longer
+// looks as in the template, so that small errors do not pile up frame after
+// frame; a sudden fall of the match means something passes over the point,
+// and the template is kept, unless the match lies right on the prediction:
+// then what changed is around the point, and the new template goes on.
 //
 // A point that has moved and then lies still for a few frames ends the run,
 // unless the run is asked to follow it at rest.
@@ -48,6 +49,8 @@ struct ParametresSuivi {
     double QualiteSure = 0.85;
     double QualiteDoute = 0.7;
     double QualiteMinimale = 0.5;
+    // A change of motion (a stop, a bounce) is placed from this score on.
+    double QualiteRupture = 0.8;
     // A match this much worse than the one before: something passes over the point.
     double ChuteSoudaine = 0.08;
     // A peak this much better than a look-alike within the allowed distance
@@ -57,7 +60,7 @@ struct ParametresSuivi {
     // x speed a match may be sure, within the larger of EcartSaut and half the
     // template's side plus EcartSautVitesse x speed it may still be placed as
     // doubtful; farther it is refused.
-    double EcartSur = 1.5;
+    double EcartSur = 2.0;
     double EcartVitesse = 0.1;
     double EcartSaut = 3.0;
     double EcartSautVitesse = 0.3;
@@ -67,6 +70,9 @@ struct ParametresSuivi {
     // the point: a look-alike passing over it)...
     double QualiteRafraichissement = 0.9;
     double QualiteInchangee = 0.97; // ...but not at or above this: the point looks the same
+    // A doubtful match this close to the prediction renews the template: the
+    // point is where it should be, what changed is around it (a clamp let go).
+    double EcartRafraichissement = 0.5;
     // At rest: ImagesRepos positions within ToleranceRepos pixels of one
     // another after the point has moved end the run, unless SuivreAuRepos.
     int ImagesRepos = 4;
@@ -116,6 +122,7 @@ private:
         Correspondance C;
         Verdict V = Verdict::Sur;
         bool Rupture = false; // the motion changed: the prediction starts anew
+        double Ecart = 0;     // from the prediction, in pixels
     };
     // The match placed for `p`, or why none is.
     std::optional<Choix> choisir(const Point& p, const QImage& image, FinSuivi& fin) const;

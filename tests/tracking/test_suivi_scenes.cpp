@@ -33,13 +33,6 @@ protected:
         std::vector<EtapeSuivi> etapes;
         do etapes.push_back(suivi.Suivante());
         while (etapes.back().Fin == FinSuivi::Aucune);
-        if (qEnvironmentVariableIsSet("KT_DEBUG"))
-            for (const auto& e : etapes)
-                if (e.Fin == FinSuivi::Aucune)
-                    std::printf("%d %.3f %.3f q=%.3f d=%d err=%.3f\n", e.Image, e.Points[0].X, e.Points[0].Y,
-                                e.Origines[0].Score, int(e.Origines[0].Doute), Distance(e.Points[0], s.Centre(e.Image)));
-                else
-                    std::printf("%d fin %d\n", e.Image, int(e.Fin));
         return etapes;
     }
     QTemporaryDir dossier;
