@@ -100,8 +100,9 @@ void BM_KinotabCliTrack(benchmark::State& state)
     qsizetype lignes = 0;
     for (auto _ : state) {
         QProcess p;
-        p.start(QStringLiteral(KINOTAB_CLI), {QStringLiteral("track"), Clip(), QStringLiteral("0"),
-                                               QString::number(debut.x()), QString::number(debut.y())});
+        p.start(QStringLiteral(KINOTAB_CLI),
+                {QStringLiteral("track"), Clip(), QStringLiteral("0"), QString::number(debut.x()),
+                 QString::number(debut.y())});
         p.waitForFinished(-1);
         lignes = QString::fromUtf8(p.readAllStandardOutput()).count(u'\n');
     }

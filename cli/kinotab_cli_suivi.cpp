@@ -121,7 +121,8 @@ int Suivre(const QStringList& arguments)
     if (!d->Sortie.isEmpty() &&
         EcrireTravail(d->Sortie, TravailSuivi(*d, source, points, origines), '.') != ResultatEcriture::Ok)
         return Erreur(QStringLiteral("cannot write %1").arg(d->Sortie));
-    if (points.size() < 2) return Erreur(QStringLiteral("no mark placed after the first (stop: %1)").arg(Raison(e.Fin)));
+    if (points.size() < 2)
+        return Erreur(QStringLiteral("no mark placed after the first (stop: %1)").arg(Raison(e.Fin)));
     return 0;
 }
 

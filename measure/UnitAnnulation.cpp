@@ -104,8 +104,7 @@ std::size_t ChangementMesure::Octets() const
         return (f.Avant.capacity() + f.Apres.capacity()) * sizeof(T);
     };
     return sizeof(*this) + fin(marques_) + fin(marquesTsp_) + fin(centresTsp_) + fin(imagesMarques_) +
-        fin(imagesMarquesTsp_) +
-        fin(originesMarques_);
+        fin(imagesMarquesTsp_) + fin(originesMarques_);
 }
 
 void HistoriqueMesure::Enregistrer(const EtatMesure& avant, const EtatMesure& apres, int imageAvant, int imageApres,

@@ -30,8 +30,8 @@ enum class TAction : std::uint8_t {
     EffacerMarques,
     EffacerTransparent,
     EffacerTout,
-    MarquesParImage, // marks per frame chosen (Numero: 1..3)
-    Suivi,           // a run of automatic tracking (Numero: marks placed)
+    MarquesParImage,      // marks per frame chosen (Numero: 1..3)
+    Suivi,                // a run of automatic tracking (Numero: marks placed)
     EffacerMarquesDepuis, // the marks from a frame on removed (Numero: that frame from 1)
 };
 

@@ -39,7 +39,7 @@ public:
 
 private:
     std::vector<PointD> passe_;   // since the start or the last change, at most Garde
-    int marquesUtilisateur_ = 0; // of passe_, the user's marks
+    int marquesUtilisateur_ = 0;  // of passe_, the user's marks
     std::deque<PointD> recentes_; // the last positions, whatever the changes
     PointD premiere_;
     bool aBouge_ = false;

@@ -78,9 +78,8 @@ std::optional<TSuivi::Choix> TSuivi::selonPrevision(const Point& p, const QImage
     // Without a velocity the point may have gone anywhere near, and any place there fits.
     const int rayon = m.SansVitesse() ? 2 * d : d + int(std::ceil(0.25 * vitesse + marge));
     const double sur = m.SansVitesse() ? 2.0 * rayon : p_.EcartSur + p_.EcartVitesse * vitesse + marge;
-    const double saut = m.SansVitesse()
-        ? 2.0 * rayon
-        : std::max(p_.EcartSaut, 0.5 * d) + p_.EcartSautVitesse * vitesse + marge;
+    const double saut =
+        m.SansVitesse() ? 2.0 * rayon : std::max(p_.EcartSaut, 0.5 * d) + p_.EcartSautVitesse * vitesse + marge;
     const std::vector<Correspondance> pics = Pics(image, p.Gabarit, prevu, rayon, p_.QualiteMinimale);
     const auto admis = [&](const Correspondance& c) { return Distance(c.Point, prevu) <= saut; };
     const Correspondance* meilleure = nullptr;
@@ -156,6 +155,7 @@ std::optional<TSuivi::Choix> TSuivi::choisir(const Point& p, const QImage& image
 
 void TSuivi::avancer(Point& p, const Choix& c, const QImage& image)
 {
+    const bool auRepos = Norme(p.Passe.Vitesse()) < 1;
     p.Passe.Ajouter(c.C.Point);
     if (c.Rupture) p.Passe.Recommencer();
     bool renouveler = false;
@@ -164,7 +164,7 @@ void TSuivi::avancer(Point& p, const Choix& c, const QImage& image)
         renouveler = change && c.C.Qualite >= p_.QualiteRafraichissement;
         p.Doutes = 0;
     } else {
-        renouveler = !c.Rupture && c.Ecart <= p_.EcartRafraichissement;
+        renouveler = auRepos && !c.Rupture && c.Ecart <= p_.EcartRafraichissement;
         ++p.Doutes;
     }
     if (renouveler)

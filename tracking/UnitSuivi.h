@@ -15,8 +15,9 @@
 // The template is cut anew on a sure match, and only when the point no longer
 // looks as in the template, so that small errors do not pile up frame after
 // frame; a sudden fall of the match means something passes over the point,
-// and the template is kept, unless the match lies right on the prediction:
-// then what changed is around the point, and the new template goes on.
+// and the template is kept, unless the point rests and the match lies right
+// where it was: then what changed is around the point, and a new template
+// goes on.
 //
 // A point that has moved and then lies still for a few frames ends the run,
 // unless the run is asked to follow it at rest.
@@ -70,8 +71,10 @@ struct ParametresSuivi {
     // the point: a look-alike passing over it)...
     double QualiteRafraichissement = 0.9;
     double QualiteInchangee = 0.97; // ...but not at or above this: the point looks the same
-    // A doubtful match this close to the prediction renews the template: the
-    // point is where it should be, what changed is around it (a clamp let go).
+    // A doubtful match this close to the prediction of a point at rest renews
+    // the template: the point is where it was, what changed is around it (a
+    // clamp let go, the floor it landed on). A moving point's surroundings may
+    // be what hides it, and its template is kept.
     double EcartRafraichissement = 0.5;
     // At rest: ImagesRepos positions within ToleranceRepos pixels of one
     // another after the point has moved end the run, unless SuivreAuRepos.

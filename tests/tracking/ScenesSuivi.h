@@ -126,7 +126,8 @@ inline std::string Ecrire(const QString& chemin, const Scene& s)
             if (s.AvecSol) p.fillRect(QRectF(0, YSol + Rayon + 0.5, Largeur, Hauteur), QColor(120, 105, 90));
             if (s.AvecSosie) Balle(p, Sosie);
             Balle(p, s.Centre(i));
-            if (s.AvecBarre) p.fillRect(QRectF(BarreGauche + 0.5, 0, BarreDroite - BarreGauche, Hauteur), QColor(90, 95, 100));
+            if (s.AvecBarre)
+                p.fillRect(QRectF(BarreGauche + 0.5, 0, BarreDroite - BarreGauche, Hauteur), QColor(90, 95, 100));
         }
         Bruit(image, i);
     };

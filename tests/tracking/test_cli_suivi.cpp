@@ -102,12 +102,12 @@ TEST_F(CliSuivi, NoMarkAfterTheFirstIsExitOneWithAMessage)
 TEST_F(CliSuivi, BadArgumentsAreExitTwo)
 {
     const QStringList mauvais[] = {
-        {Video(), "0", "320"},                  // Y missing
-        {Video(), "zero", "320", "60"},         // not a frame
-        {Video(), "0", "320", "y"},             // not a number
-        {Video(), "0", "320", "60", "--out"},   // --out without its file
-        {Video(), "40", "320", "60"},           // past the last frame
-        {Video(), "0", "640", "60"},            // outside the picture
+        {Video(), "0", "320"},                    // Y missing
+        {Video(), "zero", "320", "60"},           // not a frame
+        {Video(), "0", "320", "y"},               // not a number
+        {Video(), "0", "320", "60", "--out"},     // --out without its file
+        {Video(), "40", "320", "60"},             // past the last frame
+        {Video(), "0", "640", "60"},              // outside the picture
         {Video(), "0", "320", "60", "--verbose"}, // unknown option
     };
     for (const QStringList& a : mauvais) {

@@ -72,16 +72,19 @@ TEST_F(SuiviScenes, AtRestTheRunGoesOnWhenAskedTo)
 TEST_F(SuiviScenes, AFallPastALookAlikeNeverPlacesAMarkOnIt)
 {
     const std::vector<EtapeSuivi> etapes = Suivre({.Images = 50, .Centre = Chute, .AvecSosie = true});
-    for (const EtapeSuivi& e : etapes)
-        if (e.Fin == FinSuivi::Aucune)
+    for (const EtapeSuivi& e : etapes) {
+        if (e.Fin == FinSuivi::Aucune) {
             EXPECT_LT(Distance(e.Points[0], Chute(e.Image)), 2.0) << "frame " << e.Image;
+        }
+    }
     // The look-alike does not stop the run either: the ball is followed to the floor.
     EXPECT_EQ(etapes.back().Fin, FinSuivi::Immobile);
 }
 
 TEST_F(SuiviScenes, ABallThrownBehindABarIsNeverMarkedWhileHidden)
 {
-    const std::vector<EtapeSuivi> etapes = Suivre({.Images = 45, .Centre = Lancer, .AvecBarre = true, .AvecSol = false});
+    const std::vector<EtapeSuivi> etapes =
+        Suivre({.Images = 45, .Centre = Lancer, .AvecBarre = true, .AvecSol = false});
     const EtapeSuivi& fin = etapes.back();
     EXPECT_TRUE(fin.Fin == FinSuivi::Perdu || fin.Fin == FinSuivi::Doute) << int(fin.Fin);
     for (const EtapeSuivi& e : etapes) {
