@@ -13,6 +13,7 @@
 #include "tracking/UnitTravailleurSuivi.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QToolButton>
 
 void TFiche::MenuMesuresSuiviClick()
