@@ -104,6 +104,8 @@ public:
     QAction* MenuMesuresAnnuler = nullptr;
     QAction* MenuMesuresRefaire = nullptr;
     QAction* MenuMesuresSuivi = nullptr;
+    QAction* MenuMesuresSuivreAuRepos = nullptr; // checked: a run goes on when the point rests
+    QAction* MenuMesuresEffacerDepuis = nullptr;
     QMenu* MenuResultats = nullptr;
     QAction* MenuResultatsTableauDesValeurs = nullptr;
     QAction* MenuResultatsVariationsEnFonctionDuTemps = nullptr;
@@ -170,6 +172,8 @@ public:
     bool SuiviEnCours() const { return suiviEnCours_; }
     // Escape: ends the run under way, keeping its marks.
     void ArreterSuivi();
+    // "Smazat značky od tohoto snímku": the marks of the frame shown and after it, as one step.
+    void MenuMesuresEffacerDepuisClick();
 
     // Options, help page and about box (UnitFicheOptions.cpp).
     void MenuAffichageOptionsClick();
@@ -211,6 +215,8 @@ private:
     void BrancherOptionsEtAide();
     // The undo, redo and tracking items of the Measures menu.
     void CreerMenusAnnulation();
+    // The tracking option and the erasing from a frame, after the tracking item.
+    void CreerMenusSuivi();
     // Their captions and enabling, from the history.
     void MettreAJourAnnulation();
     void EtapeSuivie(const EtapeSuivi& e);

@@ -29,6 +29,7 @@ QString Libelle(const ActionMesure& a)
     case TAction::EffacerTout: return Chaines::Texte("ActionEffacerTout");
     case TAction::MarquesParImage: return Chaines::Texte("ActionMarquesParImage");
     case TAction::Suivi: return Chaines::Texte("ActionSuivi");
+    case TAction::EffacerMarquesDepuis: return Chaines::Texte("ActionEffacerMarquesDepuis").arg(a.Numero);
     }
     return {};
 }
@@ -60,6 +61,7 @@ void TFiche::CreerMenusAnnulation()
     connect(MenuMesuresAnnuler, &QAction::triggered, this, &TFiche::MenuMesuresAnnulerClick);
     connect(MenuMesuresRefaire, &QAction::triggered, this, &TFiche::MenuMesuresRefaireClick);
     connect(MenuMesuresSuivi, &QAction::triggered, this, &TFiche::MenuMesuresSuiviClick);
+    CreerMenusSuivi();
 }
 
 void TFiche::MettreAJourAnnulation()
@@ -79,6 +81,7 @@ void TFiche::MettreAJourAnnulation()
     MenuMesuresRefaire->setText(refaisable ? Chaines::Texte("MenuMesuresRefaireAction").arg(Libelle(h.ARefaire()))
                                            : Chaines::Texte("MenuMesuresRefaire"));
     MenuMesuresSuivi->setEnabled(ouverte && !suiviEnCours_);
+    MenuMesuresEffacerDepuis->setEnabled(ouverte && !suiviEnCours_ && m.NombreDePoints() > 0);
 }
 
 void TFiche::MenuMesuresAnnulerClick()

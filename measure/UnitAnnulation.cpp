@@ -63,12 +63,13 @@ ChangementMesure::ChangementMesure(const EtatMesure& avant, const EtatMesure& ap
       marquesTsp_(Difference(avant.MarquesTsp, apres.MarquesTsp)),
       centresTsp_(Difference(avant.CentresTsp, apres.CentresTsp)),
       imagesMarques_(Difference(avant.ImagesMarques, apres.ImagesMarques)),
-      imagesMarquesTsp_(Difference(avant.ImagesMarquesTsp, apres.ImagesMarquesTsp))
+      imagesMarquesTsp_(Difference(avant.ImagesMarquesTsp, apres.ImagesMarquesTsp)),
+      originesMarques_(Difference(avant.OriginesMarques, apres.OriginesMarques))
 {
     bool memes = avant_ == apres_;
     const auto sansChangement = [](const auto& fin) { return fin.Avant.empty() && fin.Apres.empty(); };
     memes = memes && sansChangement(marques_) && sansChangement(marquesTsp_) && sansChangement(centresTsp_) &&
-        sansChangement(imagesMarques_) && sansChangement(imagesMarquesTsp_);
+        sansChangement(imagesMarques_) && sansChangement(imagesMarquesTsp_) && sansChangement(originesMarques_);
     vide_ = memes;
 }
 
@@ -84,6 +85,7 @@ void ChangementMesure::Appliquer(EtatMesure& e, bool versAvant) const
     Poser(e.CentresTsp, centresTsp_, versAvant);
     Poser(e.ImagesMarques, imagesMarques_, versAvant);
     Poser(e.ImagesMarquesTsp, imagesMarquesTsp_, versAvant);
+    Poser(e.OriginesMarques, originesMarques_, versAvant);
 }
 
 void ChangementMesure::Defaire(EtatMesure& e) const
@@ -102,7 +104,7 @@ std::size_t ChangementMesure::Octets() const
         return (f.Avant.capacity() + f.Apres.capacity()) * sizeof(T);
     };
     return sizeof(*this) + fin(marques_) + fin(marquesTsp_) + fin(centresTsp_) + fin(imagesMarques_) +
-        fin(imagesMarquesTsp_);
+        fin(imagesMarquesTsp_) + fin(originesMarques_);
 }
 
 void HistoriqueMesure::Enregistrer(const EtatMesure& avant, const EtatMesure& apres, int imageAvant, int imageApres,

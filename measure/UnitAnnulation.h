@@ -30,8 +30,9 @@ enum class TAction : std::uint8_t {
     EffacerMarques,
     EffacerTransparent,
     EffacerTout,
-    MarquesParImage, // marks per frame chosen (Numero: 1..3)
-    Suivi,           // a run of automatic tracking (Numero: marks placed)
+    MarquesParImage,      // marks per frame chosen (Numero: 1..3)
+    Suivi,                // a run of automatic tracking (Numero: marks placed)
+    EffacerMarquesDepuis, // the marks from a frame on removed (Numero: that frame from 1)
 };
 
 struct ActionMesure {
@@ -67,6 +68,7 @@ private:
     EtatMesure avant_, apres_; // the simple fields; their lists are left empty
     Fin<PointD> marques_, marquesTsp_, centresTsp_;
     Fin<int> imagesMarques_, imagesMarquesTsp_;
+    Fin<OrigineMarque> originesMarques_;
     bool vide_ = true;
 };
 

@@ -36,6 +36,15 @@ enum class TCouleurCurseur : std::uint8_t { Aucune, Noir, Blanc, NoirEtBlanc };
 // Which marks are drawn over the frame (video and overlay marks alike).
 enum class TDessinMarques : std::uint8_t { Toutes, Derniere };
 
+// How a mark was made: clicked, or placed by automatic tracking with the
+// match's score (1 a perfect match, lower worse) and whether it was doubtful.
+struct OrigineMarque {
+    bool Suivie = false;
+    double Score = 1;
+    bool Doute = false;
+    friend bool operator==(const OrigineMarque&, const OrigineMarque&) = default;
+};
+
 struct EtatMesure {
     TOutil Outil = TOutil::Marque;
 
@@ -46,6 +55,8 @@ struct EtatMesure {
     // Frame shown just after mark k was placed (the next one when k completed its frame).
     std::vector<int> ImagesMarques;
     int MarquesDerniereImage = 0; // marks placed on the last frame, 0..N
+    // How mark k was made; marks past its end (an older work file) were clicked.
+    std::vector<OrigineMarque> OriginesMarques;
 
     // --- Transparent overlay ---
     TEtatTransparent EtatTransparent = TEtatTransparent::Saisir;
@@ -80,6 +91,10 @@ struct EtatMesure {
     int BoutsEtalon() const { return int(EtatEtalon); }
     bool EtalonPlace() const { return EtatEtalon == TEtatEtalon::DeuxBouts; }
     bool OrigineEstPlacee() const { return OriginePlacee == TOrigine::Placee; }
+    OrigineMarque OrigineDeMarque(int k) const
+    {
+        return std::size_t(k) < OriginesMarques.size() ? OriginesMarques[std::size_t(k)] : OrigineMarque{};
+    }
 
     friend bool operator==(const EtatMesure&, const EtatMesure&) = default;
 };

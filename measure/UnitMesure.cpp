@@ -1,5 +1,7 @@
 #include "measure/UnitMesure.h"
 
+#include "kinematics/UnitBaseTemps.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -181,6 +183,7 @@ void TMesure::placerTransparent()
 void TMesure::viderMarques()
 {
     etat_.Marques.clear();
+    etat_.OriginesMarques.clear();
     etat_.MarquesDerniereImage = 0;
 }
 
@@ -223,4 +226,38 @@ void TMesure::EffacerTout()
     placerTransparent();
     signaler();
     fin(avant, ActionMesure{TAction::EffacerTout});
+}
+
+int TMesure::marquesAvant(int image) const
+{
+    const int n = NombreDePoints(), parImage = etat_.MarquesParImage;
+    if (int(etat_.ImagesMarques.size()) != n) return -1;
+    const std::vector<int> images = ImagesDesMarques(etat_.ImagesMarques, parImage, etat_.MarquesDerniereImage);
+    // Frames never decrease from one frame of marks to the next: the first
+    // frame of marks on `image` or after it ends what stays.
+    int k = 0;
+    while (k < n && images[std::size_t(k)] < image) k += parImage;
+    return std::min(k, n);
+}
+
+bool TMesure::PeutEffacerMarquesDepuis(int image) const
+{
+    const int garde = marquesAvant(image);
+    return garde >= 0 && garde < NombreDePoints();
+}
+
+void TMesure::EffacerMarquesDepuis(int image)
+{
+    if (!PeutEffacerMarquesDepuis(image)) return;
+    const Avant avant = debut();
+    const std::size_t garde = std::size_t(marquesAvant(image));
+    etat_.Marques.resize(garde);
+    etat_.ImagesMarques.resize(garde);
+    etat_.OriginesMarques.resize(std::min(etat_.OriginesMarques.size(), garde));
+    // What stays lies before the frame shown, so never on the last frame.
+    etat_.MarquesDerniereImage = 0;
+    choisirCurseur();
+    signaler();
+    vue_.Repeindre();
+    fin(avant, ActionMesure{TAction::EffacerMarquesDepuis, image + 1});
 }

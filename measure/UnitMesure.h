@@ -126,6 +126,11 @@ public:
     void EffacerMarques();
     void EffacerTransparent();
     void EffacerTout();
+    // Removes the marks placed on frame `image` and after it (whole frames of
+    // marks), as one step; the view stays. Only when the frames of the marks
+    // are known (a work file without them does not tell) and some lie there.
+    bool PeutEffacerMarquesDepuis(int image) const;
+    void EffacerMarquesDepuis(int image);
 
     // --- Pointing (UnitPointage.cpp); positions in view pixels ---
     void SourisBougee(PointPixels p);
@@ -144,6 +149,8 @@ public:
     // Marks tool only: a mark at a normalised position, by the rule a press
     // follows (the view advances once the frame has all its marks).
     void PlacerMarque(PointD position);
+    // The same for a mark made otherwise than by a click (automatic tracking).
+    void PlacerMarque(PointD position, const OrigineMarque& origine);
 
     // --- Undo (UnitMesureAnnulation.cpp) ---
     const HistoriqueMesure& Historique() const { return historique_; }
@@ -183,7 +190,9 @@ private:
     PointD normalise(PointPixels p) const;
     PointPixels enPixels(PointD p) const;
 
-    void ajouterMarque(PointD position);
+    void ajouterMarque(PointD position, const OrigineMarque& origine = {});
+    // The number of marks that lie before frame `image`, or -1 when the frames are unknown.
+    int marquesAvant(int image) const;
     // True when the second end was placed (its length is then asked for).
     bool appuiEtalon(PointPixels p, PointD exact);
     void appuiOrigine(PointPixels p, PointD exact);

@@ -127,9 +127,14 @@ void TMesure::AppuiGauche(PointPixels p, PointD exact)
 
 void TMesure::PlacerMarque(PointD position)
 {
+    PlacerMarque(position, OrigineMarque{});
+}
+
+void TMesure::PlacerMarque(PointD position, const OrigineMarque& origine)
+{
     if (!vue_.Ouverte() || !ModeMarque()) return;
     const Avant avant = debut();
-    ajouterMarque(position);
+    ajouterMarque(position, origine);
     fin(avant, ActionMesure{TAction::Marque, NombreDePoints()});
 }
 
@@ -160,7 +165,7 @@ void TMesure::appuiOrigine(PointPixels p, PointD exact)
     signaler();
 }
 
-void TMesure::ajouterMarque(PointD position)
+void TMesure::ajouterMarque(PointD position, const OrigineMarque& origine)
 {
     const int parImage = etat_.MarquesParImage;
     if (surDerniereImage()) {
@@ -170,6 +175,9 @@ void TMesure::ajouterMarque(PointD position)
     }
     etat_.Marques.push_back(position);
     const int n = NombreDePoints();
+    // Entries missing before it (an older work file) stand for clicks.
+    etat_.OriginesMarques.resize(std::size_t(n - 1));
+    etat_.OriginesMarques.push_back(origine);
     choisirCurseur();
     if (n % parImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);
     etat_.ImagesMarques.resize(n);
@@ -280,6 +288,7 @@ void TMesure::retirerMarque()
     etat_.Marques.pop_back();
     const int n = NombreDePoints();
     etat_.ImagesMarques.resize(n); // empty after a work-file load: grows with zeros
+    etat_.OriginesMarques.resize(std::min(etat_.OriginesMarques.size(), std::size_t(n)));
     choisirCurseur();
     // The removed mark completed its frame: go back to where it was placed.
     const bool completaitImage = n % parImage == parImage - 1;

@@ -1,6 +1,7 @@
 #include "measure/UnitTravailBlocs.h"
 
 #include "measure/UnitTravailImages.h"
+#include "measure/UnitTravailOrigines.h"
 
 #include <QSet>
 #include <array>
@@ -18,6 +19,7 @@ struct Bloc {
 // One entry a block, in the order they are written.
 constexpr std::array Blocs{
     Bloc{QLatin1StringView("Images"), EcrireImagesTravail, LireImagesTravail},
+    Bloc{QLatin1StringView("Origines"), EcrireOriginesTravail, LireOriginesTravail},
 };
 
 const Bloc* BlocNomme(const QString& entete)

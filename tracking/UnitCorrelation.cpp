@@ -97,19 +97,18 @@ std::optional<Modele> CouperModele(const QImage& source, PointD point, int demiC
     return m;
 }
 
-std::optional<Correspondance> Chercher(const QImage& source, const Modele& modele, PointD prevu, int rayon,
-                                       double penalite)
+std::vector<Correspondance> Pics(const QImage& source, const Modele& modele, PointD centre, int rayon, double seuil)
 {
     QImage copie;
     const QImage& image = EnRgb32(source, copie);
     const int cote = modele.Cote;
     // Top-left corners of the template whose anchor lies within the window.
-    const double cx = prevu.X - modele.Ancre.X, cy = prevu.Y - modele.Ancre.Y;
+    const double cx = centre.X - modele.Ancre.X, cy = centre.Y - modele.Ancre.Y;
     const int x0 = std::max(0, int(std::ceil(cx - rayon))),
               x1 = std::min(image.width() - cote, int(std::floor(cx + rayon)));
     const int y0 = std::max(0, int(std::ceil(cy - rayon))),
               y1 = std::min(image.height() - cote, int(std::floor(cy + rayon)));
-    if (x1 - x0 < 2 || y1 - y0 < 2) return std::nullopt;
+    if (x1 - x0 < 2 || y1 - y0 < 2) return {};
 
     const int nx = x1 - x0 + 1, ny = y1 - y0 + 1;
     const int largeur = nx + cote - 1, hauteur = ny + cote - 1;
@@ -131,26 +130,19 @@ std::optional<Correspondance> Chercher(const QImage& source, const Modele& model
         }
 
     const auto c = [&](int i, int j) { return carte[std::size_t(j) * nx + i]; };
-    int meilleurI = -1, meilleurJ = -1;
-    double meilleur = -1e300;
+    std::vector<Correspondance> pics;
     for (int j = 1; j + 1 < ny; ++j)
         for (int i = 1; i + 1 < nx; ++i) {
             const double v = c(i, j);
+            if (v < seuil) continue;
             bool pic = true;
             for (int dj = -1; dj <= 1 && pic; ++dj)
                 for (int di = -1; di <= 1 && pic; ++di) pic = (di == 0 && dj == 0) || c(i + di, j + dj) <= v;
             if (!pic) continue;
-            const double dx = x0 + i - cx, dy = y0 + j - cy;
-            const double score = v - penalite * (dx * dx + dy * dy) / (double(rayon) * rayon);
-            if (score > meilleur) {
-                meilleur = score;
-                meilleurI = i;
-                meilleurJ = j;
-            }
+            const double fx = Sommet(c(i - 1, j), v, c(i + 1, j));
+            const double fy = Sommet(c(i, j - 1), v, c(i, j + 1));
+            pics.push_back({{x0 + i + fx + modele.Ancre.X, y0 + j + fy + modele.Ancre.Y}, v});
         }
-    if (meilleurI < 0) return std::nullopt;
-    const int i = meilleurI, j = meilleurJ;
-    const double fx = Sommet(c(i - 1, j), c(i, j), c(i + 1, j));
-    const double fy = Sommet(c(i, j - 1), c(i, j), c(i, j + 1));
-    return Correspondance{{x0 + i + fx + modele.Ancre.X, y0 + j + fy + modele.Ancre.Y}, c(i, j)};
+    std::sort(pics.begin(), pics.end(), [](const auto& a, const auto& b) { return a.Qualite > b.Qualite; });
+    return pics;
 }

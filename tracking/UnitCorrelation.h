@@ -29,12 +29,8 @@ struct Correspondance {
     double Qualite = 0; // the correlation there, -1..1
 };
 
-// Searches the template around `prevu`, its anchor within `rayon` pixels of it
-// on each axis, and returns the best local peak of correlation, refined to a
-// fraction of a pixel by a parabola through the peak and its neighbours.
-// Among peaks, a distance from `prevu` costs `penalite` x (distance / rayon)^2
-// of correlation, so that a look-alike farther from the prediction loses.
-// None when no place for the template in the search window lies wholly in the
-// frame, or no peak is found inside it.
-std::optional<Correspondance> Chercher(const QImage& image, const Modele& modele, PointD prevu, int rayon,
-                                       double penalite);
+// Every local peak of correlation at or above `seuil` whose anchor lies within
+// `rayon` pixels of `centre` on each axis, refined to a fraction of a pixel by
+// a parabola through the peak and its neighbours; best first. Empty when no
+// place for the template in that window lies wholly in the frame.
+std::vector<Correspondance> Pics(const QImage& image, const Modele& modele, PointD centre, int rayon, double seuil);

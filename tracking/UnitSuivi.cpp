@@ -5,24 +5,14 @@
 
 namespace {
 
-PointD Plus(PointD a, PointD b)
+double Distance(PointD a, PointD b)
 {
-    return {a.X + b.X, a.Y + b.Y};
-}
-PointD Moins(PointD a, PointD b)
-{
-    return {a.X - b.X, a.Y - b.Y};
+    return std::hypot(a.X - b.X, a.Y - b.Y);
 }
 
-// Where the point goes next: on from its last velocity and acceleration.
-PointD Prevision(const std::vector<PointD>& passe)
+double Norme(PointD v)
 {
-    const std::size_t n = passe.size();
-    if (n == 1) return passe[0];
-    const PointD v = Moins(passe[n - 1], passe[n - 2]);
-    if (n == 2) return Plus(passe[1], v);
-    const PointD a = Moins(v, Moins(passe[n - 2], passe[n - 3]));
-    return Plus(Plus(passe[n - 1], v), a);
+    return std::hypot(v.X, v.Y);
 }
 
 // Whether the template around `p` lies wholly in the picture.
@@ -30,6 +20,17 @@ bool DansImage(PointD p, int demiCote, int largeur, int hauteur)
 {
     const long x = std::lround(p.X), y = std::lround(p.Y);
     return x >= demiCote && y >= demiCote && x + demiCote < largeur && y + demiCote < hauteur;
+}
+
+// Whether another peak of `pics`, one that stands for another object (half a
+// template away), comes within `ecart` of the chosen one's score.
+template <typename Admis>
+bool Rivale(const std::vector<Correspondance>& pics, const Correspondance& choisie, double separation, double ecart,
+            Admis admis)
+{
+    return std::any_of(pics.begin(), pics.end(), [&](const Correspondance& c) {
+        return admis(c) && Distance(c.Point, choisie.Point) >= separation && c.Qualite >= choisie.Qualite - ecart;
+    });
 }
 
 } // namespace
@@ -49,32 +50,126 @@ TSuivi::TSuivi(ImagesSuivi& images, int image, const std::vector<std::vector<Poi
     }
     if (p_.DemiCote <= 0) p_.DemiCote = DemiCoteParDefaut(depart.width(), depart.height());
     for (const std::vector<PointD>& t : trajectoires) {
+        // A fresh template from the mark the run starts on: a mark the user
+        // corrected after a stop is followed as it now lies.
         const std::optional<Modele> m = CouperModele(depart, t.back(), p_.DemiCote);
         if (!m) {
             fin_ = DansImage(t.back(), p_.DemiCote, depart.width(), depart.height()) ? FinSuivi::Perdu
                                                                                      : FinSuivi::HorsImage;
             return;
         }
-        const std::size_t garde = std::min<std::size_t>(t.size(), 3);
-        points_.push_back({*m, std::vector<PointD>(t.end() - std::ptrdiff_t(garde), t.end())});
+        points_.push_back({*m, Mouvement(t)});
     }
 }
 
-std::optional<Correspondance> TSuivi::suivre(Point& p, const QImage& image) const
+TSuivi::Verdict TSuivi::juger(const Point& p, double score, bool proche) const
 {
-    const auto bonne = [&](const std::optional<Correspondance>& c) { return c && c->Qualite >= p_.QualiteMinimale; };
-    // Without a velocity yet, the point may have gone farther.
-    const int rayon = p.Passe.size() == 1 ? 2 * p_.DemiCote : p_.DemiCote;
-    std::optional<Correspondance> c = Chercher(image, p.Gabarit, Prevision(p.Passe), rayon, p_.Penalite);
-    if (!bonne(c) && p.Passe.size() >= 2) {
-        // Stopped or bounced: around its last place, as far as it went last time.
-        const PointD v = Moins(p.Passe.back(), p.Passe[p.Passe.size() - 2]);
-        const int large = p_.DemiCote + int(std::ceil(std::hypot(v.X, v.Y)));
-        c = Chercher(image, p.Gabarit, p.Passe.back(), large, p_.Penalite);
-        // Its velocity no longer tells where it goes: start the motion anew.
-        if (bonne(c)) p.Passe.assign(1, p.Passe.back());
+    if (score < p_.QualiteDoute) return Verdict::TropDouteux;
+    const bool chute = score < p.Qualite - p_.ChuteSoudaine;
+    return score < p_.QualiteSure || !proche || chute ? Verdict::Douteux : Verdict::Sur;
+}
+
+std::optional<TSuivi::Choix> TSuivi::selonPrevision(const Point& p, const QImage& image) const
+{
+    const Mouvement& m = p.Passe;
+    const PointD prevu = m.Prevision();
+    const double vitesse = Norme(m.Vitesse()), marge = m.Incertitude();
+    const int d = p_.DemiCote;
+    // Without a velocity the point may have gone anywhere near, and any place there fits.
+    const int rayon = m.SansVitesse() ? 2 * d : d + int(std::ceil(0.25 * vitesse + marge));
+    const double sur = m.SansVitesse() ? 2.0 * rayon : p_.EcartSur + p_.EcartVitesse * vitesse + marge;
+    const double saut =
+        m.SansVitesse() ? 2.0 * rayon : std::max(p_.EcartSaut, 0.5 * d) + p_.EcartSautVitesse * vitesse + marge;
+    const std::vector<Correspondance> pics = Pics(image, p.Gabarit, prevu, rayon, p_.QualiteMinimale);
+    const auto admis = [&](const Correspondance& c) { return Distance(c.Point, prevu) <= saut; };
+    const Correspondance* meilleure = nullptr;
+    double meilleur = -1e300;
+    for (const Correspondance& c : pics) {
+        if (!admis(c)) continue;
+        const double e = Distance(c.Point, prevu) / rayon;
+        const double valeur = c.Qualite - p_.Penalite * e * e;
+        if (valeur > meilleur) {
+            meilleur = valeur;
+            meilleure = &c;
+        }
     }
-    return bonne(c) ? c : std::nullopt;
+    if (!meilleure) return std::nullopt;
+    // Off the prediction but on the point's line: it slowed down or stopped (a landing).
+    const bool proche = Distance(meilleure->Point, prevu) <= sur;
+    const bool rupture = !proche && !m.SansVitesse() && SurLaLigne(m, meilleure->Point);
+    Choix choix{*meilleure, juger(p, meilleure->Qualite, proche || rupture), rupture,
+                Distance(meilleure->Point, prevu)};
+    if (choix.V == Verdict::Sur && Rivale(pics, *meilleure, 0.5 * d, p_.Ecart, admis)) choix.V = Verdict::Douteux;
+    return choix;
+}
+
+bool TSuivi::SurLaLigne(const Mouvement& m, PointD point) const
+{
+    const PointD dernier = m.Derniere(), prevu = m.Prevision();
+    const PointD axe{prevu.X - dernier.X, prevu.Y - dernier.Y};
+    const double longueur = Norme(axe);
+    if (longueur < 1) return false;
+    const double marge = p_.EcartSaut + m.Incertitude();
+    const PointD v{point.X - dernier.X, point.Y - dernier.Y};
+    const double le = (v.X * axe.X + v.Y * axe.Y) / longueur;
+    const double travers = std::abs(v.X * axe.Y - v.Y * axe.X) / longueur;
+    return travers <= marge && le >= -longueur - marge && le <= longueur + marge;
+}
+
+std::optional<TSuivi::Choix> TSuivi::selonRupture(const Point& p, const QImage& image) const
+{
+    // The point stopped, slowed down or turned back on its line: somewhere
+    // between its last place and as far back as it would have gone on.
+    const Mouvement& m = p.Passe;
+    const PointD dernier = m.Derniere(), prevu = m.Prevision();
+    const double longueur = Distance(prevu, dernier);
+    if (longueur < 1) return std::nullopt; // no motion to change: the search around it saw everything
+    const double marge = p_.EcartSaut + m.Incertitude();
+    const std::vector<Correspondance> pics =
+        Pics(image, p.Gabarit, dernier, int(std::ceil(longueur + marge)), p_.QualiteMinimale);
+    const auto admis = [&](const Correspondance& c) { return SurLaLigne(m, c.Point); };
+    const auto c = std::find_if(pics.begin(), pics.end(), admis); // best first
+    if (c == pics.end()) return std::nullopt;
+    // Placed only when sure: a point half hidden also seems to stop. A match
+    // worse than before is no sign of doubt here: what lies around a point
+    // changes as it lands.
+    const bool sure = c->Qualite >= p_.QualiteRupture && !Rivale(pics, *c, 0.5 * p_.DemiCote, p_.Ecart, admis);
+    return Choix{*c, sure ? Verdict::Sur : Verdict::TropDouteux, true, Distance(c->Point, prevu)};
+}
+
+std::optional<TSuivi::Choix> TSuivi::choisir(const Point& p, const QImage& image, FinSuivi& fin) const
+{
+    std::optional<Choix> c = selonPrevision(p, image);
+    if (!c && !p.Passe.SansVitesse()) c = selonRupture(p, image);
+    if (!c) {
+        const bool dedans = DansImage(p.Passe.Prevision(), p_.DemiCote, image.width(), image.height());
+        fin = dedans ? FinSuivi::Perdu : FinSuivi::HorsImage;
+        return std::nullopt;
+    }
+    if (c->V == Verdict::TropDouteux || (c->V == Verdict::Douteux && p.Doutes >= p_.DoutesDeSuite)) {
+        fin = FinSuivi::Doute;
+        return std::nullopt;
+    }
+    return c;
+}
+
+void TSuivi::avancer(Point& p, const Choix& c, const QImage& image)
+{
+    const bool auRepos = Norme(p.Passe.Vitesse()) < 1;
+    p.Passe.Ajouter(c.C.Point);
+    if (c.Rupture) p.Passe.Recommencer();
+    bool renouveler = false;
+    if (c.V == Verdict::Sur) {
+        const bool change = c.C.Qualite < p_.QualiteInchangee && c.C.Qualite > p.Qualite - p_.ChuteSoudaine;
+        renouveler = change && c.C.Qualite >= p_.QualiteRafraichissement;
+        p.Doutes = 0;
+    } else {
+        renouveler = auRepos && !c.Rupture && c.Ecart <= p_.EcartRafraichissement;
+        ++p.Doutes;
+    }
+    if (renouveler)
+        if (std::optional<Modele> m = CouperModele(image, c.C.Point, p_.DemiCote)) p.Gabarit = std::move(*m);
+    p.Qualite = c.C.Qualite;
 }
 
 EtapeSuivi TSuivi::Suivante()
@@ -91,30 +186,27 @@ EtapeSuivi TSuivi::Suivante()
         etape.Fin = fin_ = FinSuivi::SansImage;
         return etape;
     }
-    etape.Qualite = 1;
-    std::vector<Correspondance> trouves;
-    for (Point& p : points_) {
-        const std::optional<Correspondance> c = suivre(p, image);
+    std::vector<Choix> choix;
+    for (const Point& p : points_) {
+        FinSuivi fin = FinSuivi::Aucune;
+        const std::optional<Choix> c = choisir(p, image, fin);
         if (!c) {
-            const bool dedans = DansImage(Prevision(p.Passe), p_.DemiCote, image.width(), image.height());
-            etape.Fin = fin_ = dedans ? FinSuivi::Perdu : FinSuivi::HorsImage;
+            etape.Fin = fin_ = fin;
             return etape;
         }
-        trouves.push_back(*c);
+        choix.push_back(*c);
     }
+    etape.Qualite = 1;
     for (std::size_t k = 0; k < points_.size(); ++k) {
-        Point& p = points_[k];
-        const Correspondance& c = trouves[k];
-        p.Passe.push_back(c.Point);
-        if (p.Passe.size() > 3) p.Passe.erase(p.Passe.begin());
-        const bool change = c.Qualite < p_.QualiteInchangee && c.Qualite > p.Qualite - p_.ChuteSoudaine;
-        if (change && c.Qualite >= p_.QualiteRafraichissement)
-            if (std::optional<Modele> m = CouperModele(image, c.Point, p_.DemiCote)) p.Gabarit = std::move(*m);
-        p.Qualite = c.Qualite;
-        etape.Points.push_back(c.Point);
-        etape.Qualite = std::min(etape.Qualite, c.Qualite);
+        const Choix& c = choix[k];
+        avancer(points_[k], c, image);
+        etape.Points.push_back(c.C.Point);
+        etape.Origines.push_back({true, c.C.Qualite, c.V == Verdict::Douteux});
+        etape.Qualite = std::min(etape.Qualite, c.C.Qualite);
     }
     ++image_;
+    const auto repos = [&](const Point& p) { return p.Passe.AuRepos(p_.ImagesRepos, p_.ToleranceRepos); };
+    if (!p_.SuivreAuRepos && std::all_of(points_.begin(), points_.end(), repos)) fin_ = FinSuivi::Immobile;
     return etape;
 }
 

@@ -26,7 +26,7 @@ void TravailleurSuivi::Travailler(const QString& chemin, const DepartSuivi& depa
 {
     FrameSource source;
     if (depart.Image < 0 || !source.Ouvrir(chemin)) {
-        Rendre(EtapeSuivi{depart.Image + 1, {}, 0, FinSuivi::SansImage});
+        Rendre(EtapeSuivi{depart.Image + 1, {}, {}, 0, FinSuivi::SansImage});
         return;
     }
     const double largeur = source.VideoWidth(), hauteur = source.VideoHeight();

@@ -89,8 +89,13 @@ void Etalon(QPainter& p, const EtatMesure& m, const PixelsMesure& px)
 void MarquesEtAxes(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
 {
     const int n = m.MarquesParImage;
-    Marques(p, m.Marques, PremiereMarque(m, m.Marques), largeur, hauteur, {0, 0},
-            [n](std::size_t k) { return n <= 1 ? 1 : int(k % std::size_t(n)) + 1; });
+    for (std::size_t k = PremiereMarque(m, m.Marques); k < m.Marques.size(); ++k) {
+        const QPoint c = EnQPoint(VersPixels(m.Marques[k], largeur, hauteur));
+        if (m.OrigineDeMarque(int(k)).Doute)
+            MarqueDouteuse(p, c);
+        else
+            Symbole(p, n <= 1 ? 1 : int(k % std::size_t(n)) + 1, c);
+    }
     if (!m.OrigineEstPlacee()) return;
     const QPoint o = EnQPoint(px.Origine);
     Trace::Ligne(p, {0, o.y()}, {largeur, o.y()});
@@ -103,6 +108,24 @@ void MarquesEtAxes(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int
 }
 
 } // namespace
+
+void MarqueDouteuse(QPainter& p, QPoint c)
+{
+    const QBrush brosse = p.brush();
+    p.setBrush(Qt::NoBrush);
+    Trace::Ellipse(p, c.x() - 4, c.y() - 4, c.x() + 5, c.y() + 5);
+    p.setBrush(brosse);
+    // The question sign, its hook, stem and dot one pixel wide.
+    Segments(p, c,
+             {{7, -10, 10, -10},
+              {6, -9, 7, -9},
+              {10, -9, 11, -9},
+              {10, -8, 11, -8},
+              {9, -7, 10, -7},
+              {8, -6, 9, -6},
+              {8, -5, 9, -5},
+              {8, -3, 9, -3}});
+}
 
 void Symbole(QPainter& p, int symbole, QPoint c)
 {

@@ -21,6 +21,11 @@ namespace DessinMesure {
 // centre (point 2), 3 star (point 3).
 void Symbole(QPainter& p, int symbole, QPoint centre);
 
+// A mark automatic tracking placed without being sure of it: a hollow ring,
+// box (x-4, y-4) to (x+5, y+5), with a question sign above right of it,
+// whichever point it belongs to.
+void MarqueDouteuse(QPainter& p, QPoint centre);
+
 enum class Sens { Droite, Bas, Haut };
 // Filled triangle with its tip at `pointe`, its base 8 pixels back and 16 wide.
 void Fleche(QPainter& p, QPoint pointe, Sens sens);

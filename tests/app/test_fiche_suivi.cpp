@@ -219,3 +219,77 @@ TEST_F(FicheSuivi, UndoDuringARunStopsItAndTakesBackOnlyWhatItPlaced)
     EXPECT_EQ(Mesure().NombreDePoints(), 1);
     EXPECT_EQ(Legende(fiche->MenuMesuresRefaire), "Znovu: automatické sledování");
 }
+
+namespace {
+
+// The disc moves on its parabola until frame 6, then rests there.
+PointD CentreQuiSArrete(int i)
+{
+    return Centre(std::min(i, 6));
+}
+
+} // namespace
+
+TEST_F(FicheSuivi, ARunStopsWhenThePointRestsUnlessAskedToFollowOn)
+{
+    OptionsVideo o;
+    o.images = 16;
+    o.peintre = [](QImage& image, int i) {
+        image.fill(QColor(210, 215, 220));
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 30, 30));
+        const PointD c = CentreQuiSArrete(i);
+        p.drawEllipse(QPointF(c.X + 0.5, c.Y + 0.5), 5, 5);
+    };
+    const QString chemin = config.Dossier() + "/arret.avi";
+    ASSERT_EQ(EcrireVideo(QFile::encodeName(chemin).toStdString(), o), "");
+    fiche->OuvrirVideo(chemin);
+    ASSERT_TRUE(Vue().Opened());
+    EXPECT_FALSE(fiche->MenuMesuresSuivreAuRepos->isChecked());
+    Mesure().PlacerMarque(FaitPointD(Centre(0).X / 160, Centre(0).Y / 120));
+    Suivre();
+    const int marques = Mesure().NombreDePoints();
+    EXPECT_GE(marques, 8);  // frames 0..6 and the first at rest
+    EXPECT_LE(marques, 12); // at most five marks on the resting disc
+    EXPECT_EQ(fiche->StatusBar1->text(),
+              QStringLiteral("Automatické sledování skončilo na snímku %1: bod se zastavil.").arg(marques));
+    for (int k = 1; k < marques; ++k) EXPECT_TRUE(Mesure().Etat().OrigineDeMarque(k).Suivie);
+
+    fiche->MenuMesuresAnnuler->trigger();
+    fiche->MenuMesuresSuivreAuRepos->trigger();
+    Suivre();
+    EXPECT_EQ(Mesure().NombreDePoints(), 16);
+    EXPECT_EQ(fiche->StatusBar1->text(), "Automatické sledování došlo na poslední snímek.");
+}
+
+TEST_F(FicheSuivi, TheMarksFromTheFrameShownOnAreErasedAsOneStep)
+{
+    fiche->OuvrirVideo(VideoDisque());
+    Mesure().PlacerMarque(FaitPointD(Centre(0).X / 160, Centre(0).Y / 120));
+    Suivre();
+    ASSERT_EQ(Mesure().NombreDePoints(), 12);
+    EXPECT_TRUE(fiche->MenuMesuresEffacerDepuis->isEnabled());
+    EXPECT_EQ(Legende(fiche->MenuMesuresEffacerDepuis), "Smazat značky od tohoto snímku");
+    Vue().AllerImage(5);
+    fiche->MenuMesuresEffacerDepuis->trigger();
+    EXPECT_EQ(Mesure().NombreDePoints(), 5);
+    EXPECT_EQ(Vue().NumeroImage(), 5);
+    EXPECT_EQ(fiche->StatusBar3->text(), " 5");
+    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: smazání značek od snímku 6");
+
+    // Past every mark there is nothing to erase: a word on the hint line.
+    Vue().AllerImage(8);
+    fiche->MenuMesuresEffacerDepuis->trigger();
+    EXPECT_EQ(Mesure().NombreDePoints(), 5);
+    EXPECT_EQ(fiche->StatusBar1->text(), "Od snímku 9 nejsou žádné značky se známým snímkem.");
+
+    // Mend and go on: tracking picks up from the last mark left.
+    Suivre();
+    EXPECT_EQ(Mesure().NombreDePoints(), 12);
+    fiche->MenuMesuresAnnuler->trigger();
+    fiche->MenuMesuresAnnuler->trigger();
+    EXPECT_EQ(Mesure().NombreDePoints(), 12);
+    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: automatické sledování");
+}

@@ -117,7 +117,7 @@ TEST(Suivi, ADiscLeavingThePictureStopsTheRunBeforeItGoes)
         EXPECT_LT(Distance(etapes[k].Points[0], centre(etapes[k].Image)), 0.25) << "frame " << etapes[k].Image;
 }
 
-TEST(Suivi, ADiscCrossingALookAlikeKeepsToItsOwnPath)
+TEST(Suivi, ADiscCrossingALookAlikeIsNeverMarkedOnIt)
 {
     // Both cross (160, 120); the look-alike, a shade darker, two frames before.
     const auto suivi_ = [](int i) { return PointD{40.0 + 6.0 * i, 120.0}; };
@@ -128,13 +128,18 @@ TEST(Suivi, ADiscCrossingALookAlikeKeepsToItsOwnPath)
     });
     TSuivi suivi(images, 1, {{suivi_(0), suivi_(1)}});
     const std::vector<EtapeSuivi> etapes = Jusquau(suivi);
-    EXPECT_EQ(etapes.back().Fin, FinSuivi::DerniereImage);
-    ASSERT_EQ(etapes.size(), 35u);
+    const EtapeSuivi& fin = etapes.back();
+    // Followed past the look-alike, or stopped for doubt while they overlap.
+    const bool arreteSurLeSosie = fin.Fin == FinSuivi::Doute && Distance(suivi_(fin.Image), intrus(fin.Image)) < 14;
+    EXPECT_TRUE(fin.Fin == FinSuivi::DerniereImage || arreteSurLeSosie) << int(fin.Fin) << " on " << fin.Image;
     for (std::size_t k = 0; k + 1 < etapes.size(); ++k) {
         const EtapeSuivi& e = etapes[k];
-        // While the two overlap the peak is pulled a little; never onto the other.
+        // While the two overlap the peak is pulled a little, and the mark is doubtful.
         const bool chevauchent = Distance(suivi_(e.Image), intrus(e.Image)) < 14;
         EXPECT_LT(Distance(e.Points[0], suivi_(e.Image)), chevauchent ? 1.0 : 0.3) << "frame " << e.Image;
+        if (!e.Origines[0].Doute) {
+            EXPECT_LT(Distance(e.Points[0], suivi_(e.Image)), 0.3) << "sure mark on frame " << e.Image;
+        }
     }
 }
 

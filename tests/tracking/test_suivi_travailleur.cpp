@@ -27,12 +27,16 @@ TEST(TravailleurSuivi, StepsComeBackInOrderOnTheReceiversThreadAsTheTrackerGives
     QEventLoop boucle;
     std::vector<EtapeSuivi> recues;
     bool surLeFil = true;
-    TravailleurSuivi travailleur(QStringLiteral(KINOTAB_DEMO_VIDEO), DepartDemo(), &destinataire,
-                                 [&](const EtapeSuivi& e) {
-                                     surLeFil = surLeFil && QThread::currentThread() == destinataire.thread();
-                                     recues.push_back(e);
-                                     if (e.Fin != FinSuivi::Aucune) boucle.quit();
-                                 });
+    ParametresSuivi p;
+    p.SuivreAuRepos = true; // past the landing, to the last frame
+    TravailleurSuivi travailleur(
+        QStringLiteral(KINOTAB_DEMO_VIDEO), DepartDemo(), &destinataire,
+        [&](const EtapeSuivi& e) {
+            surLeFil = surLeFil && QThread::currentThread() == destinataire.thread();
+            recues.push_back(e);
+            if (e.Fin != FinSuivi::Aucune) boucle.quit();
+        },
+        p);
     boucle.exec();
     EXPECT_TRUE(surLeFil);
     ASSERT_EQ(recues.size(), std::size_t(Images));
@@ -41,13 +45,14 @@ TEST(TravailleurSuivi, StepsComeBackInOrderOnTheReceiversThreadAsTheTrackerGives
     FrameSource source;
     ASSERT_TRUE(source.Ouvrir(QStringLiteral(KINOTAB_DEMO_VIDEO)));
     ImagesSource images(source);
-    TSuivi suivi(images, 0, {{PointD{BalleX - 0.5, BalleY(0) - 0.5}}});
+    TSuivi suivi(images, 0, {{PointD{BalleX - 0.5, BalleY(0) - 0.5}}}, p);
     for (std::size_t k = 0; k + 1 < recues.size(); ++k) {
         const EtapeSuivi e = suivi.Suivante();
         ASSERT_EQ(recues[k].Image, int(k) + 1);
         ASSERT_EQ(recues[k].Points.size(), 1u);
         EXPECT_DOUBLE_EQ(recues[k].Points[0].X, e.Points[0].X / Largeur);
         EXPECT_DOUBLE_EQ(recues[k].Points[0].Y, e.Points[0].Y / Hauteur);
+        EXPECT_EQ(recues[k].Origines, e.Origines);
     }
 }
 

@@ -336,3 +336,33 @@ TEST(DessinMesure, AtRatioOneAndAHalfTheDrawingStaysUnblendedOverTheSamePixels)
         EXPECT_EQ(fautes, 0) << "tool " << int(m.Outil);
     }
 }
+
+TEST(DessinMesure, ADoubtfulMarkIsAHollowRingWithAQuestionSign)
+{
+    EtatMesure m;
+    m.Couleur = Rouge;
+    m.MarquesParImage = 1;
+    m.Marques = {{0.25, 0.5}, {0.75, 0.5}}; // pixels (20, 20) and (60, 20) of 80 x 40
+    m.OriginesMarques = {{true, 0.95, false}, {true, 0.74, true}};
+    const Pixels tout = Colories(Dessin(m, {}, 80, 40));
+
+    // The sure mark keeps its cross.
+    Pixels gauche, droite;
+    for (const auto& px : tout) (px.first < 40 ? gauche : droite).insert(px);
+    EXPECT_EQ(gauche, Motif(20, 20, CroixEpaisse));
+
+    // The doubtful one: nothing near its centre, the ring four pixels out, and the sign.
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx) EXPECT_FALSE(droite.count({60 + dx, 20 + dy})) << dx << ", " << dy;
+    for (const auto& px : {std::pair{56, 20}, std::pair{64, 20}, std::pair{60, 16}, std::pair{60, 24}})
+        EXPECT_TRUE(droite.count(px)) << px.first << ", " << px.second;
+    Pixels anneau;
+    for (const auto& px : droite)
+        if (std::abs(px.first - 60) <= 5 && std::abs(px.second - 20) <= 5) anneau.insert(px);
+    const Pixels signe = Motif(68, 14, {".XXX.", "X...X", "....X", "...X.", "..X..", "..X..", ".....", "..X.."});
+    EXPECT_TRUE(Contient(droite, signe));
+    Pixels attendus = anneau;
+    attendus.insert(signe.begin(), signe.end());
+    EXPECT_EQ(droite, attendus); // nothing else is drawn for it
+    EXPECT_EQ(Dessin(m, {}, 80, 40).pixel(60, 16), qRgb(255, 0, 0));
+}
