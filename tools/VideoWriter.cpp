@@ -230,7 +230,13 @@ std::string Ecrivain::OuvrirVideo()
     }
     if (o_.codec == OptionsVideo::Codec::H264) {
         av_opt_set(c->priv_data, "preset", "veryfast", 0);
-        av_opt_set(c->priv_data, "x264-params", o_.gopOuvert ? "log=-1:scenecut=0:open-gop=1" : "log=-1:scenecut=0", 0);
+        const std::string p = std::string("log=-1:scenecut=0") + (o_.gopOuvert ? ":open-gop=1" : "") +
+            (o_.entrelace ? ":interlaced=1:tff=1" : "");
+        av_opt_set(c->priv_data, "x264-params", p.c_str(), 0);
+        if (o_.entrelace) {
+            c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
+            c->field_order = AV_FIELD_TT;
+        }
     }
     if (passe_ == 1) c->flags |= AV_CODEC_FLAG_PASS1;
     if (passe_ == 2) {

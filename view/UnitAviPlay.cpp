@@ -91,6 +91,14 @@ double TDCAVIPlay::AspectRatio() const
 {
     return source_->AspectRatio();
 }
+
+void TDCAVIPlay::TournerImage(int degres)
+{
+    const int avant = source_->Rotation();
+    source_->FixerRotation(degres);
+    mesure_->TournerImage(degres, (source_->Rotation() - avant) / 90);
+    update();
+}
 double TDCAVIPlay::FrameTime() const
 {
     return source_->FrameTime();

@@ -27,6 +27,15 @@ void CommeFFmpeg(FrameSource& source, const DecodageFFmpeg& ffmpeg)
     }
 }
 
+// The video the writer makes of `o`, copied into `nom` with the changes `r` asks for.
+QString Remuxee(const VideosDeTest& videos, const QString& nom, const OptionsVideo& o, const OptionsRemux& r)
+{
+    const QString original = videos.Ecrire(QStringLiteral("original.") + nom.section(u'.', -1), o);
+    const QString chemin = videos.Chemin(nom);
+    EXPECT_EQ(Remuxer(Nom(original), Nom(chemin), r), "");
+    return chemin;
+}
+
 void CodesDansLOrdre(const DecodageFFmpeg& ffmpeg)
 {
     for (std::size_t i = 0; i < ffmpeg.Images.size(); ++i) ASSERT_EQ(ffmpeg.Images[i].Code, int(i)) << i;
@@ -38,11 +47,9 @@ TEST(ImagesCachees, Vp9SeulesLesImagesMontreesComptent)
     OptionsVideo o = Petite(OptionsVideo::Codec::Vp9, 30);
     o.conteneur = "webm";
     o.deuxPasses = true; // alternate reference frames
-    const QString superImages = videos.Ecrire(QStringLiteral("super.webm"), o);
-    const QString chemin = videos.Chemin(QStringLiteral("cachees.webm"));
     OptionsRemux r;
     r.separerSuperImages = true;
-    ASSERT_EQ(Remuxer(Nom(superImages), Nom(chemin), r), "");
+    const QString chemin = Remuxee(videos, QStringLiteral("cachees.webm"), o, r);
     const DecodageFFmpeg ffmpeg = DecoderAvecFFmpeg(chemin);
     ASSERT_EQ(ffmpeg.Images.size(), 30u);
     ASSERT_GT(ffmpeg.Paquets, 30) << "no hidden frame in a packet of its own";
@@ -61,14 +68,12 @@ TEST(TempsPartages, ImagesGardeesDansLOrdreDeDecodage)
     VideosDeTest videos;
     OptionsVideo o = Petite(OptionsVideo::Codec::Vp9, 20);
     o.conteneur = "webm";
-    const QString original = videos.Ecrire(QStringLiteral("v.webm"), o);
-    const QString chemin = videos.Chemin(QStringLiteral("partages.webm"));
     OptionsRemux r;
     r.temps = [dernier = std::int64_t(0)](int index, std::int64_t pts) mutable {
         if (index % 2 == 0) dernier = pts; // every odd frame at the time of the one before
         return dernier;
     };
-    ASSERT_EQ(Remuxer(Nom(original), Nom(chemin), r), "");
+    const QString chemin = Remuxee(videos, QStringLiteral("partages.webm"), o, r);
     const DecodageFFmpeg ffmpeg = DecoderAvecFFmpeg(chemin);
     ASSERT_EQ(ffmpeg.Images.size(), 20u);
     CodesDansLOrdre(ffmpeg);
@@ -164,6 +169,24 @@ TEST(AviCoupe, DernierMorceauEntame)
     CommeFFmpeg(source, ffmpeg);
 }
 
+// A camcorder's interlaced H.264 in MPEG-TS: a frame is a field pair, as
+// FFmpeg shows it.
+TEST(Entrelace, H264EnMpegTs)
+{
+    VideosDeTest videos;
+    OptionsVideo o = Petite(OptionsVideo::Codec::H264, 25);
+    o.conteneur = "mpegts";
+    o.entrelace = true;
+    const QString chemin = videos.Ecrire(QStringLiteral("camescope.ts"), o);
+    const DecodageFFmpeg ffmpeg = DecoderAvecFFmpeg(chemin);
+    ASSERT_EQ(ffmpeg.Images.size(), 25u);
+    CodesDansLOrdre(ffmpeg);
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(chemin));
+    EXPECT_EQ(source.Description().Conteneur, "mpegts");
+    CommeFFmpeg(source, ffmpeg);
+}
+
 // A phone that wrote a quarter turn for a picture stored upright: the
 // turn the user chooses replaces the file's.
 TEST(RotationForcee, RemplaceLaMatriceDuFichier)
@@ -171,11 +194,9 @@ TEST(RotationForcee, RemplaceLaMatriceDuFichier)
     VideosDeTest videos;
     OptionsVideo o = Petite(OptionsVideo::Codec::H264, 12);
     o.conteneur = "mp4";
-    const QString droite = videos.Ecrire(QStringLiteral("droite.mp4"), o);
-    const QString chemin = videos.Chemin(QStringLiteral("faux.mp4"));
     OptionsRemux r;
     r.rotation = 90;
-    ASSERT_EQ(Remuxer(Nom(droite), Nom(chemin), r), "");
+    const QString chemin = Remuxee(videos, QStringLiteral("faux.mp4"), o, r);
     FrameSource source;
     ASSERT_TRUE(source.Ouvrir(chemin));
     EXPECT_EQ(source.Description().Rotation, 90);
