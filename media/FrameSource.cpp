@@ -59,6 +59,7 @@ void FrameSource::Fermer()
 {
     converti_->image = -1;
     converti_->rgb = {};
+    rotationForcee_ = -1; // the next video has its own turn
     lecteur_.reset();
 }
 

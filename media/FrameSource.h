@@ -67,7 +67,8 @@ public:
     FrameSource(const FrameSource&) = delete;
     FrameSource& operator=(const FrameSource&) = delete;
 
-    // Closes the current file, then opens `chemin`. False leaves the source closed.
+    // Closes the current file, then opens `chemin`. False leaves the source
+    // closed. Either way the turn of the picture is the file's again.
     bool Ouvrir(const QString& chemin);
     void Fermer();
     Echec DernierEchec() const { return echec_; }
