@@ -94,6 +94,11 @@ double TDCAVIPlay::AspectRatio() const
 
 void TDCAVIPlay::TournerImage(int degres)
 {
+    // The loader decodes from the source; the picture on screen is the old turn's.
+    chargeur_->Attendre();
+    ++generation_;
+    affichee_ = {};
+    numeroAffiche_ = -1;
     const int avant = source_->Rotation();
     source_->FixerRotation(degres);
     mesure_->TournerImage(degres, (source_->Rotation() - avant) / 90);
