@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -96,6 +97,8 @@ public:
     QAction* MenuAffichageEffacerLeTransparent = nullptr;
     QAction* MenuAffichageEffacerTout = nullptr;
     QAction* MenuAffichageOptions = nullptr;
+    QMenu* MenuAffichageRotation = nullptr;
+    std::array<QAction*, 4> MenuAffichageRotations{}; // 0, 90, 180, 270 degrees
     QMenu* MenuMesures = nullptr;
     QAction* MenuMesuresUneMarqueParImage = nullptr;
     QAction* MenuMesuresDeuxMarquesParImage = nullptr;
@@ -241,6 +244,8 @@ private:
     void SansVideo();
     // The one-time notice about a variable rate or a slow-motion recording.
     void AvertirVideo();
+    void ChoisirRotation(int degres);
+    void MontrerRotation();
     // "Not opened" with the line saying why.
     void SignalerVideoEndommagee(const QString& premiereLigne);
     void ApresChargement();

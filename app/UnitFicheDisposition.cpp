@@ -121,11 +121,12 @@ void TFiche::ActiverCommandes(bool b)
     setWindowTitle(Vue_->Opened() ? Vue_->FileName() : Chaines::Texte("TitreApplication"));
     if (Vue_->Opened()) Vue_->show();
     RDim();
-    for (QAction* a :
-         {MenuAffichageCurseurNoir, MenuAffichageCurseurBlanc, MenuAffichageCurseurNB, MenuAffichageCouleur,
-          MenuAffichageCacherImage, MenuAffichageLoupe, MenuAffichageDerniereImagePointee,
-          MenuAffichageDessinerDerniereMarque, MenuAffichageDessinerToutesLesMarques, MenuAideProprietes})
+    for (QAction* a : {MenuAffichageCurseurNoir, MenuAffichageCurseurBlanc, MenuAffichageCurseurNB,
+                       MenuAffichageCouleur, MenuAffichageCacherImage, MenuAffichageLoupe,
+                       MenuAffichageDerniereImagePointee, MenuAffichageDessinerDerniereMarque,
+                       MenuAffichageDessinerToutesLesMarques, MenuAideProprietes, MenuAffichageRotation->menuAction()})
         a->setEnabled(b);
+    MontrerRotation();
     MenuMesures->menuAction()->setEnabled(b);
     MenuResultats->menuAction()->setEnabled(b);
     ActiverLecture(b);

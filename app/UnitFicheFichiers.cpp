@@ -84,6 +84,22 @@ void TFiche::AvertirVideo()
         this);
 }
 
+// The user's turn of the picture: the view's proportions follow it.
+void TFiche::ChoisirRotation(int degres)
+{
+    if (!Vue_ || !Vue_->Opened()) return;
+    Vue_->TournerImage(degres);
+    RDim();
+    AppliquerZoom(NiveauZoom);
+    MontrerRotation();
+}
+
+void TFiche::MontrerRotation()
+{
+    const int degres = Vue_ && Vue_->Opened() ? Vue_->Source().Rotation() : 0;
+    for (int q = 0; q < 4; ++q) MenuAffichageRotations[std::size_t(q)]->setChecked(90 * q == degres);
+}
+
 void TFiche::AjouterFichierRecent(const QString& chemin)
 {
     if (MRU.Fichiers().contains(chemin)) return;

@@ -71,6 +71,18 @@ void TFiche::CreerMenus()
     MenuAffichageDessinerDerniereMarque->setChecked(true);
     MenuAffichage->addSeparator();
     MenuAffichageDerniereImagePointee = action(MenuAffichage, "MenuAffichageDerniereImagePointee");
+    MenuAffichageRotation = MenuAffichage->addMenu(Chaines::Texte("MenuAffichageRotation"));
+    MenuAffichageRotation->menuAction()->setObjectName(QStringLiteral("MenuAffichageRotation"));
+    auto* groupeRotation = new QActionGroup(this);
+    const char* rotations[] = {"MenuAffichageRotation0", "MenuAffichageRotation90", "MenuAffichageRotation180",
+                               "MenuAffichageRotation270"};
+    for (int q = 0; q < 4; ++q) {
+        QAction* a = action(MenuAffichageRotation, rotations[q]);
+        a->setCheckable(true);
+        groupeRotation->addAction(a);
+        connect(a, &QAction::triggered, this, [this, q] { ChoisirRotation(90 * q); });
+        MenuAffichageRotations[std::size_t(q)] = a;
+    }
     MenuAffichage->addSeparator();
     MenuAffichageEffacerLesMarques = action(MenuAffichage, "MenuAffichageEffacerLesMarques");
     MenuAffichageEffacerLeTransparent = action(MenuAffichage, "MenuAffichageEffacerLeTransparent");

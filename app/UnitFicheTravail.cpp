@@ -144,6 +144,8 @@ void TFiche::AppliquerTravail(const Travail& t)
     case TOutil::Origine: SpeedButtonOrigineClick(); break;
     case TOutil::Transparent: SpeedButtonTransparentClick(); break;
     }
+    // The marks were placed on the picture turned as the file says.
+    Vue_->TournerImage(t.Mesure.RotationImage);
     EtatMesure etat = t.Mesure;
     etat.AxeVersLeBas = choixConserves_.AxeVersLeBas;
     etat.CacherImage = choixConserves_.CacherImage;

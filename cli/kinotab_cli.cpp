@@ -17,6 +17,20 @@ int Erreur(const QString& message, int code)
     return code;
 }
 
+std::optional<int> PrendreRotation(QStringList& arguments)
+{
+    const qsizetype i = arguments.indexOf(QStringLiteral("--rotation"));
+    if (i < 0) return -1;
+    bool nombre = false;
+    const int degres = i + 1 < arguments.size() ? arguments[i + 1].toInt(&nombre) : 0;
+    if (!nombre || degres < 0 || degres >= 360 || degres % 90 != 0) {
+        Erreur(QStringLiteral("--rotation takes 0, 90, 180 or 270"));
+        return std::nullopt;
+    }
+    arguments.remove(i, 2);
+    return degres;
+}
+
 namespace {
 
 // Every file's subcommands; a new file adds its group here.

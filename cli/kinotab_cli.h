@@ -3,6 +3,7 @@
 // tool gives its subcommands; main dispatches on the first argument.
 
 #include <QStringList>
+#include <optional>
 #include <span>
 
 struct CommandeCli {
@@ -29,7 +30,13 @@ std::span<const CommandeCli> CommandesSuivi();
 class TModeleResultats;
 // Reads a work file and computes its results as the Results command does;
 // 0, or the exit status after the reason was written.
-int CalculerTravail(const QString& cheminTravail, TModeleResultats& modele);
+// `rotation` (as PrendreRotation gives it) replaces the work file's turn.
+int CalculerTravail(const QString& cheminTravail, TModeleResultats& modele, int rotation = -1);
 
 // Writes "kinotab-cli: <message>" to standard error; returns `code`.
 int Erreur(const QString& message, int code = 1);
+
+// Takes `--rotation R` out of `arguments`: R clockwise degrees (0, 90, 180
+// or 270) the picture is turned by in place of the video's own turn, -1
+// when the option is absent; nothing after writing why it is wrong.
+std::optional<int> PrendreRotation(QStringList& arguments);

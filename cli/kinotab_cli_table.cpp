@@ -9,6 +9,7 @@
 #include "cli/kinotab_cli.h"
 
 #include "measure/UnitEntreesSeries.h"
+#include "measure/UnitRotationImage.h"
 #include "measure/UnitTravail.h"
 #include "measure/UnitTravailImages.h"
 #include "core/UnitFormatReel.h"
@@ -108,12 +109,15 @@ QString messageCode(CodeResultat code)
 
 int table(const QStringList& arguments)
 {
+    QStringList reste = arguments;
+    const std::optional<int> rotation = PrendreRotation(reste);
+    if (!rotation) return 1;
     QString erreur;
-    const auto o = lireOptions(arguments, erreur);
+    const auto o = lireOptions(reste, erreur);
     if (!o) return Erreur(erreur);
     // The window's road: compute, then the Calculs menu's recomputations.
     TModeleResultats modele;
-    if (const int code = CalculerTravail(o->chemin, modele)) return code;
+    if (const int code = CalculerTravail(o->chemin, modele, *rotation)) return code;
     CodeResultat code = CodeSucces;
     if (!o->lisser && (code = modele.BasculerLissage()) != CodeSucces)
         return Erreur(QStringLiteral("without smoothing: %1").arg(messageCode(code)));
@@ -134,12 +138,12 @@ int table(const QStringList& arguments)
 
 const std::array Commandes = {CommandeCli{"table",
                                           "WORK.ktb [--time-step SECONDS] [--no-smoothing] [--columns "
-                                          "positions|velocities|accelerations|all] [--uncertainty]",
+                                          "positions|velocities|accelerations|all] [--uncertainty] [--rotation R]",
                                           &table}};
 
 } // namespace
 
-int CalculerTravail(const QString& chemin, TModeleResultats& modele)
+int CalculerTravail(const QString& chemin, TModeleResultats& modele, int rotation)
 {
     const LectureTravail lu = LireTravail(chemin);
     if (lu.etat != LectureTravail::Etat::Ok) return Erreur(raisonLecture(lu, chemin));
@@ -151,8 +155,16 @@ int CalculerTravail(const QString& chemin, TModeleResultats& modele)
     if (!ImagesTravailDansLaVideo(t, video.FrameCount()))
         return Erreur(QStringLiteral("%1 names frames beyond the end of the video").arg(chemin));
     if (const QString m = manque(t.Mesure); !m.isEmpty()) return Erreur(m);
+    // The marks were placed on the picture turned as the work file says;
+    // another turn turns them with it.
+    EtatMesure mesure = t.Mesure;
+    video.FixerRotation(mesure.RotationImage);
+    if (rotation >= 0) {
+        TournerMesure(mesure, (rotation - video.Rotation()) / 90);
+        video.FixerRotation(rotation);
+    }
     const CodeResultat code =
-        modele.CalculerResultats(EntreesSeries(t.Mesure, video.Faits(), t.CheminVideo.toStdString()), true, true);
+        modele.CalculerResultats(EntreesSeries(mesure, video.Faits(), t.CheminVideo.toStdString()), true, true);
     if (code == CodeTropPeuDeMesures)
         std::fprintf(stderr, "kinotab-cli: fewer than three samples a point: no velocities or accelerations\n");
     else if (code != CodeSucces)

@@ -34,27 +34,33 @@ QString Raison(FrameSource::Echec e, const FrameSource::DetailEchec& d)
     return {};
 }
 
-bool Ouvrir(FrameSource& source, const QString& chemin)
+bool Ouvrir(FrameSource& source, const QString& chemin, int rotation = -1)
 {
-    if (source.Ouvrir(chemin)) return true;
+    if (source.Ouvrir(chemin)) {
+        source.FixerRotation(rotation);
+        return true;
+    }
     Erreur(chemin + QStringLiteral(": ") + Raison(source.DernierEchec(), source.DetailDernierEchec()));
     return false;
 }
 
-int Info(const QStringList& a)
+int Info(const QStringList& arguments)
 {
+    QStringList a = arguments;
+    const std::optional<int> rotation = PrendreRotation(a);
+    if (!rotation) return 1;
     if (a.size() != 1) return Erreur(QStringLiteral("info needs VIDEO"));
     FrameSource source;
-    if (!Ouvrir(source, a[0])) return 1;
+    if (!Ouvrir(source, a[0], *rotation)) return 1;
     std::cout << "FrameCount " << source.FrameCount() << "\nVideoWidth " << source.VideoWidth() << "\nVideoHeight "
               << source.VideoHeight() << "\nAspectRatio " << source.AspectRatio() << "\nFrameTime "
               << source.FrameTime() << "\nStartFrame " << source.StartFrame() << "\nPeriodMs " << source.PeriodeMs()
               << "\nAudio " << (source.Audio() ? "yes" : "no");
     const DescriptionVideo& d = source.Description();
     std::cout << "\nContainer " << d.Conteneur.toStdString() << "\nCodec " << d.Codec.toStdString() << "\nRotation "
-              << d.Rotation << "\nMirrored " << (d.Miroir ? "yes" : "no") << "\nVariableRate "
-              << (d.CadenceVariable ? "yes" : "no") << "\nCaptureFps " << d.CaptureFps << "\nRepeatedFrames "
-              << d.ImagesRepetees << std::endl;
+              << source.Rotation() << "\nMirrored " << (d.Miroir && source.RotationForcee() < 0 ? "yes" : "no")
+              << "\nVariableRate " << (d.CadenceVariable ? "yes" : "no") << "\nCaptureFps " << d.CaptureFps
+              << "\nRepeatedFrames " << d.ImagesRepetees << std::endl;
     if (source.FrameCount() < source.ImagesAnnoncees())
         return Erreur(QStringLiteral("%1: file cut short: it holds %2 of the %3 frames its header announces")
                           .arg(a[0])
@@ -64,25 +70,31 @@ int Info(const QStringList& a)
     return 0;
 }
 
-int Times(const QStringList& a)
+int Times(const QStringList& arguments)
 {
+    QStringList a = arguments;
+    const std::optional<int> rotation = PrendreRotation(a);
+    if (!rotation) return 1;
     if (a.size() != 1) return Erreur(QStringLiteral("times needs VIDEO"));
     FrameSource source;
-    if (!Ouvrir(source, a[0])) return 1;
+    if (!Ouvrir(source, a[0], *rotation)) return 1;
     std::cout.precision(9);
     for (int i = 0; i < source.FrameCount(); ++i) std::cout << i << ' ' << source.TempsImage(i) << '\n';
     std::cout << std::flush;
     return 0;
 }
 
-int Frame(const QStringList& a)
+int Frame(const QStringList& arguments)
 {
+    QStringList a = arguments;
+    const std::optional<int> rotation = PrendreRotation(a);
+    if (!rotation) return 1;
     if (a.size() != 3) return Erreur(QStringLiteral("frame needs VIDEO N OUT.png"));
     bool nombre = false;
     const int n = a[1].toInt(&nombre);
     if (!nombre) return Erreur(QStringLiteral("%1: not a frame index").arg(a[1]));
     FrameSource source;
-    if (!Ouvrir(source, a[0])) return 1;
+    if (!Ouvrir(source, a[0], *rotation)) return 1;
     if (n < 0 || n >= source.FrameCount())
         return Erreur(QStringLiteral("frame %1 is not in 0..%2").arg(n).arg(source.FrameCount() - 1));
     const QImage image = source.Image(n);
@@ -198,9 +210,9 @@ int Bench(const QStringList& a)
 }
 
 const CommandeCli Commandes[] = {
-    {"info", "VIDEO", Info},
-    {"times", "VIDEO", Times},
-    {"frame", "VIDEO N OUT.png", Frame},
+    {"info", "VIDEO [--rotation R]", Info},
+    {"times", "VIDEO [--rotation R]", Times},
+    {"frame", "VIDEO N OUT.png [--rotation R]", Frame},
     {"bench", "VIDEO", Bench},
 };
 

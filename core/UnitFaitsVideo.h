@@ -12,4 +12,7 @@ struct FaitsVideo {
     // Each frame's own time, set only when the rate varies; it reads the
     // source, which must outlive the value.
     std::function<double(int)> TempsImage;
+    // Whether a frame repeats the picture before it (a frame the camera
+    // dropped), set only when the video has such frames; it reads the source too.
+    std::function<bool(int)> ImageRepetee;
 };

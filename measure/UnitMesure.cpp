@@ -1,6 +1,7 @@
 #include "measure/UnitMesure.h"
 
 #include "kinematics/UnitBaseTemps.h"
+#include "measure/UnitRotationImage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -121,6 +122,14 @@ void TMesure::SetCouleur(std::uint32_t couleur)
 void TMesure::SetCacherImage(bool cacher)
 {
     etat_.CacherImage = cacher;
+    signaler();
+}
+
+void TMesure::TournerImage(int degres, int quarts)
+{
+    etat_.RotationImage = degres;
+    TournerMesure(etat_, quarts);
+    RecalculerPixels();
     signaler();
 }
 

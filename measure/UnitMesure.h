@@ -112,6 +112,10 @@ public:
     void SetCouleurCurseur(TCouleurCurseur c); // updates the cursor
     void SetCouleur(std::uint32_t couleur);
     void SetCacherImage(bool cacher);
+    // The picture turned `degres` clockwise in place of the file's turn (-1:
+    // the file's), which turns it `quarts` quarter turns from how it was
+    // shown: every position turns with it and stays on the object.
+    void TournerImage(int degres, int quarts);
     void SetAxeVersLeBas(bool versLeBas);
     void SetLongueurEtalon(double metres);
 

@@ -1,5 +1,6 @@
 #include "measure/UnitTravailBlocs.h"
 
+#include "measure/UnitRotationImage.h"
 #include "measure/UnitTravailImages.h"
 #include "measure/UnitTravailOrigines.h"
 
@@ -20,6 +21,7 @@ struct Bloc {
 constexpr std::array Blocs{
     Bloc{QLatin1StringView("Images"), EcrireImagesTravail, LireImagesTravail},
     Bloc{QLatin1StringView("Origines"), EcrireOriginesTravail, LireOriginesTravail},
+    Bloc{QLatin1StringView("Rotation"), EcrireRotationTravail, LireRotationTravail},
 };
 
 const Bloc* BlocNomme(const QString& entete)

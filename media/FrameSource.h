@@ -12,6 +12,7 @@
 // Not thread-safe: every call comes from one thread.
 
 #include "core/UnitFaitsVideo.h"
+#include "media/FrameSourceOrientation.h"
 #include "media/UnitSourceAudio.h"
 
 #include <QImage>
@@ -32,7 +33,7 @@ struct DescriptionVideo {
     double CaptureFps = 0;        // the rate it was filmed at when it differs from playback, else 0
 };
 
-class SourceConteneur;
+class LecteurVideo;
 
 struct PlageEchantillons {
     std::int64_t Premier = 0; // first audio sample to play
@@ -66,7 +67,8 @@ public:
     FrameSource(const FrameSource&) = delete;
     FrameSource& operator=(const FrameSource&) = delete;
 
-    // Closes the current file, then opens `chemin`. False leaves the source closed.
+    // Closes the current file, then opens `chemin`. False leaves the source
+    // closed. Either way the turn of the picture is the file's again.
     bool Ouvrir(const QString& chemin);
     void Fermer();
     Echec DernierEchec() const { return echec_; }
@@ -91,9 +93,19 @@ public:
     // The presentation time of frame `numero` in seconds from the first frame
     // shown (an AVI frame's is its position times FrameTime); 0 out of range.
     double TempsImage(int numero) const;
+    // Whether frame `numero` repeats the picture before it: an AVI's empty
+    // chunk, a frame the camera dropped. False out of range.
+    bool ImageRepetee(int numero) const;
     const DescriptionVideo& Description() const;
     // The facts the results take; TempsImage reads this source.
     FaitsVideo Faits() const;
+
+    // Turns the stored picture `degres` clockwise (0, 90, 180 or 270) in
+    // place of the turn the file asks for; -1 goes back to the file's.
+    // VideoWidth and VideoHeight follow the turn.
+    void FixerRotation(int degres);
+    int RotationForcee() const { return rotationForcee_; } // -1: the file's
+    int Rotation() const;                                  // clockwise degrees the stored picture is turned by
 
     // The picture of frame `numero`, VideoWidth x VideoHeight in RGB32, or null
     // when there is none (out of range, or the decoder cannot deliver it).
@@ -123,9 +135,13 @@ public:
     std::size_t CachePic() const; // the most the cache has held
 
 private:
-    struct Ouverte;
-    std::unique_ptr<Ouverte> o_;
-    std::unique_ptr<SourceConteneur> c_; // the time-stamped road, when the file is no AVI
+    struct Converti;
+    bool DansLaVideo(int numero) const;
+    Orientation Tour() const;
+
+    std::unique_ptr<LecteurVideo> lecteur_; // the AVI reader, or the time-stamped one for any other file
+    std::unique_ptr<Converti> converti_;
+    int rotationForcee_ = -1;
     Echec echec_ = Echec::Aucun;
     DetailEchec detail_;
     std::size_t budgetCache_;

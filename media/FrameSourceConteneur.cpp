@@ -1,5 +1,8 @@
 #include "media/FrameSourceConteneur.h"
 
+#include "media/FrameSourceImage.h"
+#include "media/FrameSourceImagesMontrees.h"
+
 extern "C" {
 #include <libavutil/display.h>
 #include <libavutil/pixdesc.h>
@@ -127,23 +130,23 @@ FrameSource::Echec SourceConteneur::Ouvrir(const QString& chemin, std::size_t bu
     }
     if (!decodeur_->Ouvrir(p)) return Echec::Indecodable;
     decodeur_->Cache().FixerBudget(budgetCache);
+    ValeursLecteur& v = valeurs_;
+    v.FrameCount = decodeur_->FrameCount();
     // A cut file lists fewer packets than its header counts.
-    annoncees_ = int(std::min<std::int64_t>(decodeur_->FrameCount() + std::max<std::int64_t>(0, annonces - lus),
-                                            std::numeric_limits<int>::max()));
+    v.Annoncees = int(std::min<std::int64_t>(decodeur_->FrameCount() + std::max<std::int64_t>(0, annonces - lus),
+                                             std::numeric_limits<int>::max()));
 
-    orientation_ = OrientationDeMatrice(
+    v.Tour = OrientationDeMatrice(
         reinterpret_cast<const std::int32_t*>(av_stream_get_side_data(st, AV_PKT_DATA_DISPLAYMATRIX, nullptr)));
     const AVRational sar = av_guess_sample_aspect_ratio(demuxeur_.get(), st, nullptr);
-    largeurStockee_ = p.width;
+    v.Largeur = p.width;
     if (sar.num > 0 && sar.den > 0 && sar.num != sar.den)
-        largeurStockee_ =
-            int(std::clamp<std::int64_t>(std::llround(double(p.width) * sar.num / sar.den), 1, TailleMax));
-    hauteurStockee_ = p.height;
-    largeur_ = orientation_.Echange() ? hauteurStockee_ : largeurStockee_;
-    hauteur_ = orientation_.Echange() ? largeurStockee_ : hauteurStockee_;
+        v.Largeur = int(std::clamp<std::int64_t>(std::llround(double(p.width) * sar.num / sar.den), 1, TailleMax));
+    v.Hauteur = p.height;
     Decrire(chemin);
     // A decoder that exists but gives nothing for the first frame cannot read the stream.
-    if (Image(0).isNull()) return Echec::Indecodable;
+    const ff::Image premiere = decodeur_->Image(0);
+    if (!premiere || ConvertisseurImage().EnRgb(*premiere).isNull()) return Echec::Indecodable;
     // Sound the program cannot read leaves the video silent.
     const int fluxSon = av_find_best_stream(demuxeur_.get(), AVMEDIA_TYPE_AUDIO, -1, flux_, nullptr, 0);
     if (fluxSon >= 0) {
@@ -161,7 +164,7 @@ PlageEchantillons SourceConteneur::PlageAudio(int premiere, int derniere) const
     const std::int64_t debut = son_->Debut(), fin = son_->Debut() + son_->Longueur();
     auto echantillon = [&](int numero, std::int64_t defaut) {
         if (numero < 0 || numero > FrameCount()) return defaut;
-        const double t = numero < FrameCount() ? Temps(numero) : Temps(FrameCount() - 1) + frameTime_;
+        const double t = numero < FrameCount() ? Temps(numero) : Temps(FrameCount() - 1) + valeurs_.FrameTime;
         const std::int64_t e = MulDivArrondi(std::llround(t * 1000), son_->Format().Frequence, 1000);
         return e < debut || e > fin ? defaut : e;
     };
@@ -172,6 +175,7 @@ FrameSource::Echec SourceConteneur::Indexer(std::vector<PaquetTemps>& paquets)
 {
     const ff::Paquet p = ff::NouveauPaquet();
     if (!p) return FrameSource::Echec::Illisible;
+    const AVCodecID codec = demuxeur_->streams[flux_]->codecpar->codec_id;
     std::int64_t ptsPrecedent = AV_NOPTS_VALUE;
     while (paquets.size() < PaquetsMax && av_read_frame(demuxeur_.get(), p.get()) >= 0) {
         if (p->stream_index == flux_) {
@@ -185,7 +189,8 @@ FrameSource::Echec SourceConteneur::Indexer(std::vector<PaquetTemps>& paquets)
                 q.Pts = ptsPrecedent + std::max<std::int64_t>(1, p->duration);
             if (q.Dts == AV_NOPTS_VALUE) q.Dts = q.Pts;
             q.Cle = (p->flags & AV_PKT_FLAG_KEY) != 0;
-            q.Ecarte = (p->flags & AV_PKT_FLAG_DISCARD) != 0;
+            q.Ecarte = (p->flags & AV_PKT_FLAG_DISCARD) != 0 ||
+                !MontreUneImage(codec, {p->data, std::size_t(std::max(0, p->size))});
             ptsPrecedent = q.Pts;
             paquets.push_back(q);
         }
@@ -198,6 +203,7 @@ void SourceConteneur::Decrire(const QString& chemin)
 {
     const AVStream& st = *demuxeur_->streams[flux_];
     const int n = decodeur_->FrameCount();
+    double& pas = valeurs_.FrameTime;
     const double base = av_q2d(st.time_base);
     temps_.resize(std::size_t(n));
     for (int i = 0; i < n; ++i) temps_[std::size_t(i)] = double(decodeur_->Pts(i) - decodeur_->Pts(0)) * base;
@@ -206,49 +212,39 @@ void SourceConteneur::Decrire(const QString& chemin)
     AVRational cadence = st.avg_frame_rate;
     if (cadence.num <= 0 || cadence.den <= 0) cadence = st.r_frame_rate;
     if (cadence.num > 0 && cadence.den > 0)
-        frameTime_ = av_q2d(av_inv_q(cadence));
+        pas = av_q2d(av_inv_q(cadence));
     else if (n > 1 && temps_.back() > 0)
-        frameTime_ = temps_.back() / (n - 1);
+        pas = temps_.back() / (n - 1);
     else
-        frameTime_ = 0.04;
+        pas = 0.04;
+    valeurs_.PeriodeMs = int(std::clamp<std::int64_t>(std::llround(pas * 1000), 0, std::numeric_limits<int>::max()));
 
-    DescriptionVideo& d = description_;
+    DescriptionVideo& d = valeurs_.Description;
     d.Conteneur = NomConteneur(*demuxeur_->iformat, chemin);
     d.Codec = QString::fromLatin1(avcodec_get_name(st.codecpar->codec_id));
-    d.Rotation = orientation_.Degres();
-    d.Miroir = orientation_.Miroir;
+    d.Rotation = valeurs_.Tour.Degres();
+    d.Miroir = valeurs_.Tour.Miroir;
     // A step off the nominal one by more than 1 % (and more than the time
     // base's rounding) makes the rate variable. A step of k usual steps (the
-    // median, which gaps do not pull as they pull the average) leaves k - 1
-    // frames a constant-rate display fills with the picture before.
-    const double tolerance = std::max(0.01 * frameTime_, base);
-    std::vector<double> pas;
-    for (int i = 1; i < n; ++i) pas.push_back(temps_[std::size_t(i)] - temps_[std::size_t(i - 1)]);
-    for (const double p : pas)
-        if (std::fabs(p - frameTime_) > tolerance) d.CadenceVariable = true;
-    std::vector<double> tries = pas;
-    std::nth_element(tries.begin(), tries.begin() + std::ptrdiff_t(tries.size() / 2), tries.end());
-    const double usuel = tries.empty() ? 0 : tries[tries.size() / 2];
-    if (usuel > 0)
-        for (const double p : pas) d.ImagesRepetees += int(std::clamp<std::int64_t>(std::llround(p / usuel) - 1, 0, n));
+    // median of those above zero, which gaps do not pull as they pull the
+    // average) leaves k - 1 frames a constant-rate display fills with the
+    // picture before; a frame sharing the time stamp of the one before
+    // repeats a moment.
+    const double tolerance = std::max(0.01 * pas, base);
+    std::vector<double> ecarts, positifs;
+    for (int i = 1; i < n; ++i) ecarts.push_back(temps_[std::size_t(i)] - temps_[std::size_t(i - 1)]);
+    for (const double e : ecarts) {
+        if (std::fabs(e - pas) > tolerance) d.CadenceVariable = true;
+        if (e > 0) positifs.push_back(e);
+    }
+    std::nth_element(positifs.begin(), positifs.begin() + std::ptrdiff_t(positifs.size() / 2), positifs.end());
+    const double usuel = positifs.empty() ? 0 : positifs[positifs.size() / 2];
+    for (const double e : ecarts)
+        d.ImagesRepetees += e <= 0 ? 1
+            : usuel > 0            ? int(std::clamp<std::int64_t>(std::llround(e / usuel) - 1, 0, n))
+                                   : 0;
     // The slow-motion tag phones write, on the file or on the stream.
     double capture = Nombre(demuxeur_->metadata, "com.android.capture.fps");
     if (capture == 0) capture = Nombre(st.metadata, "com.android.capture.fps");
-    if (capture > 0 && std::fabs(capture * frameTime_ - 1) > 0.01) d.CaptureFps = capture;
-}
-
-QImage SourceConteneur::Image(int numero)
-{
-    if (numero < 0 || numero >= FrameCount()) return {};
-    if (numero == numeroConverti_) return converti_;
-    const ff::Image image = decodeur_->Image(numero);
-    if (!image) return {};
-    numeroConverti_ = -1;
-    QImage recyclee = orientation_ == Orientation{} ? std::move(converti_) : QImage();
-    converti_ = {};
-    QImage rgb = convertisseur_.EnRgb(*image, std::move(recyclee), QSize(largeurStockee_, hauteurStockee_));
-    if (rgb.isNull()) return {};
-    converti_ = Redresser(rgb, orientation_);
-    numeroConverti_ = numero;
-    return converti_;
+    if (capture > 0 && std::fabs(capture * pas - 1) > 0.01) d.CaptureFps = capture;
 }

@@ -7,8 +7,7 @@ extern "C" {
 #include <algorithm>
 
 DecodeurImages::DecodeurImages(const FichierAvi& fichier, const IndexVideo& index, int fluxVideo)
-    : fichier_(fichier), index_(index), fluxVideo_(fluxVideo), paquet_(ff::NouveauPaquet()),
-      sortie_(ff::NouvelleImage())
+    : fichier_(fichier), index_(index), fluxVideo_(fluxVideo)
 {
 }
 
@@ -18,19 +17,7 @@ bool DecodeurImages::Ouvrir(const AVCodecParameters& parametres, bool coupe, int
     largeur_ = largeur;
     hauteur_ = hauteur;
     codecId_ = parametres.codec_id;
-    const AVCodec* decodeur = avcodec_find_decoder(parametres.codec_id);
-    if (!decodeur || !paquet_ || !sortie_ || index_.Morceaux.empty()) return false;
-    codec_.reset(avcodec_alloc_context3(decodeur));
-    if (!codec_ || avcodec_parameters_to_context(codec_.get(), &parametres) < 0) return false;
-    // The decoder's own threads, as ffmpeg uses them for sequential reading.
-    codec_->thread_count = 0;
-    codec_->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
-    // The decoder refuses larger pictures before allocating them.
-    codec_->max_pixels = std::int64_t(TailleMaxImage) * TailleMaxImage;
-    if (avcodec_open2(codec_.get(), decodeur, nullptr) < 0) {
-        codec_.reset();
-        return false;
-    }
+    if (index_.Morceaux.empty() || !decodage_.Ouvrir(parametres)) return false;
     const AVCodecDescriptor* description = avcodec_descriptor_get(parametres.codec_id);
     const bool intra = description && (description->props & AV_CODEC_PROP_INTRA_ONLY);
     const std::int32_t n = Nombre();
@@ -117,7 +104,7 @@ bool DecodeurImages::Fiable(std::int32_t k, std::int32_t rang)
 // there, whose rank is then unknown.
 bool DecodeurImages::FinIncertaine(std::int32_t k) const
 {
-    return coupe_ && codec_->has_b_frames > 0 && FinRegion(k) == Nombre();
+    return coupe_ && decodage_.Contexte().has_b_frames > 0 && FinRegion(k) == Nombre();
 }
 
 bool DecodeurImages::PeutContinuer(std::int32_t rang, std::int32_t depart)
@@ -127,7 +114,7 @@ bool DecodeurImages::PeutContinuer(std::int32_t rang, std::int32_t depart)
 
 ff::Image DecodeurImages::Image(std::int32_t rang)
 {
-    if (!codec_ || rang < 0 || rang >= Nombre()) return {};
+    if (!decodage_.Ouvert() || rang < 0 || rang >= Nombre()) return {};
     if (ff::Image image = cache_.Trouver(rang)) return image;
     bool reculer = false, relancer = false;
     for (int essai = 0; essai < 4; ++essai) {
@@ -153,7 +140,7 @@ ff::Image DecodeurImages::Image(std::int32_t rang)
             else
                 return {};
             continue;
-        case Issue::Finie: return {};
+        default: return {};
         }
     }
     return {};
@@ -161,7 +148,7 @@ ff::Image DecodeurImages::Image(std::int32_t rang)
 
 std::int32_t DecodeurImages::Cout(std::int32_t rang) const
 {
-    if (!codec_ || rang < 0 || rang >= Nombre() || cache_.Contient(rang)) return 0;
+    if (!decodage_.Ouvert() || rang < 0 || rang >= Nombre() || cache_.Contient(rang)) return 0;
     const std::int32_t k = DebutRegion(rang);
     if (debutSession_ >= 0 && rang > dernierRang_ && prochain_ >= k) return std::max(1, rang - prochain_ + 1);
     return rang - k + 1;
@@ -169,10 +156,9 @@ std::int32_t DecodeurImages::Cout(std::int32_t rang) const
 
 void DecodeurImages::Demarrer(std::int32_t depart)
 {
-    avcodec_flush_buffers(codec_.get());
+    decodage_.Relancer();
     debutSession_ = depart;
     prochain_ = depart;
-    vidangeEnvoyee_ = false;
     cleAVerifier_ = true;
     dernierRang_ = -1;
     regionCourante_ = -1;
@@ -181,62 +167,47 @@ void DecodeurImages::Demarrer(std::int32_t depart)
 
 DecodeurImages::Issue DecodeurImages::DecoderJusqua(std::int32_t rang, ff::Image& trouvee)
 {
-    for (;;) {
-        bool recue = false;
-        for (;;) {
-            const int r = avcodec_receive_frame(codec_.get(), sortie_.get());
-            if (r == AVERROR(EAGAIN)) break;
-            if (r < 0) { // the end after the drain, or a decoder failure
-                CloreRegion();
-                debutSession_ = -1;
-                return Issue::Finie;
-            }
-            recue = true;
-            const bool suivre = Traiter(*sortie_, rang, trouvee);
-            av_frame_unref(sortie_.get());
-            if (!suivre) return Issue::Recommencer;
+    const Issue issue = decodage_.Jusqua(
+        [&](const AVFrame& image) -> std::optional<Issue> {
+            if (!Traiter(image, rang, trouvee)) return Issue::Recommencer;
             // The pictures after it stay in the decoder for the next step,
             // which then needs no cache to continue.
             if (trouvee) return Issue::Trouvee;
             if (dernierRang_ > rang) return Issue::Depassee;
-        }
-        if (prochain_ < Nombre()) {
-            bool plein = false;
-            if (!Envoyer(prochain_, plein) || !plein) {
-                ++prochain_;
-            } else if (!recue) { // neither takes nor gives: give up on this decode
-                debutSession_ = -1;
-                return Issue::Finie;
-            }
-        } else if (!vidangeEnvoyee_) {
-            avcodec_send_packet(codec_.get(), nullptr);
-            vidangeEnvoyee_ = true;
-        } else {
-            debutSession_ = -1;
-            return Issue::Finie;
-        }
-    }
+            return std::nullopt;
+        },
+        [&] { return LireSuivant(); });
+    if (issue == Issue::Finie) CloreRegion(); // every picture of the region is out
+    if (issue == Issue::Finie || issue == Issue::Bloquee) debutSession_ = -1;
+    return issue;
 }
 
-// Sends one chunk stamped with its number. False when it cannot be read (it
-// is skipped); `plein` when the decoder must give pictures first.
-bool DecodeurImages::Envoyer(std::int32_t paquet, bool& plein)
+// The next chunk that reads, stamped with its number, into the decoder's
+// packet; false past the last. A chunk that cannot be read is skipped.
+bool DecodeurImages::LireSuivant()
+{
+    while (prochain_ < Nombre())
+        if (Lire(prochain_++)) return true;
+    return false;
+}
+
+bool DecodeurImages::Lire(std::int32_t paquet)
 {
     const Morceau& m = index_.Morceaux[std::size_t(paquet)];
     std::uint8_t entete[8];
     if (fichier_.Lire(m.Position, entete) != 8) return false;
     const std::uint32_t id = LireMot32(entete);
-    if (FluxDuMorceau(id) != fluxVideo_ || !EstMorceauImage(id) || LireMot32(entete + 4) != std::uint32_t(m.Taille))
+    const std::uint32_t taille = LireMot32(entete + 4);
+    if (FluxDuMorceau(id) != fluxVideo_ || !EstMorceauImage(id) ||
+        (m.Coupe ? taille < std::uint32_t(m.Taille) : taille != std::uint32_t(m.Taille)))
         return false;
-    av_packet_unref(paquet_.get());
-    if (av_new_packet(paquet_.get(), m.Taille) < 0) return false;
-    if (fichier_.Lire(m.Position + 8, {paquet_->data, std::size_t(m.Taille)}) != m.Taille) return false;
-    paquet_->pts = paquet;
-    if (index_.Cles[std::size_t(paquet)]) paquet_->flags |= AV_PKT_FLAG_KEY;
-    const int r = avcodec_send_packet(codec_.get(), paquet_.get());
-    av_packet_unref(paquet_.get());
-    plein = r == AVERROR(EAGAIN);
-    return true; // a chunk the decoder refuses is skipped like an unreadable one
+    AVPacket& p = decodage_.Paquet();
+    av_packet_unref(&p);
+    if (av_new_packet(&p, m.Taille) < 0) return false;
+    if (fichier_.Lire(m.Position + 8, {p.data, std::size_t(m.Taille)}) != m.Taille) return false;
+    p.pts = paquet;
+    if (index_.Cles[std::size_t(paquet)]) p.flags |= AV_PKT_FLAG_KEY;
+    return true;
 }
 
 // Files one decoded picture by its stamp. False when the session's start
@@ -273,8 +244,8 @@ bool DecodeurImages::Traiter(const AVFrame& image, std::int32_t cible, ff::Image
     } else if (etat == Etat::Inconnue && chaude) {
         // Without a reorder buffer pictures come out in chunk order. At the
         // cut end of a file, the last chunks could precede a missing one.
-        const bool douteuse = FinIncertaine(k) && s >= Nombre() - 1 - codec_->has_b_frames;
-        rang = codec_->has_b_frames == 0 ? s : douteuse ? -1 : k + std::int32_t(tamponsRegion_.size()) - 1;
+        const bool douteuse = FinIncertaine(k) && s >= Nombre() - 1 - decodage_.Contexte().has_b_frames;
+        rang = decodage_.Contexte().has_b_frames == 0 ? s : douteuse ? -1 : k + std::int32_t(tamponsRegion_.size()) - 1;
     }
     if (rang < 0 || rang >= FinRegion(k)) return true;
     dernierRang_ = std::max(dernierRang_, rang);
@@ -351,7 +322,7 @@ void DecodeurImages::CloreRegion()
             rangDuPaquet_[std::size_t(tampons[j])] = k + std::int32_t(j);
         }
         etat_[std::size_t(k)] = Etat::Apprise;
-    } else if (croissants && codec_->has_b_frames == 0) {
+    } else if (croissants && decodage_.Contexte().has_b_frames == 0) {
         // No reordering: each picture is its own chunk's; the lost ones stay lost.
         for (const std::int32_t s : tampons) rangDuPaquet_[std::size_t(s)] = paquetDuRang_[std::size_t(s)] = s;
         etat_[std::size_t(k)] = Etat::Apprise;

@@ -21,14 +21,12 @@
 
 #include "media/FrameSourceAvi.h"
 #include "media/FrameSourceCache.h"
+#include "media/FrameSourceDecodage.h"
 #include "media/FrameSourceFFmpeg.h"
 #include "media/FrameSourceIndex.h"
 
 #include <cstdint>
 #include <vector>
-
-// Beyond any camera's frame: a header, or a picture, claiming more is damaged.
-constexpr int TailleMaxImage = 8192;
 
 class DecodeurImages {
 public:
@@ -52,7 +50,7 @@ public:
 
 private:
     enum class Etat : std::uint8_t { Inconnue, Apprise, Douteuse };
-    enum class Issue { Trouvee, Depassee, Finie, Recommencer };
+    using Issue = Decodage::Issue;
 
     std::int32_t Nombre() const { return std::int32_t(index_.Morceaux.size()); }
     std::int32_t DebutRegion(std::int32_t paquet) const;
@@ -67,7 +65,8 @@ private:
 
     void Demarrer(std::int32_t depart);
     Issue DecoderJusqua(std::int32_t rang, ff::Image& trouvee);
-    bool Envoyer(std::int32_t paquet, bool& plusTard);
+    bool LireSuivant();
+    bool Lire(std::int32_t paquet);
     bool Traiter(const AVFrame& image, std::int32_t rang, ff::Image& trouvee);
     ff::Image ALaTaille(const AVFrame& image);
     void CloreRegion();
@@ -80,10 +79,8 @@ private:
     AVCodecID codecId_ = AV_CODEC_ID_NONE;
     bool coupe_ = false;
     int largeur_ = 0, hauteur_ = 0;
-    ff::Codec codec_;
+    Decodage decodage_;
     ff::Sws sws_; // pictures of another size than the header's
-    ff::Paquet paquet_;
-    ff::Image sortie_;
     CacheImages cache_;
 
     // Regions: the chunks decoding may start from, 0 first.
@@ -95,10 +92,9 @@ private:
 
     // The running decode.
     std::int32_t debutSession_ = -1; // -1: none to continue
-    std::int32_t prochain_ = 0;      // next chunk to send
-    bool vidangeEnvoyee_ = false;
-    bool cleAVerifier_ = false;     // the start chunk's picture is still to come
-    std::int32_t dernierRang_ = -1; // last rank handed out as exact
+    std::int32_t prochain_ = 0;      // next chunk to read
+    bool cleAVerifier_ = false;      // the start chunk's picture is still to come
+    std::int32_t dernierRang_ = -1;  // last rank handed out as exact
     std::int32_t regionCourante_ = -1;
     std::vector<std::int32_t> tamponsRegion_; // stamps of its pictures so far, in display order
 };

@@ -3,11 +3,12 @@
 // order.
 //
 // Every packet of the video stream is listed once at open, in decoding order,
-// with its time stamps and key flag. Frame N is the picture whose time stamp
-// is the N-th smallest; packets the container marks as not to be shown (the
-// priming frames an edit list cuts off) carry no frame but are decoded.
-// The decoder hands each picture back with its packet's time stamp, which
-// says which frame it is.
+// with its time stamps and key flag. Frames are the shown pictures in order
+// of time stamp, those sharing a time stamp in decoding order, as FFmpeg
+// gives them; packets not to be shown (the priming frames an edit list cuts
+// off, hidden frames) carry no frame but are decoded. Each packet goes to the
+// decoder stamped with its rank in that order, which the decoder hands back
+// with the picture and which says which frame it is.
 //
 // A frame is decoded from the last keyframe before its packet that is not
 // shown after it: a picture shown before its keyframe (a leading picture of
@@ -17,6 +18,7 @@
 // every picture decoded on the way is kept in the cache.
 
 #include "media/FrameSourceCache.h"
+#include "media/FrameSourceDecodage.h"
 #include "media/FrameSourceFFmpeg.h"
 
 #include <cstdint>
@@ -30,7 +32,7 @@ struct PaquetTemps {
     std::int64_t Pts = AV_NOPTS_VALUE;
     std::int64_t PtsLu = AV_NOPTS_VALUE; // as the demuxer gave it, which tells the packet again
     bool Cle = false;                    // decoding may start here
-    bool Ecarte = false;                 // decoded but not shown (cut off by an edit list)
+    bool Ecarte = false;                 // decoded but not shown (cut off by an edit list, hidden)
 };
 
 class DecodeurTemps {
@@ -58,9 +60,9 @@ public:
     const CacheImages& Cache() const { return cache_; }
 
 private:
-    enum class Issue { Trouvee, Depassee, Finie };
+    using Issue = Decodage::Issue;
 
-    std::int32_t NumeroDuPts(std::int64_t pts) const;
+    std::int32_t NumeroDuRang(std::int64_t rang) const;
     std::int32_t ImagesEnCache() const;
     std::int32_t DepartPour(std::int32_t numero) const;
     std::int32_t ClePrecedente(std::int32_t paquet) const;
@@ -70,6 +72,7 @@ private:
     bool Demarrer(std::int32_t depart);
     bool ChercherDepuis(std::int64_t temps, std::int32_t depart);
     bool LireSuivant();
+    void Preparer(AVPacket& p, std::int32_t numero);
     Issue DecoderJusqua(std::int32_t numero, ff::Image& trouvee);
     void Ranger(const AVFrame& image, std::int32_t cible, ff::Image& trouvee);
 
@@ -77,19 +80,17 @@ private:
     const int flux_;
     const std::vector<PaquetTemps> paquets_;
     std::vector<std::int32_t> cles_;                             // packets decoding may start from, in order
-    std::vector<std::int64_t> ptsImages_;                        // by frame, increasing
+    std::vector<std::int64_t> rangDuPaquet_;                     // by packet: its stamp, -1 without a time stamp
+    std::vector<std::int64_t> rangsImages_;                      // by frame: the stamp of its packet, increasing
+    std::vector<std::int64_t> ptsImages_;                        // by frame: its time stamp, never decreasing
     std::vector<std::int32_t> paquetDeImage_;                    // by frame: the packet that carries it
     std::unordered_map<std::int64_t, std::int32_t> parPosition_; // -1 for a position shared by two packets
-    ff::Codec codec_;
-    ff::Paquet paquet_;
-    ff::Image sortie_;
+    Decodage decodage_;
     CacheImages cache_;
 
     // The running decode.
-    std::int32_t debutSession_ = -1; // -1: none to continue
-    std::int64_t ptsDebut_ = 0;      // pictures shown before this are not trusted
-    std::int32_t prochain_ = 0;      // packet `paquet_` holds, or the next to read
-    bool enAttente_ = false;         // paquet_ holds a packet still to send
-    bool vidangee_ = false;
-    std::int64_t dernierPts_ = INT64_MIN; // latest trusted picture out
+    std::int32_t debutSession_ = -1;       // -1: none to continue
+    std::int64_t rangDebut_ = 0;           // pictures stamped before this are not trusted
+    std::int32_t prochain_ = 0;            // the packet last read
+    std::int64_t dernierRang_ = INT64_MIN; // latest trusted picture out
 };

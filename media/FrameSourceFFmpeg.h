@@ -4,6 +4,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavcodec/bsf.h>
 #include <libavformat/avformat.h>
 #include <libavutil/frame.h>
 #include <libswresample/swresample.h>
@@ -43,6 +44,9 @@ struct LibererSws {
 struct LibererSwr {
     void operator()(SwrContext* s) const { swr_free(&s); }
 };
+struct LibererBsf {
+    void operator()(AVBSFContext* b) const { av_bsf_free(&b); }
+};
 
 using Format = std::unique_ptr<AVFormatContext, LibererFormat>;
 using Sortie = std::unique_ptr<AVFormatContext, LibererSortie>;
@@ -52,6 +56,7 @@ using Paquet = std::unique_ptr<AVPacket, LibererPaquet>;
 using Image = std::unique_ptr<AVFrame, LibererImage>;
 using Sws = std::unique_ptr<SwsContext, LibererSws>;
 using Swr = std::unique_ptr<SwrContext, LibererSwr>;
+using Bsf = std::unique_ptr<AVBSFContext, LibererBsf>;
 
 inline Paquet NouveauPaquet()
 {

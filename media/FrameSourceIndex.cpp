@@ -86,6 +86,12 @@ void Parcourir(const FichierAvi& f, const EnTeteAvi& entete, int fluxVideo, int 
                 const bool ici = image(id);
                 const std::int64_t suivant = ChercherMotif(f, pos + (ici ? 8 : 1), zone.Fin, enTete);
                 if (suivant < 0) { // cut short: what follows is not there
+                    if (ici && fin > f.Taille() && pos + 8 < f.Taille()) {
+                        const auto debut = std::span<const std::uint8_t>(tampon).subspan(8, std::size_t(lus - 8));
+                        ajouterImage(pos, f.Taille() - pos - 8, EstImageCle(codec, debut));
+                        iv.Morceaux.back().Coupe = true;
+                        ++numero;
+                    }
                     iv.FinPositions = numero;
                     return;
                 }

@@ -20,6 +20,7 @@ struct AVStream;
 struct Morceau {
     std::int64_t Position = 0;
     std::int32_t Taille = 0;
+    bool Coupe = false; // the file ends inside it: Taille is what it holds of its payload
 };
 
 struct IndexVideo {
@@ -40,7 +41,9 @@ bool IndexDepuisFFmpeg(const AVStream& video, const AVStream* audio, std::int64_
                        IndexAudio& ia);
 
 // By walking the chunks of the 'movi' lists up to the first one the file does
-// not hold whole. `premierNumero` is the video stream's start.
+// not hold whole; a video chunk the file ends inside is kept as cut, for
+// the decoder may make a picture of what there is. `premierNumero` is the
+// video stream's start.
 void IndexParParcours(const FichierAvi& fichier, const EnTeteAvi& entete, int fluxVideo, int fluxAudio,
                       std::int32_t premierNumero, AVCodecID codec, IndexVideo& iv, IndexAudio& ia);
 

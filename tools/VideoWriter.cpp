@@ -165,7 +165,11 @@ bool Encoder(AVFormatContext* sortie, Flux& flux, const AVFrame* image, AVPacket
 
 class Ecrivain {
 public:
-    Ecrivain(const std::string& chemin, const OptionsVideo& o) : chemin_(chemin), o_(o) {}
+    // `passe` 1 or 2 of two, which share `statistiques`; 0 for one pass.
+    Ecrivain(const std::string& chemin, const OptionsVideo& o, int passe = 0, std::string* statistiques = nullptr)
+        : chemin_(chemin), o_(o), passe_(passe), statistiques_(statistiques)
+    {
+    }
     std::string Ecrire();
 
 private:
@@ -178,6 +182,8 @@ private:
 
     const std::string& chemin_;
     const OptionsVideo& o_;
+    const int passe_;
+    std::string* statistiques_;
     ff::Sortie sortie_;
     Flux video_, son_;
     ff::Sws sws_;
@@ -224,7 +230,18 @@ std::string Ecrivain::OuvrirVideo()
     }
     if (o_.codec == OptionsVideo::Codec::H264) {
         av_opt_set(c->priv_data, "preset", "veryfast", 0);
-        av_opt_set(c->priv_data, "x264-params", o_.gopOuvert ? "log=-1:scenecut=0:open-gop=1" : "log=-1:scenecut=0", 0);
+        const std::string p = std::string("log=-1:scenecut=0") + (o_.gopOuvert ? ":open-gop=1" : "") +
+            (o_.entrelace ? ":interlaced=1:tff=1" : "");
+        av_opt_set(c->priv_data, "x264-params", p.c_str(), 0);
+        if (o_.entrelace) {
+            c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
+            c->field_order = AV_FIELD_TT;
+        }
+    }
+    if (passe_ == 1) c->flags |= AV_CODEC_FLAG_PASS1;
+    if (passe_ == 2) {
+        c->flags |= AV_CODEC_FLAG_PASS2;
+        c->stats_in = statistiques_->data(); // the caller's, which outlives the encoder
     }
     if (avcodec_open2(c, encodeur, nullptr) < 0) return std::string("cannot open encoder ") + encodeur->name;
     video_.stream->time_base = c->time_base;
@@ -374,6 +391,7 @@ std::string Ecrivain::Ecrire()
         }
     }
     if (!Encoder(sortie_.get(), video_, nullptr, paquet_.get())) return "cannot flush the video encoder";
+    if (passe_ == 1 && video_.codec->stats_out) *statistiques_ = video_.codec->stats_out;
     if (son_.codec && !Encoder(sortie_.get(), son_, nullptr, paquet_.get())) return "cannot flush the audio encoder";
     return av_write_trailer(sortie_.get()) < 0 ? "cannot write the index" : "";
 }
@@ -382,7 +400,11 @@ std::string Ecrivain::Ecrire()
 
 std::string EcrireVideo(const std::string& chemin, const OptionsVideo& options)
 {
-    return Ecrivain(chemin, options).Ecrire();
+    if (!options.deuxPasses) return Ecrivain(chemin, options).Ecrire();
+    std::string statistiques;
+    if (std::string e = Ecrivain(chemin, options, 1, &statistiques).Ecrire(); !e.empty()) return e;
+    if (statistiques.empty()) return "no statistics from the first pass";
+    return Ecrivain(chemin, options, 2, &statistiques).Ecrire();
 }
 
 void PeindreMire(QImage& image, int index)

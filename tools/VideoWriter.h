@@ -32,6 +32,10 @@ struct OptionsVideo {
     // (shown before the keyframe, decoded after it).
     bool gopOuvert = false;
     bool dixBits = false; // H.264, HEVC: 10 bits per sample
+    // VP9: encoded in two passes, which makes the encoder use alternate
+    // reference frames (decoded, not shown, in a superframe with the next).
+    bool deuxPasses = false;
+    bool entrelace = false; // H.264: interlaced coding, top field first, as camcorders film
 
     // The container, as FFmpeg names its muxer: "avi", "mp4", "mov", "matroska", "webm".
     std::string conteneur = "avi";

@@ -81,6 +81,12 @@ double TDCAVIPlay::AspectRatio() const
 {
     return images_->Video().AspectRatio();
 }
+
+void TDCAVIPlay::TournerImage(int degres)
+{
+    mesure_->TournerImage(degres, images_->Tourner(degres));
+    update();
+}
 double TDCAVIPlay::FrameTime() const
 {
     return images_->Video().FrameTime();

@@ -70,6 +70,10 @@ public:
     // The open video's source, for what it says of the video and why it did not open.
     const FrameSource& Source() const;
 
+    // Turns the picture `degres` clockwise in place of the video's own turn
+    // (-1: the video's); the marks turn with it and stay on the object.
+    void TournerImage(int degres);
+
     TMesure& Mesure() { return *mesure_; }
     const TMesure& Mesure() const { return *mesure_; }
 

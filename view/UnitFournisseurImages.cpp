@@ -41,6 +41,18 @@ void FournisseurImages::Fermer()
     numeroAffiche_ = -1;
 }
 
+int FournisseurImages::Tourner(int degres)
+{
+    chargeur_->Attendre();
+    // The picture on screen, and one the worker may bring, are the old turn's.
+    ++generation_;
+    affichee_ = {};
+    numeroAffiche_ = -1;
+    const int avant = source_->Rotation();
+    source_->FixerRotation(degres);
+    return (source_->Rotation() - avant) / 90;
+}
+
 FrameSource& FournisseurImages::Source()
 {
     chargeur_->Attendre();

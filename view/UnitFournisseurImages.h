@@ -27,6 +27,9 @@ public:
 
     bool Ouvrir(const QString& nom);
     void Fermer();
+    // Turns the picture to `degres` clockwise in place of the file's turn;
+    // the quarter turns it moved by.
+    int Tourner(int degres);
 
     // The source, once the worker is idle.
     FrameSource& Source();

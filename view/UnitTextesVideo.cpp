@@ -42,6 +42,7 @@ QStringList AvisVideo(const DescriptionVideo& d, double frameTime)
         l << Chaines::Texte("AvisRalenti").arg(FormatGeneral(d.CaptureFps, 4), FormatGeneral(1 / frameTime, 4));
     if (d.CadenceVariable) l << Chaines::Texte("AvisCadenceVariable").arg(FormatGeneral(frameTime, 4));
     if (d.ImagesRepetees > 0) l << Chaines::Texte("AvisImagesRepetees").arg(d.ImagesRepetees);
-    if (!l.isEmpty()) l << Chaines::Texte("AvisPasConstant");
+    // The results place every mark at its frame's own time.
+    if (d.CadenceVariable || d.ImagesRepetees > 0) l << Chaines::Texte("AvisTempsDesImages");
     return l;
 }

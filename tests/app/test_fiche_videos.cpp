@@ -5,6 +5,7 @@
 
 #include "tests/app/FicheTest.h"
 
+#include "media/FrameSource.h"
 #include "view/UnitBoiteInfo.h"
 
 #include <QFile>
@@ -61,6 +62,41 @@ TEST_F(FicheVideos, UnePortraitDeTelephoneSOuvreDroiteEtSeMesure)
     EXPECT_LT(qGray(vue.pixel(int(24 * sx), int(8 * sy))), 50);
 }
 
+// A phone's quarter turn that is wrong: Zobrazení › Otočit obraz turns the
+// picture back, the view takes its proportions and the mark stays on the
+// object; the turn goes with the work file.
+TEST_F(FicheVideos, OtocitObrazTourneImageEtMarques)
+{
+    fiche->OuvrirVideo(Portrait());
+    ASSERT_TRUE(Vue().Opened());
+    EXPECT_TRUE(fiche->MenuAffichageRotations[1]->isChecked());
+    const QPoint clic(Vue().width() / 4, Vue().height() / 8);
+    QTest::mouseClick(&Vue(), Qt::LeftButton, {}, clic);
+    ASSERT_EQ(Mesure().NombreDePoints(), 1);
+    const PointD avant = Mesure().Etat().Marques[0];
+
+    fiche->MenuAffichageRotations[0]->trigger();
+    EXPECT_TRUE(fiche->MenuAffichageRotations[0]->isChecked());
+    EXPECT_EQ(Vue().VideoWidth(), 160);
+    EXPECT_EQ(Vue().VideoHeight(), 96);
+    EXPECT_EQ(Mesure().Etat().RotationImage, 0);
+    // Three quarter turns clockwise back from the file's one.
+    const PointD apres = Mesure().Etat().Marques[0];
+    EXPECT_NEAR(apres.X, avant.Y, 1e-12);
+    EXPECT_NEAR(apres.Y, 1 - avant.X, 1e-12);
+
+    const QString travail = config.Dossier() + "/otoceny.ktb";
+    dialogues.Fichiers.push_back(FichierChoisi{travail, 1});
+    ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
+    fiche->ChargerTravail(travail); // a new view, the picture turned as the file says
+    ASSERT_TRUE(Vue().Opened());
+    EXPECT_EQ(Vue().Source().Rotation(), 0);
+    EXPECT_EQ(Vue().VideoWidth(), 160);
+    EXPECT_NEAR(Mesure().Etat().Marques[0].X, apres.X, 1e-12); // as the file's reals write it
+    EXPECT_NEAR(Mesure().Etat().Marques[0].Y, apres.Y, 1e-12);
+    EXPECT_TRUE(fiche->MenuAffichageRotations[0]->isChecked());
+}
+
 TEST_F(FicheVideos, LaCadenceVariableEstSignaleeUneFoisParVideo)
 {
     OptionsVideo o;
@@ -77,6 +113,8 @@ TEST_F(FicheVideos, LaCadenceVariableEstSignaleeUneFoisParVideo)
     EXPECT_EQ(l[0], "vfr.mp4.");
     EXPECT_TRUE(l[1].startsWith("Snímková frekvence videa je proměnná")) << l[1].toStdString();
     EXPECT_EQ(l[2], "Chybějící nebo opakované snímky: 2.");
+    // The notice says the truth about the time base.
+    EXPECT_EQ(l[3], "Výsledky počítají s vlastním časem každého snímku.");
     fiche->OuvrirVideo(Video());
     fiche->OuvrirVideo(video);
     EXPECT_EQ(dialogues.Messages.size(), 1);
