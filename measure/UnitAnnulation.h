@@ -32,6 +32,9 @@ enum class TAction : std::uint8_t {
     EffacerTout,
     MarquesParImage, // marks per frame chosen (Numero: 1..3)
     Suivi,           // a run of automatic tracking (Numero: marks placed)
+    AngleAxes,       // the axes turned
+    Plan,            // the plane placed
+    RetraitPlan,     // the plane taken away
 };
 
 struct ActionMesure {
