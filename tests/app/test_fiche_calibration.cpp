@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 
