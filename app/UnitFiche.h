@@ -104,6 +104,9 @@ public:
     QAction* MenuMesuresDeuxMarquesParImage = nullptr;
     QAction* MenuMesuresTroisMarquesParImage = nullptr;
     QAction* MenuMesuresAxeVersLeBas = nullptr;
+    QAction* MenuMesuresAxes = nullptr;
+    QAction* MenuMesuresPlan = nullptr;
+    QAction* MenuMesuresRetirerPlan = nullptr;
     QAction* MenuMesuresAnnuler = nullptr;
     QAction* MenuMesuresRefaire = nullptr;
     QAction* MenuMesuresSuivi = nullptr;
@@ -168,6 +171,11 @@ public:
     // ends first and is undone whole.
     void MenuMesuresAnnulerClick();
     void MenuMesuresRefaireClick();
+
+    // Turned axes and the plane seen in perspective (UnitFicheCalibration.cpp).
+    void MenuMesuresAxesClick();
+    void MenuMesuresPlanClick(); // then the four corners are clicked on the view
+    void MenuMesuresRetirerPlanClick();
 
     // Automatic tracking (UnitFicheSuivi.cpp): from the last frame with all
     // its points marked, on a worker, marks placed frame by frame as they come.
@@ -237,6 +245,11 @@ private:
     // Sets the tool buttons, ticks, counter and cursor pictures from the measurement.
     void OnChangeMesure();
     void OnChangeEtalon();
+    // The plane's four corners are clicked: checked, then the rectangle's size asked for.
+    void OnCoinsPlan();
+    void CreerMenusCalibration();
+    // Once the clicking of corners has ended, the tool's own hint again.
+    void SuivreCoinsPlan();
     void OuvrirDemandes();
     enum class ReponseFermeture { Konec, Ulozit, Zrusit };
     ReponseFermeture DemanderFermeture();
@@ -278,5 +291,6 @@ private:
     // The tracking worker of the last run (finished ones are kept until the next).
     std::unique_ptr<TravailleurSuivi> suivi_;
     bool suiviEnCours_ = false;
+    bool coinsPlan_ = false;   // the hint asks for the plane's corners
     int marquesAttendues_ = 0; // marks the run has placed so far, with those before it
 };

@@ -30,6 +30,9 @@ QString Libelle(const ActionMesure& a)
     case TAction::MarquesParImage: return Chaines::Texte("ActionMarquesParImage");
     case TAction::Suivi: return Chaines::Texte("ActionSuivi");
     case TAction::EffacerMarquesDepuis: return Chaines::Texte("ActionEffacerMarquesDepuis").arg(a.Numero);
+    case TAction::AngleAxes: return Chaines::Texte("ActionAngleAxes");
+    case TAction::Plan: return Chaines::Texte("ActionPlan");
+    case TAction::RetraitPlan: return Chaines::Texte("ActionRetraitPlan");
     }
     return {};
 }

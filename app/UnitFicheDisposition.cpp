@@ -41,6 +41,7 @@ void TFiche::BrancherVue()
     connect(Vue_, &TDCAVIPlay::OnChangeNumeroImage, this, &TFiche::OnChangeNumeroImage);
     connect(Vue_, &TDCAVIPlay::OnChangeMesure, this, &TFiche::OnChangeMesure);
     connect(Vue_, &TDCAVIPlay::OnChangeEtalon, this, &TFiche::OnChangeEtalon);
+    connect(Vue_, &TDCAVIPlay::OnCoinsPlan, this, &TFiche::OnCoinsPlan);
 }
 
 void TFiche::DetruireVue()

@@ -103,6 +103,7 @@ void TFiche::CreerMenus()
     MenuMesures->addSeparator();
     MenuMesuresAxeVersLeBas = action(MenuMesures, "MenuMesuresAxeVersLeBas");
     MenuMesuresAxeVersLeBas->setCheckable(true);
+    CreerMenusCalibration();
     CreerMenusAnnulation();
 
     MenuResultats = menuBar()->addMenu(Chaines::Texte("MenuResultats"));

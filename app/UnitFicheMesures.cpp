@@ -119,6 +119,8 @@ void TFiche::OnChangeMesure()
     MenuMesuresDeuxMarquesParImage->setChecked(parImage == 2);
     MenuMesuresTroisMarquesParImage->setChecked(parImage == 3);
     MenuMesuresAxeVersLeBas->setChecked(m.AxeVersLeBas);
+    MenuMesuresRetirerPlan->setEnabled(m.Plan.has_value());
+    SuivreCoinsPlan();
     MenuAffichageCacherImage->setChecked(m.CacherImage);
     MenuAffichageCurseurNoir->setChecked(m.CouleurCurseur == TCouleurCurseur::Noir);
     MenuAffichageCurseurBlanc->setChecked(m.CouleurCurseur == TCouleurCurseur::Blanc);
@@ -140,7 +142,7 @@ void TFiche::MenuAffichageClick()
     MenuAffichageEffacerLesMarques->setEnabled(m.NombreDePoints() > 0);
     MenuAffichageEffacerLeTransparent->setEnabled(m.NombreDePointsTsp() > 0);
     MenuAffichageEffacerTout->setEnabled(m.NombreDePoints() > 0 || m.NombreDePointsTsp() > 0 ||
-                                         m.EtatEtalon != TEtatEtalon::Aucun || m.OrigineEstPlacee());
+                                         m.EtatEtalon != TEtatEtalon::Aucun || m.OrigineEstPlacee() || m.Plan);
 }
 
 void TFiche::MenuAffichageCouleurClick()

@@ -49,7 +49,8 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
     const EtatMesure& m = Vue_->Mesure().Etat();
     // With the overlay tool the video's marks and origin are not needed.
     const bool transparent = m.Outil == TOutil::Transparent;
-    if (!m.EtalonPlace()) {
+    // A plane replaces the scale segment.
+    if (!m.Etalonne()) {
         Afficher(refus("BmpEchelleSeule", "MsgResultatsEchelle"));
         return;
     }

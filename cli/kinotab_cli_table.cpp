@@ -35,7 +35,8 @@ QString raisonLecture(const LectureTravail& lu, const QString& chemin)
 // The preconditions of the results, in the order the program checks them.
 QString manque(const EtatMesure& m)
 {
-    if (!m.EtalonPlace()) return QStringLiteral("no scale: place both ends of the scale segment first");
+    if (!m.Etalonne())
+        return QStringLiteral("no scale: place both ends of the scale segment (or the plane's corners) first");
     if (m.Outil == TOutil::Transparent)
         return m.MarquesTsp.empty() ? QStringLiteral("no marks on the transparent overlay") : QString();
     if (m.Marques.empty()) return QStringLiteral("no marks: mark the moving points first");

@@ -1,5 +1,6 @@
 #include "kinematics/UnitSeries.h"
 
+#include "kinematics/UnitConversion.h"
 #include "kinematics/UnitDiscret.h"
 #include "kinematics/UnitException.h"
 
@@ -13,13 +14,9 @@ TSeries::TSeries(TPasDeTemps& pas) : pas_(pas)
 
 CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVitesse, bool afficherAcceleration)
 {
-    // Every distance is taken in picture heights: x is scaled by the proportions.
-    const double ar = m.AspectRatio;
-    const PointD e1{m.PointsEtalon[0].X * ar, m.PointsEtalon[0].Y};
-    const PointD e2{m.PointsEtalon[1].X * ar, m.PointsEtalon[1].Y};
-    const double d2 = (e1.X - e2.X) * (e1.X - e2.X) + (e1.Y - e2.Y) * (e1.Y - e2.Y);
-    // Without a segment of some length there is no scale: nothing changes.
-    if (m.EtatEtalon < 2 || EstNul(d2)) return CodeEtalonNul;
+    // Without a scale (a segment of some length, or a plane) nothing changes.
+    const std::optional<TConversion> conversion = TConversion::Depuis(m);
+    if (!conversion) return CodeEtalonNul;
 
     r_.AfficherVitesse = afficherVitesse;
     r_.AfficherAcceleration = afficherAcceleration;
@@ -42,16 +39,20 @@ CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVi
         pasImages_ = PasDesEchantillons(std::span(images).first(std::size_t(r_.NbMarques)), r_.NbPointsMobiles,
                                         m.TempsImage, m.FrameTime);
 
-    r_.MetresParHauteur = m.LongueurEtalon / std::sqrt(d2);
-    r_.MetresParLargeur = ar * r_.MetresParHauteur;
+    r_.MetresParHauteur = conversion->MetresParHauteur();
+    r_.MetresParLargeur = conversion->MetresParLargeur();
 
-    // y grows upwards unless the axis points down.
-    const double sensY = m.AxeVersLeBas ? -1.0 : 1.0;
     r_.XMarques.assign(std::size_t(r_.NbMarques), 0.0);
     r_.YMarques.assign(std::size_t(r_.NbMarques), 0.0);
     for (int k = 0; k < r_.NbMarques; ++k) {
-        r_.XMarques[k] = (marques[k].X * ar - origine.X * ar) * r_.MetresParHauteur;
-        r_.YMarques[k] = sensY * ((origine.Y - marques[k].Y) * r_.MetresParHauteur);
+        // An overlay mark is an offset from its overlay's centre: with a plane
+        // the offset is measured on the plane, from where that centre lies.
+        const bool centre = m.ModeTransparent && m.Plan && std::size_t(k) < m.CentresTsp.size();
+        const PointD o = centre ? m.CentresTsp[k] : origine;
+        const PointD p = centre ? PointD{o.X + marques[k].X, o.Y + marques[k].Y} : marques[k];
+        const PointD position = conversion->Position(p, o);
+        r_.XMarques[k] = position.X;
+        r_.YMarques[k] = position.Y;
     }
     return Repartir();
 }

@@ -6,9 +6,11 @@
 #include "kinematics/UnitBaseTemps.h"
 #include "kinematics/UnitCodeResultat.h"
 #include "kinematics/UnitPasDeTemps.h"
+#include "kinematics/UnitPlan.h"
 #include "core/UnitMath.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,10 @@ struct TEntreesSeries {
     double AspectRatio = 1.0;             // picture width / height
     std::array<PointD, 2> PointsEtalon{}; // ends of the scale segment
     std::string FichierVideo;             // identifies the video the marks come from
+    VecteurPointD CentresTsp;             // overlay centre of each overlay mark, normalised
+    double AngleAxes = 0.0;               // degrees the axes are turned, counter-clockwise on screen
+    std::optional<TPlan> Plan;            // the plane seen in perspective; replaces the segment
+    int VideoWidth = 0, VideoHeight = 0;  // the picture in pixels, 0 when not known
 };
 
 // Which smoothing gave the derivatives.

@@ -23,6 +23,8 @@ void ChampsSimples(F&& f)
     f(&EtatMesure::OriginePlacee);
     f(&EtatMesure::Origine);
     f(&EtatMesure::AxeVersLeBas);
+    f(&EtatMesure::AngleAxes);
+    f(&EtatMesure::Plan);
     f(&EtatMesure::DessinMarques);
     f(&EtatMesure::CacherImage);
     f(&EtatMesure::Couleur);

@@ -33,6 +33,9 @@ enum class TAction : std::uint8_t {
     MarquesParImage,      // marks per frame chosen (Numero: 1..3)
     Suivi,                // a run of automatic tracking (Numero: marks placed)
     EffacerMarquesDepuis, // the marks from a frame on removed (Numero: that frame from 1)
+    AngleAxes,            // the axes turned
+    Plan,                 // the plane placed
+    RetraitPlan,          // the plane taken away
 };
 
 struct ActionMesure {

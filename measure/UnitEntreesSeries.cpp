@@ -23,6 +23,11 @@ TEntreesSeries EntreesSeries(const EtatMesure& m, const FaitsVideo& video, std::
     e.FichierVideo = std::move(fichierVideo);
     e.PasCapture = video.PasCapture;
     e.TempsImage = video.TempsImage;
+    e.VideoWidth = video.VideoWidth;
+    e.VideoHeight = video.VideoHeight;
+    e.CentresTsp = m.CentresTsp;
+    e.AngleAxes = m.AngleAxes;
+    e.Plan = m.Plan;
     // The frames of the marks, when the measurement knows one for each.
     if (m.ImagesMarques.size() == m.Marques.size())
         e.ImagesMarques = ImagesDesMarques(m.ImagesMarques, m.MarquesParImage, m.MarquesDerniereImage);

@@ -9,10 +9,12 @@
 // top-left corner, y downwards.
 
 #include "core/UnitMath.h"
+#include "kinematics/UnitPlan.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // What a press does: exactly one tool at a time.
@@ -77,6 +79,12 @@ struct EtatMesure {
     TOrigine OriginePlacee = TOrigine::NonPlacee;
     PointD Origine;
     bool AxeVersLeBas = false; // the vertical axis points down
+    // Degrees the x axis is turned from the picture's horizontal (or, with a
+    // plane, from the plane's x axis), counter-clockwise as seen on screen.
+    double AngleAxes = 0.0;
+
+    // --- Plane seen in perspective: replaces the scale segment ---
+    std::optional<TPlan> Plan;
 
     // --- Display ---
     TDessinMarques DessinMarques = TDessinMarques::Toutes;
@@ -96,17 +104,19 @@ struct EtatMesure {
     {
         return std::size_t(k) < OriginesMarques.size() ? OriginesMarques[std::size_t(k)] : OrigineMarque{};
     }
+    // A scale to turn marks into metres: the plane, or else the segment.
+    bool Etalonne() const { return Plan.has_value() || EtalonPlace(); }
 
     friend bool operator==(const EtatMesure&, const EtatMesure&) = default;
 };
 
 // The same measured content: marks, overlay marks, scale segment with its
-// length, origin. The tool and the display choices do not count.
+// length, origin, the axes' angle and the plane. The tool and the display choices do not count.
 inline bool MemesMesures(const EtatMesure& a, const EtatMesure& b)
 {
     const bool memeEtalon = a.EtatEtalon == b.EtatEtalon && a.LongueurEtalon == b.LongueurEtalon &&
         std::equal(a.PointsEtalon.begin(), a.PointsEtalon.begin() + a.BoutsEtalon(), b.PointsEtalon.begin());
     const bool memeOrigine = a.OriginePlacee == b.OriginePlacee && (!a.OrigineEstPlacee() || a.Origine == b.Origine);
     return a.MarquesParImage == b.MarquesParImage && a.Marques == b.Marques && a.MarquesTsp == b.MarquesTsp &&
-        a.CentresTsp == b.CentresTsp && memeEtalon && memeOrigine;
+        a.CentresTsp == b.CentresTsp && memeEtalon && memeOrigine && a.AngleAxes == b.AngleAxes && a.Plan == b.Plan;
 }

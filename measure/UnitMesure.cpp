@@ -54,6 +54,9 @@ void TMesure::Remplacer(EtatMesure etat)
     historique_.Vider();
     saisie_.reset();
     suite_.reset();
+    rotation_.reset();
+    coinsEnCours_ = false;
+    coins_.clear();
     etat_ = std::move(etat);
     // The lists that go with the marks follow them, whatever the source held.
     etat_.CentresTsp.resize(etat_.MarquesTsp.size() + 1);
@@ -229,6 +232,7 @@ void TMesure::EffacerTout()
     // length dialog offers the old length when the segment is placed again.
     etat_.EtatEtalon = TEtatEtalon::Aucun;
     etat_.OriginePlacee = TOrigine::NonPlacee;
+    etat_.Plan.reset(); // a calibration, like the segment; the axes' angle is a choice and stays
     viderMarques();
     viderTransparent();
     choisirCurseur();
@@ -267,6 +271,5 @@ void TMesure::EffacerMarquesDepuis(int image)
     etat_.MarquesDerniereImage = 0;
     choisirCurseur();
     signaler();
-    vue_.Repeindre();
     fin(avant, ActionMesure{TAction::EffacerMarquesDepuis, image + 1});
 }

@@ -13,7 +13,8 @@
 //
 // State and whole-state operations are in UnitMesure.cpp; the mouse and key
 // rules and the cursor choice in UnitPointage.cpp; the undo history in
-// UnitMesureAnnulation.cpp.
+// UnitMesureAnnulation.cpp; the axes' angle and the plane in
+// UnitMesureCalibration.cpp.
 
 #include "measure/UnitAnnulation.h"
 #include "measure/UnitEtatMesure.h"
@@ -156,6 +157,29 @@ public:
     // The same for a mark made otherwise than by a click (automatic tracking).
     void PlacerMarque(PointD position, const OrigineMarque& origine);
 
+    // --- Turned axes and the plane (UnitMesureCalibration.cpp) ---
+    // Turns the axes by `degres`, brought into (-180, 180]; false, and
+    // nothing changes, when it is not a finite number.
+    bool SetAngleAxes(double degres);
+    // The x axis along the scale segment (pointing right); false without a
+    // segment. `aspectRatio`: the picture's width / height.
+    bool AxesSelonEtalon(double aspectRatio);
+    // Places the plane, which then replaces the segment; refused with its
+    // fault, and nothing changes. Ends a clicking of corners.
+    DefautPlan PlacerPlan(const TPlan& plan);
+    void RetirerPlan();
+    // The plane's corners clicked one by one, whatever the tool: each left
+    // press takes the next corner, a right press takes the last one back
+    // (or gives up before the first). After the fourth, OnCoinsPlan asks
+    // for the rectangle's size; PlacerPlan or AbandonnerCoinsPlan ends it.
+    void CommencerCoinsPlan();
+    void AbandonnerCoinsPlan();
+    bool CoinsPlanEnCours() const { return coinsEnCours_; }
+    const VecteurPointD& CoinsPlan() const { return coins_; }
+    std::function<void()> OnCoinsPlan;
+    // The x axis' arrow dragged with the origin tool.
+    bool RotationEnCours() const { return rotation_.has_value(); }
+
     // --- Undo (UnitMesureAnnulation.cpp) ---
     const HistoriqueMesure& Historique() const { return historique_; }
     // Undoes the last action and shows the frame it was taken on; redoing
@@ -207,6 +231,11 @@ private:
     void appuiDroit(PointPixels p);
     void retirerMarque();
     void appuiDroitTransparent(PointPixels p);
+    // The calibration's share of the mouse: true when it took the event.
+    bool appuiCalibration(PointPixels p, PointD exact, const Avant& avant);
+    bool bougerCalibration(PointPixels p);
+    bool relacheCalibration();
+    bool appuiDroitCalibration();
 
     VueMesure& vue_;
     EtatMesure etat_;
@@ -222,4 +251,9 @@ private:
         TAction Action;
     };
     std::optional<Suite> suite_;
+    // The plane's corners being clicked.
+    bool coinsEnCours_ = false;
+    VecteurPointD coins_;
+    // The axes being turned by their handle: one step from the press.
+    std::optional<Avant> rotation_;
 };

@@ -37,6 +37,7 @@ void TMesure::Annuler()
     if (suite_) TerminerSuite();
     if (!historique_.PeutAnnuler()) return;
     saisie_.reset();
+    rotation_.reset();
     const int image = historique_.Annuler(etat_);
     choisirCurseur();
     RecalculerPixels();
@@ -48,6 +49,7 @@ void TMesure::Refaire()
 {
     if (suite_ || !historique_.PeutRefaire()) return;
     saisie_.reset();
+    rotation_.reset();
     const int image = historique_.Refaire(etat_);
     choisirCurseur();
     RecalculerPixels();

@@ -93,6 +93,7 @@ void TMesure::SourisBougee(PointPixels p)
 {
     if (!vue_.Ouverte()) return;
     pixels_.Souris = p;
+    if (bougerCalibration(p)) return;
     // The segment being placed and the dragged overlay follow the pointer.
     if (etat_.EtatEtalon == TEtatEtalon::UnBout || ModeTransparent()) signalerDessin();
 }
@@ -108,7 +109,10 @@ void TMesure::AppuiGauche(PointPixels p, PointD exact)
     const Avant avant = debut();
     std::optional<ActionMesure> action;
     bool longueur = false;
-    if (ModeEtalon()) {
+    const std::size_t coins = coins_.size();
+    if (appuiCalibration(p, exact, avant)) {
+        // a corner of the plane, or the axes' handle taken
+    } else if (ModeEtalon()) {
         longueur = appuiEtalon(p, exact);
         action = ActionMesure{TAction::BoutEtalon, etat_.BoutsEtalon()};
     } else if (ModeOrigine()) {
@@ -123,6 +127,8 @@ void TMesure::AppuiGauche(PointPixels p, PointD exact)
     fin(avant, action);
     // Asked once the end is recorded: the length is a step of its own.
     if (longueur && OnChangeEtalon) OnChangeEtalon();
+    // The fourth corner: the rectangle's size is asked for.
+    if (coinsEnCours_ && coins == 3 && coins_.size() == 4 && OnCoinsPlan) OnCoinsPlan();
 }
 
 void TMesure::PlacerMarque(PointD position)
@@ -224,6 +230,7 @@ void TMesure::marquerTransparent(PointPixels p)
 
 void TMesure::RelacheGauche(PointPixels p)
 {
+    if (vue_.Ouverte() && relacheCalibration()) return;
     if (!vue_.Ouverte() || !ModeTransparent() || etat_.EtatTransparent != TEtatTransparent::Deplacer) return;
     if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
     const Avant avant = debut();
@@ -244,7 +251,7 @@ void TMesure::relacheTransparent(PointPixels p)
 
 void TMesure::AppuiDroit(PointPixels p)
 {
-    if (!vue_.Ouverte()) return;
+    if (!vue_.Ouverte() || appuiDroitCalibration()) return;
     const Avant avant = debut();
     appuiDroit(p);
     // Named by what was there before the press; a press that changed nothing records nothing.

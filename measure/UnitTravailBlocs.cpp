@@ -1,6 +1,7 @@
 #include "measure/UnitTravailBlocs.h"
 
 #include "measure/UnitRotationImage.h"
+#include "measure/UnitTravailCalibration.h"
 #include "measure/UnitTravailImages.h"
 #include "measure/UnitTravailOrigines.h"
 
@@ -22,6 +23,8 @@ constexpr std::array Blocs{
     Bloc{QLatin1StringView("Images"), EcrireImagesTravail, LireImagesTravail},
     Bloc{QLatin1StringView("Origines"), EcrireOriginesTravail, LireOriginesTravail},
     Bloc{QLatin1StringView("Rotation"), EcrireRotationTravail, LireRotationTravail},
+    Bloc{QLatin1StringView("Axes"), EcrireAxesTravail, LireAxesTravail},
+    Bloc{QLatin1StringView("Plane"), EcrirePlanTravail, LirePlanTravail},
 };
 
 const Bloc* BlocNomme(const QString& entete)

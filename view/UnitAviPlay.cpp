@@ -38,6 +38,7 @@ TDCAVIPlay::TDCAVIPlay(QWidget* parent)
     mesure_ = std::make_unique<TMesure>(*navigation_);
     mesure_->OnChangeEtalon = [this] { emit OnChangeEtalon(); };
     mesure_->OnChangeDessin = [this] { update(); };
+    mesure_->OnCoinsPlan = [this] { emit OnCoinsPlan(); };
     mesure_->OnChange = [this] {
         update();
         const int curseur = mesure_->Etat().Curseur;
@@ -57,6 +58,7 @@ TDCAVIPlay::~TDCAVIPlay()
     Arreter();
     // The measurement's callbacks point into this object.
     mesure_->OnChangeEtalon = nullptr;
+    mesure_->OnCoinsPlan = nullptr;
     mesure_->OnChange = nullptr;
     Fermer();
 }
@@ -279,7 +281,8 @@ QImage TDCAVIPlay::Composer(qreal ratio)
         composition_.fill(mesure_->Etat().CacherImage ? Qt::white : Qt::black);
     else
         Etirer(image, composition_, composition_.rect());
-    DessinMesure::DessinerSur(composition_, mesure_->Etat(), mesure_->Pixels(), w, h);
+    DessinMesure::DessinerSur(composition_, mesure_->Etat(), mesure_->Pixels(), w, h,
+                              mesure_->CoinsPlanEnCours() ? &mesure_->CoinsPlan() : nullptr);
     if (loupe_ && visee_->Point() && !image.isNull()) DessinerLoupe(image, *visee_->Point());
     return composition_;
 }

@@ -102,6 +102,8 @@ signals:
     // After every change of the measurement: counts, tool, cursor, choices.
     void OnChangeMesure();
     void OnChangeEtalon();
+    // The plane's fourth corner was clicked: its size is asked for.
+    void OnCoinsPlan();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -1,6 +1,7 @@
 #include "view/UnitDessinMesure.h"
 
 #include "kit/Trace.h"
+#include "measure/UnitAxesVus.h"
 
 #include <QPen>
 #include <QPolygon>
@@ -89,6 +90,7 @@ void Etalon(QPainter& p, const EtatMesure& m, const PixelsMesure& px)
 void MarquesEtAxes(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
 {
     const int n = m.MarquesParImage;
+    Plan(p, m, largeur, hauteur); // under the marks
     for (std::size_t k = PremiereMarque(m, m.Marques); k < m.Marques.size(); ++k) {
         const QPoint c = EnQPoint(VersPixels(m.Marques[k], largeur, hauteur));
         if (m.OrigineDeMarque(int(k)).Doute)
@@ -97,6 +99,10 @@ void MarquesEtAxes(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int
             Symbole(p, n <= 1 ? 1 : int(k % std::size_t(n)) + 1, c);
     }
     if (!m.OrigineEstPlacee()) return;
+    if (AxesCalcules(m)) {
+        AxesTournes(p, m, largeur, hauteur);
+        return;
+    }
     const QPoint o = EnQPoint(px.Origine);
     Trace::Ligne(p, {0, o.y()}, {largeur, o.y()});
     Fleche(p, {largeur - 1, o.y()}, Sens::Droite);
@@ -150,7 +156,8 @@ void Fleche(QPainter& p, QPoint t, Sens sens)
     }
 }
 
-void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
+void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur,
+              const VecteurPointD* coins)
 {
     const QColor couleur = CouleurQt(m.Couleur);
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -162,14 +169,16 @@ void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int larg
     case TOutil::Marque:
     case TOutil::Origine: MarquesEtAxes(p, m, px, largeur, hauteur); break;
     }
+    if (coins) Coins(p, *coins, false, px.Souris, largeur, hauteur);
 }
 
-void DessinerSur(QImage& image, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur)
+void DessinerSur(QImage& image, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur,
+                 const VecteurPointD* coins)
 {
     const qreal ratio = image.devicePixelRatio();
     if (ratio == 1) {
         QPainter p(&image);
-        Dessiner(p, m, px, largeur, hauteur);
+        Dessiner(p, m, px, largeur, hauteur, coins);
         return;
     }
     // Drawn at 1x with the same primitives, then each pixel repeated over the
@@ -182,7 +191,7 @@ void DessinerSur(QImage& image, const EtatMesure& m, const PixelsMesure& px, int
     calque.fill(Qt::transparent);
     {
         QPainter q(&calque);
-        Dessiner(q, m, px, largeur, hauteur);
+        Dessiner(q, m, px, largeur, hauteur, coins);
     }
     const QImage agrandi = calque.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     image.setDevicePixelRatio(1); // laid on device pixel for device pixel

@@ -32,11 +32,25 @@ void Fleche(QPainter& p, QPoint pointe, Sens sens);
 
 // Draws the measurement `m`, with its pixel caches `px`, for the current mode
 // on a view of largeur x hauteur, with brush and pen of colour m.Couleur.
-void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur);
+// `coins`: the plane's corners being clicked, if they are (drawn in every mode).
+void Dessiner(QPainter& p, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur,
+              const VecteurPointD* coins = nullptr);
 
 // The same over `image`, a view of largeur x hauteur logical pixels at the
 // image's device pixel ratio: each logical pixel of the drawing covers the
 // device pixels under it, so the rules above hold in logical pixels.
-void DessinerSur(QImage& image, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur);
+void DessinerSur(QImage& image, const EtatMesure& m, const PixelsMesure& px, int largeur, int hauteur,
+                 const VecteurPointD* coins = nullptr);
+
+// --- The calibration beyond the segment (UnitDessinCalibration.cpp) ---
+// Turned axes, or the plane's axes in perspective, through the origin and
+// across the picture, each with its arrow head turned along it; the x axis'
+// arrow is the handle the origin tool drags.
+void AxesTournes(QPainter& p, const EtatMesure& m, int largeur, int hauteur);
+// The plane's rectangle and a light grid of the plane around it.
+void Plan(QPainter& p, const EtatMesure& m, int largeur, int hauteur);
+// Corners joined in order, closed when `ferme`, else with a side to the
+// pointer while fewer than four; the first a disc, the others small squares.
+void Coins(QPainter& p, const VecteurPointD& coins, bool ferme, PointPixels souris, int largeur, int hauteur);
 
 } // namespace DessinMesure
