@@ -4,7 +4,8 @@
 // unless the options choose otherwise; the times from the frames of the marks
 // when the work file keeps them, through the series inputs the main window
 // builds, and with --uncertainty the standard uncertainties beside the
-// velocities and accelerations.
+// velocities and accelerations. "--columns all" adds the quantities the work
+// file's masses and formulas give (energies, momenta, the user's own).
 
 #include "cli/kinotab_cli.h"
 
@@ -48,6 +49,7 @@ struct OptionsTable {
     bool lisser = true;
     bool vitesses = true;
     bool accelerations = true;
+    bool grandeurs = false; // energies, momenta, the user's quantities
     bool incertitudes = false;
 };
 
@@ -77,7 +79,9 @@ std::optional<OptionsTable> lireOptions(const QStringList& arguments, QString& e
                 o.accelerations = false;
             else if (c == QLatin1String("accelerations"))
                 o.vitesses = false;
-            else if (c != QLatin1String("all")) {
+            else if (c == QLatin1String("all"))
+                o.grandeurs = true;
+            else {
                 erreur = QStringLiteral("--columns takes positions, velocities, accelerations or all");
                 return std::nullopt;
             }
@@ -93,6 +97,19 @@ std::optional<OptionsTable> lireOptions(const QStringList& arguments, QString& e
         return std::nullopt;
     }
     return o;
+}
+
+QString RaisonRefus(const TRefusGrandeur& r)
+{
+    using G = TRefusGrandeur::Genre;
+    switch (r.Type) {
+    case G::Syntaxe: return QStringLiteral("a fault in its formula at character %1").arg(r.Position + 1);
+    case G::NomInconnu:
+        return QStringLiteral("unknown name %1 at character %2")
+            .arg(QString::fromStdString(r.Element))
+            .arg(r.Position + 1);
+    default: return QStringLiteral("its name is taken or not a name");
+    }
 }
 
 QString messageCode(CodeResultat code)
@@ -126,6 +143,7 @@ int table(const QStringList& arguments)
     if (modele.MontrerVitesses(o->vitesses) != o->vitesses ||
         modele.MontrerAccelerations(o->accelerations) != o->accelerations)
         std::fprintf(stderr, "kinotab-cli: the columns that were not computed are left out\n");
+    modele.Tableau().MontrerGroupe(GroupeColonne::Grandeur, o->grandeurs);
     modele.Tableau().PourChaqueLigne(QLocale().decimalPoint().front(), [](const QString& ligne) {
         const QByteArray octets = ligne.toUtf8();
         std::fwrite(octets.constData(), 1, size_t(octets.size()), stdout);
@@ -152,6 +170,10 @@ int CalculerTravail(const QString& chemin, TModeleResultats& modele)
     if (!ImagesTravailDansLaVideo(t, video.FrameCount()))
         return Erreur(QStringLiteral("%1 names frames beyond the end of the video").arg(chemin));
     if (const QString m = manque(t.Mesure); !m.isEmpty()) return Erreur(m);
+    if (t.QuantiteIllisible)
+        std::fprintf(stderr, "kinotab-cli: the quantity %s cannot be read (%s): the quantities are left out\n",
+                     t.QuantiteIllisible->Nom.c_str(), RaisonRefus(t.QuantiteIllisible->Refus).toUtf8().constData());
+    modele.PoserGrandeurs(t.Mesure.Grandeurs);
     const CodeResultat code =
         modele.CalculerResultats(EntreesSeries(t.Mesure, video.Faits(), t.CheminVideo.toStdString()), true, true);
     if (code == CodeTropPeuDeMesures)

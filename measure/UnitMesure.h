@@ -111,6 +111,8 @@ public:
     void SetCacherImage(bool cacher);
     void SetAxeVersLeBas(bool versLeBas);
     void SetLongueurEtalon(double metres);
+    // The masses, g and the user's formulas (not an undo step).
+    void SetGrandeurs(const TGrandeursMesure& g);
 
     // Rebuilds the pixel caches for the view's current size.
     void RecalculerPixels();
