@@ -13,7 +13,7 @@ Travail mesure(int points)
     t.CheminVideo = "/videos/choc.avi";
     EtatMesure& m = t.Mesure;
     m.MarquesParImage = points;
-    for (int k = 0; k < 3 * points; ++k) m.Marques.push_back({0.1 + 0.01 * k, 0.5});
+    for (int k = 0; k < 3 * points; ++k) m.Marques.push_back({0.03125 * (k + 1), 0.5}); // exact in 15 digits
     return t;
 }
 

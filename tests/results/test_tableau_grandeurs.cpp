@@ -3,6 +3,7 @@
 
 #include "results/UnitModeleResultats.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
