@@ -97,7 +97,9 @@ std::optional<TRefusGrandeur> RefuserGrandeur(const TGrandeurPropre& q, const TG
     const std::optional<Expression> e = CompilerFormule(q.Formule, &erreur);
     if (!e) {
         const bool inconnu = erreur.Genre == ErreurExpression::Type::NomInconnu;
-        return refus(inconnu ? G::NomInconnu : G::Syntaxe, erreur.Position, erreur.Element);
+        // muParser may place a missing bracket past the end: the end it is.
+        const int position = std::min(erreur.Position, int(q.Formule.size()));
+        return refus(inconnu ? G::NomInconnu : G::Syntaxe, position, erreur.Element);
     }
     if (!r) return std::nullopt;
     if (const std::string absente = VariableAbsente(*e, *r); !absente.empty())

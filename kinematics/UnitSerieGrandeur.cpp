@@ -75,7 +75,8 @@ double Propager(const Expression& e, std::span<const double> x, std::span<const 
     for (std::size_t k = 0; k < v.size() && k < utilisees.size() && k < u.size(); ++k) {
         if (!utilisees[k] || u[k] == 0.0) continue;
         if (!std::isfinite(u[k])) return NaN;
-        const double h = std::abs(u[k]) * 1e-3;
+        // A step the value can feel even when the uncertainty is far below it.
+        const double h = std::max(std::abs(u[k]) * 1e-3, std::abs(x[k]) * 1e-7);
         v[k] = x[k] + h;
         const double plus = e.Evaluer(v);
         v[k] = x[k] - h;

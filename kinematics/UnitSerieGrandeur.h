@@ -24,7 +24,8 @@ struct TSerieGrandeur {
 std::optional<Expression> CompilerFormule(std::string_view formule, ErreurExpression* erreur = nullptr);
 
 // sqrt(sum (df/dx_k u_k)^2) at `x`, the partial derivatives taken by central
-// differences over a thousandth of each u_k; NaN when a variable the formula
+// differences over a thousandth of each u_k (at least 1e-7 of x_k, which a
+// tiny u_k would not move); NaN when a variable the formula
 // uses has an uncertainty that is not finite, or a derivative is not.
 double Propager(const Expression& e, std::span<const double> x, std::span<const double> u);
 

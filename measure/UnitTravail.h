@@ -28,7 +28,7 @@ struct Travail {
     // them at their initial values. The frames of the marks are, in a block
     // after the last line (UnitTravailImages).
     EtatMesure Mesure;
-    std::optional<TQuantiteIllisible> QuantiteIllisible; // reported once loaded
+    std::optional<TQuantiteIllisible> QuantiteIllisible{}; // reported once loaded
 };
 
 // The lines of the file, in order.

@@ -204,6 +204,12 @@ TEST(Grandeurs, PropagationAgreesWithMonteCarlo)
     ComparerMonteCarlo("0.5*m1*(vx1^2+vy1^2) + m1*g*y1", x, u);
     ComparerMonteCarlo("sqrt(vx1^2+vy1^2)*exp(ax1/5)", x, u);
     ComparerMonteCarlo("atan2(vy1, vx1) + ay1/vx1", x, u);
+    // An uncertainty far below its value still reaches the result.
+    std::vector<double> petite(u.size(), 0.0);
+    petite[Indice("vy1")] = 1e-15;
+    const auto ek = CompilerFormule("0.5*m1*(vx1^2+vy1^2)");
+    ASSERT_TRUE(ek);
+    EXPECT_NEAR(Propager(*ek, x, petite), 0.2 * 3.0 * 1e-15, 1e-20);
     // Variables the formula does not use add nothing.
     const auto e = CompilerFormule("m1*vx1");
     ASSERT_TRUE(e);
@@ -316,6 +322,7 @@ TEST(Grandeurs, EveryRefusalOfAUserQuantity)
     EXPECT_EQ(r1->Position, 3);
     EXPECT_EQ(refus({"R", "", ""})->Type, G::Syntaxe);
     EXPECT_EQ(refus({"R", "", "(x1"})->Type, G::Syntaxe);
+    EXPECT_EQ(refus({"R", "", "sin("})->Position, 4); // past the end: the end
     r1 = refus({"R", "", "2*x1 + z7"});
     ASSERT_TRUE(r1);
     EXPECT_EQ(r1->Type, G::NomInconnu);

@@ -3,6 +3,7 @@
 
 #include "tests/results/ResultatsTest.h"
 
+#include "core/UnitFormatReel.h"
 #include "graph/UnitGraphPlus.h"
 #include "measure/UnitTravail.h"
 #include "results/UnitBoiteGrandeur.h"
@@ -38,7 +39,7 @@ TEST_F(ResultatsGrandeurs, MassesAreRefusedUntilTheyAreNumbersAndKeptWithTheMeas
                                [](TBoiteMasses& b) {
                                    EXPECT_TRUE(b.EditMasse[1]->isEnabled());
                                    EXPECT_FALSE(b.EditMasse[2]->isEnabled()); // two moving points
-                                   EXPECT_EQ(b.EditG->text(), "9,81");
+                                   EXPECT_EQ(LireReel(b.EditG->text()), 9.81);
                                    b.EditMasse[0]->setText("-1");
                                },
                                [](TBoiteMasses& b) {
