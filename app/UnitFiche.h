@@ -24,6 +24,7 @@ class QMenu;
 class QScrollArea;
 class QToolButton;
 class TDCAVIPlay;
+struct TResultatsSeries;
 class TMesure;
 class TOptions;
 class TravailleurSuivi;
@@ -117,6 +118,8 @@ public:
     QAction* MenuResultatsVariationsEnFonctionDuTemps = nullptr;
     QAction* MenuResultatsTrajectoireDansUnReferentiel = nullptr;
     QAction* MenuResultatsRepresentationDesVecteurs = nullptr;
+    QAction* MenuResultatsMasses = nullptr;
+    QAction* MenuResultatsGrandeur = nullptr;
     QMenu* MenuAide = nullptr;
     QAction* MenuAideAideKinotab = nullptr;
     QAction* MenuAideProprietes = nullptr;
@@ -200,6 +203,9 @@ public:
 
     // Results command (UnitFicheResultats.cpp).
     void MenuResultatsItemClick(TVueResultats vue);
+    // The masses with g, and the user's quantities (UnitFicheGrandeurs.cpp).
+    void MenuResultatsMassesClick();
+    void MenuResultatsGrandeurClick();
 
 signals:
     // A run of automatic tracking has ended, whatever ended it.
@@ -213,6 +219,9 @@ protected:
     bool event(QEvent* e) override;
 
 private:
+    // The series of the measurement, computed for checking a formula, when
+    // it has all the results need; otherwise null (UnitFicheGrandeurs.cpp).
+    const TResultatsSeries* SeriesPourGrandeurs();
     void Creer();
     void Montrer();
     void Detruire();

@@ -111,6 +111,9 @@ void TFiche::CreerMenus()
     MenuResultatsVariationsEnFonctionDuTemps = action(MenuResultats, "MenuResultatsVariationsEnFonctionDuTemps");
     MenuResultatsTrajectoireDansUnReferentiel = action(MenuResultats, "MenuResultatsTrajectoireDansUnReferentiel");
     MenuResultatsRepresentationDesVecteurs = action(MenuResultats, "MenuResultatsRepresentationDesVecteurs");
+    MenuResultats->addSeparator();
+    MenuResultatsMasses = action(MenuResultats, "MenuResultatsMasses");
+    MenuResultatsGrandeur = action(MenuResultats, "MenuResultatsGrandeur");
 
     MenuAide = menuBar()->addMenu(Chaines::Texte("MenuAide"));
     MenuAideAideKinotab = action(MenuAide, "MenuAideAideKinotab");

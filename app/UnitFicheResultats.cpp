@@ -42,6 +42,8 @@ void TFiche::BrancherMenusResultats()
     };
     for (const auto& i : items)
         connect(i.item, &QAction::triggered, this, [this, vue = i.vue] { MenuResultatsItemClick(vue); });
+    connect(MenuResultatsMasses, &QAction::triggered, this, &TFiche::MenuResultatsMassesClick);
+    connect(MenuResultatsGrandeur, &QAction::triggered, this, &TFiche::MenuResultatsGrandeurClick);
 }
 
 void TFiche::MenuResultatsItemClick(TVueResultats vue)
@@ -68,6 +70,7 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
     }
 
     TResultats& resultats = fenetres_.Resultats();
+    resultats.Modele().PoserGrandeurs(m.Grandeurs);
     const TEntreesSeries entrees = EntreesSeries(m, Vue_->Source().Faits(), Vue_->FileName().toStdString());
     switch (resultats.CalculerResultats(entrees, AfficherVitesse, AfficherAcceleration)) {
     case CodePivotNul: information("MsgDivisionParZero"); return;

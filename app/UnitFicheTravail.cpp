@@ -8,6 +8,7 @@
 #include "measure/UnitTravailImages.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitChainesRessources.h"
+#include "results/UnitTextesGrandeurs.h"
 #include "media/FormatsVideo.h"
 #include "view/UnitAviPlay.h"
 #include "measure/UnitMesure.h"
@@ -131,6 +132,9 @@ void TFiche::ChargerTravail(const QString& chemin)
     OnChangeMesure();
     ApresChargement();
     AvertirVideo();
+    // The rest of the work is loaded; only the quantities were dropped.
+    if (const auto& q = lu.travail.QuantiteIllisible)
+        Afficher(MessageSimple(IconeMessage::Avertissement, LignesGrandeurIllisible(q->Nom, q->Refus)), this);
 }
 
 void TFiche::AppliquerTravail(const Travail& t)

@@ -4,7 +4,8 @@
 // unless the options choose otherwise; the times from the frames of the marks
 // when the work file keeps them, through the series inputs the main window
 // builds, and with --uncertainty the standard uncertainties beside the
-// velocities and accelerations.
+// velocities and accelerations. "--columns all" adds the quantities the work
+// file's masses and formulas give (energies, momenta, the user's own).
 
 #include "cli/kinotab_cli.h"
 
@@ -50,6 +51,7 @@ struct OptionsTable {
     bool lisser = true;
     bool vitesses = true;
     bool accelerations = true;
+    bool grandeurs = false; // energies, momenta, the user's quantities
     bool incertitudes = false;
 };
 
@@ -79,7 +81,9 @@ std::optional<OptionsTable> lireOptions(const QStringList& arguments, QString& e
                 o.accelerations = false;
             else if (c == QLatin1String("accelerations"))
                 o.vitesses = false;
-            else if (c != QLatin1String("all")) {
+            else if (c == QLatin1String("all"))
+                o.grandeurs = true;
+            else {
                 erreur = QStringLiteral("--columns takes positions, velocities, accelerations or all");
                 return std::nullopt;
             }
@@ -95,6 +99,19 @@ std::optional<OptionsTable> lireOptions(const QStringList& arguments, QString& e
         return std::nullopt;
     }
     return o;
+}
+
+QString RaisonRefus(const TRefusGrandeur& r)
+{
+    using G = TRefusGrandeur::Genre;
+    switch (r.Type) {
+    case G::Syntaxe: return QStringLiteral("a fault in its formula at character %1").arg(r.Position + 1);
+    case G::NomInconnu:
+        return QStringLiteral("unknown name %1 at character %2")
+            .arg(QString::fromStdString(r.Element))
+            .arg(r.Position + 1);
+    default: return QStringLiteral("its name is taken or not a name");
+    }
 }
 
 QString messageCode(CodeResultat code)
@@ -130,6 +147,7 @@ int table(const QStringList& arguments)
     if (modele.MontrerVitesses(o->vitesses) != o->vitesses ||
         modele.MontrerAccelerations(o->accelerations) != o->accelerations)
         std::fprintf(stderr, "kinotab-cli: the columns that were not computed are left out\n");
+    modele.Tableau().MontrerGroupe(GroupeColonne::Grandeur, o->grandeurs);
     modele.Tableau().PourChaqueLigne(QLocale().decimalPoint().front(), [](const QString& ligne) {
         const QByteArray octets = ligne.toUtf8();
         std::fwrite(octets.constData(), 1, size_t(octets.size()), stdout);
@@ -164,6 +182,10 @@ int CalculerTravail(const QString& chemin, TModeleResultats& modele, int rotatio
         TournerMesure(mesure, (rotation - video.Rotation()) / 90);
         video.FixerRotation(rotation);
     }
+    if (t.QuantiteIllisible)
+        std::fprintf(stderr, "kinotab-cli: the quantity %s cannot be read (%s): the quantities are left out\n",
+                     t.QuantiteIllisible->Nom.c_str(), RaisonRefus(t.QuantiteIllisible->Refus).toUtf8().constData());
+    modele.PoserGrandeurs(t.Mesure.Grandeurs);
     const CodeResultat code =
         modele.CalculerResultats(EntreesSeries(mesure, video.Faits(), t.CheminVideo.toStdString()), true, true);
     if (code == CodeTropPeuDeMesures)

@@ -9,6 +9,7 @@
 // top-left corner, y downwards.
 
 #include "core/UnitMath.h"
+#include "kinematics/UnitGrandeurs.h"
 #include "kinematics/UnitPlan.h"
 
 #include <algorithm>
@@ -94,6 +95,10 @@ struct EtatMesure {
     TCouleurCurseur CouleurCurseur = TCouleurCurseur::Aucune;
     int Curseur = 0; // the view's cursor number (1..22), 0 the arrow
 
+    // --- Quantities of the results: masses, g, the user's formulas ---
+    // Not measuring actions: undo leaves them as they are.
+    TGrandeursMesure Grandeurs;
+
     // The counts are the lists' lengths, so they cannot disagree.
     int NombreDePoints() const { return int(Marques.size()); }
     int NombreDePointsTsp() const { return int(MarquesTsp.size()); }
@@ -111,12 +116,14 @@ struct EtatMesure {
 };
 
 // The same measured content: marks, overlay marks, scale segment with its
-// length, origin, the axes' angle and the plane. The tool and the display choices do not count.
+// length, origin, the axes' angle and the plane, and the masses and formulas
+// kept with them. The tool and the display choices do not count.
 inline bool MemesMesures(const EtatMesure& a, const EtatMesure& b)
 {
     const bool memeEtalon = a.EtatEtalon == b.EtatEtalon && a.LongueurEtalon == b.LongueurEtalon &&
         std::equal(a.PointsEtalon.begin(), a.PointsEtalon.begin() + a.BoutsEtalon(), b.PointsEtalon.begin());
     const bool memeOrigine = a.OriginePlacee == b.OriginePlacee && (!a.OrigineEstPlacee() || a.Origine == b.Origine);
     return a.MarquesParImage == b.MarquesParImage && a.Marques == b.Marques && a.MarquesTsp == b.MarquesTsp &&
-        a.CentresTsp == b.CentresTsp && memeEtalon && memeOrigine && a.AngleAxes == b.AngleAxes && a.Plan == b.Plan;
+        a.CentresTsp == b.CentresTsp && memeEtalon && memeOrigine && a.AngleAxes == b.AngleAxes && a.Plan == b.Plan &&
+        a.Grandeurs == b.Grandeurs;
 }

@@ -142,6 +142,12 @@ void TMesure::SetAxeVersLeBas(bool versLeBas)
     signaler();
 }
 
+void TMesure::SetGrandeurs(const TGrandeursMesure& g)
+{
+    etat_.Grandeurs = g;
+    signaler();
+}
+
 void TMesure::SetLongueurEtalon(double metres)
 {
     const Avant avant = debut();

@@ -119,6 +119,8 @@ public:
     void TournerImage(int degres, int quarts);
     void SetAxeVersLeBas(bool versLeBas);
     void SetLongueurEtalon(double metres);
+    // The masses, g and the user's formulas (not an undo step).
+    void SetGrandeurs(const TGrandeursMesure& g);
 
     // Rebuilds the pixel caches for the view's current size.
     void RecalculerPixels();

@@ -6,12 +6,20 @@
 
 #include "core/UnitEcriture.h"
 #include "core/UnitFormatReel.h"
+#include "kinematics/UnitRefusGrandeur.h"
 #include "measure/UnitEtatMesure.h"
 
 #include <QChar>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+// A quantity of the user's that the file holds but that cannot be taken
+// (its formula no longer parses): the quantities were dropped on reading.
+struct TQuantiteIllisible {
+    std::string Nom;
+    TRefusGrandeur Refus;
+};
 
 struct Travail {
     QString CheminVideo;
@@ -20,6 +28,7 @@ struct Travail {
     // them at their initial values. The frames of the marks are, in a block
     // after the last line (UnitTravailImages).
     EtatMesure Mesure;
+    std::optional<TQuantiteIllisible> QuantiteIllisible{}; // reported once loaded
 };
 
 // The lines of the file, in order.

@@ -2,6 +2,7 @@
 
 #include "measure/UnitRotationImage.h"
 #include "measure/UnitTravailCalibration.h"
+#include "measure/UnitTravailGrandeurs.h"
 #include "measure/UnitTravailImages.h"
 #include "measure/UnitTravailOrigines.h"
 
@@ -25,6 +26,8 @@ constexpr std::array Blocs{
     Bloc{QLatin1StringView("Rotation"), EcrireRotationTravail, LireRotationTravail},
     Bloc{QLatin1StringView("Axes"), EcrireAxesTravail, LireAxesTravail},
     Bloc{QLatin1StringView("Plane"), EcrirePlanTravail, LirePlanTravail},
+    Bloc{QLatin1StringView("Masses"), EcrireMassesTravail, LireMassesTravail},
+    Bloc{QLatin1StringView("Quantities"), EcrireQuantitesTravail, LireQuantitesTravail},
 };
 
 const Bloc* BlocNomme(const QString& entete)

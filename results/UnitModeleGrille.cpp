@@ -1,6 +1,5 @@
 #include "results/UnitModeleGrille.h"
 
-#include "resources/UnitChainesRessources.h"
 #include "results/UnitTableau.h"
 
 #include <QLocale>
@@ -22,7 +21,7 @@ int TModeleGrille::rowCount(const QModelIndex& parent) const
 
 int TModeleGrille::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : TTableau::NombreColonnes();
+    return parent.isValid() ? 0 : tableau_.NombreColonnesTableau();
 }
 
 QVariant TModeleGrille::data(const QModelIndex& index, int role) const
@@ -38,9 +37,9 @@ QVariant TModeleGrille::data(const QModelIndex& index, int role) const
 QVariant TModeleGrille::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= TTableau::NombreColonnes())
+        section >= tableau_.NombreColonnesTableau())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return Chaines::Texte(TTableau::Colonnes()[size_t(section)].Libelle);
+    return TTableau::Etiquette(tableau_.ColonnesTableau()[size_t(section)]);
 }
 
 Qt::ItemFlags TModeleGrille::flags(const QModelIndex& index) const

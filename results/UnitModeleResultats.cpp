@@ -6,8 +6,36 @@ CodeResultat TModeleResultats::CalculerResultats(const TEntreesSeries& mesure, b
                                                  bool afficherAcceleration)
 {
     const CodeResultat code = series_.CalculerResultats(mesure, afficherVitesse, afficherAcceleration);
-    if (code != CodeEtalonNul) tableau_.RemplirTableau(Series());
+    if (code != CodeEtalonNul) RemplirTableau();
     return code;
+}
+
+void TModeleResultats::PoserGrandeurs(const TGrandeursMesure& g)
+{
+    grandeurs_ = g;
+    RemplirTableau();
+}
+
+std::optional<TSerieGrandeur> TModeleResultats::SerieNommee(std::string_view nom, std::string* unite) const
+{
+    return ::SerieNommee(nom, Series(), grandeurs_, unite);
+}
+
+void TModeleResultats::RemplirTableau()
+{
+    tableau_.RemplirTableau(Series());
+    // A quantity the series do not allow (no velocities, a point missing)
+    // has no column.
+    definies_.clear();
+    std::vector<TColonneGrandeur> colonnes;
+    for (const TGrandeurDefinie& d : GrandeursDefinies(Series(), grandeurs_)) {
+        const std::optional<Expression> e = CompilerFormule(d.Formule);
+        std::optional<TSerieGrandeur> s = e ? EvaluerFormule(*e, Series(), grandeurs_) : std::nullopt;
+        if (!s) continue;
+        definies_.push_back(d);
+        colonnes.push_back({QString::fromStdString(d.Nom), QString::fromStdString(d.Unite), d.Point, std::move(*s)});
+    }
+    tableau_.PoserGrandeurs(std::move(colonnes));
 }
 
 CodeResultat TModeleResultats::ChangerPasDeTemps(double T)
@@ -27,7 +55,7 @@ CodeResultat TModeleResultats::Rafraichir(CodeResultat code)
     // Whatever view is shown, so that the table never shows older numbers
     // than the graphs.
     code = series_.Repartir();
-    tableau_.RemplirTableau(Series());
+    RemplirTableau();
     return code;
 }
 

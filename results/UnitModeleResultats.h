@@ -13,6 +13,9 @@ public:
     TModeleResultats& operator=(const TModeleResultats&) = delete;
 
     const TResultatsSeries& Series() const { return series_.Resultats(); }
+    const TGrandeursMesure& Grandeurs() const { return grandeurs_; }
+    // The quantities that have columns in the table, in their order.
+    const std::vector<TGrandeurDefinie>& GrandeursTableau() const { return definies_; }
     const TTableau& Tableau() const { return tableau_; }
     TTableau& Tableau() { return tableau_; }
     // The time step: the model owns it; the time-step dialog gets a copy.
@@ -21,6 +24,12 @@ public:
     // Replaces every series from the measurement, then refills the table
     // unless the scale segment had no length (the earlier results stay).
     CodeResultat CalculerResultats(const TEntreesSeries& mesure, bool afficherVitesse, bool afficherAcceleration);
+    // The masses, g and the user's formulas of the measurement; the
+    // quantities' columns follow them at once.
+    void PoserGrandeurs(const TGrandeursMesure& g);
+    // Any quantity by name, as the table holds it or can compute it from the
+    // series: "x1", "vy2", "Ek1", "pxS", the user's; nullopt when absent.
+    std::optional<TSerieGrandeur> SerieNommee(std::string_view nom, std::string* unite = nullptr) const;
     // A new time step, or smoothing switched: on success the marks are dealt
     // again and the table refilled; on failure nothing changes but the undone
     // choice (TChoisi back to TDefaut, or smoothing back).
@@ -36,9 +45,13 @@ public:
 
 private:
     CodeResultat Rafraichir(CodeResultat code);
+    // The table refilled from the series, with the quantities they allow.
+    void RemplirTableau();
 
     TPasDeTemps pas_;
     TSeries series_; // computes with pas_
 
     TTableau tableau_;
+    TGrandeursMesure grandeurs_;
+    std::vector<TGrandeurDefinie> definies_;
 };

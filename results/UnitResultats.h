@@ -203,6 +203,8 @@ private:
     void PreparerTableau();
     void RemplirTableau();
     void AppliquerColonnes();
+    // The grid's widths of the columns from `premiere` on.
+    void PoserLargeurs(int premiere);
     void EnregistrerTexte();
     QString Texte() const; // the table as exported
 

@@ -46,24 +46,32 @@ void TResultats::CreerGrille()
     QHeaderView* titres = DBGrid->horizontalHeader();
     titres->setSectionsMovable(true);
     titres->setSectionResizeMode(QHeaderView::Interactive);
-    // Widths in characters of the grid's font, never narrower than the label.
-    const QFontMetrics chiffres(DBGrid->font());
-    const QFontMetrics libelles(titres->font());
-    for (int c = 0; c < TTableau::NombreColonnes(); ++c) {
-        const TColonne& k = TTableau::Colonnes()[size_t(c)];
-        const int largeur = chiffres.horizontalAdvance(u'0') * k.Largeur;
-        DBGrid->setColumnWidth(c, std::max(largeur, libelles.horizontalAdvance(Chaines::Texte(k.Libelle))) + 8);
-    }
+    PoserLargeurs(0);
     // The order the user gives the columns is the order they are exported in.
     connect(titres, &QHeaderView::sectionMoved, this,
             [this](int, int de, int vers) { modele_.Tableau().DeplacerColonne(de, vers); });
     PoserHint(DBGrid, Chaines::Texte("HintGrille"));
 }
 
+void TResultats::PoserLargeurs(int premiere)
+{
+    // Widths in characters of the grid's font, never narrower than the label.
+    const QFontMetrics chiffres(DBGrid->font());
+    const QFontMetrics libelles(DBGrid->horizontalHeader()->font());
+    const TTableau& t = modele_.Tableau();
+    for (int c = premiere; c < t.NombreColonnesTableau(); ++c) {
+        const TColonne& k = t.ColonnesTableau()[size_t(c)];
+        const int largeur = chiffres.horizontalAdvance(u'0') * k.Largeur;
+        DBGrid->setColumnWidth(c, std::max(largeur, libelles.horizontalAdvance(TTableau::Etiquette(k))) + 8);
+    }
+}
+
 bool TResultats::AfficherTableau()
 {
     Selectionner(TVueResultats::Tableau);
     modele_.MontrerPositions();
+    // The quantities the masses and the user's formulas give are shown with the positions.
+    modele_.Tableau().MontrerGroupe(GroupeColonne::Grandeur, true);
     MenuAffichageVitesse->setChecked(false);
     MenuAffichageAcceleration->setChecked(false);
     MenuAffichageIncertitudes->setChecked(false);
@@ -76,6 +84,7 @@ bool TResultats::AfficherTableau()
 void TResultats::RemplirTableau()
 {
     grille_->Reinitialiser();
+    PoserLargeurs(TTableau::NombreColonnes());
     AppliquerColonnes();
     etat_ = TexteEtatResultats(Series(), modele_.PasDeTemps().TChoisi, separateurDecimal());
     AfficherTitre();
@@ -83,7 +92,8 @@ void TResultats::RemplirTableau()
 
 void TResultats::AppliquerColonnes()
 {
-    for (int c = 0; c < TTableau::NombreColonnes(); ++c) DBGrid->setColumnHidden(c, !modele_.Tableau().Visible(c));
+    for (int c = 0; c < modele_.Tableau().NombreColonnesTableau(); ++c)
+        DBGrid->setColumnHidden(c, !modele_.Tableau().Visible(c));
 }
 
 void TResultats::MenuAffichageVitesseClick()

@@ -12,10 +12,15 @@
 
 namespace {
 
+// The quantity list's data: a series of the points (VueTemps::Grandeur), or
+// from here on the table's quantities in their order.
+constexpr int PremiereGrandeur = 100;
+
 VueTemps::Choix choix(const TResultats& r)
 {
     VueTemps::Choix c;
-    c.grandeur = VueTemps::Grandeur(r.ComboBoxChoix1->currentData().toInt());
+    const int donnee = r.ComboBoxChoix1->currentData().toInt();
+    c.grandeur = donnee < PremiereGrandeur ? VueTemps::Grandeur(donnee) : VueTemps::Grandeur::X;
     c.point = r.ComboBoxChoix2->currentIndex();
     c.courbe = r.MenuAffichageDessinerUneCourbe->isChecked();
     c.zoomX = r.MenuAffichageZoomX->isChecked();
@@ -47,13 +52,26 @@ void TResultats::PreparerTemps()
     const QSignalBlocker b1(ComboBoxChoix1), b2(ComboBoxChoix2);
     ComboBoxChoix1->clear();
     for (VueTemps::Grandeur g : VueTemps::Grandeurs(Series())) ComboBoxChoix1->addItem(VueTemps::Libelle(g), int(g));
+    const std::vector<TGrandeurDefinie>& grandeurs = modele_.GrandeursTableau();
+    for (std::size_t i = 0; i < grandeurs.size(); ++i)
+        ComboBoxChoix1->addItem(VueTemps::LibelleGrandeur(grandeurs[i]), PremiereGrandeur + int(i));
     ComboBoxChoix1->setCurrentIndex(0);
+    ComboBoxChoix2->setEnabled(true);
     Remplir(ComboBoxChoix2, VueTemps::Points(Series()));
 }
 
 void TResultats::DessinerTemps(TEtendue& e)
 {
-    VueTemps::Dessiner(*Graphe, Series(), choix(*this), e);
+    // A quantity has its own point, or none: the point list says nothing then.
+    const int i = ComboBoxChoix1->currentData().toInt() - PremiereGrandeur;
+    const std::vector<TGrandeurDefinie>& grandeurs = modele_.GrandeursTableau();
+    ComboBoxChoix2->setEnabled(i < 0);
+    if (i < 0 || i >= int(grandeurs.size())) {
+        VueTemps::Dessiner(*Graphe, Series(), choix(*this), e);
+        return;
+    }
+    if (const auto s = modele_.SerieNommee(grandeurs[std::size_t(i)].Nom))
+        VueTemps::DessinerGrandeur(*Graphe, *s, grandeurs[std::size_t(i)], choix(*this), e);
 }
 
 void TResultats::OptionsTemps()

@@ -1,6 +1,7 @@
 #include "results/UnitTableau.h"
 
 #include "core/UnitFormatReel.h"
+#include "resources/UnitChainesRessources.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,6 +55,12 @@ std::vector<TColonne> colonnes()
     return c;
 }
 
+// The row number: the one column that reads no series.
+bool numero(const TColonne& k)
+{
+    return !k.Serie && k.Grandeur < 0;
+}
+
 } // namespace
 
 const std::vector<TColonne>& TTableau::Colonnes()
@@ -82,6 +89,43 @@ QString TTableau::UniteChamp(const QString& nom)
     }
 }
 
+int TTableau::IndiceColonne(const QString& nom) const
+{
+    const auto i = std::find_if(colonnes_.begin(), colonnes_.end(), [&](const TColonne& k) { return k.Nom == nom; });
+    return i == colonnes_.end() ? -1 : int(i - colonnes_.begin());
+}
+
+QString TTableau::Etiquette(const TColonne& k)
+{
+    return k.Libelle.empty() ? k.Titre : Chaines::Texte(k.Libelle);
+}
+
+void TTableau::PoserGrandeurs(std::vector<TColonneGrandeur> grandeurs)
+{
+    const int base = NombreColonnes();
+    std::vector<TColonne> colonnes = Colonnes();
+    for (std::size_t i = 0; i < grandeurs.size(); ++i) {
+        const TColonneGrandeur& q = grandeurs[i];
+        const QString unite = q.Unite.isEmpty() ? QString() : u'(' + q.Unite + u')';
+        TColonne k{q.Nom, {}, GroupeColonne::Grandeur, q.Point, nullptr, LargeurValeur, unite};
+        k.Grandeur = int(i);
+        k.Titre = unite.isEmpty() ? q.Nom : q.Nom + u' ' + unite;
+        colonnes.push_back(k);
+        k.Nom = u'u' + q.Nom;
+        k.Titre = u'u' + k.Titre;
+        k.Incertitude = true;
+        colonnes.push_back(k);
+    }
+    const bool memes = colonnes.size() == colonnes_.size() &&
+        std::equal(colonnes.begin() + base, colonnes.end(), colonnes_.begin() + base,
+                   [](const TColonne& a, const TColonne& b) { return a.Nom == b.Nom; });
+    colonnes_ = std::move(colonnes);
+    grandeurs_ = std::move(grandeurs);
+    if (memes) return;
+    std::erase_if(ordre_, [base](int c) { return c >= base; });
+    for (int c = base; c < NombreColonnesTableau(); ++c) ordre_.push_back(c);
+}
+
 std::vector<int> TTableau::ordreInitial()
 {
     std::vector<int> o(static_cast<size_t>(NombreColonnes()));
@@ -99,7 +143,13 @@ void TTableau::RemplirTableau(TResultatsSeries r)
 
 std::optional<double> TTableau::Valeur(int ligne, int colonne) const
 {
-    const TColonne& k = Colonnes()[size_t(colonne)];
+    const TColonne& k = colonnes_[size_t(colonne)];
+    if (k.Grandeur >= 0) {
+        const TSerieGrandeur& s = grandeurs_[size_t(k.Grandeur)].Serie;
+        const std::vector<double>& v = k.Incertitude ? s.Incertitudes : s.Valeurs;
+        if (ligne >= int(v.size()) || !std::isfinite(v[size_t(ligne)])) return {};
+        return v[size_t(ligne)];
+    }
     const int p = k.Point - 1;
     if (p >= points_ || ligne >= series_.NbMesures[size_t(p)]) return {};
     if (!k.Serie) return double(ligne + 1);
@@ -114,7 +164,7 @@ QString TTableau::TexteAffiche(int ligne, int colonne, QChar sep) const
 {
     const std::optional<double> v = Valeur(ligne, colonne);
     if (!v) return {};
-    if (!Colonnes()[size_t(colonne)].Serie) return QString::number(qRound(*v));
+    if (numero(colonnes_[size_t(colonne)])) return QString::number(qRound(*v));
     return FormatTableau(*v, sep);
 }
 
@@ -125,7 +175,7 @@ bool TTableau::GroupeMontre(GroupeColonne g) const
 
 bool TTableau::Visible(int colonne) const
 {
-    const TColonne& k = Colonnes()[size_t(colonne)];
+    const TColonne& k = colonnes_[size_t(colonne)];
     return GroupeMontre(k.Groupe) && k.Point <= std::max(points_, 1) && (!k.Incertitude || incertitudes_);
 }
 
@@ -142,7 +192,7 @@ void TTableau::MontrerGroupe(GroupeColonne g, bool montrer)
 
 void TTableau::DeplacerColonne(int de, int vers)
 {
-    const int n = NombreColonnes();
+    const int n = NombreColonnesTableau();
     if (de < 0 || de >= n || vers < 0 || vers >= n || de == vers) return;
     const int c = ordre_[size_t(de)];
     ordre_.erase(ordre_.begin() + de);
@@ -157,8 +207,8 @@ void TTableau::PourChaqueLigne(QChar sep, const std::function<void(const QString
         if (Visible(c)) visibles.push_back(c);
     QString noms, unites;
     for (int c : visibles) {
-        noms += Colonnes()[size_t(c)].Nom + u'\t';
-        unites += Colonnes()[size_t(c)].Unite + u'\t';
+        noms += colonnes_[size_t(c)].Nom + u'\t';
+        unites += colonnes_[size_t(c)].Unite + u'\t';
     }
     for (const QString& l : {crlf, crlf, crlf, noms + crlf, unites + crlf, crlf}) ligne(l);
     QString texte;
@@ -166,7 +216,7 @@ void TTableau::PourChaqueLigne(QChar sep, const std::function<void(const QString
         texte.clear();
         for (int c : visibles) {
             if (const auto v = Valeur(l, c))
-                texte += Colonnes()[size_t(c)].Serie ? FormaterReel(*v, sep) : QString::number(qRound(*v));
+                texte += numero(colonnes_[size_t(c)]) ? QString::number(qRound(*v)) : FormaterReel(*v, sep);
             texte += u'\t';
         }
         ligne(texte += crlf);

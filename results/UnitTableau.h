@@ -8,6 +8,7 @@
 // the grid's labels and widths, the visibility rules, the export) walks that
 // list, so a new kind of column is one more entry there.
 
+#include "kinematics/UnitSerieGrandeur.h"
 #include "kinematics/UnitSeries.h"
 
 #include <QChar>
@@ -18,7 +19,7 @@
 #include <vector>
 
 // Columns of one group are shown and hidden together.
-enum class GroupeColonne { Numero, Temps, Position, Vitesse, Acceleration };
+enum class GroupeColonne { Numero, Temps, Position, Vitesse, Acceleration, Grandeur };
 
 struct TColonne {
     QString Nom;         // field name, also the exported header ("x1")
@@ -31,6 +32,18 @@ struct TColonne {
     // The standard uncertainty of the column before it ("uvx1" of "vx1"):
     // shown with its group only while uncertainties are asked for.
     bool Incertitude = false;
+    // A quantity's column (energies, momenta, the user's): its index among
+    // the table's quantities, -1 for the series' own columns; its grid label.
+    int Grandeur = -1;
+    QString Titre{};
+};
+
+// A quantity computed from the series, as a column of the table.
+struct TColonneGrandeur {
+    QString Nom;   // "Ek1"
+    QString Unite; // "J"
+    int Point = 0; // 1..3, 0 for the system's and the user's
+    TSerieGrandeur Serie;
 };
 
 class TTableau {
@@ -42,6 +55,18 @@ public:
     static int Colonne(const QString& nom); // -1 when unknown
     // The unit written under a field name, chosen by its first letter.
     static QString UniteChamp(const QString& nom);
+
+    // Those columns, then a value column and an uncertainty column for each
+    // quantity given: the columns of this table.
+    const std::vector<TColonne>& ColonnesTableau() const { return colonnes_; }
+    int NombreColonnesTableau() const { return int(colonnes_.size()); }
+    int IndiceColonne(const QString& nom) const; // -1 when unknown
+    // The grid's label of a column.
+    static QString Etiquette(const TColonne& k);
+    // Replaces the quantities' columns (shown with GroupeColonne::Grandeur).
+    // The user's order of the columns survives when the same quantities come
+    // back; new ones go at the end.
+    void PoserGrandeurs(std::vector<TColonneGrandeur> grandeurs);
 
     // Refills every row from the series, kept as they are (the cells are read
     // from them, so a long measurement costs no more than its series): as
@@ -85,6 +110,8 @@ public:
 
 private:
     TResultatsSeries series_;
+    std::vector<TColonneGrandeur> grandeurs_;
+    std::vector<TColonne> colonnes_ = Colonnes();
     int lignes_ = 0;
     std::vector<GroupeColonne> groupes_{GroupeColonne::Numero, GroupeColonne::Temps, GroupeColonne::Position};
     std::vector<int> ordre_ = ordreInitial();

@@ -2,7 +2,10 @@
 
 #include "resources/UnitChainesRessources.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace VueTemps {
 namespace {
@@ -73,32 +76,45 @@ void Preparer(TDessinGraphe& g)
     VuesGraphe::Marges(g, 15, 30, 85, 50);
 }
 
-void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEtendue& e)
+namespace {
+
+// One curve against time, its range widened for the companion values and
+// the bars, with 5 % margins and at least 0.1 of height.
+struct Trace {
+    const std::vector<double>& temps;
+    const std::vector<double>& valeurs;
+    const std::vector<double>& compagne;
+    const std::vector<double>* barres; // none: no bars
+    bool norme;                        // its axis starts at 0
+    QString titre;
+};
+
+void tracer(TDessinGraphe& g, const Trace& t, const Choix& c, TEtendue& e)
 {
-    const Definition& d = definition(c.grandeur);
-    const size_t p = size_t(c.point);
-    const int n = r.NbMesures[p];
-    const std::vector<double>* barres = c.incertitudes && d.incertitude ? &(r.*d.incertitude)[p] : nullptr;
+    const std::size_t p = std::size_t(c.point);
+    const int n = int(std::min(t.temps.size(), t.valeurs.size()));
     VecteurPointD points(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
-        const double t = r.SerieTemps[p][size_t(i)];
-        points[size_t(i)] = PointD{t, (r.*d.serie)[p][size_t(i)]};
-        e.Ajouter(points[size_t(i)]);
-        e.Ajouter(PointD{t, (r.*d.compagne)[p][size_t(i)]});
+        const double temps = t.temps[size_t(i)];
+        points[size_t(i)] = PointD{temps, t.valeurs[size_t(i)]};
+        // A value that is not finite widens nothing.
+        if (std::isfinite(points[size_t(i)].Y)) e.Ajouter(points[size_t(i)]);
+        if (size_t(i) < t.compagne.size() && std::isfinite(t.compagne[size_t(i)]))
+            e.Ajouter(PointD{temps, t.compagne[size_t(i)]});
         // An uncertainty that cannot be estimated (NaN) draws no bar.
-        if (barres && std::isfinite((*barres)[size_t(i)])) {
-            e.Ajouter(PointD{t, points[size_t(i)].Y + (*barres)[size_t(i)]});
-            e.Ajouter(PointD{t, points[size_t(i)].Y - (*barres)[size_t(i)]});
+        if (t.barres && std::isfinite((*t.barres)[size_t(i)])) {
+            e.Ajouter(PointD{temps, points[size_t(i)].Y + (*t.barres)[size_t(i)]});
+            e.Ajouter(PointD{temps, points[size_t(i)].Y - (*t.barres)[size_t(i)]});
         }
     }
     const int courbe = g.AddCourbe(n, points, {}, {});
-    if (barres) g.SetBarres(courbe, *barres);
+    if (t.barres) g.SetBarres(courbe, *t.barres);
     g.SetTitreAxeX(Chaines::Texte("TitreTempsT"));
-    g.SetTitreAxeY(TitreAxe(c.grandeur));
+    g.SetTitreAxeY(t.titre);
     g.SelectCourbes({0}, {VuesGraphe::MarquesPoints[p]}, {VuesGraphe::CouleursPoints[p]}, 0);
     if (n == 0) return;
 
-    if (d.norme) e.Ymin = 0;
+    if (t.norme) e.Ymin = 0;
     if (e.Ymax - e.Ymin < 0.1) {
         e.Ymin -= 0.05;
         e.Ymax += 0.05;
@@ -111,6 +127,50 @@ void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEten
     AppliquerCourbe(g, c);
     g.SetZoomX(c.zoomX);
     g.SetZoomY(c.zoomY);
+}
+
+// The string-table name of a ready quantity's kind, by its name.
+const char* genre(const TGrandeurDefinie& d)
+{
+    if (d.Propre) return "GrandeurPropre";
+    const std::string nom = d.Point ? d.Nom.substr(0, d.Nom.size() - 1) : d.Nom;
+    static const std::pair<const char*, const char*> genres[] = {
+        {"Ek", "GrandeurEk"},   {"Ep", "GrandeurEp"},   {"E", "GrandeurE"},     {"px", "GrandeurPx"},
+        {"py", "GrandeurPy"},   {"p", "GrandeurP"},     {"xT", "GrandeurXT"},   {"yT", "GrandeurYT"},
+        {"vxT", "GrandeurVxT"}, {"vyT", "GrandeurVyT"}, {"pxS", "GrandeurPxS"}, {"pyS", "GrandeurPyS"},
+    };
+    for (const auto& [n, cle] : genres)
+        if (nom == n) return cle;
+    return "GrandeurPropre";
+}
+
+} // namespace
+
+void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEtendue& e)
+{
+    const Definition& d = definition(c.grandeur);
+    const size_t p = size_t(c.point);
+    const std::vector<double>* barres = c.incertitudes && d.incertitude ? &(r.*d.incertitude)[p] : nullptr;
+    tracer(g, {r.SerieTemps[p], (r.*d.serie)[p], (r.*d.compagne)[p], barres, d.norme, TitreAxe(c.grandeur)}, c, e);
+}
+
+void DessinerGrandeur(TDessinGraphe& g, const TSerieGrandeur& s, const TGrandeurDefinie& d, const Choix& c, TEtendue& e)
+{
+    Choix couleur = c;
+    couleur.point = d.Point > 0 ? d.Point - 1 : 0;
+    tracer(g, {s.Temps, s.Valeurs, s.Valeurs, c.incertitudes ? &s.Incertitudes : nullptr, false, TitreGrandeur(d)},
+           couleur, e);
+}
+
+QString LibelleGrandeur(const TGrandeurDefinie& d)
+{
+    return Chaines::Texte(genre(d)).arg(QString::fromStdString(d.Nom));
+}
+
+QString TitreGrandeur(const TGrandeurDefinie& d)
+{
+    const QString nom = QString::fromStdString(d.Nom);
+    return d.Unite.empty() ? nom : QStringLiteral("%1 (%2)").arg(nom, QString::fromStdString(d.Unite));
 }
 
 void AppliquerCourbe(TDessinGraphe& g, const Choix& c)

@@ -2,6 +2,7 @@
 // The graphs view: one quantity of one moving point against time, drawn on
 // the graph without a window (the results window and kinotab-cli share it).
 
+#include "kinematics/UnitSerieGrandeur.h"
 #include "kinematics/UnitSeries.h"
 #include "results/UnitVuesGraphe.h"
 
@@ -25,7 +26,7 @@ void Preparer(TDessinGraphe& g);
 
 struct Choix {
     Grandeur grandeur = Grandeur::X;
-    int point = 0;       // 0-based
+    int point = 0;       // 0-based; for a quantity, the point whose colour it takes
     bool courbe = false; // joining line
     bool zoomX = false;
     bool zoomY = true;
@@ -36,6 +37,16 @@ struct Choix {
 // room for the companion series (and the error bars, when drawn), 5 % margins
 // and at least 0.1 of height.
 void Dessiner(TDessinGraphe& g, const TResultatsSeries& r, const Choix& c, TEtendue& e);
+// A quantity of the table (an energy, a momentum, the user's own) against
+// time, drawn like the series: in the colour of its point (point 1's for the
+// system's and the user's), its uncertainties as bars when asked for;
+// `c.point` is not read.
+void DessinerGrandeur(TDessinGraphe& g, const TSerieGrandeur& s, const TGrandeurDefinie& d, const Choix& c,
+                      TEtendue& e);
+// Its item in the quantity list ("kinetická energie Ek1") and its axis title ("Ek1 (J)").
+QString LibelleGrandeur(const TGrandeurDefinie& d);
+QString TitreGrandeur(const TGrandeurDefinie& d);
+
 // The joining line of the drawn curve, on or off.
 void AppliquerCourbe(TDessinGraphe& g, const Choix& c);
 

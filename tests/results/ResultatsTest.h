@@ -91,7 +91,7 @@ protected:
     QString Cellule(int ligne, const char* nom)
     {
         const QAbstractItemModel* m = resultats().DBGrid->model();
-        return m->data(m->index(ligne, TTableau::Colonne(nom))).toString();
+        return m->data(m->index(ligne, resultats().Modele().Tableau().IndiceColonne(nom))).toString();
     }
     int Lignes() { return resultats().DBGrid->model()->rowCount(); }
     // The field names of the grid's visible columns, left to right.
@@ -101,7 +101,8 @@ protected:
         const QHeaderView* h = resultats().DBGrid->horizontalHeader();
         for (int v = 0; v < h->count(); ++v) {
             const int c = h->logicalIndex(v);
-            if (!resultats().DBGrid->isColumnHidden(c)) r << TTableau::Colonnes()[size_t(c)].Nom;
+            if (!resultats().DBGrid->isColumnHidden(c))
+                r << resultats().Modele().Tableau().ColonnesTableau()[size_t(c)].Nom;
         }
         return r;
     }

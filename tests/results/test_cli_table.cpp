@@ -4,6 +4,7 @@
 #include "measure/UnitTravail.h"
 #include "tools/demo_chute.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,10 +24,11 @@ int Cli(const QStringList& arguments, QString* sortie, QString* erreurs = nullpt
 }
 
 // The ball from its release to the floor, the ruler as the scale, the origin
-// at the floor under the ball.
-QString TravailDemo(const QTemporaryDir& dossier)
+// at the floor under the ball; with `grandeurs`, the masses and formulas.
+QString TravailDemo(const QTemporaryDir& dossier, const TGrandeursMesure& grandeurs = {})
 {
     Travail t;
+    t.Mesure.Grandeurs = grandeurs;
     t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
     for (int i = ImageLacher; BalleY(i) < BalleYSol; ++i)
         t.Mesure.Marques.push_back(PointD{BalleX / Largeur, BalleY(i) / Hauteur});
@@ -96,6 +98,65 @@ TEST(CliTable, OptionsChooseColumnsSmoothingAndTimeStep)
     EXPECT_EQ(
         Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("x")}, &brut, &erreurs), 1);
     EXPECT_EQ(Cli({QStringLiteral("table")}, &brut, &erreurs), 1);
+}
+
+TEST(CliTable, AllColumnsAddTheQuantitiesWithTheirUnitsAndUncertainties)
+{
+    QTemporaryDir dossier;
+    TGrandeursMesure g;
+    g.Masses = {0.5, 0, 0};
+    g.Propres = {{"K", "J", "0.5*m1*(vx1^2+vy1^2)"}, {"H", "cm", "100*y1"}};
+    const QString travail = TravailDemo(dossier, g);
+    QString tout, erreurs;
+    ASSERT_EQ(
+        Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("all")}, &tout, &erreurs), 0)
+        << erreurs.toStdString();
+    EXPECT_EQ(Champs(tout, 3).mid(10), QStringList({"Ek1", "Ep1", "E1", "px1", "py1", "p1", "K", "H"}));
+    EXPECT_EQ(Champs(tout, 4).mid(10),
+              QStringList({"(J)", "(J)", "(J)", "(kg m/s)", "(kg m/s)", "(kg m/s)", "(J)", "(cm)"}));
+    // The ball falls from rest: its energy moves from Ep to Ek and stays.
+    const int lignes = int(tout.split(QStringLiteral("\r\n")).size()) - 1;
+    const double E0 = Valeur(tout, 6, "E1");
+    for (int l = 6; l < lignes; ++l) {
+        EXPECT_NEAR(Valeur(tout, l, "E1"), E0, 0.01 * E0) << l;
+        EXPECT_EQ(Valeur(tout, l, "K"), Valeur(tout, l, "Ek1")) << l;
+        EXPECT_NEAR(Valeur(tout, l, "H"), 100 * Valeur(tout, l, "y1"), 1e-9) << l;
+    }
+    EXPECT_NEAR(Valeur(tout, 6, "Ep1"), 0.5 * G * 2.0, 1e-6);
+
+    // Their uncertainties beside them; the other column sets stay as they were.
+    QString incertitudes;
+    ASSERT_EQ(Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("all"),
+                   QStringLiteral("--uncertainty")},
+                  &incertitudes),
+              0);
+    EXPECT_TRUE(Champs(incertitudes, 3).contains(QStringLiteral("uEk1")));
+    EXPECT_EQ(Champs(incertitudes, 3).indexOf(QStringLiteral("uK")),
+              Champs(incertitudes, 3).indexOf(QStringLiteral("K")) + 1);
+    QString defaut, positions;
+    ASSERT_EQ(Cli({QStringLiteral("table"), travail}, &defaut), 0);
+    EXPECT_EQ(Champs(defaut, 3), QStringList({"Numero", "Date", "x1", "y1", "vx1", "vy1", "v1", "ax1", "ay1", "a1"}));
+    ASSERT_EQ(
+        Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("positions")}, &positions),
+        0);
+    EXPECT_EQ(Champs(positions, 3), QStringList({"Numero", "Date", "x1", "y1"}));
+}
+
+TEST(CliTable, AQuantityThatCannotBeReadIsReportedAndLeftOut)
+{
+    QTemporaryDir dossier;
+    const QString travail = TravailDemo(dossier);
+    QFile f(travail);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("Quantities\r\n1\r\nQ\r\nJ\r\nx1+*2\r\n");
+    f.close();
+    QString tout, erreurs;
+    ASSERT_EQ(
+        Cli({QStringLiteral("table"), travail, QStringLiteral("--columns"), QStringLiteral("all")}, &tout, &erreurs),
+        0);
+    EXPECT_TRUE(erreurs.contains(QStringLiteral("quantity Q cannot be read (a fault in its formula at character 4)")))
+        << erreurs.toStdString();
+    EXPECT_EQ(Champs(tout, 3), QStringList({"Numero", "Date", "x1", "y1", "vx1", "vy1", "v1", "ax1", "ay1", "a1"}));
 }
 
 } // namespace
