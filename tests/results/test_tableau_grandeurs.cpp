@@ -39,8 +39,7 @@ QStringList Ligne(const QString& texte, int n)
 
 TEST(TableauGrandeurs, ColumnsOfTheQuantitiesWithUnitsAndUncertainties)
 {
-    TPasDeTemps pas;
-    TModeleResultats modele(pas);
+    TModeleResultats modele;
     ASSERT_EQ(modele.CalculerResultats(DeuxPoints(), true, false), CodeSucces);
     TTableau& t = modele.Tableau();
     EXPECT_EQ(t.NombreColonnesTableau(), TTableau::NombreColonnes()); // no mass, no quantity
@@ -92,8 +91,7 @@ TEST(TableauGrandeurs, ColumnsOfTheQuantitiesWithUnitsAndUncertainties)
 
 TEST(TableauGrandeurs, NamedSeriesOfTheModel)
 {
-    TPasDeTemps pas;
-    TModeleResultats modele(pas);
+    TModeleResultats modele;
     ASSERT_EQ(modele.CalculerResultats(DeuxPoints(), true, true), CodeSucces);
     TGrandeursMesure g;
     g.Masses = {2, 0, 0};
