@@ -67,6 +67,7 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
     }
 
     TResultats& resultats = fenetres_.Resultats();
+    resultats.PoserAjustements(m.Ajustements);
     const TEntreesSeries entrees = EntreesSeries(m, Vue_->Source().Faits(), Vue_->FileName().toStdString());
     switch (resultats.CalculerResultats(entrees, AfficherVitesse, AfficherAcceleration)) {
     case CodePivotNul: information("MsgDivisionParZero"); return;
@@ -74,5 +75,8 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
     case CodeEtalonNul: information("MsgErreurInconnue"); return;
     default: break;
     }
-    if (resultats.Afficher(vue)) dialogues_.Executer(resultats, this);
+    if (!resultats.Afficher(vue)) return;
+    dialogues_.Executer(resultats, this);
+    // The fits made in the results are kept with the work.
+    Vue_->Mesure().SetAjustements(resultats.Ajustements());
 }

@@ -20,7 +20,8 @@ int Erreur(const QString& message, int code)
 namespace {
 
 // Every file's subcommands; a new file adds its group here.
-const std::array Groupes = {&CommandesVideo, &CommandesTravail, &CommandesGraphe, &CommandesImpression};
+const std::array Groupes = {&CommandesVideo, &CommandesTravail, &CommandesGraphe, &CommandesImpression,
+                            &CommandesAjustement};
 
 int Usage()
 {

@@ -23,6 +23,9 @@ std::span<const CommandeCli> CommandesGraphe();
 // print: a view laid out on an A4 page as PDF (kinotab_cli_print.cpp).
 std::span<const CommandeCli> CommandesImpression();
 
+// fit: a curve fitted to one results series (kinotab_cli_fit.cpp).
+std::span<const CommandeCli> CommandesAjustement();
+
 class TModeleResultats;
 // Reads a work file and computes its results as the Results command does;
 // 0, or the exit status after the reason was written.

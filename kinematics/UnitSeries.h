@@ -37,6 +37,7 @@ struct TEntreesSeries {
     double AspectRatio = 1.0;             // picture width / height
     std::array<PointD, 2> PointsEtalon{}; // ends of the scale segment
     std::string FichierVideo;             // identifies the video the marks come from
+    int LargeurVideo = 0, HauteurVideo = 0; // the video's pixels; 0 when unknown
 };
 
 // Which smoothing gave the derivatives.

@@ -19,6 +19,8 @@ TEntreesSeries EntreesSeries(const EtatMesure& m, const FaitsVideo& video, std::
     e.LongueurEtalon = m.LongueurEtalon;
     e.FrameTime = video.FrameTime;
     e.AspectRatio = video.AspectRatio;
+    e.LargeurVideo = video.Largeur;
+    e.HauteurVideo = video.Hauteur;
     e.PointsEtalon = m.PointsEtalon;
     e.FichierVideo = std::move(fichierVideo);
     e.PasCapture = video.PasCapture;

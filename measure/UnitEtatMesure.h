@@ -9,6 +9,7 @@
 // top-left corner, y downwards.
 
 #include "core/UnitMath.h"
+#include "kinematics/UnitAjustementSeries.h"
 
 #include <algorithm>
 #include <array>
@@ -73,6 +74,9 @@ struct EtatMesure {
     std::uint32_t Couleur = 0; // red in the low byte, then green, blue
     TCouleurCurseur CouleurCurseur = TCouleurCurseur::Aucune;
     int Curseur = 0; // the view's cursor number (1..22), 0 the arrow
+
+    // --- Fits made in the results, kept with the work ---
+    std::vector<TDemandeAjustement> Ajustements;
 
     // The counts are the lists' lengths, so they cannot disagree.
     int NombreDePoints() const { return int(Marques.size()); }

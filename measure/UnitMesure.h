@@ -111,6 +111,8 @@ public:
     void SetCacherImage(bool cacher);
     void SetAxeVersLeBas(bool versLeBas);
     void SetLongueurEtalon(double metres);
+    // The fits the results window keeps with the work.
+    void SetAjustements(std::vector<TDemandeAjustement> ajustements);
 
     // Rebuilds the pixel caches for the view's current size.
     void RecalculerPixels();

@@ -1,5 +1,6 @@
 #include "measure/UnitTravailBlocs.h"
 
+#include "measure/UnitTravailAjustements.h"
 #include "measure/UnitTravailImages.h"
 
 #include <QSet>
@@ -18,6 +19,7 @@ struct Bloc {
 // One entry a block, in the order they are written.
 constexpr std::array Blocs{
     Bloc{QLatin1StringView("Images"), EcrireImagesTravail, LireImagesTravail},
+    Bloc{QLatin1StringView("Fits"), EcrireAjustementsTravail, LireAjustementsTravail},
 };
 
 const Bloc* BlocNomme(const QString& entete)

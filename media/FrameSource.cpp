@@ -253,6 +253,8 @@ FaitsVideo FrameSource::Faits() const
     FaitsVideo f;
     f.FrameTime = FrameTime();
     f.AspectRatio = AspectRatio();
+    f.Largeur = VideoWidth();
+    f.Hauteur = VideoHeight();
     const DescriptionVideo& d = Description();
     if (d.CaptureFps > 0) f.PasCapture = 1.0 / d.CaptureFps;
     if (d.CadenceVariable) f.TempsImage = [this](int numero) { return TempsImage(numero); };

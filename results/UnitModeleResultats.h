@@ -16,6 +16,9 @@ public:
     const TTableau& Tableau() const { return tableau_; }
     TTableau& Tableau() { return tableau_; }
     TPasDeTemps& PasDeTemps() { return pas_; }
+    // The inputs of the last computation that got past the scale check (the
+    // fits read the frames of the marks and the scale segment there).
+    const TEntreesSeries& Entrees() const { return entrees_; }
 
     // Replaces every series from the measurement, then refills the table
     // unless the scale segment had no length (the earlier results stay).
@@ -38,5 +41,6 @@ private:
 
     TPasDeTemps& pas_;
     TSeries series_;
+    TEntreesSeries entrees_;
     TTableau tableau_;
 };

@@ -10,21 +10,17 @@
 #include <QComboBox>
 #include <QLabel>
 
-namespace {
-
-VueTemps::Choix choix(const TResultats& r)
+VueTemps::Choix TResultats::ChoixTemps() const
 {
     VueTemps::Choix c;
-    c.grandeur = VueTemps::Grandeur(r.ComboBoxChoix1->currentData().toInt());
-    c.point = r.ComboBoxChoix2->currentIndex();
-    c.courbe = r.MenuAffichageDessinerUneCourbe->isChecked();
-    c.zoomX = r.MenuAffichageZoomX->isChecked();
-    c.zoomY = r.MenuAffichageZoomY->isChecked();
-    c.incertitudes = r.MenuAffichageIncertitudes->isChecked();
+    c.grandeur = VueTemps::Grandeur(ComboBoxChoix1->currentData().toInt());
+    c.point = ComboBoxChoix2->currentIndex();
+    c.courbe = MenuAffichageDessinerUneCourbe->isChecked();
+    c.zoomX = MenuAffichageZoomX->isChecked();
+    c.zoomY = MenuAffichageZoomY->isChecked();
+    c.incertitudes = MenuAffichageIncertitudes->isChecked();
     return c;
 }
-
-} // namespace
 
 bool TResultats::AfficherGraphes()
 {
@@ -53,12 +49,13 @@ void TResultats::PreparerTemps()
 
 void TResultats::DessinerTemps(TEtendue& e)
 {
-    VueTemps::Dessiner(*Graphe, Series(), choix(*this), e);
+    VueTemps::Dessiner(*Graphe, Series(), ChoixTemps(), e);
+    DessinerAjustement();
 }
 
 void TResultats::OptionsTemps()
 {
     Graphe->SetZoomX(MenuAffichageZoomX->isChecked());
     Graphe->SetZoomY(MenuAffichageZoomY->isChecked());
-    VueTemps::AppliquerCourbe(*Graphe, choix(*this));
+    VueTemps::AppliquerCourbe(*Graphe, ChoixTemps());
 }
