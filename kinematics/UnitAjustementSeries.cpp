@@ -3,7 +3,7 @@
 #include "kinematics/UnitAjustement.h"
 #include "kinematics/UnitCorrelations.h"
 #include "kinematics/UnitDepartsAjustement.h"
-#include "kinematics/UnitDiscret.h"
+#include "kinematics/UnitLissageLocal.h"
 #include "kinematics/UnitMatrice.h"
 
 #include <array>
@@ -268,11 +268,9 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
     res.N = n;
     res.Rms = std::sqrt(somme / n);
     if (Position(g)) {
-        // Against the scatter the derivatives found about the smooth motion:
-        // above 1 when the model misses part of the motion.
-        TDiscret d;
-        d.Calculer(temps, g == G::X ? r.SerieX[p] : r.SerieY[p], N, r.Lisser);
-        const double bruit = d.Bruit();
+        // Against the scatter of the range's samples about local fits: above 1
+        // when the model misses part of the motion.
+        const double bruit = BruitLocal(t, y);
         res.Chi2Reduit = std::isfinite(bruit) && bruit > 0.0 ? s.Chi2 / s.Liberte / (bruit * bruit) : 1.0;
     } else {
         res.Chi2Reduit = s.Chi2 / s.Liberte;

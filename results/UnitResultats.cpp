@@ -216,12 +216,12 @@ void TResultats::RDim()
         DisposerEchelle();
     }
     // The fit panel stands right of the graph, the residuals under it.
-    const bool panneau = disposition_ == TVueResultats::Temps && PanneauAjustement->isVisible();
+    const bool panneau = disposition_ == TVueResultats::Temps && PanneauAjustement && PanneauAjustement->isVisible();
     const int largeur = panneau ? std::max(0, w - TPanneauAjustement::Largeur) : w;
     const int hauteur = h - haut - HauteurPanneau - HauteurStatusBar;
     const int residus = std::min(HauteurResidus(), hauteur / 2);
     if (panneau) PanneauAjustement->setGeometry(largeur, haut, w - largeur, hauteur);
-    BandeResidus->setGeometry(0, haut + hauteur - residus, largeur, residus);
+    if (BandeResidus) BandeResidus->setGeometry(0, haut + hauteur - residus, largeur, residus);
     Graphe->SetBounds(0, haut, largeur, hauteur - residus);
     if (disposition_ == TVueResultats::Temps)
         DisposerChoix({LabelChoix1, ComboBoxChoix1, ComboBoxChoix2, LabelChoix2});

@@ -73,7 +73,8 @@ const TResultatAjustement* TResultats::AjustementAffiche() const
 
 int TResultats::HauteurResidus() const
 {
-    return disposition_ == TVueResultats::Temps && PanneauAjustement->isVisible() && PanneauAjustement->Residus() ? 90
+    return disposition_ == TVueResultats::Temps && PanneauAjustement && PanneauAjustement->isVisible() &&
+            PanneauAjustement->Residus() ? 90
                                                                                                                   : 0;
 }
 

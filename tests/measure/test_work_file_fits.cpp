@@ -51,7 +51,7 @@ TEST(WorkFileFits, TheBlockFollowsTheLastLineAndReadsBack)
     const LectureTravail ancien = LireLignesTravail(partie);
     ASSERT_EQ(ancien.etat, LectureTravail::Etat::Ok);
     EXPECT_TRUE(ancien.travail.Mesure.Ajustements.empty());
-    EXPECT_EQ(ancien.travail.Mesure, mesure().Mesure);
+    EXPECT_EQ(LignesTravail(ancien.travail, '.'), partie);
     // No fit, no block.
     EXPECT_EQ(partie.size(), LignesTravail(mesure(), '.').size());
 }
