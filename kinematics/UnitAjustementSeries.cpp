@@ -3,7 +3,6 @@
 #include "kinematics/UnitAjustement.h"
 #include "kinematics/UnitCorrelations.h"
 #include "kinematics/UnitDepartsAjustement.h"
-#include "kinematics/UnitLissageLocal.h"
 #include "kinematics/UnitMatrice.h"
 
 #include <array>
@@ -117,6 +116,21 @@ std::vector<double> Variances(const TReponses& rep, int n)
             for (int i = 0; i < n; ++i)
                 v[std::size_t(i)] += co.Bruit * co.Bruit * R[std::size_t(i)] * R[std::size_t(i)];
     return v;
+}
+
+// The scatter of samples about a smooth motion from their third differences,
+// which take out any parabola over four equally spaced samples: for
+// independent noise of deviation s each has variance 20 s^2. NaN with fewer
+// than four samples.
+double BruitDifferences(std::span<const double> y)
+{
+    if (y.size() < 4) return std::nan("");
+    double somme = 0.0;
+    for (std::size_t i = 3; i < y.size(); ++i) {
+        const double d = y[i] - 3 * y[i - 1] + 3 * y[i - 2] - y[i - 3];
+        somme += d * d;
+    }
+    return std::sqrt(somme / (20.0 * double(y.size() - 3)));
 }
 
 // Where the model at its starting values is not finite; NaN when it is
@@ -268,9 +282,9 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
     res.N = n;
     res.Rms = std::sqrt(somme / n);
     if (Position(g)) {
-        // Against the scatter of the range's samples about local fits: above 1
+        // Against the click scatter the samples show by themselves: above 1
         // when the model misses part of the motion.
-        const double bruit = BruitLocal(t, y);
+        const double bruit = BruitDifferences(y);
         res.Chi2Reduit = std::isfinite(bruit) && bruit > 0.0 ? s.Chi2 / s.Liberte / (bruit * bruit) : 1.0;
     } else {
         res.Chi2Reduit = s.Chi2 / s.Liberte;

@@ -209,11 +209,11 @@ private:
 
     // UnitResultatsAjustement.cpp
     void CreerAjustement();
-    void AppliquerAjustement(); // panel, residuals and menu items for the view and the fit
-    void DessinerAjustement();  // over the graphs view, after its samples
+    void AppliquerAjustement();   // panel, residuals and menu items for the view and the fit
+    void DessinerAjustement();    // over the graphs view, after its samples
     bool GlisserPlage(QEvent* e); // Shift-drag across the graph
     QStringList LignesAjustementAffiche() const;
-    QStringList LignesAjustementsTableau() const; // every kept fit, under the table's text
+    QStringList LignesAjustementsTableau() const;                     // every kept fit, under the table's text
     QStringList LignesAjustement(const TResultatAjustement& a) const; // with its title
     int HauteurResidus() const;
 

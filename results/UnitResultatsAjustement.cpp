@@ -74,8 +74,9 @@ const TResultatAjustement* TResultats::AjustementAffiche() const
 int TResultats::HauteurResidus() const
 {
     return disposition_ == TVueResultats::Temps && PanneauAjustement && PanneauAjustement->isVisible() &&
-            PanneauAjustement->Residus() ? 90
-                                                                                                                  : 0;
+            PanneauAjustement->Residus()
+        ? 90
+        : 0;
 }
 
 void TResultats::AppliquerAjustement()
@@ -167,7 +168,7 @@ void TResultats::DessinerAjustement()
         demandeCalculee_ = *garde;
     }
     // A refusal says why in the panel and draws nothing.
-    const QStringList lignes = LignesAjustement(*ajustement_, separateur());
+    const QStringList lignes = ::LignesAjustement(*ajustement_, separateur());
     PanneauAjustement->PoserResultat(lignes.join(QLatin1Char('\n')));
     VueAjustement::Dessiner(*Graphe, c, *ajustement_);
     const int h = HauteurResidus();

@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QBuffer>
 
 QImage TResultats::ImageVue() const
