@@ -7,10 +7,13 @@
 #include "graph/UnitGraphPlus.h"
 #include "results/UnitPanneauAjustement.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace {
