@@ -6,6 +6,7 @@
 
 #include "graph/UnitGraphPlus.h"
 #include "kinematics/UnitIncertitudeEchelle.h"
+#include "kit/Mnemoniques.h"
 #include "resources/UnitChainesRessources.h"
 #include "results/UnitPanneauAjustement.h"
 #include "results/UnitTexteAjustement.h"
@@ -44,6 +45,8 @@ void TResultats::CreerAjustement()
     MenuProlozeniZrusit->setObjectName(QStringLiteral("MenuProlozeniZrusit"));
     connect(MenuProlozeniProlozit, &QAction::triggered, this, &TResultats::MenuProlozitClick);
     connect(MenuProlozeniZrusit, &QAction::triggered, this, &TResultats::MenuZrusitClick);
+    // Letters for the new menu; the others keep theirs.
+    PoserMnemoniques(MainMenu1);
 
     PanneauAjustement = new TPanneauAjustement(Client);
     PanneauAjustement->hide();
