@@ -71,6 +71,7 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
 
     TResultats& resultats = fenetres_.Resultats();
     resultats.Modele().PoserGrandeurs(m.Grandeurs);
+    resultats.PoserAjustements(m.Ajustements);
     const TEntreesSeries entrees = EntreesSeries(m, Vue_->Source().Faits(), Vue_->FileName().toStdString());
     switch (resultats.CalculerResultats(entrees, AfficherVitesse, AfficherAcceleration)) {
     case CodePivotNul: information("MsgDivisionParZero"); return;
@@ -80,5 +81,8 @@ void TFiche::MenuResultatsItemClick(TVueResultats vue)
     }
     // A print is named after the work file, or after the video.
     resultats.FixerDocument(cheminTravail_.isEmpty() ? Vue_->FileName() : cheminTravail_);
-    if (resultats.Afficher(vue)) dialogues_.Executer(resultats, this);
+    if (!resultats.Afficher(vue)) return;
+    dialogues_.Executer(resultats, this);
+    // The fits made in the results are kept with the work.
+    Vue_->Mesure().SetAjustements(resultats.Ajustements());
 }

@@ -35,7 +35,7 @@ namespace {
 
 // Every file's subcommands; a new file adds its group here.
 const std::array Groupes = {&CommandesVideo, &CommandesTravail, &CommandesGraphe, &CommandesImpression,
-                            &CommandesSuivi};
+                            &CommandesSuivi, &CommandesAjustement};
 
 int Usage()
 {

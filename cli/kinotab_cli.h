@@ -26,6 +26,8 @@ std::span<const CommandeCli> CommandesImpression();
 
 // track: automatic tracking from one mark (kinotab_cli_suivi.cpp).
 std::span<const CommandeCli> CommandesSuivi();
+// fit: a curve fitted to one results series (kinotab_cli_fit.cpp).
+std::span<const CommandeCli> CommandesAjustement();
 
 class TModeleResultats;
 // Reads a work file and computes its results as the Results command does;

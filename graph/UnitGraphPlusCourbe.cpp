@@ -117,6 +117,15 @@ void TCourbe::Dessiner(QPainter& p) const
 {
     if (serieCourante >= 0) fleches[serieCourante].Dessiner(p, pointsNormes, visibles);
     p.setClipRect(zone.Rect());
+    if (Pointillee) {
+        QPolygon ligne(nbPoints);
+        for (int i = 0; i < nbPoints; ++i) ligne[i] = PositionPixel(i);
+        p.setPen(QPen(Couleur::VersQColor(CouleurCourbe), 2, Qt::DashLine));
+        p.drawPolyline(ligne);
+        p.setPen(QPen(Qt::black, 1));
+        p.setClipping(false);
+        return;
+    }
     if (Jointe) {
         QPolygon ligne(nbPoints);
         for (int i = 0; i < nbPoints; ++i) ligne[i] = PositionPixel(i);

@@ -79,6 +79,9 @@ public:
     TColor CouleurCourbe = Couleur::Olive;
     TColor CouleurNumeros = Couleur::Noir;
     bool Jointe = false;
+    // Drawn as a dashed line two pixels wide in CouleurCourbe, without marks
+    // or bars: a fitted curve over the samples.
+    bool Pointillee = false;
     bool NumerosVisibles = false;
 
 private:

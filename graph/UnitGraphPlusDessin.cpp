@@ -219,6 +219,14 @@ void TDessinGraphe::SetNumerosVisibles(const std::vector<int>& Indices, const st
     });
 }
 
+void TDessinGraphe::SetCourbePointillee(int Indice, TColor Couleur)
+{
+    if (TCourbe* c = CourbeIndex(Indice)) {
+        c->Pointillee = true;
+        c->CouleurCourbe = Couleur;
+    }
+}
+
 void TDessinGraphe::SetBarres(int Indice, std::vector<double> DemiHauteurs)
 {
     if (TCourbe* c = CourbeIndex(Indice)) c->SetBarres(std::move(DemiHauteurs));

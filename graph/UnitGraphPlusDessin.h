@@ -90,6 +90,8 @@ public:
     void SetNumerosVisibles(const std::vector<int>& Indices, const std::vector<TColor>& Couleurs);
     // Vertical error bars of curve Indice, half-heights in data units (see TCourbe::SetBarres).
     void SetBarres(int Indice, std::vector<double> DemiHauteurs);
+    // The curve `Indice` becomes a dashed line of that colour (TCourbe::Pointillee).
+    void SetCourbePointillee(int Indice, TColor Couleur);
 
     void SetLimites(double Xmin, double Xmax, double Ymin, double Ymax);
     const TLimites& Limites() const { return limites; }

@@ -11,6 +11,7 @@
 #include "core/UnitMath.h"
 #include "kinematics/UnitGrandeurs.h"
 #include "kinematics/UnitPlan.h"
+#include "kinematics/UnitAjustementSeries.h"
 
 #include <algorithm>
 #include <array>
@@ -98,6 +99,8 @@ struct EtatMesure {
     // --- Quantities of the results: masses, g, the user's formulas ---
     // Not measuring actions: undo leaves them as they are.
     TGrandeursMesure Grandeurs;
+    // --- Fits made in the results, kept with the work ---
+    std::vector<TDemandeAjustement> Ajustements;
 
     // The counts are the lists' lengths, so they cannot disagree.
     int NombreDePoints() const { return int(Marques.size()); }

@@ -122,6 +122,13 @@ void TMesure::SetCouleur(std::uint32_t couleur)
     signaler();
 }
 
+void TMesure::SetAjustements(std::vector<TDemandeAjustement> ajustements)
+{
+    if (ajustements == etat_.Ajustements) return;
+    etat_.Ajustements = std::move(ajustements);
+    signaler();
+}
+
 void TMesure::SetCacherImage(bool cacher)
 {
     etat_.CacherImage = cacher;

@@ -121,6 +121,8 @@ public:
     void SetLongueurEtalon(double metres);
     // The masses, g and the user's formulas (not an undo step).
     void SetGrandeurs(const TGrandeursMesure& g);
+    // The fits the results window keeps with the work.
+    void SetAjustements(std::vector<TDemandeAjustement> ajustements);
 
     // Rebuilds the pixel caches for the view's current size.
     void RecalculerPixels();

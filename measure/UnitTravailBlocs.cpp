@@ -3,6 +3,7 @@
 #include "measure/UnitRotationImage.h"
 #include "measure/UnitTravailCalibration.h"
 #include "measure/UnitTravailGrandeurs.h"
+#include "measure/UnitTravailAjustements.h"
 #include "measure/UnitTravailImages.h"
 #include "measure/UnitTravailOrigines.h"
 
@@ -28,6 +29,7 @@ constexpr std::array Blocs{
     Bloc{QLatin1StringView("Plane"), EcrirePlanTravail, LirePlanTravail},
     Bloc{QLatin1StringView("Masses"), EcrireMassesTravail, LireMassesTravail},
     Bloc{QLatin1StringView("Quantities"), EcrireQuantitesTravail, LireQuantitesTravail},
+    Bloc{QLatin1StringView("Fits"), EcrireAjustementsTravail, LireAjustementsTravail},
 };
 
 const Bloc* BlocNomme(const QString& entete)

@@ -6,7 +6,11 @@ CodeResultat TModeleResultats::CalculerResultats(const TEntreesSeries& mesure, b
                                                  bool afficherAcceleration)
 {
     const CodeResultat code = series_.CalculerResultats(mesure, afficherVitesse, afficherAcceleration);
-    if (code != CodeEtalonNul) RemplirTableau();
+    if (code != CodeEtalonNul) {
+        entrees_ = mesure;
+        entrees_.TempsImage = nullptr; // it reads a frame source that may not outlive the call
+        RemplirTableau();
+    }
     return code;
 }
 

@@ -20,6 +20,9 @@ public:
     TTableau& Tableau() { return tableau_; }
     // The time step: the model owns it; the time-step dialog gets a copy.
     const TPasDeTemps& PasDeTemps() const { return pas_; }
+    // The inputs of the last computation that got past the scale check (the
+    // fits read the frames of the marks and the scale segment there).
+    const TEntreesSeries& Entrees() const { return entrees_; }
 
     // Replaces every series from the measurement, then refills the table
     // unless the scale segment had no length (the earlier results stay).
@@ -51,6 +54,7 @@ private:
     TPasDeTemps pas_;
     TSeries series_; // computes with pas_
 
+    TEntreesSeries entrees_;
     TTableau tableau_;
     TGrandeursMesure grandeurs_;
     std::vector<TGrandeurDefinie> definies_;

@@ -7,6 +7,7 @@
 #include "kit/Hint.h"
 #include "kit/Titre.h"
 #include "resources/UnitChainesRessources.h"
+#include "results/UnitPanneauAjustement.h"
 #include "results/UnitVuesGraphe.h"
 
 #include <QComboBox>
@@ -62,6 +63,7 @@ TResultats::TResultats(TBoiteTemps& boiteTemps, TImprimer& imprimer, Dialogues& 
     Graphe->setObjectName(QStringLiteral("Graphe"));
     Graphe->hide();
     CreerMenus();
+    CreerAjustement();
 
     formStorage_ = new FormStorage(this, QStringLiteral("ResultsForm"));
     formStorage_->SetIniFileName(fichierIni);
@@ -106,6 +108,7 @@ CodeResultat TResultats::CalculerResultats(const TEntreesSeries& mesure, bool af
                                            bool afficherAcceleration)
 {
     const CodeResultat code = modele_.CalculerResultats(mesure, afficherVitesse, afficherAcceleration);
+    ajustement_.reset(); // the kept fits are computed again on the new series
     RemplirTableau();
     return code;
 }
@@ -150,6 +153,7 @@ void TResultats::Selectionner(TVueResultats vue)
     PanelChoix->setVisible(!tableau);
     PanelEchelle->setVisible(vue == TVueResultats::Vecteurs);
     AppliquerMenus(vue);
+    AppliquerAjustement();
     if (!tableau) PreparerGraphe(vue);
 }
 
@@ -220,7 +224,14 @@ void TResultats::RDim()
         haut = HauteurPanneau;
         DisposerEchelle();
     }
-    Graphe->SetBounds(0, haut, w, h - haut - HauteurPanneau - HauteurStatusBar);
+    // The fit panel stands right of the graph, the residuals under it.
+    const bool panneau = disposition_ == TVueResultats::Temps && PanneauAjustement && PanneauAjustement->isVisible();
+    const int largeur = panneau ? std::max(0, w - TPanneauAjustement::Largeur) : w;
+    const int hauteur = h - haut - HauteurPanneau - HauteurStatusBar;
+    const int residus = std::min(HauteurResidus(), hauteur / 2);
+    if (panneau) PanneauAjustement->setGeometry(largeur, haut, w - largeur, hauteur);
+    if (BandeResidus) BandeResidus->setGeometry(0, haut + hauteur - residus, largeur, residus);
+    Graphe->SetBounds(0, haut, largeur, hauteur - residus);
     if (disposition_ == TVueResultats::Temps)
         DisposerChoix({LabelChoix1, ComboBoxChoix1, ComboBoxChoix2, LabelChoix2});
     else

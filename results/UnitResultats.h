@@ -9,7 +9,9 @@
 // each graphical view (UnitResultatsTemps/Trajectoire/Vecteurs.cpp).
 
 #include "core/UnitEcriture.h"
+#include "kinematics/UnitAjustementSeries.h"
 #include "results/UnitModeleResultats.h"
+#include "results/UnitVueTemps.h"
 #include "results/UnitVuesGraphe.h"
 
 #include <QDialog>
@@ -33,7 +35,9 @@ class TGraphPlus;
 class TModeleGrille;
 class TUpDown;
 class QLineEdit;
+class QRubberBand;
 class QToolButton;
+class TPanneauAjustement;
 
 // The four views, one shown at a time.
 enum class TVueResultats { Tableau, Temps, Trajectoire, Vecteurs };
@@ -128,6 +132,23 @@ public:
     QAction* MenuResultatsTemps = nullptr;
     QAction* MenuResultatsReferentiel = nullptr;
     QAction* MenuResultatsVecteur = nullptr;
+    QMenu* MenuProlozeni = nullptr;
+    QAction* MenuProlozeniProlozit = nullptr;
+    QAction* MenuProlozeniZrusit = nullptr;
+    TPanneauAjustement* PanneauAjustement = nullptr;
+    QLabel* BandeResidus = nullptr; // the residuals under the graph
+
+    // The fits kept with the measurement (one a quantity and point), as the
+    // main window hands them in and reads them back.
+    const std::vector<TDemandeAjustement>& Ajustements() const { return ajustements_; }
+    void PoserAjustements(std::vector<TDemandeAjustement> a);
+    // The fit of the graph shown, when there is one (UnitResultatsAjustement.cpp).
+    const TResultatAjustement* AjustementAffiche() const;
+    // "Proložit křivku…": the panel beside the graph, then a fit with its choices.
+    void MenuProlozitClick();
+    void MenuZrusitClick();
+    // Fits the graph's quantity and point with the panel's choices.
+    void Prolozit();
 
     // Background colours of a graphical view (the print restores them).
     static VuesGraphe::Fond FondVue(TVueResultats vue);
@@ -157,6 +178,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
     // UnitResultats.cpp
@@ -181,6 +203,7 @@ private:
     // One file for each graphical view: its controls, its activation and
     // its part of ComboBoxChange.
     void PreparerTemps();
+    VueTemps::Choix ChoixTemps() const; // the graph's quantity, point and options
     void DessinerTemps(TEtendue& e);
     void OptionsTemps();
     void PreparerTrajectoire();
@@ -194,6 +217,16 @@ private:
     void AfficherEchelle();
     // Refills a choice list without redrawing.
     static void Remplir(QComboBox* c, const QStringList& items);
+
+    // UnitResultatsAjustement.cpp
+    void CreerAjustement();
+    void AppliquerAjustement();   // panel, residuals and menu items for the view and the fit
+    void DessinerAjustement();    // over the graphs view, after its samples
+    bool GlisserPlage(QEvent* e); // Shift-drag across the graph
+    QStringList LignesAjustementAffiche() const;
+    QStringList LignesAjustementsTableau() const;                     // every kept fit, under the table's text
+    QStringList LignesAjustement(const TResultatAjustement& a) const; // with its title
+    int HauteurResidus() const;
 
     // UnitResultatsImage.cpp
     void EnregistrerImage();
@@ -219,4 +252,11 @@ private:
     TVueResultats disposition_ = TVueResultats::Tableau;
     QString document_;
     QString etat_;
+    std::vector<TDemandeAjustement> ajustements_;
+    // The last fit computed, for the request it was computed from; dropped
+    // whenever the series change.
+    std::optional<TResultatAjustement> ajustement_;
+    TDemandeAjustement demandeCalculee_;
+    QRubberBand* bande_ = nullptr;
+    int debutBande_ = -1; // pixel x where a Shift-drag began, -1 without one
 };

@@ -6,10 +6,12 @@
 #include "graph/UnitGraphPlus.h"
 #include "kit/Dialogues.h"
 #include "resources/UnitChainesRessources.h"
+#include "results/UnitVueAjustement.h"
 #include "results/UnitVueVecteurs.h"
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QBuffer>
 
 QImage TResultats::ImageVue() const
@@ -17,6 +19,10 @@ QImage TResultats::ImageVue() const
     QImage image = Graphe->Image();
     if (disposition_ == TVueResultats::Vecteurs)
         VueVecteurs::DessinerLegende(image, Graphe->EchelleVecteurs(), VueVecteurs::Sorte(Graphe->SerieVecteurs()));
+    // A fit's result goes under the graph, with its residuals when shown.
+    if (const QStringList lignes = LignesAjustementAffiche(); !lignes.isEmpty())
+        image = VueAjustement::AvecTexte(image, BandeResidus->isVisible() ? BandeResidus->pixmap().toImage() : QImage(),
+                                         lignes);
     return image;
 }
 

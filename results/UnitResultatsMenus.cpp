@@ -174,6 +174,7 @@ void TResultats::MenuCalculsLisserLesResultatsClick()
 void TResultats::Rafraichir(CodeResultat code)
 {
     if (code == CodeSucces) {
+        ajustement_.reset();
         // The model refilled the table whatever the view: the grid follows.
         RemplirTableau();
         if (VueTemps() || VueVecteurs()) ComboBoxChange();

@@ -121,7 +121,10 @@ void TResultats::MenuAffichageIncertitudesClick()
 
 QString TResultats::Texte() const
 {
-    return modele_.Tableau().RemplirTexte(separateurDecimal());
+    QString texte = modele_.Tableau().RemplirTexte(separateurDecimal());
+    // The fits kept with the measurement follow the table, one line each.
+    for (const QString& l : LignesAjustementsTableau()) texte += l + QStringLiteral("\r\n");
+    return texte;
 }
 
 void TResultats::MenuFichierEnregistrerClick()

@@ -16,20 +16,20 @@ namespace {
 // from here on the table's quantities in their order.
 constexpr int PremiereGrandeur = 100;
 
-VueTemps::Choix choix(const TResultats& r)
+} // namespace
+
+VueTemps::Choix TResultats::ChoixTemps() const
 {
     VueTemps::Choix c;
-    const int donnee = r.ComboBoxChoix1->currentData().toInt();
+    const int donnee = ComboBoxChoix1->currentData().toInt();
     c.grandeur = donnee < PremiereGrandeur ? VueTemps::Grandeur(donnee) : VueTemps::Grandeur::X;
-    c.point = r.ComboBoxChoix2->currentIndex();
-    c.courbe = r.MenuAffichageDessinerUneCourbe->isChecked();
-    c.zoomX = r.MenuAffichageZoomX->isChecked();
-    c.zoomY = r.MenuAffichageZoomY->isChecked();
-    c.incertitudes = r.MenuAffichageIncertitudes->isChecked();
+    c.point = ComboBoxChoix2->currentIndex();
+    c.courbe = MenuAffichageDessinerUneCourbe->isChecked();
+    c.zoomX = MenuAffichageZoomX->isChecked();
+    c.zoomY = MenuAffichageZoomY->isChecked();
+    c.incertitudes = MenuAffichageIncertitudes->isChecked();
     return c;
 }
-
-} // namespace
 
 bool TResultats::AfficherGraphes()
 {
@@ -67,16 +67,17 @@ void TResultats::DessinerTemps(TEtendue& e)
     const std::vector<TGrandeurDefinie>& grandeurs = modele_.GrandeursTableau();
     ComboBoxChoix2->setEnabled(i < 0);
     if (i < 0 || i >= int(grandeurs.size())) {
-        VueTemps::Dessiner(*Graphe, Series(), choix(*this), e);
+        VueTemps::Dessiner(*Graphe, Series(), ChoixTemps(), e);
+        DessinerAjustement();
         return;
     }
     if (const auto s = modele_.SerieNommee(grandeurs[std::size_t(i)].Nom))
-        VueTemps::DessinerGrandeur(*Graphe, *s, grandeurs[std::size_t(i)], choix(*this), e);
+        VueTemps::DessinerGrandeur(*Graphe, *s, grandeurs[std::size_t(i)], ChoixTemps(), e);
 }
 
 void TResultats::OptionsTemps()
 {
     Graphe->SetZoomX(MenuAffichageZoomX->isChecked());
     Graphe->SetZoomY(MenuAffichageZoomY->isChecked());
-    VueTemps::AppliquerCourbe(*Graphe, choix(*this));
+    VueTemps::AppliquerCourbe(*Graphe, ChoixTemps());
 }

@@ -108,7 +108,7 @@ TEST_F(Clavier, EveryMenuAndItemOfEveryWindowHasItsOwnLetter)
             ++menus;
         }
     }
-    EXPECT_EQ(menus, 10);
+    EXPECT_EQ(menus, 11);
 }
 
 TEST_F(Clavier, CaptionsShownAndAccessibleNamesStayTheTexts)
