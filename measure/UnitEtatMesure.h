@@ -119,8 +119,8 @@ struct EtatMesure {
 };
 
 // The same measured content: marks, overlay marks, scale segment with its
-// length, origin, the axes' angle and the plane, and the masses and formulas
-// kept with them. The tool and the display choices do not count.
+// length, origin, the axes' angle and the plane, and the masses, formulas and
+// fits kept with them. The tool and the display choices do not count.
 inline bool MemesMesures(const EtatMesure& a, const EtatMesure& b)
 {
     const bool memeEtalon = a.EtatEtalon == b.EtatEtalon && a.LongueurEtalon == b.LongueurEtalon &&
@@ -128,5 +128,5 @@ inline bool MemesMesures(const EtatMesure& a, const EtatMesure& b)
     const bool memeOrigine = a.OriginePlacee == b.OriginePlacee && (!a.OrigineEstPlacee() || a.Origine == b.Origine);
     return a.MarquesParImage == b.MarquesParImage && a.Marques == b.Marques && a.MarquesTsp == b.MarquesTsp &&
         a.CentresTsp == b.CentresTsp && memeEtalon && memeOrigine && a.AngleAxes == b.AngleAxes && a.Plan == b.Plan &&
-        a.Grandeurs == b.Grandeurs;
+        a.Grandeurs == b.Grandeurs && a.Ajustements == b.Ajustements;
 }

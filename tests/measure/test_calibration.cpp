@@ -208,3 +208,15 @@ TEST(AxesVus, TurnedAxesReachThePictureEdgeAndAPlaneCarriesThemInPerspective)
 }
 
 } // namespace
+
+TEST(MemesMesures, AFitKeptWithTheWorkIsWorkToSave)
+{
+    EtatMesure a;
+    EtatMesure b = a;
+    EXPECT_TRUE(MemesMesures(a, b));
+    b.Ajustements.push_back(TDemandeAjustement{});
+    EXPECT_FALSE(MemesMesures(a, b));
+    a.Ajustements = b.Ajustements;
+    a.Ajustements[0].Fin = 12; // the range changed
+    EXPECT_FALSE(MemesMesures(a, b));
+}
