@@ -48,8 +48,9 @@ TEST_F(ResultatsStatut, EveryHintFitsWholeAt640PixelsAndTheStateStaysOffTheBar)
 
             // The bar holds the hint line alone, over its whole width.
             const QList<QWidget*> dansLaBarre = r.StatusBar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-            for (QWidget* w : dansLaBarre)
+            for (QWidget* w : dansLaBarre) {
                 if (w != r.TexteStatusBar) EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+            }
             EXPECT_EQ(r.StatusBar->width(), 640);
             EXPECT_GE(r.TexteStatusBar->width(), 640 - 2 * r.StatusBar->layout()->contentsMargins().left() - 8);
 
