@@ -11,20 +11,14 @@
 
 namespace {
 
-class FicheCalibration : public ::testing::Test {
+class FicheCalibration : public FicheTest {
 protected:
     void SetUp() override
     {
-        QDir().mkpath(config.Dossier() + "/Kinotab");
-        fenetres = std::make_unique<Fenetres>();
-        fiche().show();
-        ASSERT_TRUE(EcrireVideoTest(config.Dossier() + "/v.avi", 10, QSize(160, 120), 25));
-        fiche().OuvrirVideo(config.Dossier() + "/v.avi");
+        FicheTest::SetUp();
+        fiche->OuvrirVideo(Video("v.avi"));
         ASSERT_TRUE(Vue().Opened());
     }
-    TFiche& fiche() { return fenetres->Fiche(); }
-    TDCAVIPlay& Vue() { return fiche().Vue(); }
-    TMesure& Mesure() { return Vue().Mesure(); }
     // A press at a fraction of the view.
     void Cliquer(double x, double y)
     {
@@ -45,15 +39,11 @@ protected:
             return boite.result();
         });
     }
-
-    ConfigTemporaire config;
-    DialoguesScriptes dialogues;
-    std::unique_ptr<Fenetres> fenetres;
 };
 
 TEST_F(FicheCalibration, ThePlaneTakesFourCornersThenASizeGreaterThanZero)
 {
-    fiche().MenuMesuresPlan->trigger();
+    fiche->MenuMesuresPlan->trigger();
     EXPECT_TRUE(Mesure().CoinsPlanEnCours());
     Repondre({{"0", "0.6"}, {"1", "-2"}, {"1", "0,6"}});
     Cliquer(0.1, 0.9);
@@ -68,15 +58,15 @@ TEST_F(FicheCalibration, ThePlaneTakesFourCornersThenASizeGreaterThanZero)
     EXPECT_EQ(Mesure().Etat().Plan->Largeur, 1.0);
     EXPECT_EQ(Mesure().Etat().Plan->Hauteur, 0.6);
     EXPECT_EQ(Mesure().NombreDePoints(), 0); // the clicks marked nothing
-    EXPECT_TRUE(fiche().MenuMesuresRetirerPlan->isEnabled());
-    fiche().MenuMesuresRetirerPlan->trigger();
+    EXPECT_TRUE(fiche->MenuMesuresRetirerPlan->isEnabled());
+    fiche->MenuMesuresRetirerPlan->trigger();
     EXPECT_FALSE(Mesure().Etat().Plan);
 }
 
 TEST_F(FicheCalibration, CrossedCornersAreRefusedBeforeTheSizeAndNothingChanges)
 {
     const EtatMesure avant = Mesure().Etat();
-    fiche().MenuMesuresPlan->trigger();
+    fiche->MenuMesuresPlan->trigger();
     for (auto [x, y] : {std::pair{0.1, 0.9}, {0.9, 0.9}, {0.3, 0.3}, {0.7, 0.3}}) Cliquer(x, y); // a bow tie
     EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
     EXPECT_EQ(dialogues.Lignes(),
@@ -90,7 +80,7 @@ TEST_F(FicheCalibration, CrossedCornersAreRefusedBeforeTheSizeAndNothingChanges)
 TEST_F(FicheCalibration, TheAxesTakeAFiniteAngleOrTheScaleSegmentsDirection)
 {
     Repondre({{"třicet"}, {"nan"}, {"30"}});
-    fiche().MenuMesuresAxes->trigger();
+    fiche->MenuMesuresAxes->trigger();
     EXPECT_EQ(dialogues.ModauxMontres, QList<QString>{"Natočení os"});
     EXPECT_EQ(dialogues.Lignes(), QStringList({"Úhel musí být konečné číslo.", "Úhel musí být konečné číslo."}));
     EXPECT_DOUBLE_EQ(Mesure().Etat().AngleAxes, 30.0);
@@ -101,7 +91,7 @@ TEST_F(FicheCalibration, TheAxesTakeAFiniteAngleOrTheScaleSegmentsDirection)
         e.PointsEtalon = {PointD{0.25, 0.75}, PointD{0.25 + 0.3, 0.75 - 0.4}}; // 48 x 48 pixels of 160 x 120
     });
     Repondre({{"abc"}}, true);
-    fiche().MenuMesuresAxes->trigger();
+    fiche->MenuMesuresAxes->trigger();
     EXPECT_NEAR(Mesure().Etat().AngleAxes, 45.0, 1e-9);
 }
 

@@ -4,6 +4,7 @@
 
 #include "kinematics/UnitBaseTemps.h"
 #include "measure/UnitTravail.h"
+#include "tests/support/EtalonDemo.h"
 #include "tools/demo_chute.h"
 
 #include <QProcess>
@@ -45,12 +46,7 @@ QString TravailDemo(const QTemporaryDir& dossier)
     }
     t.Mesure.MarquesDerniereImage = 1;
     t.Mesure.ImagesMarques = ImagesApresMarques(images, 1, 1);
-    t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
-    t.Mesure.PointsEtalon = {PointD{128.0 / Largeur, double(RegleHaut) / Hauteur},
-                             PointD{128.0 / Largeur, double(RegleBas) / Hauteur}};
-    t.Mesure.LongueurEtalon = LongueurRegleM;
-    t.Mesure.OriginePlacee = TOrigine::Placee;
-    t.Mesure.Origine = PointD{BalleX / Largeur, double(RegleBas) / Hauteur};
+    EtalonnerDemo(t.Mesure);
     const QString chemin = dossier.filePath(QStringLiteral("demo.ktb"));
     EXPECT_EQ(EcrireTravail(chemin, t, '.'), ResultatEcriture::Ok);
     return chemin;

@@ -2,6 +2,7 @@
 // window's choices as options.
 
 #include "measure/UnitTravail.h"
+#include "tests/support/EtalonDemo.h"
 #include "tools/demo_chute.h"
 
 #include <QFile>
@@ -33,12 +34,7 @@ QString TravailDemo(const QTemporaryDir& dossier, const TGrandeursMesure& grande
     for (int i = ImageLacher; BalleY(i) < BalleYSol; ++i)
         t.Mesure.Marques.push_back(PointD{BalleX / Largeur, BalleY(i) / Hauteur});
     t.Mesure.MarquesDerniereImage = 1;
-    t.Mesure.EtatEtalon = TEtatEtalon::DeuxBouts;
-    t.Mesure.PointsEtalon = {PointD{128.0 / Largeur, double(RegleHaut) / Hauteur},
-                             PointD{128.0 / Largeur, double(RegleBas) / Hauteur}};
-    t.Mesure.LongueurEtalon = LongueurRegleM;
-    t.Mesure.OriginePlacee = TOrigine::Placee;
-    t.Mesure.Origine = PointD{BalleX / Largeur, double(RegleBas) / Hauteur};
+    EtalonnerDemo(t.Mesure);
     const QString chemin = dossier.filePath(QStringLiteral("demo.ktb"));
     EXPECT_EQ(EcrireTravail(chemin, t, '.'), ResultatEcriture::Ok);
     return chemin;
