@@ -23,8 +23,9 @@ constexpr int ErreurArguments = 2;
 
 struct OptionsFit {
     QString chemin;
-    std::optional<TGrandeurAjustee> grandeur;
-    std::optional<int> point; // 1-based, as the results window numbers them
+    std::optional<TGrandeurAjustee> grandeur; // a series of a point
+    QString quantite;                         // else a quantity by name: Ek1, pxS, the user's
+    std::optional<int> point;                 // 1-based, as the results window numbers them
     std::optional<TModele> modele;
     std::optional<int> de, a; // frames of the marks, 0-based, inclusive
     QString expression;
@@ -64,8 +65,8 @@ std::optional<OptionsFit> lireOptions(const QStringList& arguments, QString& err
         if (!avecValeur) return faux(QStringLiteral("%1 needs a value").arg(a));
         ++i;
         if (a == QLatin1String("--quantity")) {
-            if (!(o.grandeur = GrandeurNommee(v.toStdString())))
-                return faux(QStringLiteral("unknown quantity %1: x, y, vx, vy, v, ax, ay or a").arg(v));
+            o.grandeur = GrandeurNommee(v.toStdString());
+            o.quantite = v;
         } else if (a == QLatin1String("--point")) {
             const auto p = LireEntier(v);
             if (!p || *p < 1 || *p > 3) return faux(QStringLiteral("--point takes 1, 2 or 3"));
@@ -96,7 +97,11 @@ std::optional<OptionsFit> lireOptions(const QStringList& arguments, QString& err
         }
     }
     if (o.chemin.isEmpty()) return faux(QStringLiteral("fit takes one work file"));
-    if (!o.grandeur || !o.point || !o.modele) return faux(QStringLiteral("fit needs --quantity, --point and --model"));
+    if (o.quantite.isEmpty() || !o.modele) return faux(QStringLiteral("fit needs --quantity and --model"));
+    if (o.grandeur && !o.point) return faux(QStringLiteral("--quantity %1 needs --point").arg(o.quantite));
+    if (!o.grandeur && o.point)
+        return faux(
+            QStringLiteral("--point goes with the quantities x, y, vx, vy, v, ax, ay and a, not %1").arg(o.quantite));
     if ((*o.modele == TModele::Expression) == o.expression.isEmpty())
         return faux(o.expression.isEmpty() ? QStringLiteral("the model expression needs --expression")
                                            : QStringLiteral("--expression goes with the model expression"));
@@ -144,6 +149,52 @@ QString nombre(double v)
     return QString::number(v, 'g', 10);
 }
 
+// The request's range of samples from --from and --to, over the frames of
+// the marks of `point` (0-based); false when no sample lies in them.
+bool borner(const OptionsFit& o, const TModeleResultats& modele, int point, int echantillons, TDemandeAjustement& d)
+{
+    if (!o.de && !o.a) return true;
+    const TEntreesSeries& e = modele.Entrees();
+    const auto plage =
+        PlageDesImages(e.ModeTransparent ? e.ImagesMarquesTsp : e.ImagesMarques, modele.Series().NbPointsMobiles, point,
+                       echantillons, o.de.value_or(0), o.a.value_or(std::numeric_limits<int>::max()));
+    if (!plage) return false;
+    d.Debut = plage->Debut;
+    d.Fin = plage->Fin;
+    return true;
+}
+
+int ajusterSerieDuPoint(const OptionsFit& o, const TModeleResultats& modele, TDemandeAjustement& d,
+                        TResultatAjustement& a)
+{
+    const TResultatsSeries& r = modele.Series();
+    d.Grandeur = *o.grandeur;
+    d.Point = *o.point - 1;
+    d.EchelleRelative = IncertitudeRelativeEchelle(modele.Entrees(), d.IncertitudeLongueur);
+    if (d.Point >= r.NbPointsMobiles)
+        return Erreur(QStringLiteral("the measurement has %1 moving point(s)").arg(r.NbPointsMobiles));
+    if (!borner(o, modele, d.Point, r.NbMesures[std::size_t(d.Point)], d))
+        return Erreur(QStringLiteral("no samples of that point in the frames asked"));
+    a = Ajuster(r, d);
+    return 0;
+}
+
+// A quantity's samples follow those of the points it uses, which are marked
+// on the same frames: the range is taken on point 1's.
+int ajusterQuantite(const OptionsFit& o, const TModeleResultats& modele, TDemandeAjustement& d, TResultatAjustement& a)
+{
+    const auto serie = modele.SerieNommee(o.quantite.toStdString());
+    if (!serie)
+        return Erreur(QStringLiteral("unknown quantity %1: x, y, vx, vy, v, ax, ay, a or a quantity of the work file "
+                                     "(x1, Ek1, pxS, your own)")
+                          .arg(o.quantite),
+                      ErreurArguments);
+    if (!borner(o, modele, 0, int(serie->Valeurs.size()), d))
+        return Erreur(QStringLiteral("no samples of that quantity in the frames asked"));
+    a = AjusterSerie(*serie, d);
+    return 0;
+}
+
 int fit(const QStringList& arguments)
 {
     QString erreur;
@@ -156,27 +207,13 @@ int fit(const QStringList& arguments)
     if (o->pas && modele.ChangerPasDeTemps(*o->pas) != CodeSucces)
         return Erreur(QStringLiteral("the derivatives cannot be computed with that time step"));
 
-    const TResultatsSeries& r = modele.Series();
-    const TEntreesSeries& e = modele.Entrees();
     TDemandeAjustement d;
     d.Modele = *o->modele;
-    d.Grandeur = *o->grandeur;
-    d.Point = *o->point - 1;
     d.Expression = o->expression.toStdString();
     d.IncertitudeLongueur = o->pourcentLongueur / 100.0;
-    d.EchelleRelative = IncertitudeRelativeEchelle(e, d.IncertitudeLongueur);
-    if (d.Point >= r.NbPointsMobiles)
-        return Erreur(QStringLiteral("the measurement has %1 moving point(s)").arg(r.NbPointsMobiles));
-    if (o->de || o->a) {
-        const auto plage = PlageDesImages(e.ModeTransparent ? e.ImagesMarquesTsp : e.ImagesMarques, r.NbPointsMobiles,
-                                          d.Point, r.NbMesures[std::size_t(d.Point)], o->de.value_or(0),
-                                          o->a.value_or(std::numeric_limits<int>::max()));
-        if (!plage) return Erreur(QStringLiteral("no samples of that point in the frames asked"));
-        d.Debut = plage->Debut;
-        d.Fin = plage->Fin;
-    }
-
-    const TResultatAjustement a = Ajuster(r, d);
+    TResultatAjustement a;
+    if (const int code = o->grandeur ? ajusterSerieDuPoint(*o, modele, d, a) : ajusterQuantite(*o, modele, d, a))
+        return code;
     if (!a.Reussi()) return Erreur(raison(a));
     const QChar tab(QLatin1Char('\t'));
     ecrire(QStringLiteral("model") + tab + QString::fromLatin1(NomModele(d.Modele)));
@@ -196,7 +233,7 @@ int fit(const QStringList& arguments)
 
 const std::array Commandes = {
     CommandeCli{"fit",
-                "WORK.ktb --quantity x|y|vx|vy|v|ax|ay|a --point 1|2|3 --model "
+                "WORK.ktb --quantity x|y|vx|vy|v|ax|ay|a --point 1|2|3 | --quantity NAME --model "
                 "line|parabola|poly3|exp|sine|dampedsine|expression [--from FRAME] [--to FRAME] [--expression EXPR] "
                 "[--time-step SECONDS] [--no-smoothing] [--scale-uncertainty PERCENT]",
                 &fit}};

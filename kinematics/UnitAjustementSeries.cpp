@@ -60,15 +60,16 @@ std::unique_ptr<TFonctionModele> Modele(const TDemandeAjustement& d, TResultatAj
 }
 
 // The derived value and its gradient with respect to the parameters.
-TValeurDerivee Derivee(TModele m, G g, const std::vector<double>& p, double& valeur, std::vector<double>& gradient)
+TValeurDerivee Derivee(TModele m, std::optional<G> g, const std::vector<double>& p, double& valeur,
+                       std::vector<double>& gradient)
 {
     gradient.assign(p.size(), 0.0);
-    if (m == TModele::Parabole && Position(g)) {
+    if (m == TModele::Parabole && g && Position(*g)) {
         valeur = 2.0 * p[2];
         gradient[2] = 2.0;
         return TValeurDerivee::Acceleration;
     }
-    if (m == TModele::Droite && Vitesse(g)) {
+    if (m == TModele::Droite && g && Vitesse(*g)) {
         valeur = p[1];
         gradient[1] = 1.0;
         return TValeurDerivee::Acceleration;
@@ -177,70 +178,66 @@ std::string_view NomDerivee(TValeurDerivee d)
     return {};
 }
 
-TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement& demande)
+namespace {
+
+// The samples of the range and how their fit is weighed.
+struct Echantillons {
+    std::span<const double> t, y;
+    std::vector<double> poids;
+    bool correles = false;     // derivatives of the positions: covariance from their responses
+    TReponses reponses;        // with correles
+    bool poidsAbsolus = false; // weights from the samples' own uncertainties
+    std::optional<G> grandeur; // a series of a point; nullopt for a quantity of the user's
+};
+
+// Clamps the requested range to n samples; false with PlageVide.
+bool Borner(int n, TResultatAjustement& res)
 {
-    TResultatAjustement res;
-    res.Demande = demande;
-    const G g = demande.Grandeur;
-    if (demande.Point < 0 || demande.Point >= r.NbPointsMobiles || std::size_t(demande.Point) >= r.NbMesures.size() ||
-        !Calculee(r, g)) {
-        res.Refus = TRefusAjustement::PointAbsent;
-        return res;
-    }
-    const std::size_t p = std::size_t(demande.Point);
-    const int N = r.NbMesures[p];
-    const int debut = std::max(0, demande.Debut);
-    const int fin = demande.Fin < 0 ? N - 1 : std::min(demande.Fin, N - 1);
-    res.Demande.Debut = debut;
-    res.Demande.Fin = fin;
-    if (N == 0 || debut > fin) {
+    res.Demande.Debut = std::max(0, res.Demande.Debut);
+    res.Demande.Fin = res.Demande.Fin < 0 ? n - 1 : std::min(res.Demande.Fin, n - 1);
+    if (n == 0 || res.Demande.Debut > res.Demande.Fin) {
         res.Refus = TRefusAjustement::PlageVide;
-        return res;
+        return false;
     }
-    const auto modele = Modele(demande, res);
-    if (!modele) return res;
-    const int n = fin - debut + 1, m = modele->NbParametres();
+    return true;
+}
+
+// The model of the request; null with the refusal set (bad formula, too few samples).
+std::unique_ptr<TFonctionModele> ModeleDeLaPlage(TResultatAjustement& res)
+{
+    auto modele = Modele(res.Demande, res);
+    if (!modele) return modele;
+    const int n = res.Demande.Fin - res.Demande.Debut + 1, m = modele->NbParametres();
     if (n < m + 1) {
         res.Refus = TRefusAjustement::TropPeu;
         res.NbParametresRequis = m + 1;
-        return res;
+        modele.reset();
     }
+    return modele;
+}
 
-    const std::span<const double> temps(r.SerieTemps[p]);
-    const std::span<const double> t = temps.subspan(std::size_t(debut), std::size_t(n));
-    const std::span<const double> y =
-        std::span<const double>((r.*SeriesGrandeurs[std::size_t(g)])[p]).subspan(std::size_t(debut), std::size_t(n));
-
-    // Correlated samples are weighted by their own variances.
-    TReponses reponses;
-    std::vector<double> poids(std::size_t(n), 1.0);
-    if (!Position(g)) {
-        if (!Reponses(g, temps, r.SerieX[p], r.SerieY[p], r.Lisser, debut, fin, reponses)) {
-            res.Refus = TRefusAjustement::Indetermine;
-            return res;
-        }
-        const std::vector<double> v = Variances(reponses, n);
-        if (std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x) && x > 0.0; }))
-            for (int i = 0; i < n; ++i) poids[std::size_t(i)] = 1.0 / v[std::size_t(i)];
-    }
-
+void Resoudre(const TFonctionModele& modele, const Echantillons& e, TResultatAjustement& res)
+{
+    const TDemandeAjustement& demande = res.Demande;
+    const std::span<const double> t = e.t, y = e.y;
+    const int n = int(t.size()), m = modele.NbParametres();
     std::vector<double> departs = demande.Departs;
     if (demande.Modele == TModele::Expression)
         departs.resize(std::size_t(m), 1.0);
-    else if (!modele->Lineaire())
+    else if (!modele.Lineaire())
         departs = Departs(demande.Modele, t, y);
-    const TSolutionAjustement s = Resoudre(*modele, t, y, poids, departs);
+    const TSolutionAjustement s = Resoudre(modele, t, y, e.poids, departs);
     res.Refus = Refus(s.Echec);
-    if (res.Refus == TRefusAjustement::NonFini) res.TempsNonFini = PremierNonFini(*modele, t, departs);
-    if (!res.Reussi()) return res;
+    if (res.Refus == TRefusAjustement::NonFini) res.TempsNonFini = PremierNonFini(modele, t, departs);
+    if (!res.Reussi()) return;
 
-    // Covariance: from the scatter about the fit for positions, propagated
-    // from the positions for their derivatives.
+    // Covariance: from the scatter about the fit, or propagated from the
+    // positions for their derivatives.
     std::vector<double> C = s.Inverse;
-    if (Position(g)) {
-        for (double& c : C) c *= s.Chi2 / s.Liberte;
+    if (e.correles) {
+        C = CovarianceCorrelee(s, e.reponses, n);
     } else {
-        C = CovarianceCorrelee(s, reponses, n);
+        for (double& c : C) c *= s.Chi2 / s.Liberte;
     }
 
     // The scale multiplies every sample: its part of each parameter is the
@@ -251,14 +248,14 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
     res.Residus.resize(std::size_t(n));
     double somme = 0.0;
     for (int i = 0; i < n; ++i) {
-        const double f = modele->Valeur(t[std::size_t(i)], s.Parametres);
+        const double f = modele.Valeur(t[std::size_t(i)], s.Parametres);
         res.Residus[std::size_t(i)] = y[std::size_t(i)] - f;
         somme += res.Residus[std::size_t(i)] * res.Residus[std::size_t(i)];
         for (int a = 0; a < m; ++a) echelle[std::size_t(a)] += s.Sensibilite[std::size_t(a * n + i)] * f;
     }
     for (int a = 0; a < m; ++a) {
         TParametreAjuste pa;
-        pa.Nom = modele->Noms()[std::size_t(a)];
+        pa.Nom = modele.Noms()[std::size_t(a)];
         pa.Valeur = s.Parametres[std::size_t(a)];
         pa.PartEchelle = rEchelle * std::abs(echelle[std::size_t(a)]);
         pa.Incertitude = std::sqrt(std::max(0.0, C[std::size_t(a * m + a)]) + pa.PartEchelle * pa.PartEchelle);
@@ -267,7 +264,7 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
 
     double valeur = 0.0;
     std::vector<double> gradient;
-    res.Derivee = Derivee(demande.Modele, g, s.Parametres, valeur, gradient);
+    res.Derivee = Derivee(demande.Modele, e.grandeur, s.Parametres, valeur, gradient);
     if (res.Derivee != TValeurDerivee::Aucune) {
         double partEchelle = 0.0;
         for (int a = 0; a < m; ++a) partEchelle += gradient[std::size_t(a)] * echelle[std::size_t(a)];
@@ -281,13 +278,13 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
 
     res.N = n;
     res.Rms = std::sqrt(somme / n);
-    if (Position(g)) {
-        // Against the click scatter the samples show by themselves: above 1
-        // when the model misses part of the motion.
+    if (e.correles || e.poidsAbsolus) {
+        res.Chi2Reduit = s.Chi2 / s.Liberte;
+    } else {
+        // Against the scatter the samples show by themselves: above 1 when
+        // the model misses part of the motion.
         const double bruit = BruitDifferences(y);
         res.Chi2Reduit = std::isfinite(bruit) && bruit > 0.0 ? s.Chi2 / s.Liberte / (bruit * bruit) : 1.0;
-    } else {
-        res.Chi2Reduit = s.Chi2 / s.Liberte;
     }
     const auto fini = [](const TParametreAjuste& x) { return std::isfinite(x.Valeur) && std::isfinite(x.Incertitude); };
     if (!std::all_of(res.Parametres.begin(), res.Parametres.end(), fini) || !fini(res.ValeurDerivee) ||
@@ -295,6 +292,74 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
         res.Refus = TRefusAjustement::NonFini;
         res.TempsNonFini = std::nan("");
     }
+}
+
+} // namespace
+
+TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement& demande)
+{
+    TResultatAjustement res;
+    res.Demande = demande;
+    const G g = demande.Grandeur;
+    if (demande.Point < 0 || demande.Point >= r.NbPointsMobiles || std::size_t(demande.Point) >= r.NbMesures.size() ||
+        !Calculee(r, g)) {
+        res.Refus = TRefusAjustement::PointAbsent;
+        return res;
+    }
+    const std::size_t p = std::size_t(demande.Point);
+    if (!Borner(r.NbMesures[p], res)) return res;
+    const auto modele = ModeleDeLaPlage(res);
+    if (!modele) return res;
+    const int debut = res.Demande.Debut, fin = res.Demande.Fin, n = fin - debut + 1;
+
+    Echantillons e;
+    e.grandeur = g;
+    const std::span<const double> temps(r.SerieTemps[p]);
+    e.t = temps.subspan(std::size_t(debut), std::size_t(n));
+    e.y = std::span<const double>((r.*SeriesGrandeurs[std::size_t(g)])[p]).subspan(std::size_t(debut), std::size_t(n));
+    e.poids.assign(std::size_t(n), 1.0);
+    // Correlated samples are weighted by their own variances.
+    if (!Position(g)) {
+        e.correles = true;
+        if (!Reponses(g, temps, r.SerieX[p], r.SerieY[p], r.Lisser, debut, fin, e.reponses)) {
+            res.Refus = TRefusAjustement::Indetermine;
+            return res;
+        }
+        const std::vector<double> v = Variances(e.reponses, n);
+        if (std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x) && x > 0.0; }))
+            for (int i = 0; i < n; ++i) e.poids[std::size_t(i)] = 1.0 / v[std::size_t(i)];
+    }
+    Resoudre(*modele, e, res);
+    return res;
+}
+
+TResultatAjustement AjusterSerie(const TSerieGrandeur& serie, const TDemandeAjustement& demande)
+{
+    TResultatAjustement res;
+    res.Demande = demande;
+    res.Demande.EchelleRelative = 0.0;
+    if (!Borner(int(serie.Valeurs.size()), res)) return res;
+    const auto modele = ModeleDeLaPlage(res);
+    if (!modele) return res;
+    const std::size_t debut = std::size_t(res.Demande.Debut), n = std::size_t(res.Demande.Fin) - debut + 1;
+
+    Echantillons e;
+    e.t = std::span<const double>(serie.Temps).subspan(debut, n);
+    e.y = std::span<const double>(serie.Valeurs).subspan(debut, n);
+    if (!std::all_of(e.y.begin(), e.y.end(), [](double v) { return std::isfinite(v); })) {
+        res.Refus = TRefusAjustement::NonFini;
+        res.TempsNonFini = std::nan("");
+        return res;
+    }
+    // The samples' own uncertainties weigh them relative to one another; the
+    // scatter about the fit sets the scale, as their neighbours share marks.
+    const std::span<const double> u = std::span<const double>(serie.Incertitudes).subspan(debut, n);
+    e.poidsAbsolus = serie.Incertitudes.size() == serie.Valeurs.size() &&
+        std::all_of(u.begin(), u.end(), [](double x) { return std::isfinite(x) && x > 0.0; });
+    e.poids.assign(n, 1.0);
+    if (e.poidsAbsolus)
+        for (std::size_t i = 0; i < n; ++i) e.poids[i] = 1.0 / (u[i] * u[i]);
+    Resoudre(*modele, e, res);
     return res;
 }
 

@@ -9,6 +9,7 @@
 // proportional to lengths.
 
 #include "kinematics/UnitModeleAjustement.h"
+#include "kinematics/UnitSerieGrandeur.h"
 #include "kinematics/UnitSeries.h"
 
 #include <optional>
@@ -88,6 +89,13 @@ struct TResultatAjustement {
 };
 
 TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement& demande);
+// A fit of any quantity's series (energy, momentum, a formula of the user's):
+// the request's Grandeur and Point are not used, nor the scale, whose power in
+// the quantity's unit is not known. Samples are weighted by their own
+// uncertainties when all are known; the scatter about the fit sets the
+// parameters' uncertainties. Only a sine's period or an exponential's rate is
+// derived.
+TResultatAjustement AjusterSerie(const TSerieGrandeur& serie, const TDemandeAjustement& demande);
 
 // The fitted curve at t (the model of `resultat` with its parameters);
 // NaN when the fit did not succeed.

@@ -1,6 +1,9 @@
 #include "kinematics/UnitGrandeurs.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <sstream>
 #include <utility>
 
 namespace {
@@ -18,10 +21,18 @@ bool aMasse(const TResultatsSeries& r, const TGrandeursMesure& g, int p)
     return p <= r.NbPointsMobiles && g.Masses[std::size_t(p - 1)] > 0.0;
 }
 
-// The height of point p: y when the vertical axis points up, -y when down.
+// The height of point p along the picture's vertical: y when the vertical axis
+// points up, -y when down; with turned axes, the part of (x, y) that points up
+// the picture (the axes turn back by their angle).
 std::string hauteur(const TResultatsSeries& r, int p)
 {
-    return (r.AxeVersLeBas ? "-" : "") + n("y", p);
+    const double sens = r.AxeVersLeBas ? -1.0 : 1.0;
+    if (r.AngleAxes == 0.0) return (r.AxeVersLeBas ? "-" : "") + n("y", p);
+    const double a = r.AngleAxes * std::numbers::pi / 180.0;
+    std::ostringstream f;
+    f.precision(17);
+    f << '(' << std::sin(a) << '*' << n("x", p) << '+' << sens * std::cos(a) << '*' << n("y", p) << ')';
+    return f.str();
 }
 
 TGrandeurDefinie grandeur(std::string nom, std::string unite, std::string formule, int point)

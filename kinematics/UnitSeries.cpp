@@ -21,6 +21,7 @@ CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVi
     r_.AfficherVitesse = afficherVitesse;
     r_.AfficherAcceleration = afficherAcceleration;
     r_.AxeVersLeBas = m.AxeVersLeBas;
+    r_.AngleAxes = m.AngleAxes;
     pas_.Initialiser(m.FichierVideo, m.FrameTime, m.PasCapture);
 
     // Overlay marks are offsets from the overlay centre, one moving point.

@@ -65,6 +65,7 @@ struct TResultatsSeries {
     double MetresParLargeur = 0.0; // metres spanned by one picture width
     bool Lisser = true;            // derivatives taken on least-squares fits
     bool AxeVersLeBas = false;
+    double AngleAxes = 0.0; // degrees the axes are turned, counter-clockwise on screen
     std::vector<double> XMarques, YMarques;          // every mark in metres, in mark order
     using Series = std::vector<std::vector<double>>; // [point][sample]
     Series SerieTemps, SerieX, SerieY, SerieVX, SerieVY, SerieV, SerieAX, SerieAY, SerieA;

@@ -97,6 +97,15 @@ TEST(Grandeurs, ReadyQuantitiesOfEachPointAndOfTheSystemByHand)
     TResultatsSeries bas = r;
     bas.AxeVersLeBas = true;
     proche(Valeurs("Ep1", bas, m), {-2 * g * 0.5, 2 * g});
+    // Axes turned 30° (along a ramp): the height is measured up the picture,
+    // x sin 30° + y cos 30°: (1, 0.5) is 1/2 + √3/4 m up, (2, -1) 1 - √3/2 m.
+    TResultatsSeries rampe = r;
+    rampe.AngleAxes = 30;
+    proche(Valeurs("Ep1", rampe, m), {2 * g * (0.5 + std::sqrt(3.0) / 4), 2 * g * (1 - std::sqrt(3.0) / 2)});
+    // Turned 90° with the vertical axis down: x points up the picture.
+    rampe.AngleAxes = 90;
+    rampe.AxeVersLeBas = true;
+    proche(Valeurs("Ep1", rampe, m), {2 * g * 1, 2 * g * 2});
     // Another g.
     TGrandeursMesure lune = m;
     lune.g = 1.62;

@@ -35,9 +35,10 @@ Sortie Fit(const QStringList& arguments)
 
 // Every frame marked at the ball's centre, the ruler as the scale, the origin
 // on the floor under the ball.
-QString TravailDemo(const QTemporaryDir& dossier)
+QString TravailDemo(const QTemporaryDir& dossier, const TGrandeursMesure& grandeurs = {})
 {
     Travail t;
+    t.Mesure.Grandeurs = grandeurs;
     t.CheminVideo = QStringLiteral(KINOTAB_DEMO_VIDEO);
     std::vector<int> images;
     for (int i = 0; i < Images; ++i) {
@@ -135,4 +136,40 @@ TEST(CliFit, RefusalsAndBadArgumentsHaveTheirExitCodes)
     refus({"--model", "expression", "--expression", "sqrt(a - 100*t)"}, "not finite");
     Sortie point = Fit({travail, "--quantity", "y", "--point", "2", "--model", "line"});
     EXPECT_EQ(point.code, 1);
+}
+
+TEST(CliFit, AnyQuantityOfTheWorkFileByName)
+{
+    // A 2 kg ball: its potential energy m g y is a parabola through the fall
+    // whose t² coefficient is -m g²/2, whether the ready Ep1 or the user's own.
+    TGrandeursMesure g;
+    g.Masses = {2, 0, 0};
+    g.Propres.push_back({"Q", "J", "m1*g*y1"});
+    QTemporaryDir dossier;
+    const QString travail = TravailDemo(dossier, g);
+    for (const char* nom : {"Ep1", "Q"}) {
+        const Sortie s = Fit({travail, "--quantity", nom, "--model", "parabola", "--from", "10", "--to", "25"});
+        ASSERT_EQ(s.code, 0) << nom << s.erreurs.toStdString();
+        EXPECT_EQ(s.lignes[1], "n\t16");
+        const QStringList c = Champs(s, "param", 2);
+        ASSERT_EQ(c.size(), 4);
+        EXPECT_NEAR(c[2].toDouble(), -2 * G * G / 2, 1e-6) << nom;
+        // No acceleration is read off a quantity that is not a position.
+        EXPECT_TRUE(Champs(s, "acceleration").isEmpty());
+        EXPECT_EQ(Champs(s, "scale_part").value(1), "0");
+    }
+    // Kinetic energy over the fall without smoothing: ½ m (g t)², a parabola
+    // again, with its samples' propagated uncertainties as weights.
+    const Sortie ek =
+        Fit({travail, "--quantity", "Ek1", "--model", "parabola", "--from", "12", "--to", "23", "--no-smoothing"});
+    ASSERT_EQ(ek.code, 0) << ek.erreurs.toStdString();
+    EXPECT_NEAR(Champs(ek, "param", 2).value(2).toDouble(), 2 * G * G / 2, 1e-3);
+
+    // Names the work file does not have, and --point beside a quantity by name.
+    for (const QStringList& mauvais : {QStringList{travail, "--quantity", "Ek2", "--model", "line"},
+                                       QStringList{travail, "--quantity", "Ek1", "--point", "1", "--model", "line"}}) {
+        const Sortie s = Fit(mauvais);
+        EXPECT_EQ(s.code, 2) << mauvais.join(u' ').toStdString();
+        EXPECT_EQ(s.erreurs.count(u'\n'), 1) << s.erreurs.toStdString();
+    }
 }
