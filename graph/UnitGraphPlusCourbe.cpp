@@ -6,6 +6,7 @@
 #include <utility>
 
 using GraphTrace::Arrondi;
+using GraphTrace::Fini;
 
 TCourbe::TCourbe(int n, const VecteurPointD& p, const std::vector<VecteurPointD>& vecteurs, const QStringList& unites)
     : nbPoints(std::max(n, 0)), points(p), pointsNormes(nbPoints), visibles(nbPoints, true),
@@ -127,9 +128,17 @@ void TCourbe::Dessiner(QPainter& p) const
         return;
     }
     if (Jointe) {
-        QPolygon ligne(nbPoints);
-        for (int i = 0; i < nbPoints; ++i) ligne[i] = PositionPixel(i);
-        GraphTrace::TTraceur(p, zone.Rect(), Couleur::VersQColor(CouleurCourbe)).Polyligne(ligne);
+        // A sample without a value (a derivative left out) breaks the line.
+        GraphTrace::TTraceur traceur(p, zone.Rect(), Couleur::VersQColor(CouleurCourbe));
+        QPolygon ligne;
+        for (int i = 0; i <= nbPoints; ++i) {
+            if (i < nbPoints && Fini(pointsNormes[i])) {
+                ligne << PositionPixel(i);
+                continue;
+            }
+            if (!ligne.isEmpty()) traceur.Polyligne(ligne);
+            ligne.clear();
+        }
     }
     TracerBarres(p);
     TracerMarques(p);
@@ -170,6 +179,7 @@ void TCourbe::TracerMarques(QPainter& p) const
     if (Marque < 0 || Marque > 2) return;
     GraphTrace::TTraceur trace(p, zone.Rect(), Couleur::VersQColor(CouleurPoints));
     for (int i = 0; i < nbPoints; ++i) {
+        if (!Fini(pointsNormes[i])) continue;
         const QPoint c = PositionPixel(i);
         for (const Segment& s : formes[Marque]) trace.Ligne(c + QPoint(s.x1, s.y1), c + QPoint(s.x2, s.y2));
     }
@@ -182,6 +192,7 @@ void TCourbe::EcrireNumeros(QPainter& p) const
     GraphTrace::TEcrivain ecrivain(p, zone.Rect());
     const VecteurPointD* vecteurs = serieCourante >= 0 ? &fleches[serieCourante].Vecteurs() : nullptr;
     for (int i = 0; i < nbPoints; ++i) {
+        if (!Fini(pointsNormes[i])) continue;
         const QPoint c = PositionPixel(i);
         // The number goes to the side the point's vector leaves clear.
         bool droite = false, haut = false;

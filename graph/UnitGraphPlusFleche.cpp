@@ -8,6 +8,7 @@
 #include <numbers>
 
 using GraphTrace::Arrondi;
+using GraphTrace::Fini;
 
 QString FormaterValeur(double v)
 {
@@ -98,7 +99,8 @@ void TFleche::TracerFleches(QPainter& p, const VecteurPointD& normes, const std:
     GraphTrace::TTraceur lignes(p, zone.Rect(), Couleur::VersQColor(CouleurFleches));
     const std::size_t n = std::min({vecteurs.size(), normes.size(), visibles.size()});
     for (std::size_t i = 0; i < n; ++i) {
-        if (!visibles[i]) continue;
+        // A sample without a vector (left out of the derivatives) draws none.
+        if (!visibles[i] || !Fini(vecteurs[i])) continue;
         const double u = normes[i].X, v = normes[i].Y;
         const double a = vecteurs[i].X * facteur, b = vecteurs[i].Y * facteur;
         const QPoint origine(Arrondi(u * W) + zone.Left, Arrondi((1 - v) * H) + zone.Top);
@@ -126,7 +128,7 @@ void TFleche::EcrireValeurs(QPainter& p, const VecteurPointD& normes, const std:
     GraphTrace::TEcrivain ecrivain(p, zone.Rect());
     const std::size_t n = std::min({vecteurs.size(), normes.size(), visibles.size()});
     for (std::size_t i = 0; i < n; ++i) {
-        if (!visibles[i]) continue;
+        if (!visibles[i] || !Fini(vecteurs[i])) continue;
         const double u = normes[i].X, v = normes[i].Y;
         const double vx = vecteurs[i].X, vy = vecteurs[i].Y;
         const double a = vx * facteur, b = vy * facteur;

@@ -1,6 +1,8 @@
 #pragma once
 // Small drawing helpers shared by the axes, curves and arrows of the graph.
 
+#include "core/UnitMath.h"
+
 #include <QFont>
 #include <QHash>
 #include <QPainter>
@@ -24,6 +26,11 @@ namespace GraphTrace {
 
 // v to the nearest integer, ties to even. Values beyond any picture are held
 // at a bound far outside it, so absurd data cannot overflow the pixel arithmetic.
+inline bool Fini(PointD p)
+{
+    return std::isfinite(p.X) && std::isfinite(p.Y);
+}
+
 inline int Arrondi(double v)
 {
     constexpr double Limite = 1 << 28;

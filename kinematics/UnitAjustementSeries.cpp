@@ -202,12 +202,13 @@ bool Borner(int n, TResultatAjustement& res)
     return true;
 }
 
-// The model of the request; null with the refusal set (bad formula, too few samples).
-std::unique_ptr<TFonctionModele> ModeleDeLaPlage(TResultatAjustement& res)
+// The model of the request for n samples; null with the refusal set (bad
+// formula, too few samples).
+std::unique_ptr<TFonctionModele> ModeleDeLaPlage(int n, TResultatAjustement& res)
 {
     auto modele = Modele(res.Demande, res);
     if (!modele) return modele;
-    const int n = res.Demande.Fin - res.Demande.Debut + 1, m = modele->NbParametres();
+    const int m = modele->NbParametres();
     if (n < m + 1) {
         res.Refus = TRefusAjustement::TropPeu;
         res.NbParametresRequis = m + 1;
@@ -308,25 +309,50 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
     }
     const std::size_t p = std::size_t(demande.Point);
     if (!Borner(r.NbMesures[p], res)) return res;
-    const auto modele = ModeleDeLaPlage(res);
+
+    // Derivatives are fitted on the samples they were taken on: the
+    // repeated ones have none.
+    std::vector<double> temps, x, y, valeurs;
+    int debut = res.Demande.Debut, fin = res.Demande.Fin;
+    const auto& serie = (r.*SeriesGrandeurs[std::size_t(g)])[p];
+    if (Position(g)) {
+        temps = r.SerieTemps[p];
+        valeurs = serie;
+    } else {
+        const int premier = debut, dernier = fin;
+        debut = 0;
+        fin = -1;
+        for (int i : EchantillonsGardes(r, demande.Point)) {
+            if (i < premier) ++debut;
+            if (i <= dernier) ++fin;
+            temps.push_back(r.SerieTemps[p][std::size_t(i)]);
+            x.push_back(r.SerieX[p][std::size_t(i)]);
+            y.push_back(r.SerieY[p][std::size_t(i)]);
+            valeurs.push_back(serie[std::size_t(i)]);
+        }
+        if (debut > fin) {
+            res.Refus = TRefusAjustement::PlageVide;
+            return res;
+        }
+    }
+    const int n = fin - debut + 1;
+    const auto modele = ModeleDeLaPlage(n, res);
     if (!modele) return res;
-    const int debut = res.Demande.Debut, fin = res.Demande.Fin, n = fin - debut + 1;
 
     Echantillons e;
     e.grandeur = g;
-    const std::span<const double> temps(r.SerieTemps[p]);
-    e.t = temps.subspan(std::size_t(debut), std::size_t(n));
-    e.y = std::span<const double>((r.*SeriesGrandeurs[std::size_t(g)])[p]).subspan(std::size_t(debut), std::size_t(n));
+    e.t = std::span<const double>(temps).subspan(std::size_t(debut), std::size_t(n));
+    e.y = std::span<const double>(valeurs).subspan(std::size_t(debut), std::size_t(n));
     e.poids.assign(std::size_t(n), 1.0);
     // Correlated samples are weighted by their own variances.
     if (!Position(g)) {
         e.correles = true;
-        if (!Reponses(g, temps, r.SerieX[p], r.SerieY[p], r.Lisser, debut, fin, e.reponses)) {
+        if (!Reponses(g, temps, x, y, r.Lisser, debut, fin, e.reponses)) {
             res.Refus = TRefusAjustement::Indetermine;
             return res;
         }
         const std::vector<double> v = Variances(e.reponses, n);
-        if (std::all_of(v.begin(), v.end(), [](double x) { return std::isfinite(x) && x > 0.0; }))
+        if (std::all_of(v.begin(), v.end(), [](double u) { return std::isfinite(u) && u > 0.0; }))
             for (int i = 0; i < n; ++i) e.poids[std::size_t(i)] = 1.0 / v[std::size_t(i)];
     }
     Resoudre(*modele, e, res);
@@ -339,26 +365,33 @@ TResultatAjustement AjusterSerie(const TSerieGrandeur& serie, const TDemandeAjus
     res.Demande = demande;
     res.Demande.EchelleRelative = 0.0;
     if (!Borner(int(serie.Valeurs.size()), res)) return res;
-    const auto modele = ModeleDeLaPlage(res);
-    if (!modele) return res;
-    const std::size_t debut = std::size_t(res.Demande.Debut), n = std::size_t(res.Demande.Fin) - debut + 1;
 
-    Echantillons e;
-    e.t = std::span<const double>(serie.Temps).subspan(debut, n);
-    e.y = std::span<const double>(serie.Valeurs).subspan(debut, n);
-    if (!std::all_of(e.y.begin(), e.y.end(), [](double v) { return std::isfinite(v); })) {
-        res.Refus = TRefusAjustement::NonFini;
-        res.TempsNonFini = std::nan("");
+    // Samples where the quantity is not defined (a repeated mark has no
+    // velocity) are left out.
+    std::vector<double> t, y, u;
+    for (int i = res.Demande.Debut; i <= res.Demande.Fin; ++i) {
+        const std::size_t k = std::size_t(i);
+        if (!std::isfinite(serie.Valeurs[k]) || !std::isfinite(serie.Temps[k])) continue;
+        t.push_back(serie.Temps[k]);
+        y.push_back(serie.Valeurs[k]);
+        u.push_back(k < serie.Incertitudes.size() ? serie.Incertitudes[k] : std::nan(""));
+    }
+    if (t.empty()) {
+        res.Refus = TRefusAjustement::PlageVide;
         return res;
     }
+    const auto modele = ModeleDeLaPlage(int(t.size()), res);
+    if (!modele) return res;
+
+    Echantillons e;
+    e.t = t;
+    e.y = y;
     // The samples' own uncertainties weigh them relative to one another; the
     // scatter about the fit sets the scale, as their neighbours share marks.
-    const std::span<const double> u = std::span<const double>(serie.Incertitudes).subspan(debut, n);
-    e.poidsAbsolus = serie.Incertitudes.size() == serie.Valeurs.size() &&
-        std::all_of(u.begin(), u.end(), [](double x) { return std::isfinite(x) && x > 0.0; });
-    e.poids.assign(n, 1.0);
+    e.poidsAbsolus = std::all_of(u.begin(), u.end(), [](double x) { return std::isfinite(x) && x > 0.0; });
+    e.poids.assign(t.size(), 1.0);
     if (e.poidsAbsolus)
-        for (std::size_t i = 0; i < n; ++i) e.poids[i] = 1.0 / (u[i] * u[i]);
+        for (std::size_t i = 0; i < u.size(); ++i) e.poids[i] = 1.0 / (u[i] * u[i]);
     Resoudre(*modele, e, res);
     return res;
 }

@@ -55,6 +55,8 @@ CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVi
         r_.XMarques[k] = position.X;
         r_.YMarques[k] = position.Y;
     }
+    r_.EtatsDesMarques = m.ModeTransparent ? std::vector<TEtatMarque>{} : m.EtatsMarques;
+    r_.EtatsDesMarques.resize(std::size_t(r_.NbMarques));
     return Repartir();
 }
 
@@ -73,11 +75,14 @@ CodeResultat TSeries::Repartir()
         for (int p = 0; p < n; ++p) (*s)[p].assign(std::size_t(r_.NbMesures[p]), 0.0);
     }
 
+    r_.EtatsMarques.assign(std::size_t(n), {});
+    for (int p = 0; p < n; ++p) r_.EtatsMarques[p].resize(std::size_t(r_.NbMesures[p]));
     for (int k = 0; k < r_.NbMarques; ++k) {
         const int p = k % n;
         const int j = k / n;
         r_.SerieX[p][j] = r_.XMarques[k];
         r_.SerieY[p][j] = r_.YMarques[k];
+        if (std::size_t(k) < r_.EtatsDesMarques.size()) r_.EtatsMarques[p][j] = r_.EtatsDesMarques[std::size_t(k)];
     }
     PoserTemps(pas_.TChoisi);
 
@@ -162,19 +167,31 @@ CodeResultat TSeries::CalculerDerivees(const TPasse& passe)
 {
     if (r_.NbPointsMobiles < 1 || r_.NbPointsMobiles > 3) return CodeErreurInconnue;
     for (int p = 0; p < r_.NbPointsMobiles; ++p) {
-        const int N = r_.NbMesures[p];
+        // A repeated sample (a stale picture, or no time after the one
+        // before) would differentiate across nothing: the others alone.
+        const std::vector<int> gardes = EchantillonsGardes(r_, p);
+        std::vector<double> t, x, y;
+        for (int i : gardes) {
+            t.push_back(r_.SerieTemps[p][std::size_t(i)]);
+            x.push_back(r_.SerieX[p][std::size_t(i)]);
+            y.push_back(r_.SerieY[p][std::size_t(i)]);
+        }
+        const int N = int(gardes.size());
         TDiscret dx;
         TDiscret dy;
-        CodeResultat code = dx.Calculer(r_.SerieTemps[p], r_.SerieX[p], N, r_.Lisser);
-        if (code == CodeSucces) code = dy.Calculer(r_.SerieTemps[p], r_.SerieY[p], N, r_.Lisser);
+        CodeResultat code = dx.Calculer(t, x, N, r_.Lisser);
+        if (code == CodeSucces) code = dy.Calculer(t, y, N, r_.Lisser);
         if (code != CodeSucces) return code;
         NoterLissage(dx, passe.seconde);
         NoterLissage(dy, passe.seconde);
-        for (int i = 0; i < N; ++i) {
-            const double vx = (dx.*passe.derivee)(i);
-            const double vy = (dy.*passe.derivee)(i);
-            const double ux = (dx.*passe.incertitude)(i);
-            const double uy = (dy.*passe.incertitude)(i);
+        for (auto* serie : {passe.sx, passe.sy, passe.s, passe.ux, passe.uy, passe.u})
+            std::fill((*serie)[p].begin(), (*serie)[p].end(), std::nan(""));
+        for (int k = 0; k < N; ++k) {
+            const std::size_t i = std::size_t(gardes[std::size_t(k)]);
+            const double vx = (dx.*passe.derivee)(k);
+            const double vy = (dy.*passe.derivee)(k);
+            const double ux = (dx.*passe.incertitude)(k);
+            const double uy = (dy.*passe.incertitude)(k);
             (*passe.sx)[p][i] = vx;
             (*passe.sy)[p][i] = vy;
             (*passe.s)[p][i] = std::sqrt(vx * vx + vy * vy);
@@ -184,6 +201,16 @@ CodeResultat TSeries::CalculerDerivees(const TPasse& passe)
         }
     }
     return CodeSucces;
+}
+
+std::vector<int> EchantillonsGardes(const TResultatsSeries& r, int point)
+{
+    const std::size_t p = std::size_t(point);
+    std::vector<int> gardes;
+    for (int i = 0; i < r.NbMesures[p]; ++i)
+        if (p >= r.EtatsMarques.size() || std::size_t(i) >= r.EtatsMarques[p].size() || !r.EtatsMarques[p][i].Repetee)
+            gardes.push_back(i);
+    return gardes;
 }
 
 CodeResultat TSeries::ChangerPasDeTemps(double T)

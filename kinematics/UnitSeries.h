@@ -16,6 +16,17 @@
 
 class TDiscret;
 
+// How a mark was made and whether its sample can be trusted, as the table of
+// values shows it.
+struct TEtatMarque {
+    bool Suivie = false;  // placed by automatic tracking
+    double Score = 1.0;   // the match's score when tracked: 1 perfect, lower worse
+    bool Doute = false;   // a doubtful match, placed but to be checked
+    bool Repetee = false; // on a picture that repeats the one before, or at the
+                          // time of the point's mark before: left out of the derivatives
+    friend bool operator==(const TEtatMarque&, const TEtatMarque&) = default;
+};
+
 // What the computation reads from the measurement (frame view and video),
 // copied at the moment of the call. Positions are normalised picture
 // coordinates, y downwards.
@@ -26,7 +37,8 @@ struct TEntreesSeries {
     int MarquesParImage = 1;      // moving points 1..3 (video marks only)
     int EtatEtalon = 0;           // scale-segment ends placed
     int NombreDePoints = 0;
-    VecteurPointD Marques; // video marks
+    VecteurPointD Marques;                 // video marks
+    std::vector<TEtatMarque> EtatsMarques; // one a video mark; empty: all clicked, none repeated
     int NombreDePointsTsp = 0;
     VecteurPointD MarquesTsp;             // overlay marks, offsets from the overlay centre
     double LongueurEtalon = 0.0;          // metres
@@ -65,19 +77,27 @@ struct TResultatsSeries {
     double MetresParLargeur = 0.0; // metres spanned by one picture width
     bool Lisser = true;            // derivatives taken on least-squares fits
     bool AxeVersLeBas = false;
-    double AngleAxes = 0.0; // degrees the axes are turned, counter-clockwise on screen
+    double AngleAxes = 0.0;                          // degrees the axes are turned, counter-clockwise on screen
     std::vector<double> XMarques, YMarques;          // every mark in metres, in mark order
     using Series = std::vector<std::vector<double>>; // [point][sample]
     Series SerieTemps, SerieX, SerieY, SerieVX, SerieVY, SerieV, SerieAX, SerieAY, SerieA;
     // Standard uncertainties of the velocities and accelerations, same shape;
     // NaN where the scatter of the positions cannot be estimated.
     Series SerieUVX, SerieUVY, SerieUV, SerieUAX, SerieUAY, SerieUA;
+    // How each sample's mark was made, same shape. The derivatives of a
+    // repeated sample are NaN: it takes no part in them.
+    std::vector<std::vector<TEtatMarque>> EtatsMarques;
+    std::vector<TEtatMarque> EtatsDesMarques; // in mark order, as given
     TLissage Lissage = TLissage::Aucun;
     int FenetreLocale = 0;       // samples in the widest local fit, when local polynomials were used
     bool TempsDesImages = false; // times from the frames of the marks (else one step a mark)
 
     friend bool operator==(const TResultatsSeries&, const TResultatsSeries&) = default;
 };
+
+// The samples of `point` (0-based) the derivatives are taken on: all but the
+// repeated ones.
+std::vector<int> EchantillonsGardes(const TResultatsSeries& r, int point);
 
 class TSeries {
 public:

@@ -1,6 +1,7 @@
 #include "measure/UnitEntreesSeries.h"
 
 #include "kinematics/UnitBaseTemps.h"
+#include "measure/UnitMarquesRepetees.h"
 
 #include <utility>
 
@@ -32,5 +33,11 @@ TEntreesSeries EntreesSeries(const EtatMesure& m, const FaitsVideo& video, std::
     if (m.ImagesMarques.size() == m.Marques.size())
         e.ImagesMarques = ImagesDesMarques(m.ImagesMarques, m.MarquesParImage, m.MarquesDerniereImage);
     if (m.ImagesMarquesTsp.size() == m.MarquesTsp.size()) e.ImagesMarquesTsp = m.ImagesMarquesTsp;
+    const std::vector<bool> repetees = MarquesRepetees(m, video);
+    e.EtatsMarques.resize(m.Marques.size());
+    for (std::size_t k = 0; k < m.Marques.size(); ++k) {
+        const OrigineMarque o = m.OrigineDeMarque(int(k));
+        e.EtatsMarques[k] = TEtatMarque{o.Suivie, o.Score, o.Doute, repetees[k]};
+    }
     return e;
 }

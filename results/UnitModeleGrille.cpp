@@ -2,6 +2,7 @@
 
 #include "results/UnitTableau.h"
 
+#include <QColor>
 #include <QLocale>
 
 TModeleGrille::TModeleGrille(const TTableau& tableau, QObject* parent) : QAbstractTableModel(parent), tableau_(tableau)
@@ -30,8 +31,23 @@ QVariant TModeleGrille::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: return tableau_.TexteAffiche(index.row(), index.column(), QLocale().decimalPoint().front());
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    // A doubtful or repeated mark stands out, and says why.
+    case Qt::BackgroundRole:
+        return tableau_.Signalee(index.row(), index.column()) ? QVariant(QColor(255, 232, 150)) : QVariant();
+    case Qt::ToolTipRole: return toolTip(index);
     default: return {};
     }
+}
+
+QVariant TModeleGrille::toolTip(const QModelIndex& index) const
+{
+    if (!tableau_.Signalee(index.row(), index.column())) return {};
+    const QChar sep = QLocale().decimalPoint().front();
+    QStringList marques;
+    for (int p = 1; p <= tableau_.NombrePoints(); ++p)
+        if (const QString t = tableau_.TexteMarque(index.row(), p, sep); !t.isEmpty())
+            marques << QStringLiteral("%1: %2").arg(p).arg(t);
+    return marques.join(u'\n');
 }
 
 QVariant TModeleGrille::headerData(int section, Qt::Orientation orientation, int role) const

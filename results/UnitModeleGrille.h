@@ -21,5 +21,6 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
+    QVariant toolTip(const QModelIndex& index) const; // how the row's marks were made, when one is flagged
     const TTableau& tableau_;
 };

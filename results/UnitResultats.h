@@ -124,6 +124,7 @@ public:
     QAction* MenuAffichageVitesse = nullptr;
     QAction* MenuAffichageAcceleration = nullptr;
     QAction* MenuAffichageIncertitudes = nullptr;
+    QAction* MenuAffichageMarques = nullptr;
     QMenu* MenuCalculs = nullptr;
     QAction* MenuCalculsTempsEntreDeuxImages = nullptr;
     QAction* MenuCalculsLisserLesResultats = nullptr;
@@ -162,6 +163,7 @@ public:
     void MenuAffichageVitesseClick();
     void MenuAffichageAccelerationClick();
     void MenuAffichageIncertitudesClick();
+    void MenuAffichageMarquesClick();
     void MenuCalculsTempsEntreDeuxImagesClick();
     void MenuCalculsLisserLesResultatsClick();
     void MenuResultatsClick(TVueResultats vue);

@@ -67,6 +67,7 @@ void TResultats::CreerMenus()
     MenuAffichageVitesse = item(MenuAffichage, "MenuAffichageVitesse", true);
     MenuAffichageAcceleration = item(MenuAffichage, "MenuAffichageAcceleration", true);
     MenuAffichageIncertitudes = item(MenuAffichage, "MenuAffichageIncertitudes", true);
+    MenuAffichageMarques = item(MenuAffichage, "MenuAffichageMarques", true);
 
     MenuCalculs = menu(MainMenu1, "MenuCalculs");
     MenuCalculsTempsEntreDeuxImages = item(MenuCalculs, "MenuCalculsTempsEntreDeuxImages");
@@ -105,6 +106,7 @@ void TResultats::CreerMenus()
     connect(MenuAffichageVitesse, &QAction::triggered, this, &TResultats::MenuAffichageVitesseClick);
     connect(MenuAffichageAcceleration, &QAction::triggered, this, &TResultats::MenuAffichageAccelerationClick);
     connect(MenuAffichageIncertitudes, &QAction::triggered, this, &TResultats::MenuAffichageIncertitudesClick);
+    connect(MenuAffichageMarques, &QAction::triggered, this, &TResultats::MenuAffichageMarquesClick);
     connect(MenuCalculsTempsEntreDeuxImages, &QAction::triggered, this,
             &TResultats::MenuCalculsTempsEntreDeuxImagesClick);
     connect(MenuCalculsLisserLesResultats, &QAction::triggered, this, &TResultats::MenuCalculsLisserLesResultatsClick);
@@ -128,7 +130,7 @@ void TResultats::AppliquerMenus(TVueResultats vue)
     } lignes[] = {
         {MenuFichierImprimer, !tableau},
         {MenuEdition->menuAction(), tableau},
-        {MenuAffichage->menuAction(), !tableau || r.AfficherVitesse || r.AfficherAcceleration},
+        {MenuAffichage->menuAction(), true},
         {MenuAffichageZoomX, temps},
         {MenuAffichageZoomY, temps},
         {MenuAffichageDessinerUneCourbe, temps || trajectoire},
@@ -137,6 +139,7 @@ void TResultats::AppliquerMenus(TVueResultats vue)
         {MenuAffichageVitesse, tableau && r.AfficherVitesse},
         {MenuAffichageAcceleration, tableau && r.AfficherAcceleration},
         {MenuAffichageIncertitudes, (tableau || temps) && (r.AfficherVitesse || r.AfficherAcceleration)},
+        {MenuAffichageMarques, tableau},
         {MenuCalculs->menuAction(), !trajectoire},
         {MenuResultatsTableau, !tableau},
         {MenuResultatsTemps, !temps},

@@ -76,6 +76,7 @@ bool TResultats::AfficherTableau()
     MenuAffichageAcceleration->setChecked(false);
     MenuAffichageIncertitudes->setChecked(false);
     modele_.Tableau().MontrerIncertitudes(false);
+    MenuAffichageMarques->setChecked(false);
     AppliquerColonnes();
     PoserHint(DBGrid, Chaines::Texte("HintGrille"));
     return true;
@@ -116,6 +117,12 @@ void TResultats::MenuAffichageIncertitudesClick()
         return;
     }
     modele_.Tableau().MontrerIncertitudes(MenuAffichageIncertitudes->isChecked());
+    AppliquerColonnes();
+}
+
+void TResultats::MenuAffichageMarquesClick()
+{
+    modele_.Tableau().MontrerGroupe(GroupeColonne::Marque, MenuAffichageMarques->isChecked());
     AppliquerColonnes();
 }
 

@@ -52,13 +52,19 @@ std::vector<TColonne> colonnes()
             }
         }
     }
+    for (int p = 1; p <= 3; ++p)
+        c.push_back(colonne(QStringLiteral("Marque%1").arg(p), GroupeColonne::Marque, p, nullptr, 14));
     return c;
 }
 
-// The row number: the one column that reads no series.
 bool numero(const TColonne& k)
 {
-    return !k.Serie && k.Grandeur < 0;
+    return k.Groupe == GroupeColonne::Numero;
+}
+
+bool marque(const TColonne& k)
+{
+    return k.Groupe == GroupeColonne::Marque;
 }
 
 } // namespace
@@ -151,7 +157,7 @@ std::optional<double> TTableau::Valeur(int ligne, int colonne) const
         return v[size_t(ligne)];
     }
     const int p = k.Point - 1;
-    if (p >= points_ || ligne >= series_.NbMesures[size_t(p)]) return {};
+    if (marque(k) || p >= points_ || ligne >= series_.NbMesures[size_t(p)]) return {};
     if (!k.Serie) return double(ligne + 1);
     const S::Series& serie = series_.*k.Serie;
     if (size_t(p) >= serie.size() || size_t(ligne) >= serie[size_t(p)].size()) return {};
@@ -162,10 +168,50 @@ std::optional<double> TTableau::Valeur(int ligne, int colonne) const
 
 QString TTableau::TexteAffiche(int ligne, int colonne, QChar sep) const
 {
+    const TColonne& k = colonnes_[size_t(colonne)];
+    if (marque(k)) return TexteMarque(ligne, k.Point, sep);
     const std::optional<double> v = Valeur(ligne, colonne);
     if (!v) return {};
     if (numero(colonnes_[size_t(colonne)])) return QString::number(qRound(*v));
     return FormatTableau(*v, sep);
+}
+
+namespace {
+
+const TEtatMarque* etatMarque(const TResultatsSeries& r, int points, int ligne, int point)
+{
+    const std::size_t p = std::size_t(point - 1);
+    if (point < 1 || point > points || p >= r.EtatsMarques.size() || std::size_t(ligne) >= r.EtatsMarques[p].size())
+        return nullptr;
+    return &r.EtatsMarques[p][std::size_t(ligne)];
+}
+
+bool douteuse(const TEtatMarque* e)
+{
+    return e && (e->Doute || e->Repetee);
+}
+
+} // namespace
+
+QString TTableau::TexteMarque(int ligne, int point, QChar sep) const
+{
+    const TEtatMarque* e = etatMarque(series_, points_, ligne, point);
+    if (!e) return {};
+    const QString score = FormatFixe(e->Score, 2, sep);
+    QString texte = !e->Suivie ? Chaines::Texte("MarqueCliquee")
+        : e->Doute             ? Chaines::Texte("MarqueDouteuse").arg(score)
+                               : Chaines::Texte("MarqueSuivie").arg(score);
+    if (e->Repetee) texte = Chaines::Texte("MarqueRepetee").arg(texte);
+    return texte;
+}
+
+bool TTableau::Signalee(int ligne, int colonne) const
+{
+    const TColonne& k = colonnes_[size_t(colonne)];
+    if (!numero(k) && k.Point > 0) return douteuse(etatMarque(series_, points_, ligne, k.Point));
+    for (int p = 1; p <= points_; ++p)
+        if (douteuse(etatMarque(series_, points_, ligne, p))) return true;
+    return false;
 }
 
 bool TTableau::GroupeMontre(GroupeColonne g) const
@@ -215,6 +261,7 @@ void TTableau::PourChaqueLigne(QChar sep, const std::function<void(const QString
     for (int l = 0; l < lignes_; ++l) {
         texte.clear();
         for (int c : visibles) {
+            if (marque(colonnes_[size_t(c)])) texte += TexteMarque(l, colonnes_[size_t(c)].Point, sep);
             if (const auto v = Valeur(l, c))
                 texte += numero(colonnes_[size_t(c)]) ? QString::number(qRound(*v)) : FormaterReel(*v, sep);
             texte += u'\t';

@@ -19,7 +19,7 @@
 #include <vector>
 
 // Columns of one group are shown and hidden together.
-enum class GroupeColonne { Numero, Temps, Position, Vitesse, Acceleration, Grandeur };
+enum class GroupeColonne { Numero, Temps, Position, Vitesse, Acceleration, Grandeur, Marque };
 
 struct TColonne {
     QString Nom;         // field name, also the exported header ("x1")
@@ -49,7 +49,8 @@ struct TColonneGrandeur {
 class TTableau {
 public:
     // Numero, Date, x1, y1, x2, y2, x3, y3, then for each point vx, vy, v and
-    // their uncertainties uvx, uvy, uv, the same for the accelerations.
+    // their uncertainties uvx, uvy, uv, the same for the accelerations; last
+    // Marque1..3: how each point's mark was made, as text.
     static const std::vector<TColonne>& Colonnes();
     static int NombreColonnes() { return int(Colonnes().size()); }
     static int Colonne(const QString& nom); // -1 when unknown
@@ -83,6 +84,12 @@ public:
     // The cell as the grid shows it: "#0.###" with `separateurDecimal`, the
     // row number as an integer, nothing for an empty cell.
     QString TexteAffiche(int ligne, int colonne, QChar separateurDecimal) const;
+    // How the mark of `point` (1..3) on that row was made: by hand, tracked
+    // with its score, doubtful, on a repeated picture; empty without a mark.
+    QString TexteMarque(int ligne, int point, QChar separateurDecimal) const;
+    // The row's mark of the column's point is doubtful or repeated (for the
+    // row number and the system's quantities: a mark of any point).
+    bool Signalee(int ligne, int colonne) const;
 
     bool Visible(int colonne) const;
     // Shown when the table view is activated: Numero, Date and the positions

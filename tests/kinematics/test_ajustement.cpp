@@ -293,3 +293,44 @@ TEST(Ajustement, EveryRefusSaysWhy)
     d.Departs = {};
     EXPECT_EQ(refus(d).Refus, TRefusAjustement::Indetermine);
 }
+
+TEST(Ajustement, ARepeatedSampleIsLeftOutOfTheFitsOfDerivatives)
+{
+    // A noisy throw with the mark of frame 12 flagged repeated: a line through
+    // vy over frames 5..20 gives what the same marks without it give, range
+    // and uncertainties included.
+    TMouvementSynthetique m = Lancer();
+    m.Images = 30;
+    TEntreesSeries avec = MesureSynthetique(m, 1);
+    avec.EtatsMarques.resize(avec.Marques.size());
+    avec.EtatsMarques[12].Repetee = true;
+    TEntreesSeries sans = avec;
+    sans.Marques.erase(sans.Marques.begin() + 12);
+    sans.ImagesMarques.erase(sans.ImagesMarques.begin() + 12);
+    sans.EtatsMarques.clear();
+    sans.NombreDePoints -= 1;
+    const Resultats a(avec), b(sans);
+    TDemandeAjustement d = Demande(TModele::Droite, TGrandeurAjustee::VY);
+    d.Debut = 5;
+    d.Fin = 20;
+    const TResultatAjustement fa = Ajuster(a.r(), d);
+    d.Fin = 19;
+    const TResultatAjustement fb = Ajuster(b.r(), d);
+    ASSERT_TRUE(fa.Reussi());
+    ASSERT_TRUE(fb.Reussi());
+    EXPECT_EQ(fa.N, 15);
+    EXPECT_EQ(fa.Demande.Fin, 20); // the range as asked, in the samples of the table
+    EXPECT_NEAR(fa.ValeurDerivee.Valeur, fb.ValeurDerivee.Valeur, 1e-9);
+    EXPECT_NEAR(fa.ValeurDerivee.Incertitude, fb.ValeurDerivee.Incertitude, 1e-9);
+    EXPECT_NEAR(fa.ValeurDerivee.Valeur, -G, 0.5);
+
+    // A quantity fitted by name skips the samples where it is not defined.
+    TSerieGrandeur vy{a.r().SerieTemps[0], a.r().SerieVY[0], a.r().SerieUVY[0]};
+    TDemandeAjustement q = Demande(TModele::Droite, TGrandeurAjustee::X);
+    q.Debut = 5;
+    q.Fin = 20;
+    const TResultatAjustement fq = AjusterSerie(vy, q);
+    ASSERT_TRUE(fq.Reussi());
+    EXPECT_EQ(fq.N, 15);
+    EXPECT_NEAR(fq.Parametres[1].Valeur, -G, 0.5);
+}

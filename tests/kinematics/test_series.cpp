@@ -310,3 +310,41 @@ TEST(Series, EmptyBeforeTheFirstComputation)
     EXPECT_EQ(s.BasculerLissage(), CodeSucces);
     EXPECT_FALSE(s.Resultats().Lisser);
 }
+
+TEST(Series, ARepeatedMarkTakesNoPartInTheDerivatives)
+{
+    // Eight marks on frames 0..7, the fifth flagged repeated (a stale picture
+    // or a shared time stamp), against the same marks without it.
+    TEntreesSeries avec = Mesure(1, 8);
+    avec.ImagesMarques = {0, 1, 2, 3, 4, 5, 6, 7};
+    avec.EtatsMarques.resize(8);
+    avec.EtatsMarques[4].Repetee = true;
+    avec.EtatsMarques[6] = TEtatMarque{true, 0.8, true, false};
+    TEntreesSeries sans = avec;
+    sans.Marques.erase(sans.Marques.begin() + 4);
+    sans.ImagesMarques = {0, 1, 2, 3, 5, 6, 7};
+    sans.EtatsMarques.clear();
+    sans.NombreDePoints = 7;
+    for (const bool lisser : {true, false}) {
+        TPasDeTemps pas1, pas2;
+        TSeries s1(pas1), s2(pas2);
+        ASSERT_EQ(s1.CalculerResultats(avec, true, true), CodeSucces);
+        ASSERT_EQ(s2.CalculerResultats(sans, true, true), CodeSucces);
+        if (!lisser) {
+            ASSERT_EQ(s1.BasculerLissage(), CodeSucces);
+            ASSERT_EQ(s2.BasculerLissage(), CodeSucces);
+        }
+        const TResultatsSeries &a = s1.Resultats(), &b = s2.Resultats();
+        ASSERT_EQ(a.NbMesures[0], 8);
+        // The repeated sample keeps its row and position, without derivatives.
+        EXPECT_NEAR(a.SerieY[0][4], avec.Marques[4].Y * -2 + 1, 1e-12);
+        for (const auto serie : {&TResultatsSeries::SerieVX, &TResultatsSeries::SerieVY, &TResultatsSeries::SerieAY,
+                                 &TResultatsSeries::SerieUVY}) {
+            EXPECT_TRUE(std::isnan((a.*serie)[0][4])) << lisser;
+            for (int i = 0; i < 8; ++i)
+                if (i != 4) EXPECT_DOUBLE_EQ((a.*serie)[0][i], (b.*serie)[0][i - (i > 4)]) << lisser << ' ' << i;
+        }
+        EXPECT_EQ(a.EtatsMarques[0][6], (TEtatMarque{true, 0.8, true, false}));
+        EXPECT_EQ(EchantillonsGardes(a, 0), (std::vector<int>{0, 1, 2, 3, 5, 6, 7}));
+    }
+}

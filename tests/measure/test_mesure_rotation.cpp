@@ -2,6 +2,7 @@
 // and the work file keeps it in a block of its own; marks that add nothing
 // in time are flagged.
 
+#include "measure/UnitEntreesSeries.h"
 #include "measure/UnitMarquesRepetees.h"
 #include "measure/UnitRotationImage.h"
 #include "measure/UnitTravail.h"
@@ -90,6 +91,13 @@ TEST(MarquesRepetees, ImageCopieeEtMemeTemps)
     video.ImageRepetee = [](int image) { return image == 3; };
     video.TempsImage = [](int image) { return image == 5 ? 0.16 : image * 0.04; }; // 5 shares 4's time
     EXPECT_EQ(MarquesRepetees(m, video), (std::vector<bool>{false, false, true, true, false, false, true, true}));
+    // The series' inputs carry the flags with how each mark was made.
+    m.OriginesMarques = {{}, {true, 0.7, true}};
+    const TEntreesSeries e = EntreesSeries(m, video, "v.avi");
+    ASSERT_EQ(e.EtatsMarques.size(), 8u);
+    EXPECT_EQ(e.EtatsMarques[1], (TEtatMarque{true, 0.7, true, false}));
+    EXPECT_EQ(e.EtatsMarques[2], (TEtatMarque{false, 1.0, false, true}));
+    EXPECT_EQ(e.EtatsMarques[4], TEtatMarque{});
 
     m.ImagesMarques.clear(); // frames unknown after loading an older file
     EXPECT_EQ(MarquesRepetees(m, video), std::vector<bool>(8, false));

@@ -133,9 +133,9 @@ TEST(ValueTable, CellsAsShown)
 TEST(ValueTable, ColumnsDescribeThemselves)
 {
     const auto& c = TTableau::Colonnes();
-    // The 26 fields of the table, and the 18 uncertainties of the velocities
-    // and accelerations.
-    ASSERT_EQ(c.size(), 26u + 18u);
+    // The 26 fields of the table, the 18 uncertainties of the velocities and
+    // accelerations, and how each point's marks were made.
+    ASSERT_EQ(c.size(), 26u + 18u + 3u);
     EXPECT_EQ(std::count_if(c.begin(), c.end(), [](const TColonne& k) { return k.Incertitude; }), 18);
     EXPECT_EQ(c[0].Largeur, 4);
     EXPECT_EQ(c[TTableau::Colonne("vy2")].Largeur, 8);
@@ -215,3 +215,39 @@ TEST(ValueTable, ValuesThatAreNotFiniteStayEmpty)
 }
 
 } // namespace
+
+TEST(ValueTable, HowEachMarkWasMadeIsShownAndFlagged)
+{
+    TResultatsSeries r = series({4, 4});
+    r.EtatsMarques = {{{}, {true, 0.93, false, false}, {true, 0.55, true, false}, {false, 1, false, true}},
+                      {{}, {}, {}, {true, 0.876, false, false}}};
+    TTableau t;
+    t.RemplirTableau(r);
+    EXPECT_EQ(t.TexteMarque(0, 1, ','), "ručně");
+    EXPECT_EQ(t.TexteMarque(1, 1, ','), "sledováno 0,93");
+    EXPECT_EQ(t.TexteMarque(2, 1, '.'), "pochybná 0.55");
+    EXPECT_EQ(t.TexteMarque(3, 1, '.'), "ručně; opakovaný snímek nebo čas");
+    EXPECT_EQ(t.TexteMarque(3, 2, '.'), "sledováno 0.88");
+    EXPECT_EQ(t.TexteMarque(4, 1, '.'), "");
+    EXPECT_EQ(t.TexteMarque(0, 3, '.'), ""); // no third point
+
+    // Flagged: the doubtful and the repeated marks, in their point's columns;
+    // the row number and the time when any point's mark is.
+    const int x1 = TTableau::Colonne("x1"), y2 = TTableau::Colonne("y2"), numero = TTableau::Colonne("Numero");
+    EXPECT_FALSE(t.Signalee(1, x1));
+    EXPECT_TRUE(t.Signalee(2, x1));
+    EXPECT_TRUE(t.Signalee(3, x1));
+    EXPECT_FALSE(t.Signalee(2, y2));
+    EXPECT_TRUE(t.Signalee(2, numero));
+    EXPECT_FALSE(t.Signalee(0, numero));
+
+    // Hidden until asked for; then exported as text with the rest.
+    const int marque1 = TTableau::Colonne("Marque1");
+    EXPECT_FALSE(t.Visible(marque1));
+    EXPECT_EQ(t.TexteAffiche(1, marque1, '.'), "sledováno 0.93");
+    EXPECT_FALSE(t.Valeur(1, marque1));
+    t.MontrerGroupe(GroupeColonne::Marque, true);
+    const QStringList l = lignes(t.RemplirTexte('.'));
+    EXPECT_EQ(l[3], "Numero\tDate\tx1\ty1\tx2\ty2\tMarque1\tMarque2\t");
+    EXPECT_EQ(l[8], "3\t2.5\t2.125\t2.25\t102.125\t102.25\tpochybná 0.55\tručně\t");
+}
