@@ -82,6 +82,8 @@ void TFiche::Montrer()
     NiveauZoom = 0;
     Echelle = -1;
     RepertoireCourant = ini.ReadString(QStringLiteral("MainForm"), QStringLiteral("Directory"));
+    MenuMesuresSuivreAuRepos->setChecked(
+        !ini.ReadString(QStringLiteral("Tracking"), QStringLiteral("AtRest")).isEmpty());
     const OptionsFiche o = LireOptionsFiche(ini);
     MRU.FixerCapacite(o.NombreFichiers);
     MRU.Charger(ini);
@@ -216,6 +218,9 @@ void TFiche::Detruire()
     if (!FichierIni().isEmpty()) {
         IniFile ini(FichierIni());
         bool ok = ini.WriteString(QStringLiteral("MainForm"), QStringLiteral("Directory"), RepertoireCourant);
+        ok = ok &&
+            ini.WriteString(QStringLiteral("Tracking"), QStringLiteral("AtRest"),
+                            MenuMesuresSuivreAuRepos->isChecked() ? QStringLiteral("*") : QString());
         ok = ok && MRU.Enregistrer(ini);
         if (!ok)
             Afficher(MessageSimple(

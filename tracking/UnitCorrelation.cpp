@@ -116,18 +116,26 @@ std::vector<Correspondance> Pics(const QImage& source, const Modele& modele, Poi
     const Integrale integrale(zone, largeur, hauteur);
     const double n = double(cote) * cote;
     std::vector<double> carte(std::size_t(nx) * ny);
-    for (int j = 0; j < ny; ++j)
-        for (int i = 0; i < nx; ++i) {
-            float produit = 0;
-            for (int v = 0; v < cote; ++v) {
-                const float* ligne = zone.data() + std::size_t(j + v) * largeur + i;
-                const float* t = modele.Gris.data() + std::size_t(v) * cote;
-                for (int u = 0; u < cote; ++u) produit += t[u] * ligne[u];
+    // The products of a row of positions are summed side by side (the
+    // compiler vectorises over the positions), in the template's order.
+    std::vector<float> produits(static_cast<std::size_t>(nx));
+    for (int j = 0; j < ny; ++j) {
+        std::fill(produits.begin(), produits.end(), 0.0f);
+        for (int v = 0; v < cote; ++v) {
+            const float* t = modele.Gris.data() + std::size_t(v) * cote;
+            for (int u = 0; u < cote; ++u) {
+                const float* ligne = zone.data() + std::size_t(j + v) * largeur + u;
+                const float w = t[u];
+                for (int i = 0; i < nx; ++i) produits[std::size_t(i)] += w * ligne[i];
             }
+        }
+        for (int i = 0; i < nx; ++i) {
+            const float produit = produits[std::size_t(i)];
             const auto [somme, carres] = integrale.Carre(i, j, cote);
             const double variance = carres - somme * somme / n;
             carte[std::size_t(j) * nx + i] = variance > 1e-6 * n ? produit / (modele.Norme * std::sqrt(variance)) : 0;
         }
+    }
 
     const auto c = [&](int i, int j) { return carte[std::size_t(j) * nx + i]; };
     std::vector<Correspondance> pics;

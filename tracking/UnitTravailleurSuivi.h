@@ -17,7 +17,11 @@
 // The frames of a frame source.
 class ImagesSource final : public ImagesSuivi {
 public:
-    explicit ImagesSource(FrameSource& source) : source_(source) {}
+    // A run walks forward and never comes back: a few frames kept are
+    // enough, and the frames let go return their memory to the decoder,
+    // which would otherwise allocate and clear a new picture for each frame.
+    static constexpr std::size_t BudgetCache = std::size_t(16) << 20;
+    explicit ImagesSource(FrameSource& source) : source_(source) { source_.FixerBudgetCache(BudgetCache); }
     int Nombre() const override { return source_.FrameCount(); }
     QImage Image(int numero) override { return source_.Image(numero); }
 

@@ -72,6 +72,7 @@ TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)
         ini.WriteString("RecentFiles", "File0", video);
         ini.WriteString("RecentFiles", "File1", config.Dossier() + "/missing.avi");
         ini.WriteString("RecentFiles", "User_0", "1");
+        ini.WriteString("Tracking", "AtRest", "*");
     }
     {
         Fenetres fenetres;
@@ -85,6 +86,8 @@ TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)
         EXPECT_TRUE(fiche.AfficherAcceleration);
         EXPECT_TRUE(fiche.TailleLibre);
         EXPECT_EQ(fiche.Echelle, -1);
+        EXPECT_TRUE(fiche.MenuMesuresSuivreAuRepos->isChecked());
+        fiche.MenuMesuresSuivreAuRepos->setChecked(false);
         fiche.RepertoireCourant = "/elsewhere";
         // "Confirmation" is on: the closing question comes, answered "Konec".
         fiche.MenuFichierQuitterClick();
@@ -102,6 +105,7 @@ TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)
     }
     const IniFile ini(config.FichierIni());
     EXPECT_EQ(ini.ReadString("MainForm", "Directory"), "/elsewhere");
+    EXPECT_EQ(ini.ReadString("Tracking", "AtRest"), "");
     EXPECT_EQ(ini.ReadSection("RecentFiles"), QStringList({"File0"}));
     EXPECT_EQ(ini.ReadString("RecentFiles", "File0"), video);
     EXPECT_EQ(dialogues.Messages.size(), 1);
