@@ -121,7 +121,12 @@ TEST_F(ResultatsCommande, VectorsNeedVelocitiesOrAccelerations)
     fiche().AfficherVitesse = fiche().AfficherAcceleration = false;
     fiche().MenuResultatsRepresentationDesVecteurs->trigger();
     EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
-    Montrer(TVueResultats::Tableau, [](TResultats& r) { EXPECT_FALSE(r.MenuAffichage->menuAction()->isVisible()); });
+    // The table's Zobrazení menu then offers only how the marks were made.
+    Montrer(TVueResultats::Tableau, [](TResultats& r) {
+        EXPECT_FALSE(r.MenuAffichageVitesse->isVisible());
+        EXPECT_FALSE(r.MenuAffichageAcceleration->isVisible());
+        EXPECT_TRUE(r.MenuAffichageMarques->isVisible());
+    });
 }
 
 TEST_F(ResultatsCommande, EachCommandShowsItsViewWithItsCaption)

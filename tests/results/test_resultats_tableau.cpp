@@ -94,7 +94,24 @@ TEST_F(ResultatsTableau, VelocitiesOfThreePointsComeInTheirOrderAndOnlyWhenOffer
     Mesurer(3, 5);
     Montrer(TVueResultats::Tableau, [](TResultats& r) {
         EXPECT_FALSE(r.MenuAffichageVitesse->isVisible());
-        EXPECT_FALSE(r.MenuAffichage->menuAction()->isVisible());
+        EXPECT_FALSE(r.MenuAffichageIncertitudes->isVisible());
+    });
+}
+
+TEST_F(ResultatsTableau, HowTheMarksWereMadeIsAColumnOfEachPointOnRequest)
+{
+    Mesurer(2, 10);
+    Montrer(TVueResultats::Tableau, [&](TResultats& r) {
+        EXPECT_EQ(ColonnesVisibles().size(), 6);
+        EXPECT_FALSE(r.MenuAffichageMarques->isChecked());
+        r.MenuAffichageMarques->trigger();
+        const QStringList v = ColonnesVisibles();
+        ASSERT_EQ(v.size(), 8);
+        EXPECT_EQ(v.mid(6), (QStringList{"Marque1", "Marque2"}));
+        EXPECT_EQ(r.DBGrid->model()->index(0, TTableau::Colonne("Marque1")).data().toString(), "ručně");
+        EXPECT_FALSE(r.DBGrid->model()->index(0, 0).data(Qt::BackgroundRole).isValid()); // nothing flagged
+        r.MenuAffichageMarques->trigger();
+        EXPECT_EQ(ColonnesVisibles().size(), 6);
     });
 }
 
