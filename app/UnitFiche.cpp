@@ -20,7 +20,7 @@
 #include <QTimer>
 #include <QToolTip>
 
-TFiche::TFiche(Fenetres& fenetres, Dialogues& dialogues) : fenetres_(fenetres), dialogues_(dialogues)
+TFiche::TFiche(FenetresFiche& fenetres, Dialogues& dialogues) : fenetres_(fenetres), dialogues_(dialogues)
 {
     Creer();
 }
@@ -45,8 +45,8 @@ void TFiche::Creer()
     setFont(PoliceProgramme());
     // The filter installed last runs first: "Options" is restored before
     // "MainForm", so that "MainForm" wins.
-    FormStorage_ = new FormStorage(this, QStringLiteral("MainForm"));
-    OptionsStorage_ = new FormStorage(this, QStringLiteral("Options"));
+    FormStorage_ = new FormStorage(this, QStringLiteral("MainForm"), dialogues_);
+    OptionsStorage_ = new FormStorage(this, QStringLiteral("Options"), dialogues_);
     FormStorage_->SetIniFileName(FichierIni());
     OptionsStorage_->SetIniFileName(FichierIni());
 

@@ -15,7 +15,7 @@
 #include <memory>
 
 class Dialogues;
-class Fenetres;
+class FenetresFiche;
 class FormStorage;
 class QAction;
 class QActionGroup;
@@ -36,9 +36,9 @@ enum class TVueResultats;
 class TFiche : public QMainWindow {
     Q_OBJECT
 public:
-    // The other windows and the dialog seam are the program's; the main
+    // The windows it opens and the dialog seam are the program's; the main
     // window only uses them.
-    TFiche(Fenetres& fenetres, Dialogues& dialogues);
+    TFiche(FenetresFiche& fenetres, Dialogues& dialogues);
     ~TFiche() override;
 
     // State of the window besides its controls.
@@ -276,7 +276,7 @@ private:
     int Afficher(const Message& m, QWidget* parent = nullptr);
     void information(const char* ligne);
 
-    Fenetres& fenetres_;
+    FenetresFiche& fenetres_;
     Dialogues& dialogues_;
     TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
     // The work file the measurement was last loaded from or saved to; empty

@@ -3,7 +3,7 @@
 
 #include "app/UnitFiche.h"
 
-#include "app/UnitApplication.h"
+#include "app/UnitFenetresFiche.h"
 #include "app/UnitFileUtil.h"
 #include "kit/Dialogues.h"
 #include "kit/Hint.h"
