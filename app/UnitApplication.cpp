@@ -52,22 +52,27 @@ Fenetres::Fenetres()
 {
     // The font and the settings path are the whole program's: fixed before
     // any window exists.
-    if (!InstallerPolice()) Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgPoliceAbsente")}));
+    // The dialog seam in force (a test's when one is installed) goes to every window.
+    Dialogues& dialogues = Dialogues::Courant();
+    if (!InstallerPolice())
+        dialogues.Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgPoliceAbsente")}), nullptr);
     QApplication::setFont(PoliceProgramme());
     QToolTip::setFont(PoliceProgramme());
     if (!PreparerFichierIni())
-        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgFichierIniAbsent")}));
+        dialogues.Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgFichierIniAbsent")}),
+                           nullptr);
 
-    fiche_ = std::make_unique<TFiche>(*this, Dialogues::Courant());
+    // The main window only reaches the windows it opens, when it opens them.
+    fiche_ = std::make_unique<TFiche>(*this, dialogues);
     boiteCouleur_ = std::make_unique<TBoiteCouleur>();
     options_ = std::make_unique<TOptions>();
     boiteInfo_ = std::make_unique<TBoiteInfo>();
-    imprimer_ = std::make_unique<TImprimer>(Dialogues::Courant(), FichierIni());
+    imprimer_ = std::make_unique<TImprimer>(dialogues, FichierIni());
     boiteTemps_ = std::make_unique<TBoiteTemps>();
     boiteAPropos_ = std::make_unique<TBoiteAPropos>();
     boiteLongueur_ = std::make_unique<TBoiteLongueur>();
     recherche_ = std::make_unique<TRecherche>();
-    resultats_ = std::make_unique<TResultats>(*boiteTemps_, *imprimer_, Dialogues::Courant(), FichierIni());
+    resultats_ = std::make_unique<TResultats>(*boiteTemps_, *imprimer_, dialogues, FichierIni());
 }
 
 Fenetres::~Fenetres()

@@ -1,22 +1,17 @@
 #pragma once
 // The program's windows, created once in a fixed order and alive until exit.
 
+#include "app/UnitFenetresFiche.h"
+
 #include <QList>
 #include <memory>
 
 class QWidget;
 class TFiche;
-class TBoiteCouleur;
-class TOptions;
-class TBoiteInfo;
 class TImprimer;
 class TBoiteTemps;
-class TBoiteAPropos;
-class TBoiteLongueur;
-class TRecherche;
-class TResultats;
 
-class Fenetres {
+class Fenetres final : public FenetresFiche {
 public:
     // Installs the font and fixes the settings path, then creates every
     // window: TFiche first, then the dialogs and the results window.
@@ -24,15 +19,15 @@ public:
     ~Fenetres();
 
     TFiche& Fiche() { return *fiche_; }
-    TBoiteCouleur& BoiteCouleur() { return *boiteCouleur_; }
-    TOptions& Options() { return *options_; }
-    TBoiteInfo& BoiteInfo() { return *boiteInfo_; }
+    TBoiteCouleur& BoiteCouleur() override { return *boiteCouleur_; }
+    TOptions& Options() override { return *options_; }
+    TBoiteInfo& BoiteInfo() override { return *boiteInfo_; }
     TImprimer& Imprimer() { return *imprimer_; }
     TBoiteTemps& BoiteTemps() { return *boiteTemps_; }
-    TBoiteAPropos& BoiteAPropos() { return *boiteAPropos_; }
-    TBoiteLongueur& BoiteLongueur() { return *boiteLongueur_; }
-    TRecherche& Recherche() { return *recherche_; }
-    TResultats& Resultats() { return *resultats_; }
+    TBoiteAPropos& BoiteAPropos() override { return *boiteAPropos_; }
+    TBoiteLongueur& BoiteLongueur() override { return *boiteLongueur_; }
+    TRecherche& Recherche() override { return *recherche_; }
+    TResultats& Resultats() override { return *resultats_; }
 
     // The windows in creation order.
     QList<QWidget*> Toutes() const;

@@ -15,12 +15,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusTipEvent>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
+#include <utility>
 
-TFiche::TFiche(Fenetres& fenetres, Dialogues& dialogues) : fenetres_(fenetres), dialogues_(dialogues)
+TFiche::TFiche(FenetresFiche& fenetres, Dialogues& dialogues) : fenetres_(fenetres), dialogues_(dialogues)
 {
     Creer();
 }
@@ -45,8 +49,8 @@ void TFiche::Creer()
     setFont(PoliceProgramme());
     // The filter installed last runs first: "Options" is restored before
     // "MainForm", so that "MainForm" wins.
-    FormStorage_ = new FormStorage(this, QStringLiteral("MainForm"));
-    OptionsStorage_ = new FormStorage(this, QStringLiteral("Options"));
+    FormStorage_ = new FormStorage(this, QStringLiteral("MainForm"), dialogues_);
+    OptionsStorage_ = new FormStorage(this, QStringLiteral("Options"), dialogues_);
     FormStorage_->SetIniFileName(FichierIni());
     OptionsStorage_->SetIniFileName(FichierIni());
 
@@ -61,10 +65,40 @@ void TFiche::Creer()
     CreerBarreCommande();
     CreerScrollBox();
     CreerStatusBars();
+    NommerControles();
     CreerVue();
     OnChangeMesure();
     resize(442, 334 + menuBar()->sizeHint().height());
     ActiverCommandes(false);
+}
+
+void TFiche::NommerControles()
+{
+    const std::pair<QObject*, const char*> noms[] = {
+        {ScrollBox, "ScrollBox"},
+        {PanelBarreCommande, "PanelBarreCommande"},
+        {StatusBar1, "StatusBar1"},
+        {StatusBar2, "StatusBar2"},
+        {StatusBar3, "StatusBar3"},
+        {SpeedButtonLecture, "SpeedButtonLecture"},
+        {SpeedButtonPause, "SpeedButtonPause"},
+        {SpeedButtonRetour, "SpeedButtonRetour"},
+        {SpeedButtonPrecedent, "SpeedButtonPrecedent"},
+        {SpeedButtonSuivant, "SpeedButtonSuivant"},
+        {SpeedButtonAvance, "SpeedButtonAvance"},
+        {SpeedButtonMarque, "SpeedButtonMarque"},
+        {SpeedButtonEtalon, "SpeedButtonEtalon"},
+        {SpeedButtonOrigine, "SpeedButtonOrigine"},
+        {SpeedButtonTransparent, "SpeedButtonTransparent"},
+        {SpeedButtonZoomPlus, "SpeedButtonZoomPlus"},
+        {SpeedButtonZoomMoins, "SpeedButtonZoomMoins"},
+        {MenuFichier, "MenuFichier"},
+        {MenuAffichage, "MenuAffichage"},
+        {MenuMesures, "MenuMesures"},
+        {MenuResultats, "MenuResultats"},
+        {MenuAide, "MenuAide"},
+    };
+    for (const auto& [objet, nom] : noms) objet->setObjectName(QLatin1String(nom));
 }
 
 void TFiche::showEvent(QShowEvent* e)

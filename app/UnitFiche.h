@@ -15,7 +15,7 @@
 #include <memory>
 
 class Dialogues;
-class Fenetres;
+class FenetresFiche;
 class FormStorage;
 class QAction;
 class QActionGroup;
@@ -36,9 +36,9 @@ enum class TVueResultats;
 class TFiche : public QMainWindow {
     Q_OBJECT
 public:
-    // The other windows and the dialog seam are the program's; the main
+    // The windows it opens and the dialog seam are the program's; the main
     // window only uses them.
-    TFiche(Fenetres& fenetres, Dialogues& dialogues);
+    TFiche(FenetresFiche& fenetres, Dialogues& dialogues);
     ~TFiche() override;
 
     // State of the window besides its controls.
@@ -58,73 +58,8 @@ public:
     // The current view; never null while the window exists.
     TDCAVIPlay& Vue() const { return *Vue_; }
 
-    // Controls.
-    QWidget* Client = nullptr;
-    QScrollArea* ScrollBox = nullptr;
-    QWidget* PanelBarreCommande = nullptr;
-    QLabel* StatusBar1 = nullptr;
-    QLabel* StatusBar2 = nullptr;
-    QLabel* StatusBar3 = nullptr;
-    QToolButton* SpeedButtonLecture = nullptr;
-    QToolButton* SpeedButtonPause = nullptr;
-    QToolButton* SpeedButtonRetour = nullptr;
-    QToolButton* SpeedButtonPrecedent = nullptr;
-    QToolButton* SpeedButtonSuivant = nullptr;
-    QToolButton* SpeedButtonAvance = nullptr;
-    QToolButton* SpeedButtonMarque = nullptr;
-    QToolButton* SpeedButtonEtalon = nullptr;
-    QToolButton* SpeedButtonOrigine = nullptr;
-    QToolButton* SpeedButtonTransparent = nullptr;
-    QToolButton* SpeedButtonZoomPlus = nullptr;
-    QToolButton* SpeedButtonZoomMoins = nullptr;
-
-    QMenu* MenuFichier = nullptr;
-    QAction* MenuFichierOuvrir = nullptr;
-    QAction* MenuFichierRechercher = nullptr;
-    QAction* MenuFichierChargerW = nullptr;
-    QAction* MenuFichierEnregistrerW = nullptr;
-    QAction* MenuFichierQuitter = nullptr;
-    QMenu* MenuAffichage = nullptr;
-    QAction* MenuAffichageCurseurNoir = nullptr;
-    QAction* MenuAffichageCurseurBlanc = nullptr;
-    QAction* MenuAffichageCurseurNB = nullptr;
-    QAction* MenuAffichageCouleur = nullptr;
-    QAction* MenuAffichageCacherImage = nullptr;
-    QAction* MenuAffichageLoupe = nullptr;
-    QAction* MenuAffichageDessinerDerniereMarque = nullptr;
-    QAction* MenuAffichageDessinerToutesLesMarques = nullptr;
-    QAction* MenuAffichageDerniereImagePointee = nullptr;
-    QAction* MenuAffichageEffacerLesMarques = nullptr;
-    QAction* MenuAffichageEffacerLeTransparent = nullptr;
-    QAction* MenuAffichageEffacerTout = nullptr;
-    QAction* MenuAffichageOptions = nullptr;
-    QMenu* MenuAffichageRotation = nullptr;
-    std::array<QAction*, 4> MenuAffichageRotations{}; // 0, 90, 180, 270 degrees
-    QMenu* MenuMesures = nullptr;
-    QAction* MenuMesuresUneMarqueParImage = nullptr;
-    QAction* MenuMesuresDeuxMarquesParImage = nullptr;
-    QAction* MenuMesuresTroisMarquesParImage = nullptr;
-    QAction* MenuMesuresAxeVersLeBas = nullptr;
-    QAction* MenuMesuresAxes = nullptr;
-    QAction* MenuMesuresPlan = nullptr;
-    QAction* MenuMesuresRetirerPlan = nullptr;
-    QAction* MenuMesuresAnnuler = nullptr;
-    QAction* MenuMesuresRefaire = nullptr;
-    QAction* MenuMesuresSuivi = nullptr;
-    QAction* MenuMesuresSuivreAuRepos = nullptr; // checked: a run goes on when the point rests
-    QAction* MenuMesuresEffacerDepuis = nullptr;
-    QMenu* MenuResultats = nullptr;
-    QAction* MenuResultatsTableauDesValeurs = nullptr;
-    QAction* MenuResultatsVariationsEnFonctionDuTemps = nullptr;
-    QAction* MenuResultatsTrajectoireDansUnReferentiel = nullptr;
-    QAction* MenuResultatsRepresentationDesVecteurs = nullptr;
-    QAction* MenuResultatsMasses = nullptr;
-    QAction* MenuResultatsGrandeur = nullptr;
-    QMenu* MenuAide = nullptr;
-    QAction* MenuAideAideKinotab = nullptr;
-    QAction* MenuAideProprietes = nullptr;
-    QAction* MenuAideApropos = nullptr;
-    QList<QAction*> EntreesMRU;
+    // The recent-file entries of the File menu, newest first.
+    const QList<QAction*>& EntreesMRU() const { return entreesMRU_; }
 
     // Layout and enabling (UnitFicheDisposition.cpp).
     void CreerVue();
@@ -276,7 +211,78 @@ private:
     int Afficher(const Message& m, QWidget* parent = nullptr);
     void information(const char* ligne);
 
-    Fenetres& fenetres_;
+    // Controls. Tests find them by their object names, which are their field
+    // names (the turns: MenuAffichageRotation0 to MenuAffichageRotation270).
+    QWidget* Client = nullptr;
+    QScrollArea* ScrollBox = nullptr;
+    QWidget* PanelBarreCommande = nullptr;
+    QLabel* StatusBar1 = nullptr;
+    QLabel* StatusBar2 = nullptr;
+    QLabel* StatusBar3 = nullptr;
+    QToolButton* SpeedButtonLecture = nullptr;
+    QToolButton* SpeedButtonPause = nullptr;
+    QToolButton* SpeedButtonRetour = nullptr;
+    QToolButton* SpeedButtonPrecedent = nullptr;
+    QToolButton* SpeedButtonSuivant = nullptr;
+    QToolButton* SpeedButtonAvance = nullptr;
+    QToolButton* SpeedButtonMarque = nullptr;
+    QToolButton* SpeedButtonEtalon = nullptr;
+    QToolButton* SpeedButtonOrigine = nullptr;
+    QToolButton* SpeedButtonTransparent = nullptr;
+    QToolButton* SpeedButtonZoomPlus = nullptr;
+    QToolButton* SpeedButtonZoomMoins = nullptr;
+
+    QMenu* MenuFichier = nullptr;
+    QAction* MenuFichierOuvrir = nullptr;
+    QAction* MenuFichierRechercher = nullptr;
+    QAction* MenuFichierChargerW = nullptr;
+    QAction* MenuFichierEnregistrerW = nullptr;
+    QAction* MenuFichierQuitter = nullptr;
+    QMenu* MenuAffichage = nullptr;
+    QAction* MenuAffichageCurseurNoir = nullptr;
+    QAction* MenuAffichageCurseurBlanc = nullptr;
+    QAction* MenuAffichageCurseurNB = nullptr;
+    QAction* MenuAffichageCouleur = nullptr;
+    QAction* MenuAffichageCacherImage = nullptr;
+    QAction* MenuAffichageLoupe = nullptr;
+    QAction* MenuAffichageDessinerDerniereMarque = nullptr;
+    QAction* MenuAffichageDessinerToutesLesMarques = nullptr;
+    QAction* MenuAffichageDerniereImagePointee = nullptr;
+    QAction* MenuAffichageEffacerLesMarques = nullptr;
+    QAction* MenuAffichageEffacerLeTransparent = nullptr;
+    QAction* MenuAffichageEffacerTout = nullptr;
+    QAction* MenuAffichageOptions = nullptr;
+    QMenu* MenuAffichageRotation = nullptr;
+    std::array<QAction*, 4> MenuAffichageRotations{}; // 0, 90, 180, 270 degrees
+    QMenu* MenuMesures = nullptr;
+    QAction* MenuMesuresUneMarqueParImage = nullptr;
+    QAction* MenuMesuresDeuxMarquesParImage = nullptr;
+    QAction* MenuMesuresTroisMarquesParImage = nullptr;
+    QAction* MenuMesuresAxeVersLeBas = nullptr;
+    QAction* MenuMesuresAxes = nullptr;
+    QAction* MenuMesuresPlan = nullptr;
+    QAction* MenuMesuresRetirerPlan = nullptr;
+    QAction* MenuMesuresAnnuler = nullptr;
+    QAction* MenuMesuresRefaire = nullptr;
+    QAction* MenuMesuresSuivi = nullptr;
+    QAction* MenuMesuresSuivreAuRepos = nullptr; // checked: a run goes on when the point rests
+    QAction* MenuMesuresEffacerDepuis = nullptr;
+    QMenu* MenuResultats = nullptr;
+    QAction* MenuResultatsTableauDesValeurs = nullptr;
+    QAction* MenuResultatsVariationsEnFonctionDuTemps = nullptr;
+    QAction* MenuResultatsTrajectoireDansUnReferentiel = nullptr;
+    QAction* MenuResultatsRepresentationDesVecteurs = nullptr;
+    QAction* MenuResultatsMasses = nullptr;
+    QAction* MenuResultatsGrandeur = nullptr;
+    QMenu* MenuAide = nullptr;
+    QAction* MenuAideAideKinotab = nullptr;
+    QAction* MenuAideProprietes = nullptr;
+    QAction* MenuAideApropos = nullptr;
+    QList<QAction*> entreesMRU_;
+    // Gives the controls made without a name their field names.
+    void NommerControles();
+
+    FenetresFiche& fenetres_;
     Dialogues& dialogues_;
     TDCAVIPlay* Vue_ = nullptr; // owned by ScrollBox
     // The work file the measurement was last loaded from or saved to; empty

@@ -3,7 +3,7 @@
 
 #include "app/UnitFiche.h"
 
-#include "app/UnitApplication.h"
+#include "app/UnitFenetresFiche.h"
 #include "app/UnitFileUtil.h"
 #include "kit/Dialogues.h"
 #include "kit/Hint.h"
@@ -110,11 +110,11 @@ void TFiche::AjouterFichierRecent(const QString& chemin)
 
 void TFiche::ReconstruireMRU()
 {
-    for (QAction* a : EntreesMRU) {
+    for (QAction* a : entreesMRU_) {
         MenuFichier->removeAction(a);
         delete a;
     }
-    EntreesMRU.clear();
+    entreesMRU_.clear();
     SeparateurMRU->setVisible(!MRU.EstVide());
     for (int i = 0; i < MRU.Fichiers().size(); ++i) {
         const QString chemin = MRU.Fichiers()[i];
@@ -122,7 +122,7 @@ void TFiche::ReconstruireMRU()
         PoserHint(a, chemin);
         connect(a, &QAction::triggered, this, [this, chemin] { MRUClick(chemin); });
         MenuFichier->addAction(a);
-        EntreesMRU << a;
+        entreesMRU_ << a;
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include "app/UnitFiche.h"
 
-#include "app/UnitApplication.h"
+#include "app/UnitFenetresFiche.h"
 #include "kit/Dialogues.h"
 #include "measure/UnitEntreesSeries.h"
 #include "measure/UnitMesure.h"

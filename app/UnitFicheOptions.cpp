@@ -4,7 +4,7 @@
 #include "app/UnitFiche.h"
 
 #include "app/UnitAide.h"
-#include "app/UnitApplication.h"
+#include "app/UnitFenetresFiche.h"
 #include "app/UnitBoiteAPropos.h"
 #include "app/UnitFenetreAide.h"
 #include "app/UnitFileUtil.h"

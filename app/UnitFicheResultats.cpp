@@ -3,7 +3,7 @@
 
 #include "app/UnitFiche.h"
 
-#include "app/UnitApplication.h"
+#include "app/UnitFenetresFiche.h"
 #include "measure/UnitEntreesSeries.h"
 #include "media/FrameSource.h"
 #include "kit/Dialogues.h"

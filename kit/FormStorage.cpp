@@ -28,8 +28,8 @@ QMargins cadreDe(const QWidget* w)
 
 } // namespace
 
-FormStorage::FormStorage(QWidget* fenetre, QString section)
-    : QObject(fenetre), fenetre_(fenetre), section_(std::move(section))
+FormStorage::FormStorage(QWidget* fenetre, QString section, Dialogues& dialogues)
+    : QObject(fenetre), fenetre_(fenetre), section_(std::move(section)), dialogues_(dialogues)
 {
     fenetre_->installEventFilter(this);
 }
@@ -51,7 +51,7 @@ void FormStorage::Enregistrer(bool pendantDestruction)
     p.Normale = exterieurAttendu_ ? *exterieurAttendu_ : RectangleExterieur(norm, cadreDe(fenetre_));
     IniFile ini(chemin_);
     if (!EcrirePlacement(ini, section_, p, ecran->size(), pendantDestruction))
-        Afficher(
+        dialogues_.Afficher(
             MessageSimple(IconeMessage::Avertissement,
                           Chaines::AvecCause({Chaines::MessageEcritureIni(ini.Chemin())}, ini.CauseEchecEcriture())),
             fenetre_);

@@ -8,12 +8,14 @@
 #include <optional>
 #include <QString>
 
+class Dialogues;
 class QWidget;
 
 class FormStorage : public QObject {
     Q_OBJECT
 public:
-    FormStorage(QWidget* fenetre, QString section);
+    // A settings file that cannot be written is told through `dialogues`.
+    FormStorage(QWidget* fenetre, QString section, Dialogues& dialogues);
 
     void SetIniFileName(const QString& chemin) { chemin_ = chemin; }
     const QString& Section() const { return section_; }
@@ -30,6 +32,7 @@ protected:
 private:
     QWidget* fenetre_;
     QString section_;
+    Dialogues& dialogues_;
     QString chemin_;
     // Puts the window's frame on `exterieur`.
     void placer(const QRect& exterieur);

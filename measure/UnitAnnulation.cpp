@@ -4,8 +4,7 @@
 
 namespace {
 
-// Every simple field of the state, once. The cursor is not among them: it
-// follows from the others and the measurement chooses it again.
+// Every simple field of the state, once.
 template <typename F>
 void ChampsSimples(F&& f)
 {

@@ -94,7 +94,6 @@ struct EtatMesure {
     int RotationImage = -1; // clockwise degrees the stored picture is turned by, in place of the file's; -1 the file's
     std::uint32_t Couleur = 0; // red in the low byte, then green, blue
     TCouleurCurseur CouleurCurseur = TCouleurCurseur::Aucune;
-    int Curseur = 0; // the view's cursor number (1..22), 0 the arrow
 
     // --- Quantities of the results: masses, g, the user's formulas ---
     // Not measuring actions: undo leaves them as they are.

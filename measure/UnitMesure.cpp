@@ -68,7 +68,7 @@ void TMesure::Remplacer(EtatMesure etat)
 void TMesure::choisirMode(TOutil outil, bool choisir)
 {
     if (choisir) etat_.Outil = outil;
-    MettreAJourCurseur();
+    signaler();
 }
 
 void TMesure::ChoisirModeMarque(bool choisir)
@@ -106,14 +106,14 @@ void TMesure::SetMarquesParImage(int n)
 {
     const Avant avant = debut();
     etat_.MarquesParImage = std::clamp(n, 1, 3);
-    MettreAJourCurseur();
+    signaler();
     fin(avant, ActionMesure{TAction::MarquesParImage, etat_.MarquesParImage});
 }
 
 void TMesure::SetCouleurCurseur(TCouleurCurseur c)
 {
     etat_.CouleurCurseur = c;
-    MettreAJourCurseur();
+    signaler();
 }
 
 void TMesure::SetCouleur(std::uint32_t couleur)
@@ -223,7 +223,6 @@ void TMesure::EffacerMarques()
 {
     const Avant avant = debut();
     viderMarques();
-    choisirCurseur();
     signaler();
     fin(avant, ActionMesure{TAction::EffacerMarques});
 }
@@ -232,7 +231,6 @@ void TMesure::EffacerTransparent()
 {
     const Avant avant = debut();
     viderTransparent();
-    choisirCurseur();
     placerTransparent();
     signaler();
     fin(avant, ActionMesure{TAction::EffacerTransparent});
@@ -248,7 +246,6 @@ void TMesure::EffacerTout()
     etat_.Plan.reset(); // a calibration, like the segment; the axes' angle is a choice and stays
     viderMarques();
     viderTransparent();
-    choisirCurseur();
     placerTransparent();
     signaler();
     fin(avant, ActionMesure{TAction::EffacerTout});
@@ -282,7 +279,6 @@ void TMesure::EffacerMarquesDepuis(int image)
     etat_.OriginesMarques.resize(std::min(etat_.OriginesMarques.size(), garde));
     // What stays lies before the frame shown, so never on the last frame.
     etat_.MarquesDerniereImage = 0;
-    choisirCurseur();
     signaler();
     fin(avant, ActionMesure{TAction::EffacerMarquesDepuis, image + 1});
 }

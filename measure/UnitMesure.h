@@ -53,11 +53,14 @@ public:
     virtual int Hauteur() const = 0;
 };
 
-// What the next press does, as the cursor and the Display menu's cursor
-// pictures show it: marks (numbered when several points share a frame), the
-// scale segment or the origin.
+// What the next press does, as the view's cursor and the Display menu's
+// cursor pictures show it in the chosen colour (TCouleurCurseur): marks
+// (numbered when several points share a frame), the scale segment or the origin.
 enum class TFamilleCurseur : std::uint8_t { Marque, Marque1, Marque2, Marque3, Etalon, Origine };
 TFamilleCurseur FamilleCurseur(const EtatMesure& m);
+// The overlay tool's step when the next press grabs it (Saisir) or drags it
+// (Deplacer): a cursor of its own, whatever the colour; none otherwise.
+std::optional<TEtatTransparent> GesteTransparent(const EtatMesure& m);
 
 // The pixel caches of the normalised positions, rebuilt for the view's size.
 struct PixelsMesure {
@@ -96,7 +99,7 @@ public:
     bool ModeEtalon() const { return etat_.Outil == TOutil::Etalon; }
     bool ModeOrigine() const { return etat_.Outil == TOutil::Origine; }
     bool ModeTransparent() const { return etat_.Outil == TOutil::Transparent; }
-    // With true, selects that mode; in any case updates the cursor.
+    // With true, selects that mode; in any case notifies (the view sets its cursor anew).
     void ChoisirModeMarque(bool choisir);
     void ChoisirModeEtalon(bool choisir);
     void ChoisirModeOrigine(bool choisir);
@@ -109,8 +112,8 @@ public:
     void ChoisirDerniereMarque(bool choisir);
 
     // --- The main window's direct choices ---
-    void SetMarquesParImage(int n);            // 1..3; updates the cursor
-    void SetCouleurCurseur(TCouleurCurseur c); // updates the cursor
+    void SetMarquesParImage(int n); // 1..3
+    void SetCouleurCurseur(TCouleurCurseur c);
     void SetCouleur(std::uint32_t couleur);
     void SetCacherImage(bool cacher);
     // The picture turned `degres` clockwise in place of the file's turn (-1:
@@ -153,8 +156,6 @@ public:
     void AppuiDroit(PointPixels p);
     // '+' or '=' grows the overlay, '-' shrinks it; other characters do nothing.
     void RedimensionnerTransparent(char touche);
-    // Chooses the cursor for what the next press does.
-    void MettreAJourCurseur();
     // Marks tool only: a mark at a normalised position, by the rule a press
     // follows (the view advances once the frame has all its marks).
     void PlacerMarque(PointD position);
@@ -216,7 +217,6 @@ private:
     // Empty the marks (or the overlay marks) and their counters.
     void viderMarques();
     void viderTransparent();
-    void choisirCurseur();
 
     bool surDerniereImage() const;
     PointD normalise(PointPixels p) const;

@@ -39,7 +39,6 @@ void TMesure::Annuler()
     saisie_.reset();
     rotation_.reset();
     const int image = historique_.Annuler(etat_);
-    choisirCurseur();
     RecalculerPixels();
     vue_.AllerImage(image);
     signaler();
@@ -51,7 +50,6 @@ void TMesure::Refaire()
     saisie_.reset();
     rotation_.reset();
     const int image = historique_.Refaire(etat_);
-    choisirCurseur();
     RecalculerPixels();
     vue_.AllerImage(image);
     signaler();

@@ -1,27 +1,12 @@
 // The pointing rules of TMesure: what a press, a release, a right press, a
-// pointer move or a resize key does in each mode, and the cursor that tells
-// the user what the next press will do.
+// pointer move or a resize key does in each mode, and what the next press
+// will do, which the view's cursor tells the user.
 
 #include "measure/UnitMesure.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr int CurseurPan = 19;
-constexpr int CurseurClickGauche = 20;
-
-// Column of the cursor tables for a cursor family; -1 for none.
-int Famille(TCouleurCurseur c)
-{
-    switch (c) {
-    case TCouleurCurseur::Noir: return 0;
-    case TCouleurCurseur::Blanc: return 1;
-    case TCouleurCurseur::NoirEtBlanc: return 2;
-    case TCouleurCurseur::Aucune: break;
-    }
-    return -1;
-}
 
 TEtatTransparent Suivant(TEtatTransparent e)
 {
@@ -34,12 +19,6 @@ TEtatTransparent Suivant(TEtatTransparent e)
 }
 
 } // namespace
-
-void TMesure::MettreAJourCurseur()
-{
-    choisirCurseur();
-    signaler();
-}
 
 TFamilleCurseur FamilleCurseur(const EtatMesure& m)
 {
@@ -54,34 +33,10 @@ TFamilleCurseur FamilleCurseur(const EtatMesure& m)
     return TFamilleCurseur(int(TFamilleCurseur::Marque1) + m.NombreDePoints() % m.MarquesParImage);
 }
 
-void TMesure::choisirCurseur()
+std::optional<TEtatTransparent> GesteTransparent(const EtatMesure& m)
 {
-    int& curseur = etat_.Curseur;
-    if (ModeTransparent() && etat_.EtatTransparent == TEtatTransparent::Saisir) {
-        curseur = CurseurClickGauche;
-        return;
-    }
-    if (ModeTransparent() && etat_.EtatTransparent == TEtatTransparent::Deplacer) {
-        curseur = CurseurPan;
-        return;
-    }
-    const int f = Famille(etat_.CouleurCurseur);
-    if (f < 0) return;
-    switch (FamilleCurseur(etat_)) {
-    case TFamilleCurseur::Etalon: curseur = 13 + f; break; // EtalonNoir, EtalonBlanc, EtalonNB
-    case TFamilleCurseur::Origine: {
-        static constexpr int origine[] = {17, 16, 18};
-        curseur = origine[f];
-        break;
-    }
-    case TFamilleCurseur::Marque: curseur = 1 + f; break; // MarqueNoir, MarqueBlanc, MarqueNB
-    case TFamilleCurseur::Marque1:
-    case TFamilleCurseur::Marque2:
-    case TFamilleCurseur::Marque3:
-        // Marque1Noir.. to Marque3NB, three a family.
-        curseur = 4 + 3 * f + int(FamilleCurseur(etat_)) - int(TFamilleCurseur::Marque1);
-        break;
-    }
+    if (m.Outil != TOutil::Transparent || m.EtatTransparent == TEtatTransparent::Marquer) return std::nullopt;
+    return m.EtatTransparent;
 }
 
 bool TMesure::surDerniereImage() const
@@ -184,7 +139,6 @@ void TMesure::ajouterMarque(PointD position, const OrigineMarque& origine)
     // Entries missing before it (an older work file) stand for clicks.
     etat_.OriginesMarques.resize(std::size_t(n - 1));
     etat_.OriginesMarques.push_back(origine);
-    choisirCurseur();
     if (n % parImage == 0) vue_.AllerImage(vue_.NumeroImage() + 1);
     etat_.ImagesMarques.resize(n);
     etat_.ImagesMarques.back() = vue_.NumeroImage();
@@ -212,7 +166,6 @@ std::optional<ActionMesure> TMesure::appuiTransparent(PointPixels p, const Avant
         break;
     }
     etat_.EtatTransparent = Suivant(etat_.EtatTransparent);
-    choisirCurseur();
     signaler();
     return action;
 }
@@ -235,7 +188,6 @@ void TMesure::RelacheGauche(PointPixels p)
     if (etat_.MarquesTspDerniereImage > 0 && surDerniereImage()) return;
     const Avant avant = debut();
     relacheTransparent(p);
-    choisirCurseur();
     signaler();
     fin(avant, ActionMesure{TAction::DeplacementTransparent});
 }
@@ -296,7 +248,6 @@ void TMesure::retirerMarque()
     const int n = NombreDePoints();
     etat_.ImagesMarques.resize(n); // empty after a work-file load: grows with zeros
     etat_.OriginesMarques.resize(std::min(etat_.OriginesMarques.size(), std::size_t(n)));
-    choisirCurseur();
     // The removed mark completed its frame: go back to where it was placed.
     const bool completaitImage = n % parImage == parImage - 1;
     if (etat_.MarquesDerniereImage == 0 && completaitImage)
@@ -315,7 +266,6 @@ void TMesure::appuiDroitTransparent(PointPixels p)
         const int n = NombreDePointsTsp();
         etat_.CentresTsp.resize(n + 1);
         etat_.EtatTransparent = TEtatTransparent::Marquer;
-        choisirCurseur();
         if (etat_.MarquesTspDerniereImage == 0)
             vue_.AllerImage(etat_.ImagesMarquesTsp.empty() ? vue_.NumeroImage() - 1 : etat_.ImagesMarquesTsp.back());
         etat_.ImagesMarquesTsp.resize(n);
@@ -333,7 +283,6 @@ void TMesure::appuiDroitTransparent(PointPixels p)
             placerTransparent();
         }
         etat_.EtatTransparent = TEtatTransparent::Saisir;
-        choisirCurseur();
         break;
     case TEtatTransparent::Deplacer: break;
     }

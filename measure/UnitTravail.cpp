@@ -1,5 +1,6 @@
 #include "measure/UnitTravail.h"
 
+#include "measure/UnitMesure.h"
 #include "measure/UnitTravailBlocs.h"
 #include "measure/UnitTravailValeurs.h"
 
@@ -42,6 +43,29 @@ TCouleurCurseur CouleurCurseurDuCode(int code)
     }
 }
 
+// The cursor line, kept for the files' readers: the number of the cursor the
+// next press shows (1..22, in the order the program's cursors have always
+// been numbered), in the colour the file's colour line gives. Rows follow
+// TFamilleCurseur; columns follow the colour codes. Reading skips it: the view
+// chooses its cursor from the state.
+constexpr int CodesCurseur[6][3] = {
+    {1, 2, 3},    // a mark
+    {4, 7, 10},   // point 1 of several a frame
+    {5, 8, 11},   // point 2
+    {6, 9, 12},   // point 3
+    {13, 14, 15}, // the scale segment
+    {17, 16, 18}, // the origin
+};
+constexpr int CodeSaisirTransparent = 20;
+constexpr int CodeDeplacerTransparent = 19;
+
+int CodeCurseur(const EtatMesure& m)
+{
+    if (const std::optional<TEtatTransparent> geste = GesteTransparent(m))
+        return *geste == TEtatTransparent::Saisir ? CodeSaisirTransparent : CodeDeplacerTransparent;
+    return CodesCurseur[int(FamilleCurseur(m))][CodeCouleurCurseur(m.CouleurCurseur) - 1];
+}
+
 int CodeDessin(TDessinMarques d)
 {
     return d == TDessinMarques::Derniere ? 1 : 2;
@@ -81,7 +105,7 @@ QStringList LignesTravail(const Travail& t, QChar sep)
     entier(t.NumeroImage);
     entier(m.MarquesParImage);
     entier(CodeOutil(m.Outil));
-    entier(m.Curseur);
+    entier(CodeCurseur(m));
     entier(CodeCouleurCurseur(m.CouleurCurseur));
     entier(m.NombreDePoints());
     entier(m.MarquesDerniereImage);
@@ -185,9 +209,10 @@ private:
 bool lireReste(Curseur& c, Travail& t)
 {
     EtatMesure& m = t.Mesure;
-    int parImage = 0, outil = 0, couleurCurseur = 0, n = 0, nTsp = 0, etatTsp = 0, bouts = 0, origine = 0, dessin = 0;
+    int parImage = 0, outil = 0, curseur = 0, couleurCurseur = 0, n = 0, nTsp = 0, etatTsp = 0, bouts = 0, origine = 0,
+        dessin = 0;
     int couleur = 0; // a signed 32-bit colour value, as the writer writes it
-    const bool lu = c.Entier(t.NumeroImage) && c.Entier(parImage) && c.Entier(outil) && c.Entier(m.Curseur) &&
+    const bool lu = c.Entier(t.NumeroImage) && c.Entier(parImage) && c.Entier(outil) && c.Entier(curseur) &&
         c.Entier(couleurCurseur) && c.Compte(n) && c.Entier(m.MarquesDerniereImage) && c.Points(m.Marques, n) &&
         c.Compte(nTsp) && c.Entier(m.MarquesTspDerniereImage) && c.Points(m.MarquesTsp, nTsp) && c.Entier(etatTsp) &&
         c.Point(m.CentreTsp) && nTsp + 1 <= c.Restantes() / 2 && c.Points(m.CentresTsp, nTsp + 1) &&

@@ -138,7 +138,7 @@ TImprimer::TImprimer(Dialogues& dialogues, const QString& fichierIni)
     connect(Apercu, &TApercu::Deplacement, this, &TImprimer::ApercuDeplacement);
     connect(Apercu, &TApercu::Relachement, this, &TImprimer::ApercuRelachement);
 
-    FormStorage_ = new FormStorage(this, QStringLiteral("PrintForm"));
+    FormStorage_ = new FormStorage(this, QStringLiteral("PrintForm"), dialogues_);
     FormStorage_->SetIniFileName(fichierIni);
     Creer();
 }

@@ -17,6 +17,33 @@ namespace Curseurs {
 
 constexpr int Nombre = 22;
 
+// The numbers by name, as listed above.
+enum Numero : int {
+    MarqueNoir = 1,
+    MarqueBlanc,
+    MarqueNB,
+    Marque1Noir,
+    Marque2Noir,
+    Marque3Noir,
+    Marque1Blanc,
+    Marque2Blanc,
+    Marque3Blanc,
+    Marque1NB,
+    Marque2NB,
+    Marque3NB,
+    EtalonNoir,
+    EtalonBlanc,
+    EtalonNB,
+    OrigineBlanc,
+    OrigineNoir,
+    OrigineNB,
+    Pan,
+    ClickGauche,
+    ClickGaucheDroite,
+    ClickZoomer,
+};
+static_assert(ClickZoomer == Nombre);
+
 // Draws and registers the 22 cursors at the screens' highest device pixel
 // ratio. Needs a QGuiApplication. Idempotent.
 void Enregistrer();

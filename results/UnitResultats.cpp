@@ -65,7 +65,7 @@ TResultats::TResultats(TBoiteTemps& boiteTemps, TImprimer& imprimer, Dialogues& 
     CreerMenus();
     CreerAjustement();
 
-    formStorage_ = new FormStorage(this, QStringLiteral("ResultsForm"));
+    formStorage_ = new FormStorage(this, QStringLiteral("ResultsForm"), dialogues_);
     formStorage_->SetIniFileName(fichierIni);
     setMinimumSize(640, 480);
     resize(640, 480);

@@ -5,6 +5,7 @@
 #include "media/FrameSource.h"
 #include "media/FrameSourceImage.h"
 #include "media/UnitAudioPlay.h"
+#include "view/UnitCurseurMesure.h"
 #include "view/UnitFournisseurImages.h"
 #include "view/UnitDessinMesure.h"
 #include "view/UnitLoupe.h"
@@ -41,8 +42,7 @@ TDCAVIPlay::TDCAVIPlay(QWidget* parent)
     mesure_->OnCoinsPlan = [this] { emit OnCoinsPlan(); };
     mesure_->OnChange = [this] {
         update();
-        const int curseur = mesure_->Etat().Curseur;
-        if (curseur >= 1 && curseur <= Curseurs::Nombre) setCursor(Curseurs::Curseur(curseur));
+        if (const int curseur = CurseurMesure(mesure_->Etat())) setCursor(Curseurs::Curseur(curseur));
         emit OnChangeMesure();
     };
     // Every draw covers the whole control: nothing to erase first.

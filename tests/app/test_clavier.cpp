@@ -2,6 +2,7 @@
 // place in the help page; Qt's own texts in Czech; window titles as given.
 
 #include "app/UnitApplication.h"
+#include "tests/support/Enfant.h"
 #include "app/UnitFiche.h"
 #include "kit/BoiteMessage.h"
 #include "kit/Mnemoniques.h"
@@ -98,7 +99,7 @@ TEST_F(Clavier, EveryMenuAndItemOfEveryWindowHasItsOwnLetter)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         fiche().AjouterFichierRecent(f.fileName());
     }
-    ASSERT_EQ(fiche().EntreesMRU.size(), 2);
+    ASSERT_EQ(fiche().EntreesMRU().size(), 2);
     int menus = 0;
     for (QMenuBar* barre : barres()) {
         VerifierUniques(barre->actions(), barre->window()->metaObject()->className());
@@ -116,12 +117,12 @@ TEST_F(Clavier, CaptionsShownAndAccessibleNamesStayTheTexts)
     // The main window's items are named after their texts.
     for (QAction* menu : fiche().menuBar()->actions())
         for (QAction* a : menu->menu()->actions()) {
-            if (a->isSeparator() || fiche().EntreesMRU.contains(a)) continue;
+            if (a->isSeparator() || fiche().EntreesMRU().contains(a)) continue;
             const std::string nom = a->objectName().toStdString();
             EXPECT_EQ(SansMnemonique(a->text()), SansMnemonique(Chaines::Texte(nom))) << nom;
         }
-    EXPECT_EQ(fiche().MenuFichierOuvrir->text(), "&Otevřít");
-    EXPECT_EQ(fiche().MenuFichierRechercher->text(), "&Rechercher");
+    EXPECT_EQ(Enfant<QAction>(fiche(), "MenuFichierOuvrir")->text(), "&Otevřít");
+    EXPECT_EQ(Enfant<QAction>(fiche(), "MenuFichierRechercher")->text(), "&Rechercher");
     QAccessibleInterface* barre = QAccessible::queryAccessibleInterface(fiche().menuBar());
     ASSERT_NE(barre, nullptr);
     QStringList noms;
@@ -131,11 +132,11 @@ TEST_F(Clavier, CaptionsShownAndAccessibleNamesStayTheTexts)
 
 TEST_F(Clavier, ShortcutsOfBothWindows)
 {
-    EXPECT_EQ(fiche().MenuFichierOuvrir->shortcut(), QKeySequence("Ctrl+O"));
-    EXPECT_EQ(fiche().MenuFichierEnregistrerW->shortcut(), QKeySequence("Ctrl+S"));
-    EXPECT_EQ(fiche().MenuFichierQuitter->shortcut(), QKeySequence("Ctrl+Q"));
-    EXPECT_EQ(fiche().MenuAideAideKinotab->shortcut(), QKeySequence("F1"));
-    EXPECT_EQ(fiche().MenuAffichageLoupe->shortcut(), QKeySequence("L"));
+    EXPECT_EQ(Enfant<QAction>(fiche(), "MenuFichierOuvrir")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(Enfant<QAction>(fiche(), "MenuFichierEnregistrerW")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(Enfant<QAction>(fiche(), "MenuFichierQuitter")->shortcut(), QKeySequence("Ctrl+Q"));
+    EXPECT_EQ(Enfant<QAction>(fiche(), "MenuAideAideKinotab")->shortcut(), QKeySequence("F1"));
+    EXPECT_EQ(Enfant<QAction>(fiche(), "MenuAffichageLoupe")->shortcut(), QKeySequence("L"));
     EXPECT_EQ(resultats().MenuFichierEnregistrer->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(resultats().MenuEditionCopierDansLePressePapier->shortcut(), QKeySequence("Ctrl+C"));
     EXPECT_EQ(resultats().MenuFichierImprimer->shortcut(), QKeySequence("Ctrl+P"));

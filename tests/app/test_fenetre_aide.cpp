@@ -2,6 +2,7 @@
 // of the program's own, with its pictures and its links inside the page.
 
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include "app/UnitFenetreAide.h"
 
@@ -24,7 +25,7 @@ TEST_F(FenetreAide, AFailingBrowserLeavesThePageToTheProgramsOwnWindow)
         demandes << page;
         echec();
     };
-    fiche->MenuAideAideKinotab->trigger();
+    Enfant<QAction>(*fiche, "MenuAideAideKinotab")->trigger();
     ASSERT_EQ(demandes.size(), 1);
     ASSERT_TRUE(demandes[0].isLocalFile());
     TFenetreAide* fenetre = fiche->FenetreAide();
@@ -48,7 +49,7 @@ TEST_F(FenetreAide, AFailingBrowserLeavesThePageToTheProgramsOwnWindow)
     EXPECT_EQ(n->verticalScrollBar()->value(), 0);
 
     // Asked again, the same window shows the page again.
-    fiche->MenuAideAideKinotab->trigger();
+    Enfant<QAction>(*fiche, "MenuAideAideKinotab")->trigger();
     EXPECT_EQ(fiche->FenetreAide(), fenetre);
     EXPECT_EQ(demandes.size(), 2);
 }
@@ -57,7 +58,7 @@ TEST_F(FenetreAide, ABrowserThatShowsThePageGetsItAlone)
 {
     int demandes = 0;
     fiche->OuvrirPage = [&](const QUrl&, const std::function<void()>&) { ++demandes; };
-    fiche->MenuAideAideKinotab->trigger();
+    Enfant<QAction>(*fiche, "MenuAideAideKinotab")->trigger();
     EXPECT_EQ(demandes, 1);
     EXPECT_EQ(fiche->FenetreAide(), nullptr);
 }

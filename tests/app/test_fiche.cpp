@@ -1,4 +1,5 @@
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include "core/IniFile.h"
 
@@ -14,38 +15,41 @@ using Fiche = FicheTest;
 
 QList<QToolButton*> boutonsLecture(const TFiche& f)
 {
-    return {f.SpeedButtonLecture,   f.SpeedButtonPause,   f.SpeedButtonRetour,
-            f.SpeedButtonPrecedent, f.SpeedButtonSuivant, f.SpeedButtonAvance};
+    return {Enfant<QToolButton>(f, "SpeedButtonLecture"), Enfant<QToolButton>(f, "SpeedButtonPause"),
+            Enfant<QToolButton>(f, "SpeedButtonRetour"),  Enfant<QToolButton>(f, "SpeedButtonPrecedent"),
+            Enfant<QToolButton>(f, "SpeedButtonSuivant"), Enfant<QToolButton>(f, "SpeedButtonAvance")};
 }
 
 QList<QToolButton*> tousLesBoutons(const TFiche& f)
 {
-    return boutonsLecture(f) + QList<QToolButton*>{f.SpeedButtonMarque,   f.SpeedButtonEtalon,
-                                                   f.SpeedButtonOrigine,  f.SpeedButtonTransparent,
-                                                   f.SpeedButtonZoomPlus, f.SpeedButtonZoomMoins};
+    return boutonsLecture(f) +
+        QList<QToolButton*>{
+            Enfant<QToolButton>(f, "SpeedButtonMarque"),   Enfant<QToolButton>(f, "SpeedButtonEtalon"),
+            Enfant<QToolButton>(f, "SpeedButtonOrigine"),  Enfant<QToolButton>(f, "SpeedButtonTransparent"),
+            Enfant<QToolButton>(f, "SpeedButtonZoomPlus"), Enfant<QToolButton>(f, "SpeedButtonZoomMoins")};
 }
 
 TEST_F(Fiche, WithoutVideoOnlyTheFileMenuOptionsAndHelpWork)
 {
     EXPECT_EQ(fiche->windowTitle(), "Kinotab");
     for (QToolButton* b : tousLesBoutons(*fiche)) EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
-    EXPECT_TRUE(fiche->MenuFichier->menuAction()->isEnabled());
-    for (QAction* a : fiche->MenuFichier->actions()) {
+    EXPECT_TRUE(Enfant<QMenu>(*fiche, "MenuFichier")->menuAction()->isEnabled());
+    for (QAction* a : Enfant<QMenu>(*fiche, "MenuFichier")->actions()) {
         if (!a->isSeparator()) {
             EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
         }
     }
-    EXPECT_TRUE(fiche->MenuAffichageOptions->isEnabled());
-    EXPECT_TRUE(fiche->MenuAideApropos->isEnabled());
-    EXPECT_TRUE(fiche->MenuAideAideKinotab->isEnabled());
-    EXPECT_FALSE(fiche->MenuAideProprietes->isEnabled());
-    EXPECT_FALSE(fiche->MenuMesures->menuAction()->isEnabled());
-    EXPECT_FALSE(fiche->MenuResultats->menuAction()->isEnabled());
-    EXPECT_FALSE(fiche->MenuAffichageCouleur->isEnabled());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageOptions")->isEnabled());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAideApropos")->isEnabled());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAideAideKinotab")->isEnabled());
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuAideProprietes")->isEnabled());
+    EXPECT_FALSE(Enfant<QMenu>(*fiche, "MenuMesures")->menuAction()->isEnabled());
+    EXPECT_FALSE(Enfant<QMenu>(*fiche, "MenuResultats")->menuAction()->isEnabled());
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuAffichageCouleur")->isEnabled());
     // The command bar and its hints.
-    EXPECT_EQ(fiche->PanelBarreCommande->size(), QSize(360, 30));
-    EXPECT_EQ(fiche->SpeedButtonLecture->toolTip(), "Prehrat");
-    EXPECT_EQ(fiche->SpeedButtonZoomMoins->geometry(), QRect(330, 0, 30, 30));
+    EXPECT_EQ(Enfant<QWidget>(*fiche, "PanelBarreCommande")->size(), QSize(360, 30));
+    EXPECT_EQ(Enfant<QToolButton>(*fiche, "SpeedButtonLecture")->toolTip(), "Prehrat");
+    EXPECT_EQ(Enfant<QToolButton>(*fiche, "SpeedButtonZoomMoins")->geometry(), QRect(330, 0, 30, 30));
 }
 
 TEST_F(Fiche, OpeningAVideoEnablesEverythingAndTheScaleToolStopsPlayback)
@@ -56,18 +60,18 @@ TEST_F(Fiche, OpeningAVideoEnablesEverythingAndTheScaleToolStopsPlayback)
     EXPECT_TRUE(dialogues.Messages.isEmpty());
     EXPECT_EQ(fiche->windowTitle(), video);
     for (QToolButton* b : tousLesBoutons(*fiche)) EXPECT_TRUE(b->isEnabled());
-    EXPECT_TRUE(fiche->MenuMesures->menuAction()->isEnabled());
-    EXPECT_TRUE(fiche->SpeedButtonMarque->isChecked());
-    EXPECT_TRUE(fiche->MenuAffichageDessinerToutesLesMarques->isChecked());
-    EXPECT_TRUE(fiche->MenuAffichageCurseurNB->isChecked());
+    EXPECT_TRUE(Enfant<QMenu>(*fiche, "MenuMesures")->menuAction()->isEnabled());
+    EXPECT_TRUE(Enfant<QToolButton>(*fiche, "SpeedButtonMarque")->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageDessinerToutesLesMarques")->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageCurseurNB")->isChecked());
     EXPECT_EQ(Mesure().Etat().CouleurCurseur, TCouleurCurseur::NoirEtBlanc);
     EXPECT_EQ(Mesure().Etat().Couleur, 255u);
 
-    fiche->SpeedButtonEtalon->click();
+    Enfant<QToolButton>(*fiche, "SpeedButtonEtalon")->click();
     for (QToolButton* b : boutonsLecture(*fiche)) EXPECT_FALSE(b->isEnabled());
-    EXPECT_FALSE(fiche->SpeedButtonMarque->isChecked());
+    EXPECT_FALSE(Enfant<QToolButton>(*fiche, "SpeedButtonMarque")->isChecked());
     EXPECT_TRUE(Mesure().ModeEtalon());
-    fiche->SpeedButtonOrigine->click();
+    Enfant<QToolButton>(*fiche, "SpeedButtonOrigine")->click();
     for (QToolButton* b : boutonsLecture(*fiche)) EXPECT_TRUE(b->isEnabled());
     EXPECT_TRUE(Mesure().ModeOrigine());
 }
@@ -75,15 +79,15 @@ TEST_F(Fiche, OpeningAVideoEnablesEverythingAndTheScaleToolStopsPlayback)
 TEST_F(Fiche, CountersShowFrameAndMarks)
 {
     fiche->OuvrirVideo(Video("c.avi", 87));
-    fiche->SpeedButtonSuivant->click();
+    Enfant<QToolButton>(*fiche, "SpeedButtonSuivant")->click();
     QApplication::processEvents();
     Vue().AllerImage(11);
     Vue().repaint();
-    EXPECT_EQ(fiche->StatusBar2->text(), " 12/87");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar2")->text(), " 12/87");
     Modifier(Mesure(), [](EtatMesure& e) { e.Marques.assign(3, PointD{}); });
-    EXPECT_EQ(fiche->StatusBar3->text(), " 3");
-    fiche->SpeedButtonTransparent->click();
-    EXPECT_EQ(fiche->StatusBar3->text(), " 0");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar3")->text(), " 3");
+    Enfant<QToolButton>(*fiche, "SpeedButtonTransparent")->click();
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar3")->text(), " 0");
     // Keys step through the video.
     QTest::keyClick(fiche, Qt::Key_End);
     EXPECT_EQ(Vue().NumeroImage(), 86);
@@ -96,15 +100,15 @@ TEST_F(Fiche, CountersShowFrameAndMarks)
 TEST_F(Fiche, ZoomIsClampedAndScrollBarsShowAboveLevelZero)
 {
     fiche->OuvrirVideo(Video());
-    EXPECT_EQ(fiche->ScrollBox->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_EQ(Vue().size(), fiche->ScrollBox->viewport()->size());
-    fiche->SpeedButtonZoomMoins->click();
+    EXPECT_EQ(Enfant<QScrollArea>(*fiche, "ScrollBox")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(Vue().size(), Enfant<QScrollArea>(*fiche, "ScrollBox")->viewport()->size());
+    Enfant<QToolButton>(*fiche, "SpeedButtonZoomMoins")->click();
     EXPECT_EQ(fiche->NiveauZoom, 0);
-    for (int i = 0; i < 9; ++i) fiche->SpeedButtonZoomPlus->click();
+    for (int i = 0; i < 9; ++i) Enfant<QToolButton>(*fiche, "SpeedButtonZoomPlus")->click();
     EXPECT_EQ(fiche->NiveauZoom, 7);
-    EXPECT_EQ(fiche->ScrollBox->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(Enfant<QScrollArea>(*fiche, "ScrollBox")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QApplication::processEvents();
-    const QSize client = fiche->ScrollBox->viewport()->size();
+    const QSize client = Enfant<QScrollArea>(*fiche, "ScrollBox")->viewport()->size();
     EXPECT_EQ(Vue().width(), qRound(client.width() * std::pow(1.25, 7)));
 }
 
@@ -136,7 +140,7 @@ TEST_F(Fiche, OpenMessagesForAMissingAndADamagedVideo)
     EXPECT_FALSE(Vue().Opened());
     EXPECT_EQ(fiche->windowTitle(), "Kinotab");
     for (QToolButton* b : tousLesBoutons(*fiche)) EXPECT_FALSE(b->isEnabled());
-    EXPECT_TRUE(fiche->StatusBar2->text().isEmpty());
+    EXPECT_TRUE(Enfant<QLabel>(*fiche, "StatusBar2")->text().isEmpty());
 }
 
 TEST_F(Fiche, RecentFilesFollowTheirRules)
@@ -149,9 +153,9 @@ TEST_F(Fiche, RecentFilesFollowTheirRules)
     EXPECT_EQ(fiche->MRU.Fichiers(), QStringList({videos[3], videos[2], videos[1], videos[0]}));
     fiche->AjouterFichierRecent(videos[4]);
     EXPECT_EQ(fiche->MRU.Fichiers(), QStringList({videos[4], videos[3], videos[2], videos[1]}));
-    ASSERT_EQ(fiche->EntreesMRU.size(), 4);
-    EXPECT_EQ(fiche->EntreesMRU[0]->text(), "&1 : v4.avi");
-    EXPECT_EQ(fiche->EntreesMRU[0]->statusTip(), videos[4]);
+    ASSERT_EQ(fiche->EntreesMRU().size(), 4);
+    EXPECT_EQ(fiche->EntreesMRU()[0]->text(), "&1 : v4.avi");
+    EXPECT_EQ(fiche->EntreesMRU()[0]->statusTip(), videos[4]);
 
     fiche->FigerMRU = true;
     fiche->AjouterFichierRecent(videos[0]);
@@ -176,7 +180,7 @@ TEST_F(Fiche, TheOpenDialogsFilterDecides)
 {
     const QString video = Video();
     dialogues.Fichiers.push_back(FichierChoisi{video, 1});
-    fiche->MenuFichierOuvrir->trigger();
+    Enfant<QAction>(*fiche, "MenuFichierOuvrir")->trigger();
     ASSERT_EQ(dialogues.DemandesOuvrir.size(), 1);
     EXPECT_EQ(dialogues.DemandesOuvrir[0].titre, "Ouvrir un fichier AVI");
     EXPECT_EQ(dialogues.DemandesOuvrir[0].indexFiltre, 1);
@@ -185,7 +189,7 @@ TEST_F(Fiche, TheOpenDialogsFilterDecides)
     EXPECT_EQ(fiche->RepertoireCourant, config.Dossier());
     // A name that is no file does nothing, without a message.
     dialogues.Fichiers.push_back(FichierChoisi{config.Dossier() + "/typed.avi", 1});
-    fiche->MenuFichierChargerW->trigger();
+    Enfant<QAction>(*fiche, "MenuFichierChargerW")->trigger();
     EXPECT_EQ(dialogues.DemandesOuvrir[1].titre, "Charger un fichier KTB");
     EXPECT_EQ(dialogues.DemandesOuvrir[1].indexFiltre, 2);
     EXPECT_TRUE(dialogues.Messages.isEmpty());

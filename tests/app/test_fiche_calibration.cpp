@@ -2,6 +2,7 @@
 // their refusals, and the corners clicked on the view.
 
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -43,7 +44,7 @@ protected:
 
 TEST_F(FicheCalibration, ThePlaneTakesFourCornersThenASizeGreaterThanZero)
 {
-    fiche->MenuMesuresPlan->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresPlan")->trigger();
     EXPECT_TRUE(Mesure().CoinsPlanEnCours());
     Repondre({{"0", "0.6"}, {"1", "-2"}, {"1", "0,6"}});
     Cliquer(0.1, 0.9);
@@ -58,15 +59,15 @@ TEST_F(FicheCalibration, ThePlaneTakesFourCornersThenASizeGreaterThanZero)
     EXPECT_EQ(Mesure().Etat().Plan->Largeur, 1.0);
     EXPECT_EQ(Mesure().Etat().Plan->Hauteur, 0.6);
     EXPECT_EQ(Mesure().NombreDePoints(), 0); // the clicks marked nothing
-    EXPECT_TRUE(fiche->MenuMesuresRetirerPlan->isEnabled());
-    fiche->MenuMesuresRetirerPlan->trigger();
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuMesuresRetirerPlan")->isEnabled());
+    Enfant<QAction>(*fiche, "MenuMesuresRetirerPlan")->trigger();
     EXPECT_FALSE(Mesure().Etat().Plan);
 }
 
 TEST_F(FicheCalibration, CrossedCornersAreRefusedBeforeTheSizeAndNothingChanges)
 {
     const EtatMesure avant = Mesure().Etat();
-    fiche->MenuMesuresPlan->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresPlan")->trigger();
     for (auto [x, y] : {std::pair{0.1, 0.9}, {0.9, 0.9}, {0.3, 0.3}, {0.7, 0.3}}) Cliquer(x, y); // a bow tie
     EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
     EXPECT_EQ(dialogues.Lignes(),
@@ -80,7 +81,7 @@ TEST_F(FicheCalibration, CrossedCornersAreRefusedBeforeTheSizeAndNothingChanges)
 TEST_F(FicheCalibration, TheAxesTakeAFiniteAngleOrTheScaleSegmentsDirection)
 {
     Repondre({{"třicet"}, {"nan"}, {"30"}});
-    fiche->MenuMesuresAxes->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAxes")->trigger();
     EXPECT_EQ(dialogues.ModauxMontres, QList<QString>{"Natočení os"});
     EXPECT_EQ(dialogues.Lignes(), QStringList({"Úhel musí být konečné číslo.", "Úhel musí být konečné číslo."}));
     EXPECT_DOUBLE_EQ(Mesure().Etat().AngleAxes, 30.0);
@@ -91,7 +92,7 @@ TEST_F(FicheCalibration, TheAxesTakeAFiniteAngleOrTheScaleSegmentsDirection)
         e.PointsEtalon = {PointD{0.25, 0.75}, PointD{0.25 + 0.3, 0.75 - 0.4}}; // 48 x 48 pixels of 160 x 120
     });
     Repondre({{"abc"}}, true);
-    fiche->MenuMesuresAxes->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAxes")->trigger();
     EXPECT_NEAR(Mesure().Etat().AngleAxes, 45.0, 1e-9);
 }
 

@@ -2,6 +2,7 @@
 // a search under way stops, and the settings are written.
 
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include "core/IniFile.h"
 #include "search/UnitRecherche.h"
@@ -52,7 +53,7 @@ TEST_F(FicheFermeture, KonecDuringASearchClosesTheSearchStopsItAndWritesTheSetti
     // "Konec" from inside the program's event loop: the loop ends, as the
     // process does, once no window is left. The guard only ends a loop that
     // would otherwise never end.
-    QTimer::singleShot(0, fiche, [this] { fiche->MenuFichierQuitter->trigger(); });
+    QTimer::singleShot(0, fiche, [this] { Enfant<QAction>(*fiche, "MenuFichierQuitter")->trigger(); });
     QTimer garde;
     garde.setSingleShot(true);
     QObject::connect(&garde, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });

@@ -2,6 +2,7 @@
 // and presses finer than a view pixel.
 
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include "media/FrameSource.h"
 #include "view/UnitLoupe.h"
@@ -32,15 +33,15 @@ TEST_F(Visee, TheViewsHintGoesToTheHintLineWithoutATooltip)
     EXPECT_EQ(Vue().statusTip(), "Levym tlacitkem oznacite polohu predmetu. Pravym tlacitkem znacku smazete.");
     QStatusTipEvent e(Vue().statusTip());
     QApplication::sendEvent(&Vue(), &e);
-    EXPECT_EQ(fiche->StatusBar1->text(), Vue().statusTip());
-    fiche->SpeedButtonTransparent->click();
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar1")->text(), Vue().statusTip());
+    Enfant<QToolButton>(*fiche, "SpeedButtonTransparent")->click();
     EXPECT_TRUE(Vue().toolTip().isEmpty());
     EXPECT_TRUE(Vue().statusTip().startsWith(QString::fromUtf8("Táhnout-pustit.")));
-    fiche->SpeedButtonEtalon->click();
+    Enfant<QToolButton>(*fiche, "SpeedButtonEtalon")->click();
     EXPECT_TRUE(Vue().toolTip().isEmpty());
     EXPECT_TRUE(Vue().statusTip().startsWith("Levym tlacitkem oznacte dva body"));
     // The command bar keeps its tooltips.
-    EXPECT_EQ(fiche->SpeedButtonLecture->toolTip(), "Prehrat");
+    EXPECT_EQ(Enfant<QToolButton>(*fiche, "SpeedButtonLecture")->toolTip(), "Prehrat");
 }
 
 TEST_F(Visee, TheLoupeShowsTheVideosOwnPixelsBesideThePointer)
@@ -50,8 +51,8 @@ TEST_F(Visee, TheLoupeShowsTheVideosOwnPixelsBesideThePointer)
     const QImage image = source.Image(0).convertToFormat(QImage::Format_RGB32);
     const QImage sans = Vue().Composer().copy();
 
-    ASSERT_TRUE(fiche->MenuAffichageLoupe->isEnabled());
-    fiche->MenuAffichageLoupe->trigger();
+    ASSERT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageLoupe")->isEnabled());
+    Enfant<QAction>(*fiche, "MenuAffichageLoupe")->trigger();
     ASSERT_TRUE(Vue().Loupe());
     const QPoint p(Vue().width() / 2, Vue().height() / 2);
     QTest::mouseMove(&Vue(), p);
@@ -80,7 +81,7 @@ TEST_F(Visee, TheLoupeShowsTheVideosOwnPixelsBesideThePointer)
     abimee.close();
     fiche->OuvrirVideo(abimee.fileName());
     ASSERT_FALSE(Vue().Opened());
-    EXPECT_FALSE(fiche->MenuAffichageLoupe->isEnabled());
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuAffichageLoupe")->isEnabled());
 }
 
 TEST_F(Visee, APressBetweenViewPixelsKeepsItsPosition)
@@ -94,7 +95,7 @@ TEST_F(Visee, APressBetweenViewPixelsKeepsItsPosition)
 
 TEST_F(Visee, ShiftWithTheLoupeAimsAQuarterOfThePointersMotion)
 {
-    fiche->MenuAffichageLoupe->trigger();
+    Enfant<QAction>(*fiche, "MenuAffichageLoupe")->trigger();
     const QPoint depart(40, 40);
     QTest::mouseMove(&Vue(), depart);
     QMouseEvent fin(QEvent::MouseMove, QPointF(depart), Vue().mapToGlobal(QPointF(depart)), Qt::NoButton, Qt::NoButton,
@@ -110,7 +111,7 @@ TEST_F(Visee, ShiftWithTheLoupeAimsAQuarterOfThePointersMotion)
     ASSERT_EQ(Mesure().Etat().Marques.size(), 1u);
     EXPECT_EQ(Mesure().Etat().Marques[0], FaitPointD(40.75 / Vue().width(), 39.5 / Vue().height()));
     // Without the loupe, Shift changes nothing: the mark goes under the pointer.
-    fiche->MenuAffichageLoupe->trigger();
+    Enfant<QAction>(*fiche, "MenuAffichageLoupe")->trigger();
     QTest::mouseMove(&Vue(), depart);
     QApplication::sendEvent(&Vue(), &bouge);
     QApplication::sendEvent(&Vue(), &appui);

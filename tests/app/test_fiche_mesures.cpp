@@ -1,4 +1,5 @@
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include "app/UnitApplication.h"
 #include "kit/BoiteMessage.h"
@@ -54,26 +55,28 @@ TEST_F(FicheMesures, SpaceCyclesTheColourRedGreenYellowCyanWhiteBlack)
 TEST_F(FicheMesures, MeasuresMenuRefusals)
 {
     Cliquer(QPoint(50, 50));
-    fiche().MenuMesuresDeuxMarquesParImage->trigger();
+    Enfant<QAction>(fiche(), "MenuMesuresDeuxMarquesParImage")->trigger();
     ASSERT_EQ(dialogues.Messages.size(), 1);
     EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Information);
     EXPECT_EQ(dialogues.Lignes().last(),
               "Není možné změnit počet značek na obrázek, jestliže již jsou nebo byly umisťovány.");
     EXPECT_EQ(Mesure().Etat().MarquesParImage, 1);
-    EXPECT_TRUE(fiche().MenuMesuresUneMarqueParImage->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(fiche(), "MenuMesuresUneMarqueParImage")->isChecked());
 
-    fiche().SpeedButtonTransparent->click();
-    fiche().MenuMesuresTroisMarquesParImage->trigger();
+    Enfant<QToolButton>(fiche(), "SpeedButtonTransparent")->click();
+    Enfant<QAction>(fiche(), "MenuMesuresTroisMarquesParImage")->trigger();
     EXPECT_EQ(dialogues.Lignes().last(), "Kvůli přehlednosti lze umístit na průsvitku pouze jednu značku na obrázek.");
-    EXPECT_TRUE(fiche().MenuMesuresUneMarqueParImage->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(fiche(), "MenuMesuresUneMarqueParImage")->isChecked());
 }
 
 TEST_F(FicheMesures, TwoMarksPerFrameAlternateTheCursorPictures)
 {
-    fiche().MenuMesuresDeuxMarquesParImage->trigger();
+    Enfant<QAction>(fiche(), "MenuMesuresDeuxMarquesParImage")->trigger();
     EXPECT_TRUE(dialogues.Messages.isEmpty());
     EXPECT_EQ(Mesure().Etat().MarquesParImage, 2);
-    const auto image = [this] { return fiche().MenuAffichageCurseurNB->icon().pixmap(32).toImage(); };
+    const auto image = [this] {
+        return Enfant<QAction>(fiche(), "MenuAffichageCurseurNB")->icon().pixmap(32).toImage();
+    };
     const QImage point1 = image();
     Cliquer(QPoint(20, 20));
     const QImage point2 = image();
@@ -88,26 +91,26 @@ TEST_F(FicheMesures, TwoMarksPerFrameAlternateTheCursorPictures)
 
 TEST_F(FicheMesures, EraseCommandsFollowTheMenuRule)
 {
-    fiche().MenuAffichage->aboutToShow();
-    EXPECT_FALSE(fiche().MenuAffichageEffacerTout->isEnabled());
+    Enfant<QMenu>(fiche(), "MenuAffichage")->aboutToShow();
+    EXPECT_FALSE(Enfant<QAction>(fiche(), "MenuAffichageEffacerTout")->isEnabled());
     Cliquer(QPoint(20, 20));
-    fiche().SpeedButtonOrigine->click();
+    Enfant<QToolButton>(fiche(), "SpeedButtonOrigine")->click();
     Cliquer(QPoint(5, 100));
-    fiche().MenuAffichage->aboutToShow();
-    EXPECT_TRUE(fiche().MenuAffichageEffacerLesMarques->isEnabled());
-    EXPECT_FALSE(fiche().MenuAffichageEffacerLeTransparent->isEnabled());
-    EXPECT_TRUE(fiche().MenuAffichageEffacerTout->isEnabled());
-    fiche().MenuAffichageEffacerTout->trigger();
+    Enfant<QMenu>(fiche(), "MenuAffichage")->aboutToShow();
+    EXPECT_TRUE(Enfant<QAction>(fiche(), "MenuAffichageEffacerLesMarques")->isEnabled());
+    EXPECT_FALSE(Enfant<QAction>(fiche(), "MenuAffichageEffacerLeTransparent")->isEnabled());
+    EXPECT_TRUE(Enfant<QAction>(fiche(), "MenuAffichageEffacerTout")->isEnabled());
+    Enfant<QAction>(fiche(), "MenuAffichageEffacerTout")->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 0);
     EXPECT_EQ(Mesure().Etat().OriginePlacee, TOrigine(0));
     EXPECT_TRUE(Mesure().Etat().Marques.empty());
-    fiche().MenuAffichage->aboutToShow();
-    EXPECT_FALSE(fiche().MenuAffichageEffacerTout->isEnabled());
+    Enfant<QMenu>(fiche(), "MenuAffichage")->aboutToShow();
+    EXPECT_FALSE(Enfant<QAction>(fiche(), "MenuAffichageEffacerTout")->isEnabled());
 }
 
 TEST_F(FicheMesures, TheSecondScaleEndAsksForTheLengthBeforeThePressReturns)
 {
-    fiche().SpeedButtonEtalon->click();
+    Enfant<QToolButton>(fiche(), "SpeedButtonEtalon")->click();
     Cliquer(QPoint(10, 10));
     // The length dialog, answered with Enter as a user would.
     dialogues.Modaux.push_back([](QDialog& boite) {
@@ -127,11 +130,11 @@ TEST_F(FicheMesures, TheSecondScaleEndAsksForTheLengthBeforeThePressReturns)
 
 TEST_F(FicheMesures, OverlayKeysResizeOnlyWithTheOverlayTool)
 {
-    fiche().SpeedButtonTransparent->click();
+    Enfant<QToolButton>(fiche(), "SpeedButtonTransparent")->click();
     const PointPixels avant = Mesure().Pixels().DemiTailleTsp;
     QTest::keyClick(&fiche(), Qt::Key_Minus, {}, 0);
     EXPECT_LT(Mesure().Pixels().DemiTailleTsp.X, avant.X);
-    fiche().SpeedButtonMarque->click();
+    Enfant<QToolButton>(fiche(), "SpeedButtonMarque")->click();
     const PointPixels apres = Mesure().Pixels().DemiTailleTsp;
     QTest::keyClick(&fiche(), Qt::Key_Plus);
     EXPECT_EQ(Mesure().Pixels().DemiTailleTsp, apres);
@@ -147,7 +150,7 @@ bool Frapper(TFiche& fiche, quint32 code, const QString& texte, Qt::Key cle = Qt
 
 TEST_F(FicheMesures, TheSixKeyShrinksTheOverlayOnEveryLayout)
 {
-    fiche().SpeedButtonTransparent->click();
+    Enfant<QToolButton>(fiche(), "SpeedButtonTransparent")->click();
     for (const QString& texte : {QString("6"), QString("ž"), QString("-")}) { // English, Czech, French
         const int avant = Mesure().Pixels().DemiTailleTsp.X;
         EXPECT_TRUE(Frapper(fiche(), 15, texte)) << texte.toStdString();
@@ -183,7 +186,7 @@ TEST_F(FicheMesures, AMissingFileTypedInTheOpenDialogDoesNothing)
     const QString avant = Vue().FileName();
     dialogues.Messages.clear();
     dialogues.Fichiers.push_back(FichierChoisi{config.Dossier() + "/nenalezeno.avi", 1});
-    fiche().MenuFichierOuvrir->trigger();
+    Enfant<QAction>(fiche(), "MenuFichierOuvrir")->trigger();
     EXPECT_EQ(dialogues.DemandesOuvrir.size(), 1);
     EXPECT_TRUE(dialogues.Messages.isEmpty());
     EXPECT_EQ(Vue().FileName(), avant);

@@ -1,4 +1,5 @@
 #include "core/IniFile.h"
+#include "tests/support/Enfant.h"
 #include "app/UnitApplication.h"
 #include "app/UnitFiche.h"
 #include "options/MotDePasse.h"
@@ -120,14 +121,14 @@ TEST_F(FicheOptions, LoweringTheCountFromTenToThreeKeepsTheThreeNewest)
         QFile(f).open(QIODevice::WriteOnly);
         fiche().AjouterFichierRecent(f);
     }
-    ASSERT_EQ(fiche().EntreesMRU.size(), 10);
+    ASSERT_EQ(fiche().EntreesMRU().size(), 10);
     EXPECT_TRUE(Ouvrir([](TOptions& o) {
         EXPECT_EQ(o.RxSpinEditMRU->value(), 10);
         o.RxSpinEditMRU->setValue(3);
     }));
     EXPECT_EQ(fiche().MRU.Capacite(), 3);
     QStringList legendes;
-    for (QAction* a : fiche().EntreesMRU) legendes << a->text();
+    for (QAction* a : fiche().EntreesMRU()) legendes << a->text();
     EXPECT_EQ(legendes, QStringList({"&1 : f10.ktb", "&2 : f9.ktb", "&3 : f8.ktb"}));
     EXPECT_EQ(IniFile(config.FichierIni()).ReadInteger("Options", "NumFiles", 0), 3);
 }

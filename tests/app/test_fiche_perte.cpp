@@ -3,6 +3,7 @@
 // leaves the earlier file as it was.
 
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include "measure/UnitTravail.h"
 
@@ -82,7 +83,7 @@ TEST_F(FichePerte, QuittingAsksOnlyWhenTheMeasurementChangedOrTheOptionIsOn)
 {
     fiche->OuvrirVideo(Video());
     QTest::mouseClick(&Vue(), Qt::RightButton, {}, QPoint(10, 20)); // nothing to remove
-    fiche->SpeedButtonOrigine->click();                             // a tool is no measurement
+    Enfant<QToolButton>(*fiche, "SpeedButtonOrigine")->click();     // a tool is no measurement
     dialogues.Messages.clear();
     EXPECT_TRUE(Fermer());
     EXPECT_TRUE(dialogues.Messages.isEmpty());

@@ -2,6 +2,7 @@
 // from the Measures menu on a video of a moving disc.
 
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include <QPainter>
 #include <QSignalSpy>
@@ -45,7 +46,7 @@ protected:
     void Suivre()
     {
         QSignalSpy fin(fiche, &TFiche::SuiviTermine);
-        fiche->MenuMesuresSuivi->trigger();
+        Enfant<QAction>(*fiche, "MenuMesuresSuivi")->trigger();
         ASSERT_TRUE(fiche->SuiviEnCours());
         ASSERT_TRUE(fin.wait(20000));
         EXPECT_FALSE(fiche->SuiviEnCours());
@@ -58,32 +59,32 @@ TEST_F(FicheSuivi, UndoItemsNameTheActionAndAreDisabledWithNothingToUndo)
 {
     fiche->OuvrirVideo(Video());
     ASSERT_TRUE(Vue().Opened());
-    EXPECT_FALSE(fiche->MenuMesuresAnnuler->isEnabled());
-    EXPECT_FALSE(fiche->MenuMesuresRefaire->isEnabled());
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět");
-    EXPECT_EQ(fiche->MenuMesuresAnnuler->shortcut(), QKeySequence("Ctrl+Z"));
-    EXPECT_EQ(fiche->MenuMesuresRefaire->shortcuts(),
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->isEnabled());
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuMesuresRefaire")->isEnabled());
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět");
+    EXPECT_EQ(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(Enfant<QAction>(*fiche, "MenuMesuresRefaire")->shortcuts(),
               (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     for (int i = 0; i < 3; ++i) Cliquer(QPoint(20 + 10 * i, 30));
     ASSERT_EQ(Vue().NumeroImage(), 3);
-    EXPECT_TRUE(fiche->MenuMesuresAnnuler->isEnabled());
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: značka 3");
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->isEnabled());
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: značka 3");
 
-    fiche->MenuMesuresAnnuler->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 2);
     EXPECT_EQ(Vue().NumeroImage(), 2); // the frame the third mark was placed on
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: značka 2");
-    EXPECT_EQ(Legende(fiche->MenuMesuresRefaire), "Znovu: značka 3");
-    EXPECT_EQ(fiche->StatusBar3->text(), " 2");
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: značka 2");
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresRefaire")), "Znovu: značka 3");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar3")->text(), " 2");
 
-    fiche->MenuMesuresRefaire->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresRefaire")->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 3);
     EXPECT_EQ(Vue().NumeroImage(), 3);
-    EXPECT_FALSE(fiche->MenuMesuresRefaire->isEnabled());
-    EXPECT_EQ(Legende(fiche->MenuMesuresRefaire), "Znovu");
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuMesuresRefaire")->isEnabled());
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresRefaire")), "Znovu");
 
-    fiche->MenuAffichageEffacerLesMarques->trigger();
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: smazání značek");
+    Enfant<QAction>(*fiche, "MenuAffichageEffacerLesMarques")->trigger();
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: smazání značek");
 }
 
 TEST_F(FicheSuivi, TheKeysUndoAndRedo)
@@ -107,22 +108,22 @@ TEST_F(FicheSuivi, ANewVideoStartsAFreshHistorySavingKeepsIt)
     fiche->OuvrirVideo(Video());
     Cliquer(QPoint(20, 30));
     Cliquer(QPoint(30, 30));
-    fiche->MenuMesuresAnnuler->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->trigger();
     dialogues.Fichiers.push_back(FichierChoisi{config.Dossier() + "/travail.ktb", 1});
     ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
-    EXPECT_TRUE(fiche->MenuMesuresAnnuler->isEnabled());
-    EXPECT_TRUE(fiche->MenuMesuresRefaire->isEnabled());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->isEnabled());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuMesuresRefaire")->isEnabled());
 
     fiche->OuvrirVideo(Video("autre.avi"));
     ASSERT_TRUE(Vue().Opened());
-    EXPECT_FALSE(fiche->MenuMesuresAnnuler->isEnabled());
-    EXPECT_FALSE(fiche->MenuMesuresRefaire->isEnabled());
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět");
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->isEnabled());
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuMesuresRefaire")->isEnabled());
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět");
 
     fiche->ChargerTravail(config.Dossier() + "/travail.ktb");
     ASSERT_TRUE(Vue().Opened());
     EXPECT_EQ(Mesure().NombreDePoints(), 1);
-    EXPECT_FALSE(fiche->MenuMesuresAnnuler->isEnabled());
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->isEnabled());
 }
 
 TEST_F(FicheSuivi, TrackingFollowsTheDiscToTheLastFrameAndUndoesAsOneStep)
@@ -134,7 +135,7 @@ TEST_F(FicheSuivi, TrackingFollowsTheDiscToTheLastFrameAndUndoesAsOneStep)
     Vue().AllerImage(5); // the run starts after the marked frame wherever the view is
     Suivre();
     const EtatMesure& m = Mesure().Etat();
-    EXPECT_EQ(fiche->StatusBar1->text(), "Automatické sledování došlo na poslední snímek.");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar1")->text(), "Automatické sledování došlo na poslední snímek.");
     ASSERT_EQ(m.NombreDePoints(), 12);
     for (int i = 1; i < 12; ++i) {
         const double dx = m.Marques[std::size_t(i)].X * 160 - Centre(i).X;
@@ -143,25 +144,25 @@ TEST_F(FicheSuivi, TrackingFollowsTheDiscToTheLastFrameAndUndoesAsOneStep)
     }
     EXPECT_EQ(m.MarquesDerniereImage, 1);
     EXPECT_EQ(Vue().NumeroImage(), 11);
-    EXPECT_EQ(fiche->StatusBar1->text(), "Automatické sledování došlo na poslední snímek.");
-    EXPECT_EQ(fiche->StatusBar3->text(), " 12");
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: automatické sledování");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar1")->text(), "Automatické sledování došlo na poslední snímek.");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar3")->text(), " 12");
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: automatické sledování");
 
-    fiche->MenuMesuresAnnuler->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 1);
     EXPECT_EQ(Vue().NumeroImage(), 1);
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: značka 1");
-    fiche->MenuMesuresRefaire->trigger();
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: značka 1");
+    Enfant<QAction>(*fiche, "MenuMesuresRefaire")->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 12);
 }
 
 TEST_F(FicheSuivi, TrackingNeedsAFrameWithItsPointsMarkedAndSelectsTheMarksTool)
 {
     fiche->OuvrirVideo(VideoDisque());
-    fiche->SpeedButtonOrigine->click();
-    fiche->MenuMesuresSuivi->trigger();
+    Enfant<QToolButton>(*fiche, "SpeedButtonOrigine")->click();
+    Enfant<QAction>(*fiche, "MenuMesuresSuivi")->trigger();
     EXPECT_FALSE(fiche->SuiviEnCours());
-    EXPECT_TRUE(fiche->SpeedButtonMarque->isChecked());
+    EXPECT_TRUE(Enfant<QToolButton>(*fiche, "SpeedButtonMarque")->isChecked());
     ASSERT_EQ(dialogues.Messages.size(), 1);
     EXPECT_EQ(dialogues.Lignes().last(),
               "Automatické sledování vychází z posledního snímku, na kterém jsou označeny "
@@ -173,17 +174,17 @@ TEST_F(FicheSuivi, EscapeStopsTheRunAndWhatTheWorkerStillSendsIsDropped)
     fiche->OuvrirVideo(VideoDisque());
     Mesure().PlacerMarque(FaitPointD(Centre(0).X / 160, Centre(0).Y / 120));
     QSignalSpy fin(fiche, &TFiche::SuiviTermine);
-    fiche->MenuMesuresSuivi->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresSuivi")->trigger();
     ASSERT_TRUE(fiche->SuiviEnCours());
-    EXPECT_FALSE(fiche->MenuMesuresSuivi->isEnabled());
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuMesuresSuivi")->isEnabled());
     QTest::keyClick(fiche, Qt::Key_Escape); // before any step came back
     EXPECT_FALSE(fiche->SuiviEnCours());
     EXPECT_EQ(fin.size(), 1);
-    EXPECT_EQ(fiche->StatusBar1->text(), "Automatické sledování bylo zastaveno na snímku 2.");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar1")->text(), "Automatické sledování bylo zastaveno na snímku 2.");
     QCoreApplication::processEvents();
     EXPECT_EQ(Mesure().NombreDePoints(), 1);
     // Nothing placed, nothing to undo but the first mark.
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: značka 1");
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: značka 1");
 }
 
 TEST_F(FicheSuivi, AMarkPlacedDuringTheRunStopsIt)
@@ -194,30 +195,30 @@ TEST_F(FicheSuivi, AMarkPlacedDuringTheRunStopsIt)
     QTest::mouseMove(&Vue(), QPoint(5, 5));
     QCoreApplication::processEvents();
     QSignalSpy fin(fiche, &TFiche::SuiviTermine);
-    fiche->MenuMesuresSuivi->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresSuivi")->trigger();
     Cliquer(QPoint(5, 5)); // the user marks frame 1 before the run's first step
     ASSERT_TRUE(fin.wait(20000));
     EXPECT_EQ(Mesure().NombreDePoints(), 2);
-    EXPECT_EQ(fiche->StatusBar1->text(), "Automatické sledování bylo zastaveno na snímku 3.");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar1")->text(), "Automatické sledování bylo zastaveno na snímku 3.");
 }
 
 TEST_F(FicheSuivi, UndoDuringARunStopsItAndTakesBackOnlyWhatItPlaced)
 {
     fiche->OuvrirVideo(VideoDisque());
     Mesure().PlacerMarque(FaitPointD(Centre(0).X / 160, Centre(0).Y / 120));
-    fiche->MenuMesuresSuivi->trigger();
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: automatické sledování");
-    fiche->MenuMesuresAnnuler->trigger(); // before its first marks came
+    Enfant<QAction>(*fiche, "MenuMesuresSuivi")->trigger();
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: automatické sledování");
+    Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->trigger(); // before its first marks came
     EXPECT_FALSE(fiche->SuiviEnCours());
     EXPECT_EQ(Mesure().NombreDePoints(), 1);
 
     QSignalSpy etapes(&Vue(), &TDCAVIPlay::OnChangeMesure);
-    fiche->MenuMesuresSuivi->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresSuivi")->trigger();
     while (Mesure().NombreDePoints() < 4) ASSERT_TRUE(etapes.wait(20000));
-    fiche->MenuMesuresAnnuler->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->trigger();
     EXPECT_FALSE(fiche->SuiviEnCours());
     EXPECT_EQ(Mesure().NombreDePoints(), 1);
-    EXPECT_EQ(Legende(fiche->MenuMesuresRefaire), "Znovu: automatické sledování");
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresRefaire")), "Znovu: automatické sledování");
 }
 
 namespace {
@@ -247,21 +248,21 @@ TEST_F(FicheSuivi, ARunStopsWhenThePointRestsUnlessAskedToFollowOn)
     ASSERT_EQ(EcrireVideo(QFile::encodeName(chemin).toStdString(), o), "");
     fiche->OuvrirVideo(chemin);
     ASSERT_TRUE(Vue().Opened());
-    EXPECT_FALSE(fiche->MenuMesuresSuivreAuRepos->isChecked());
+    EXPECT_FALSE(Enfant<QAction>(*fiche, "MenuMesuresSuivreAuRepos")->isChecked());
     Mesure().PlacerMarque(FaitPointD(Centre(0).X / 160, Centre(0).Y / 120));
     Suivre();
     const int marques = Mesure().NombreDePoints();
     EXPECT_GE(marques, 8);  // frames 0..6 and the first at rest
     EXPECT_LE(marques, 12); // at most five marks on the resting disc
-    EXPECT_EQ(fiche->StatusBar1->text(),
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar1")->text(),
               QStringLiteral("Automatické sledování skončilo na snímku %1: bod se zastavil.").arg(marques));
     for (int k = 1; k < marques; ++k) EXPECT_TRUE(Mesure().Etat().OrigineDeMarque(k).Suivie);
 
-    fiche->MenuMesuresAnnuler->trigger();
-    fiche->MenuMesuresSuivreAuRepos->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresSuivreAuRepos")->trigger();
     Suivre();
     EXPECT_EQ(Mesure().NombreDePoints(), 16);
-    EXPECT_EQ(fiche->StatusBar1->text(), "Automatické sledování došlo na poslední snímek.");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar1")->text(), "Automatické sledování došlo na poslední snímek.");
 }
 
 TEST_F(FicheSuivi, TheMarksFromTheFrameShownOnAreErasedAsOneStep)
@@ -270,26 +271,26 @@ TEST_F(FicheSuivi, TheMarksFromTheFrameShownOnAreErasedAsOneStep)
     Mesure().PlacerMarque(FaitPointD(Centre(0).X / 160, Centre(0).Y / 120));
     Suivre();
     ASSERT_EQ(Mesure().NombreDePoints(), 12);
-    EXPECT_TRUE(fiche->MenuMesuresEffacerDepuis->isEnabled());
-    EXPECT_EQ(Legende(fiche->MenuMesuresEffacerDepuis), "Smazat značky od tohoto snímku");
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuMesuresEffacerDepuis")->isEnabled());
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresEffacerDepuis")), "Smazat značky od tohoto snímku");
     Vue().AllerImage(5);
-    fiche->MenuMesuresEffacerDepuis->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresEffacerDepuis")->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 5);
     EXPECT_EQ(Vue().NumeroImage(), 5);
-    EXPECT_EQ(fiche->StatusBar3->text(), " 5");
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: smazání značek od snímku 6");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar3")->text(), " 5");
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: smazání značek od snímku 6");
 
     // Past every mark there is nothing to erase: a word on the hint line.
     Vue().AllerImage(8);
-    fiche->MenuMesuresEffacerDepuis->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresEffacerDepuis")->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 5);
-    EXPECT_EQ(fiche->StatusBar1->text(), "Od snímku 9 nejsou žádné značky se známým snímkem.");
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar1")->text(), "Od snímku 9 nejsou žádné značky se známým snímkem.");
 
     // Mend and go on: tracking picks up from the last mark left.
     Suivre();
     EXPECT_EQ(Mesure().NombreDePoints(), 12);
-    fiche->MenuMesuresAnnuler->trigger();
-    fiche->MenuMesuresAnnuler->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresAnnuler")->trigger();
     EXPECT_EQ(Mesure().NombreDePoints(), 12);
-    EXPECT_EQ(Legende(fiche->MenuMesuresAnnuler), "Zpět: automatické sledování");
+    EXPECT_EQ(Legende(Enfant<QAction>(*fiche, "MenuMesuresAnnuler")), "Zpět: automatické sledování");
 }

@@ -1,4 +1,5 @@
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include "measure/UnitTravail.h"
 
@@ -43,26 +44,26 @@ TEST_F(FicheTravail, AWorkFileSavedRightAfterOpeningHas24LinesAndReloadsTheSame)
     ASSERT_TRUE(Vue().Opened());
     EXPECT_EQ(Vue().FileName(), video);
     EXPECT_EQ(Vue().NumeroImage(), 3);
-    EXPECT_TRUE(fiche->SpeedButtonMarque->isChecked());
+    EXPECT_TRUE(Enfant<QToolButton>(*fiche, "SpeedButtonMarque")->isChecked());
     EXPECT_EQ(fiche->windowTitle(), video);
 }
 
 TEST_F(FicheTravail, MarksOverlayScaleAndOriginRoundTripToIdenticalFiles)
 {
     fiche->OuvrirVideo(Video());
-    fiche->MenuMesuresDeuxMarquesParImage->trigger();
+    Enfant<QAction>(*fiche, "MenuMesuresDeuxMarquesParImage")->trigger();
     for (QPoint p : {QPoint(10, 20), QPoint(30, 40), QPoint(50, 60)}) QTest::mouseClick(&Vue(), Qt::LeftButton, {}, p);
-    fiche->SpeedButtonOrigine->click();
+    Enfant<QToolButton>(*fiche, "SpeedButtonOrigine")->click();
     QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(7, 90));
     Modifier(Mesure(), [&](EtatMesure& e) { e.EtatEtalon = TEtatEtalon(2); });
     Modifier(Mesure(), [&](EtatMesure& e) { e.PointsEtalon = {PointD{0.1, 0.2}, PointD{0.7, 0.2}}; });
     Modifier(Mesure(), [&](EtatMesure& e) { e.LongueurEtalon = 0.75; });
-    fiche->SpeedButtonTransparent->click();
+    Enfant<QToolButton>(*fiche, "SpeedButtonTransparent")->click();
     QTest::mousePress(&Vue(), Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseRelease(&Vue(), Qt::LeftButton, {}, QPoint(110, 104));
     QTest::mouseClick(&Vue(), Qt::LeftButton, {}, QPoint(120, 90));
-    fiche->MenuAffichageDessinerDerniereMarque->trigger();
-    fiche->MenuAffichageCurseurBlanc->trigger();
+    Enfant<QAction>(*fiche, "MenuAffichageDessinerDerniereMarque")->trigger();
+    Enfant<QAction>(*fiche, "MenuAffichageCurseurBlanc")->trigger();
 
     const QString a = config.Dossier() + "/a.ktb", b = config.Dossier() + "/b.ktb";
     dialogues.Fichiers.push_back(FichierChoisi{a, 1});
@@ -76,10 +77,10 @@ TEST_F(FicheTravail, MarksOverlayScaleAndOriginRoundTripToIdenticalFiles)
     EXPECT_EQ(Mesure().NombreDePointsTsp(), 1);
     EXPECT_EQ(Mesure().Etat().ImagesMarques, images);
     EXPECT_EQ(Mesure().Etat().ImagesMarquesTsp, imagesTsp);
-    EXPECT_TRUE(fiche->SpeedButtonTransparent->isChecked());
-    EXPECT_TRUE(fiche->MenuAffichageDessinerDerniereMarque->isChecked());
-    EXPECT_TRUE(fiche->MenuAffichageCurseurBlanc->isChecked());
-    EXPECT_EQ(fiche->StatusBar3->text(), " 1");
+    EXPECT_TRUE(Enfant<QToolButton>(*fiche, "SpeedButtonTransparent")->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageDessinerDerniereMarque")->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageCurseurBlanc")->isChecked());
+    EXPECT_EQ(Enfant<QLabel>(*fiche, "StatusBar3")->text(), " 1");
     dialogues.Fichiers.push_back(FichierChoisi{b, 1});
     ASSERT_TRUE(fiche->MenuFichierEnregistrerWClick());
     EXPECT_EQ(lignesDe(a), lignesDe(b));
@@ -104,7 +105,7 @@ TEST_F(FicheTravail, SkippedFramesSurviveTheWorkFile)
     EXPECT_EQ(Mesure().Etat().ImagesMarques, (std::vector<int>{1, 2, 5}));
     // "Poslední označený snímek" goes to the frame after the last mark again.
     Vue().AllerImage(0);
-    fiche->MenuAffichageDerniereImagePointee->trigger();
+    Enfant<QAction>(*fiche, "MenuAffichageDerniereImagePointee")->trigger();
     EXPECT_EQ(Vue().NumeroImage(), 5);
 
     // A block naming a frame the video does not have is a read error.
@@ -156,7 +157,7 @@ TEST_F(FicheTravail, OutOfRangeChoicesAreIgnored)
     fiche->ChargerTravail(travail);
     ASSERT_TRUE(Vue().Opened());
     EXPECT_EQ(Mesure().Etat().MarquesParImage, 1);
-    EXPECT_TRUE(fiche->MenuMesuresUneMarqueParImage->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuMesuresUneMarqueParImage")->isChecked());
 }
 
 TEST_F(FicheTravail, ACutFileIsAReadErrorAndLeavesNoVideo)
@@ -177,7 +178,7 @@ TEST_F(FicheTravail, ACutFileIsAReadErrorAndLeavesNoVideo)
     EXPECT_EQ(dialogues.Messages[0].lignes, QStringList({lignes[0] + ".", "Chyba při čtení souboru."}));
     EXPECT_FALSE(Vue().Opened());
     EXPECT_EQ(fiche->windowTitle(), "Kinotab");
-    EXPECT_FALSE(fiche->SpeedButtonMarque->isEnabled());
+    EXPECT_FALSE(Enfant<QToolButton>(*fiche, "SpeedButtonMarque")->isEnabled());
 }
 
 TEST_F(FicheTravail, MissingFilesNameWhatIsMissing)

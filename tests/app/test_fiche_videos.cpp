@@ -4,6 +4,7 @@
 // the line saying why a video did not open.
 
 #include "tests/app/FicheTest.h"
+#include "tests/support/Enfant.h"
 
 #include "media/FrameSource.h"
 #include "view/UnitBoiteInfo.h"
@@ -69,14 +70,14 @@ TEST_F(FicheVideos, OtocitObrazTourneImageEtMarques)
 {
     fiche->OuvrirVideo(Portrait());
     ASSERT_TRUE(Vue().Opened());
-    EXPECT_TRUE(fiche->MenuAffichageRotations[1]->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageRotation90")->isChecked());
     const QPoint clic(Vue().width() / 4, Vue().height() / 8);
     QTest::mouseClick(&Vue(), Qt::LeftButton, {}, clic);
     ASSERT_EQ(Mesure().NombreDePoints(), 1);
     const PointD avant = Mesure().Etat().Marques[0];
 
-    fiche->MenuAffichageRotations[0]->trigger();
-    EXPECT_TRUE(fiche->MenuAffichageRotations[0]->isChecked());
+    Enfant<QAction>(*fiche, "MenuAffichageRotation0")->trigger();
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageRotation0")->isChecked());
     EXPECT_EQ(Vue().VideoWidth(), 160);
     EXPECT_EQ(Vue().VideoHeight(), 96);
     EXPECT_EQ(Mesure().Etat().RotationImage, 0);
@@ -94,7 +95,7 @@ TEST_F(FicheVideos, OtocitObrazTourneImageEtMarques)
     EXPECT_EQ(Vue().VideoWidth(), 160);
     EXPECT_NEAR(Mesure().Etat().Marques[0].X, apres.X, 1e-12); // as the file's reals write it
     EXPECT_NEAR(Mesure().Etat().Marques[0].Y, apres.Y, 1e-12);
-    EXPECT_TRUE(fiche->MenuAffichageRotations[0]->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(*fiche, "MenuAffichageRotation0")->isChecked());
 }
 
 TEST_F(FicheVideos, LaCadenceVariableEstSignaleeUneFoisParVideo)
@@ -127,7 +128,7 @@ TEST_F(FicheVideos, LaCadenceVariableEstSignaleeUneFoisParVideo)
         d.hide();
         return int(QDialog::Accepted);
     });
-    fiche->MenuAideProprietes->trigger();
+    Enfant<QAction>(*fiche, "MenuAideProprietes")->trigger();
     ASSERT_EQ(texte.size(), 12);
     EXPECT_EQ(texte[9], "- Kontejner a kodek: mp4, h264");
     EXPECT_EQ(texte[10], "- Promenna snimkova frekvence: ano");
@@ -138,7 +139,7 @@ TEST_F(FicheVideos, ChaqueExtensionVideoSOuvre)
 {
     const QString video = Portrait("KLIP.MP4");
     dialogues.Fichiers.push_back(FichierChoisi{video, 1});
-    fiche->MenuFichierOuvrir->trigger();
+    Enfant<QAction>(*fiche, "MenuFichierOuvrir")->trigger();
     ASSERT_EQ(dialogues.DemandesOuvrir.size(), 1);
     const QString filtre = dialogues.DemandesOuvrir[0].filtre;
     EXPECT_TRUE(filtre.startsWith("Videosoubory (*.avi *.mp4 *.m4v *.mov")) << filtre.toStdString();

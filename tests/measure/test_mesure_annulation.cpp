@@ -14,7 +14,7 @@ void PrintTo(const EtatMesure& e, std::ostream* os)
         << " overlay " << e.MarquesTsp.size() << "/" << e.CentresTsp.size() << "/" << e.ImagesMarquesTsp.size()
         << " state " << int(e.EtatTransparent) << " centre " << e.CentreTsp.X << "," << e.CentreTsp.Y << " scale "
         << int(e.EtatEtalon) << " length " << e.LongueurEtalon << " origin " << int(e.OriginePlacee) << " per frame "
-        << e.MarquesParImage << " cursor " << e.Curseur << "}";
+        << e.MarquesParImage << "}";
 }
 
 namespace {
@@ -29,12 +29,10 @@ struct Instant {
     int Image;
 };
 
-// The tool is the user's choice of the moment: undo leaves it, and the
-// cursor that goes with it.
+// The tool is the user's choice of the moment: undo leaves it.
 EtatMesure AvecOutil(EtatMesure e, const EtatMesure& actuel)
 {
     e.Outil = actuel.Outil;
-    e.Curseur = actuel.Curseur;
     return e;
 }
 
@@ -172,7 +170,7 @@ TEST(Annulation, UndoLeavesLaterDisplayChoicesAndANewActionDropsTheRedo)
     EXPECT_EQ(b.m.Etat().Couleur, 0x00FF00u);
     EXPECT_TRUE(b.m.Etat().AxeVersLeBas);
     EXPECT_TRUE(b.m.ModeOrigine());
-    EXPECT_EQ(b.m.Etat().Curseur, 18); // the origin tool's, chosen again after the undo
+    EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Origine); // the cursor stays the origin tool's
     ASSERT_TRUE(b.m.Historique().PeutRefaire());
     b.m.AppuiGauche(Pt(5, 5));
     EXPECT_FALSE(b.m.Historique().PeutRefaire());

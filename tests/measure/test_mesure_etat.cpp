@@ -41,7 +41,6 @@ TEST(EtatMesure, StartsEmptyInMarksModeWithOneZeroOverlayCentre)
     EXPECT_EQ(m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(m.Etat().Couleur, 0u);
     EXPECT_EQ(m.Etat().CouleurCurseur, TCouleurCurseur::Aucune);
-    EXPECT_EQ(m.Etat().Curseur, 0);
     EXPECT_EQ(m.Etat().LongueurEtalon, 0.0);
 }
 
@@ -108,7 +107,7 @@ TEST(EtatMesure, EffacerMarquesEmptiesTheMarksAndFreesTheLastFrame)
     EXPECT_TRUE(b.m.Etat().Marques.empty());
     EXPECT_EQ(b.m.Etat().MarquesDerniereImage, 0);
     EXPECT_EQ(b.m.Etat().ImagesMarques.size(), 4u); // left for pointing to shorten
-    EXPECT_EQ(b.m.Etat().Curseur, 10);
+    EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque1);
     EXPECT_EQ(b.points, 5);
 
     b.m.AppuiGauche(Pt(1, 1)); // the last frame takes two marks again

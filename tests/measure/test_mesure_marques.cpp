@@ -39,16 +39,15 @@ TEST(PointageMarques, ThreePointsCycleTheCursorAndTheFourthMarkStartsTheNextFram
 {
     Banc b;
     Modifier(b.m, [&](EtatMesure& e) { e.MarquesParImage = 3; });
-    b.m.MettreAJourCurseur();
-    EXPECT_EQ(b.m.Etat().Curseur, 10); // Marque1NB
+    EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque1);
     b.m.AppuiGauche(Pt(1, 1));
-    EXPECT_EQ(b.m.Etat().Curseur, 11);
+    EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque2);
     b.m.AppuiGauche(Pt(2, 2));
-    EXPECT_EQ(b.m.Etat().Curseur, 12);
+    EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque3);
     EXPECT_EQ(b.vue.numero, 0);
     b.m.AppuiGauche(Pt(3, 3));
     EXPECT_EQ(b.vue.numero, 1);
-    EXPECT_EQ(b.m.Etat().Curseur, 10);
+    EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque1);
     b.m.AppuiGauche(Pt(4, 4));
     EXPECT_EQ(b.vue.numero, 1);
     EXPECT_EQ(b.m.Etat().ImagesMarques, (std::vector<int>{0, 0, 1, 1}));
@@ -61,16 +60,16 @@ TEST(PointageMarques, RightPressAfterACompletedFrameGoesBackToItWithItsLastPoint
     b.m.AppuiGauche(Pt(5, 5));
     b.m.AppuiGauche(Pt(6, 6));
     ASSERT_EQ(b.vue.numero, 1);
-    ASSERT_EQ(b.m.Etat().Curseur, 10);
+    ASSERT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque1);
     b.m.AppuiDroit(Pt(0, 0));
     EXPECT_EQ(b.vue.numero, 0);
-    EXPECT_EQ(b.m.Etat().Curseur, 11); // point 2 is next again
+    EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque2); // point 2 is next again
     EXPECT_EQ(b.m.NombreDePoints(), 1);
     EXPECT_EQ(b.m.Etat().Marques.size(), 1u);
     EXPECT_EQ(b.m.Etat().ImagesMarques.size(), 1u);
     b.m.AppuiDroit(Pt(0, 0)); // point 1 did not complete a frame: stay
     EXPECT_EQ(b.vue.numero, 0);
-    EXPECT_EQ(b.m.Etat().Curseur, 10);
+    EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque1);
     b.m.AppuiDroit(Pt(0, 0)); // nothing left
     EXPECT_EQ(b.m.NombreDePoints(), 0);
     EXPECT_EQ(b.points, 4);
@@ -93,55 +92,50 @@ TEST(PointageMarques, RightPressesOnTheFullLastFrameStayThereUntilItIsEmpty)
     EXPECT_EQ(b.m.NombreDePoints(), 3);
 }
 
-TEST(PointageMarques, CursorTableForEveryFamilyAndMode)
+TEST(PointageMarques, TheFamilyFollowsTheToolAndTheNextPointWhateverTheColour)
 {
-    struct Cas {
-        TCouleurCurseur famille;
-        int etalon, origine, un, point1, point2, point3, marquer;
-    };
-    for (const Cas c :
-         {Cas{TCouleurCurseur::Noir, 13, 17, 1, 4, 5, 6, 1}, Cas{TCouleurCurseur::Blanc, 14, 16, 2, 7, 8, 9, 2},
-          Cas{TCouleurCurseur::NoirEtBlanc, 15, 18, 3, 10, 11, 12, 3}}) {
+    for (const TCouleurCurseur couleur :
+         {TCouleurCurseur::Aucune, TCouleurCurseur::Noir, TCouleurCurseur::Blanc, TCouleurCurseur::NoirEtBlanc}) {
         Banc b;
-        Modifier(b.m, [&](EtatMesure& e) { e.CouleurCurseur = c.famille; });
+        b.m.SetCouleurCurseur(couleur);
         b.m.ChoisirModeEtalon(true);
-        EXPECT_EQ(b.m.Etat().Curseur, c.etalon);
+        EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Etalon);
         b.m.ChoisirModeOrigine(true);
-        EXPECT_EQ(b.m.Etat().Curseur, c.origine);
+        EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Origine);
+        EXPECT_EQ(GesteTransparent(b.m.Etat()), std::nullopt);
         b.m.ChoisirModeMarque(true);
-        EXPECT_EQ(b.m.Etat().Curseur, c.un);
-        Modifier(b.m, [&](EtatMesure& e) { e.MarquesParImage = 3; });
-        for (int attendu : {c.point1, c.point2, c.point3, c.point1}) {
-            b.m.MettreAJourCurseur();
-            EXPECT_EQ(b.m.Etat().Curseur, attendu) << int(c.famille);
+        EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque);
+        b.m.SetMarquesParImage(3);
+        for (const TFamilleCurseur attendue :
+             {TFamilleCurseur::Marque1, TFamilleCurseur::Marque2, TFamilleCurseur::Marque3, TFamilleCurseur::Marque1}) {
+            EXPECT_EQ(FamilleCurseur(b.m.Etat()), attendue) << int(couleur);
             Modifier(b.m, [](EtatMesure& e) { e.Marques.push_back({}); });
         }
+        // The overlay carries plain marks; grabbing and dragging it show their own cursors.
         b.m.ChoisirModeTransparent(true);
-        EXPECT_EQ(b.m.Etat().Curseur, 20);
+        EXPECT_EQ(FamilleCurseur(b.m.Etat()), TFamilleCurseur::Marque);
+        EXPECT_EQ(GesteTransparent(b.m.Etat()), TEtatTransparent::Saisir);
         Modifier(b.m, [&](EtatMesure& e) { e.EtatTransparent = TEtatTransparent::Deplacer; });
-        b.m.MettreAJourCurseur();
-        EXPECT_EQ(b.m.Etat().Curseur, 19);
+        EXPECT_EQ(GesteTransparent(b.m.Etat()), TEtatTransparent::Deplacer);
         Modifier(b.m, [&](EtatMesure& e) { e.EtatTransparent = TEtatTransparent::Marquer; });
-        b.m.MettreAJourCurseur();
-        EXPECT_EQ(b.m.Etat().Curseur, c.marquer);
+        EXPECT_EQ(GesteTransparent(b.m.Etat()), std::nullopt);
+        EXPECT_EQ(b.m.Etat().CouleurCurseur, couleur);
     }
 }
 
-TEST(PointageMarques, WithoutACursorFamilyOnlyTheOverlayGrabAndDragChangeTheCursor)
+TEST(PointageMarques, ChoosingAToolOrAColourAlwaysNotifiesForTheViewsCursor)
 {
     Banc b;
-    Modifier(b.m, [&](EtatMesure& e) { e.CouleurCurseur = TCouleurCurseur::Aucune; });
-    b.m.ChoisirModeEtalon(true);
-    EXPECT_EQ(b.m.Etat().Curseur, 0);
     b.m.ChoisirModeTransparent(true);
-    EXPECT_EQ(b.m.Etat().Curseur, 20);
     Modifier(b.m, [&](EtatMesure& e) { e.EtatTransparent = TEtatTransparent::Marquer; });
     const int avant = b.curseurs;
-    b.m.ChoisirModeTransparent(false); // still updates the cursor: unchanged here
-    EXPECT_EQ(b.m.Etat().Curseur, 20);
+    b.m.ChoisirModeTransparent(false); // not chosen anew: the tool stays, the view still hears of it
     EXPECT_TRUE(b.m.ModeTransparent());
     EXPECT_FALSE(b.m.ModeMarque());
     EXPECT_EQ(b.curseurs, avant + 1);
+    b.m.SetCouleurCurseur(TCouleurCurseur::Blanc);
+    EXPECT_EQ(b.curseurs, avant + 2);
+    EXPECT_EQ(b.m.Etat().CouleurCurseur, TCouleurCurseur::Blanc);
 }
 
 TEST(PointageEtalon, SecondEndOnTheFirstPixelIsIgnoredElsewhereItAsksForTheLength)

@@ -27,12 +27,12 @@ struct BancTransparent : Banc {
 TEST(Transparent, GrabDragDropAndMarkAdvanceOneFrame)
 {
     BancTransparent b;
-    EXPECT_EQ(b.m.Etat().Curseur, 20);
+    EXPECT_EQ(GesteTransparent(b.m.Etat()), TEtatTransparent::Saisir);
     b.m.AppuiGauche(Pt(150, 140)); // grab 6, 8 off the centre
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Deplacer);
     EXPECT_EQ(b.m.Pixels().DecalageTsp, Pt(6, 8));
     EXPECT_EQ(b.m.Etat().DecalageTsp, FaitPointD(6.0 / 320, 8.0 / 240));
-    EXPECT_EQ(b.m.Etat().Curseur, 19);
+    EXPECT_EQ(GesteTransparent(b.m.Etat()), TEtatTransparent::Deplacer);
     const int avant = b.vue.repeints;
     b.m.SourisBougee(Pt(170, 150));
     EXPECT_EQ(b.vue.repeints, avant + 1); // the overlay follows the pointer
@@ -42,7 +42,7 @@ TEST(Transparent, GrabDragDropAndMarkAdvanceOneFrame)
     EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(194, 142));
     EXPECT_EQ(b.m.Etat().CentreTsp, FaitPointD(194.0 / 320, 142.0 / 240));
     EXPECT_EQ(b.m.Etat().CentresTsp[0], b.m.Etat().CentreTsp);
-    EXPECT_EQ(b.m.Etat().Curseur, 3);
+    EXPECT_EQ(GesteTransparent(b.m.Etat()), std::nullopt); // the marks cursor
     EXPECT_EQ(b.vue.numero, 0);
 
     b.m.AppuiGauche(Pt(210, 130));
@@ -54,7 +54,7 @@ TEST(Transparent, GrabDragDropAndMarkAdvanceOneFrame)
     EXPECT_EQ(b.m.Etat().CentresTsp.size(), 2u);
     EXPECT_EQ(b.m.Etat().ImagesMarquesTsp, (std::vector<int>{0}));
     EXPECT_EQ(b.vue.numero, 1);
-    EXPECT_EQ(b.m.Etat().Curseur, 20);
+    EXPECT_EQ(GesteTransparent(b.m.Etat()), TEtatTransparent::Saisir);
 }
 
 TEST(Transparent, APressAfterALostReleaseDropsTheOverlayThereAndEndsInSaisir)
@@ -66,7 +66,7 @@ TEST(Transparent, APressAfterALostReleaseDropsTheOverlayThereAndEndsInSaisir)
     EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(60, 70));
     EXPECT_EQ(b.m.Etat().CentresTsp[0], FaitPointD(60.0 / 320, 70.0 / 240));
     EXPECT_EQ(b.m.NombreDePointsTsp(), 0);
-    EXPECT_EQ(b.m.Etat().Curseur, 20);
+    EXPECT_EQ(GesteTransparent(b.m.Etat()), TEtatTransparent::Saisir);
 }
 
 TEST(Transparent, AReleaseLeftOfAndAboveTheViewStaysNegative)
@@ -98,7 +98,7 @@ TEST(Transparent, RightPressInMarquerCancelsTheDrop)
     b.m.AppuiDroit(Pt(0, 0)); // no mark yet: back to the default place
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Saisir);
     EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(144, 132));
-    EXPECT_EQ(b.m.Etat().Curseur, 20);
+    EXPECT_EQ(GesteTransparent(b.m.Etat()), TEtatTransparent::Saisir);
 
     // With a mark, back to the centre the last mark was placed with.
     b.m.AppuiGauche(Pt(144, 132));
@@ -128,8 +128,8 @@ TEST(Transparent, RightPressInSaisirRemovesTheLastMarkAndGoesBackToItsFrame)
     EXPECT_EQ(b.m.Etat().CentresTsp.size(), 1u);
     EXPECT_TRUE(b.m.Etat().ImagesMarquesTsp.empty());
     EXPECT_EQ(b.m.Etat().EtatTransparent, TEtatTransparent::Marquer);
-    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(100, 100)); // the overlay stays
-    EXPECT_EQ(b.m.Etat().Curseur, 3);
+    EXPECT_EQ(b.m.Pixels().CentreTsp, Pt(100, 100));       // the overlay stays
+    EXPECT_EQ(GesteTransparent(b.m.Etat()), std::nullopt); // the marks cursor
 
     b.m.AppuiGauche(Pt(105, 95)); // marks again at once
     EXPECT_EQ(b.m.Etat().MarquesTsp[0], FaitPointD(5.0 / 320, -5.0 / 240));

@@ -1,9 +1,13 @@
 #include "measure/UnitTravail.h"
 
+#include "measure/UnitMesure.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -15,7 +19,6 @@ Travail complet()
     EtatMesure& m = t.Mesure;
     m.MarquesParImage = 2;
     m.Outil = TOutil::Transparent;
-    m.Curseur = 20;
     m.CouleurCurseur = TCouleurCurseur::Noir;
     m.Marques = {{0.4375, 0.1}, {0.5, 1.0 / 3}, {0.25, 0.75}};
     m.MarquesDerniereImage = 1;
@@ -114,6 +117,57 @@ TEST(WorkFile, SaveLoadSaveIsIdenticalOnEitherSeparator)
         EXPECT_EQ(octets, fb.readAll());
         EXPECT_TRUE(octets.contains("\r\n"));
     }
+}
+
+TEST(WorkFile, TheCursorLineKeepsTheNumberOfTheCursorTheNextPressShows)
+{
+    struct Cas {
+        TOutil outil;
+        int parImage, points;
+        int noir, blanc, nb;
+    };
+    for (const Cas& c :
+         {Cas{TOutil::Marque, 1, 0, 1, 2, 3}, Cas{TOutil::Marque, 3, 0, 4, 7, 10}, Cas{TOutil::Marque, 3, 1, 5, 8, 11},
+          Cas{TOutil::Marque, 3, 5, 6, 9, 12}, Cas{TOutil::Marque, 2, 2, 4, 7, 10},
+          Cas{TOutil::Etalon, 3, 1, 13, 14, 15}, Cas{TOutil::Origine, 2, 1, 17, 16, 18}}) {
+        for (const auto& [couleur, attendu] :
+             {std::pair{TCouleurCurseur::Noir, c.noir}, std::pair{TCouleurCurseur::Blanc, c.blanc},
+              std::pair{TCouleurCurseur::NoirEtBlanc, c.nb},
+              std::pair{TCouleurCurseur::Aucune, c.nb}}) { // no colour is written as black and white
+            Travail t;
+            t.Mesure.Outil = c.outil;
+            t.Mesure.MarquesParImage = c.parImage;
+            t.Mesure.Marques.resize(std::size_t(c.points));
+            t.Mesure.CouleurCurseur = couleur;
+            EXPECT_EQ(LignesTravail(t, '.')[4], QString::number(attendu))
+                << int(c.outil) << " " << c.parImage << " " << c.points << " colour " << int(couleur);
+        }
+    }
+    // The overlay: its grab and drag cursors in every colour, else the marks'.
+    for (const auto& [etat, noir, aucune] :
+         {std::tuple{TEtatTransparent::Saisir, 20, 20}, std::tuple{TEtatTransparent::Deplacer, 19, 19},
+          std::tuple{TEtatTransparent::Marquer, 1, 3}}) {
+        Travail t;
+        t.Mesure.Outil = TOutil::Transparent;
+        t.Mesure.MarquesParImage = 3;
+        t.Mesure.EtatTransparent = etat;
+        t.Mesure.CouleurCurseur = TCouleurCurseur::Noir;
+        EXPECT_EQ(LignesTravail(t, '.')[4], QString::number(noir)) << int(etat);
+        t.Mesure.CouleurCurseur = TCouleurCurseur::Aucune;
+        EXPECT_EQ(LignesTravail(t, '.')[4], QString::number(aucune)) << int(etat);
+    }
+}
+
+TEST(WorkFile, AFileWhoseCursorLineAgreesWithItsToolReadsAndSavesBackLineForLine)
+{
+    // Three points a frame, two pointed, black and white: the cursor of point 3.
+    const QStringList lignes = {"/v/a.avi", "1",   "3", "1", "12", "3",   "2",   "0",   "0.25", "0.5",
+                                "0.75",     "0.5", "0", "0", "1",  "0.5", "0.5", "0.5", "0.5",  "0",
+                                "0",        "0",   "0", "0", "0",  "0",   "255", "2"};
+    const LectureTravail lu = LireLignesTravail(lignes);
+    ASSERT_EQ(lu.etat, LectureTravail::Etat::Ok);
+    EXPECT_EQ(FamilleCurseur(lu.travail.Mesure), TFamilleCurseur::Marque3);
+    EXPECT_EQ(LignesTravail(lu.travail, '.'), lignes);
 }
 
 TEST(WorkFile, EveryTruncationIsAReadErrorAndNeverACrash)

@@ -2,6 +2,7 @@
 // view is shown.
 
 #include "tests/results/ResultatsTest.h"
+#include "tests/support/Enfant.h"
 
 #include "measure/UnitTravail.h"
 #include "resources/UnitImages.h"
@@ -35,7 +36,7 @@ void AttendreRefus(DialoguesScriptes& d, const char* image, const QString& ligne
 
 TEST_F(ResultatsCommande, PreconditionsAreCheckedInOrderEachWithItsPicture)
 {
-    fiche().MenuResultatsTableauDesValeurs->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsTableauDesValeurs")->trigger();
     AttendreRefus(dialogues, "BmpEchelleSeule",
                   "Nejprve zadejte meritko videosekvence. Pouzijte tlacitko Zadat meritko.");
     Modifier(mesure(), [](EtatMesure& e) {
@@ -43,20 +44,20 @@ TEST_F(ResultatsCommande, PreconditionsAreCheckedInOrderEachWithItsPicture)
         e.PointsEtalon = {PointD{0, 0.5}, PointD{1, 0.5}};
         e.LongueurEtalon = 1;
     });
-    fiche().MenuResultatsTableauDesValeurs->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsTableauDesValeurs")->trigger();
     AttendreRefus(dialogues, "BmpMarqueSeule", "Nejprve oznacte polohy predmetu. Pouzijte tlacitko Oznacit polohy.");
     Marquer(1, 4, [](int k) { return PointD{0.1 * k, 0.5}; });
-    fiche().MenuResultatsVariationsEnFonctionDuTemps->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsVariationsEnFonctionDuTemps")->trigger();
     AttendreRefus(dialogues, "BmpOrigineSeule",
                   "Nejprve zvolte pocatek soustavy souradne. Pouzijte tlacitko Pocatek soustavy souradne.");
     // With the overlay tool down the video marks and the origin are not needed.
-    fiche().SpeedButtonTransparent->click();
-    fiche().MenuResultatsTrajectoireDansUnReferentiel->trigger();
+    Enfant<QToolButton>(fiche(), "SpeedButtonTransparent")->click();
+    Enfant<QAction>(fiche(), "MenuResultatsTrajectoireDansUnReferentiel")->trigger();
     AttendreRefus(dialogues, "BmpTransparentSeul",
                   "Nejprve oznacte polohy predmetu. Za pomoci myši, táhněte-pusťte průsvitku a poté označte polohu "
                   "tělesa.");
 
-    fiche().SpeedButtonMarque->click();
+    Enfant<QToolButton>(fiche(), "SpeedButtonMarque")->click();
     Modifier(mesure(), [](EtatMesure& e) { e.OriginePlacee = TOrigine::Placee; });
     Montrer(TVueResultats::Tableau);
     EXPECT_TRUE(dialogues.Messages.isEmpty());
@@ -67,8 +68,8 @@ TEST_F(ResultatsCommande, PreconditionsAreCheckedInOrderEachWithItsPicture)
 TEST_F(ResultatsCommande, EraseAllAsksForTheScaleFirst)
 {
     Mesurer(1, 5);
-    fiche().MenuAffichageEffacerTout->trigger();
-    fiche().MenuResultatsTableauDesValeurs->trigger();
+    Enfant<QAction>(fiche(), "MenuAffichageEffacerTout")->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsTableauDesValeurs")->trigger();
     AttendreRefus(dialogues, "BmpEchelleSeule",
                   "Nejprve zadejte meritko videosekvence. Pouzijte tlacitko Zadat meritko.");
 }
@@ -88,7 +89,7 @@ TEST_F(ResultatsCommande, ALoadedScaleWhoseEndsCoincideEndsWithAnUnknownError)
     ASSERT_EQ(EcrireTravail(chemin, t, QLocale().decimalPoint().front()), ResultatEcriture::Ok);
     fiche().ChargerTravail(chemin);
     dialogues.Messages.clear();
-    fiche().MenuResultatsTableauDesValeurs->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsTableauDesValeurs")->trigger();
     ASSERT_EQ(dialogues.Messages.size(), 1);
     EXPECT_EQ(dialogues.Messages[0].icone, IconeMessage::Information);
     EXPECT_EQ(dialogues.Messages[0].lignes, QStringList({"Nastala neznámá chyba."}));
@@ -98,7 +99,7 @@ TEST_F(ResultatsCommande, ALoadedScaleWhoseEndsCoincideEndsWithAnUnknownError)
 TEST_F(ResultatsCommande, WithASingleMarkGraphsShowNothing)
 {
     Mesurer(1, 1);
-    fiche().MenuResultatsVariationsEnFonctionDuTemps->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsVariationsEnFonctionDuTemps")->trigger();
     EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
     EXPECT_TRUE(dialogues.Messages.isEmpty());
     EXPECT_FALSE(resultats().VueTemps());
@@ -113,13 +114,13 @@ TEST_F(ResultatsCommande, WithASingleMarkGraphsShowNothing)
 TEST_F(ResultatsCommande, VectorsNeedVelocitiesOrAccelerations)
 {
     Mesurer(1, 2); // too few samples: code 2 clears both
-    fiche().MenuResultatsRepresentationDesVecteurs->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsRepresentationDesVecteurs")->trigger();
     EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
     EXPECT_FALSE(resultats().Series().AfficherVitesse);
     // The options that hide both do the same with enough samples.
     Mesurer(1, 6);
     fiche().AfficherVitesse = fiche().AfficherAcceleration = false;
-    fiche().MenuResultatsRepresentationDesVecteurs->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsRepresentationDesVecteurs")->trigger();
     EXPECT_TRUE(dialogues.ModauxMontres.isEmpty());
     // The table's Zobrazení menu then offers only how the marks were made.
     Montrer(TVueResultats::Tableau, [](TResultats& r) {

@@ -2,6 +2,7 @@
 // their dialogs and refusals, the table's columns, the graphs, the work file.
 
 #include "tests/results/ResultatsTest.h"
+#include "tests/support/Enfant.h"
 
 #include "core/UnitFormatReel.h"
 #include "graph/UnitGraphPlus.h"
@@ -55,7 +56,7 @@ TEST_F(ResultatsGrandeurs, MassesAreRefusedUntilTheyAreNumbersAndKeptWithTheMeas
                                    b.EditG->setText("9,8");
                                },
                            });
-    fiche().MenuResultatsMasses->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsMasses")->trigger();
     EXPECT_EQ(dialogues.Lignes(),
               QStringList({"Hmotnost bodu 1 musí být číslo 0 nebo větší (v kilogramech).",
                            "Hmotnost bodu 2 musí být číslo 0 nebo větší (v kilogramech).",
@@ -69,7 +70,7 @@ TEST_F(ResultatsGrandeurs, MassesAreRefusedUntilTheyAreNumbersAndKeptWithTheMeas
         static_cast<TBoiteMasses&>(d).EditMasse[0]->setText("7");
         return int(QDialog::Rejected);
     });
-    fiche().MenuResultatsMasses->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsMasses")->trigger();
     EXPECT_EQ(mesure().Etat().Grandeurs.Masses[0], 0.5);
 }
 
@@ -91,7 +92,7 @@ TEST_F(ResultatsGrandeurs, AQuantityIsRefusedWithThePositionOfItsFault)
                              {formule("2K", "x1"), formule("vx1", "x1"), formule("K", "0.5*(vx1^2+"),
                               formule("K", "x1 + foo"), formule("K", "x1 + vx2"), formule("K", "log(t)"),
                               formule("K", "0.5*m1*(vx1^2+vy1^2)")});
-    fiche().MenuResultatsGrandeur->trigger();
+    Enfant<QAction>(fiche(), "MenuResultatsGrandeur")->trigger();
     const QStringList l = dialogues.Lignes();
     ASSERT_EQ(l.size(), 6);
     EXPECT_EQ(l[0], "Název musí začínat písmenem a obsahovat jen písmena bez diakritiky, číslice a podtržítko.");

@@ -33,7 +33,7 @@ public:
 };
 
 // A measurement on a fake view, with its notifications counted: every one
-// (each also updates the cursor), and those that changed the mark counts. The
+// (on each the view sets its cursor anew), and those that changed the mark counts. The
 // view repaints on both kinds of notification, as the real one does.
 struct Banc {
     VueFactice vue;
