@@ -3,8 +3,10 @@
 #include "app/UnitFiche.h"
 #include "app/UnitFileUtil.h"
 #include "tests/support/DialoguesScriptes.h"
+#include "tests/support/Enfant.h"
 #include "tests/support/Temporaire.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QMenuBar>
@@ -86,8 +88,8 @@ TEST(Startup, FirstShowReadsOptionsAndRecentFilesAndShutdownWritesThem)
         EXPECT_TRUE(fiche.AfficherAcceleration);
         EXPECT_TRUE(fiche.TailleLibre);
         EXPECT_EQ(fiche.Echelle, -1);
-        EXPECT_TRUE(fiche.MenuMesuresSuivreAuRepos->isChecked());
-        fiche.MenuMesuresSuivreAuRepos->setChecked(false);
+        EXPECT_TRUE(Enfant<QAction>(fiche, "MenuMesuresSuivreAuRepos")->isChecked());
+        Enfant<QAction>(fiche, "MenuMesuresSuivreAuRepos")->setChecked(false);
         fiche.RepertoireCourant = "/elsewhere";
         // "Confirmation" is on: the closing question comes, answered "Konec".
         fiche.MenuFichierQuitterClick();
