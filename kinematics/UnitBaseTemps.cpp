@@ -33,7 +33,8 @@ std::vector<int> ImagesApresMarques(std::span<const int> images, int marquesParI
 }
 
 std::vector<std::vector<double>> PasDesEchantillons(std::span<const int> images, int points,
-                                                    const TTempsImage& tempsImage, double frameTime)
+                                                    const TTempsImage& tempsImage, double frameTime,
+                                                    const std::function<bool(std::size_t)>& repetee)
 {
     if (images.empty() || points < 1) return {};
     const int premiere = *std::min_element(images.begin(), images.end());
@@ -43,8 +44,10 @@ std::vector<std::vector<double>> PasDesEchantillons(std::span<const int> images,
         auto& serie = pas[k % std::size_t(points)];
         const int f = images[k];
         const double v = tempsImage ? (tempsImage(f) - tempsPremiere) / frameTime : double(f - premiere);
-        // Only a strictly later time gives a sample a place of its own.
-        if (!serie.empty() && !(v > serie.back())) return {};
+        // Only a strictly later time gives a sample a place of its own, or
+        // the same time to one that takes no part in the derivatives.
+        const bool meme = repetee && repetee(k) && !serie.empty() && v == serie.back();
+        if (!serie.empty() && !(v > serie.back()) && !meme) return {};
         serie.push_back(v);
     }
     return pas;

@@ -28,6 +28,8 @@ std::vector<int> ImagesApresMarques(std::span<const int> images, int marquesParI
 // the frame of each mark; the steps are counted from the earliest of them, in
 // frames, or with `tempsImage` as (its time - the earliest time) / frameTime.
 // Empty when the frames cannot give the times: not one frame per mark, or the
-// frames of a point not strictly increasing.
+// frames of a point not strictly increasing. A mark `repetee` says is left
+// out of the derivatives, so it may share the time of the point's mark before.
 std::vector<std::vector<double>> PasDesEchantillons(std::span<const int> images, int points,
-                                                    const TTempsImage& tempsImage, double frameTime);
+                                                    const TTempsImage& tempsImage, double frameTime,
+                                                    const std::function<bool(std::size_t)>& repetee = {});

@@ -35,10 +35,13 @@ CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVi
 
     // The frames of the marks give the times, when there is one for each mark.
     const std::vector<int>& images = m.ModeTransparent ? m.ImagesMarquesTsp : m.ImagesMarques;
+    r_.EtatsDesMarques = m.ModeTransparent ? std::vector<TEtatMarque>{} : m.EtatsMarques;
+    r_.EtatsDesMarques.resize(std::size_t(r_.NbMarques));
     pasImages_.clear();
+    const auto repetee = [this](std::size_t k) { return r_.EtatsDesMarques[k].Repetee; };
     if (int(images.size()) >= r_.NbMarques && m.FrameTime > 0.0)
         pasImages_ = PasDesEchantillons(std::span(images).first(std::size_t(r_.NbMarques)), r_.NbPointsMobiles,
-                                        m.TempsImage, m.FrameTime);
+                                        m.TempsImage, m.FrameTime, repetee);
 
     r_.MetresParHauteur = conversion->MetresParHauteur();
     r_.MetresParLargeur = conversion->MetresParLargeur();
@@ -55,8 +58,6 @@ CodeResultat TSeries::CalculerResultats(const TEntreesSeries& m, bool afficherVi
         r_.XMarques[k] = position.X;
         r_.YMarques[k] = position.Y;
     }
-    r_.EtatsDesMarques = m.ModeTransparent ? std::vector<TEtatMarque>{} : m.EtatsMarques;
-    r_.EtatsDesMarques.resize(std::size_t(r_.NbMarques));
     return Repartir();
 }
 

@@ -30,7 +30,11 @@ QVariant TModeleGrille::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= tableau_.NombreLignes()) return {};
     switch (role) {
     case Qt::DisplayRole: return tableau_.TexteAffiche(index.row(), index.column(), QLocale().decimalPoint().front());
-    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::TextAlignmentRole: {
+        // Numbers to the right, words (how a mark was made) to the left.
+        const bool texte = tableau_.ColonnesTableau()[std::size_t(index.column())].Groupe == GroupeColonne::Marque;
+        return QVariant::fromValue((texte ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    }
     // A doubtful or repeated mark stands out, and says why.
     case Qt::BackgroundRole:
         return tableau_.Signalee(index.row(), index.column()) ? QVariant(QColor(255, 232, 150)) : QVariant();

@@ -53,7 +53,7 @@ std::vector<TColonne> colonnes()
         }
     }
     for (int p = 1; p <= 3; ++p)
-        c.push_back(colonne(QStringLiteral("Marque%1").arg(p), GroupeColonne::Marque, p, nullptr, 14));
+        c.push_back(colonne(QStringLiteral("Marque%1").arg(p), GroupeColonne::Marque, p, nullptr, 32));
     return c;
 }
 

@@ -70,4 +70,9 @@ TEST(BaseTemps, StepsFromTheFirstMarkedFrame)
     EXPECT_TRUE(PasDesEchantillons(std::vector<int>{10, 10, 12}, 1, {}, 0.04).empty());
     EXPECT_TRUE(PasDesEchantillons(std::vector<int>{10, 12, 11}, 1, {}, 0.04).empty());
     EXPECT_TRUE(PasDesEchantillons(std::vector<int>{}, 1, {}, 0.04).empty());
+    // ...unless the later mark of the frame is left out of the derivatives; never backwards.
+    const auto repetee = [](std::size_t k) { return k == 1; };
+    EXPECT_EQ(PasDesEchantillons(std::vector<int>{10, 10, 12}, 1, {}, 0.04, repetee),
+              (std::vector<std::vector<double>>{{0, 0, 2}}));
+    EXPECT_TRUE(PasDesEchantillons(std::vector<int>{10, 9, 12}, 1, {}, 0.04, repetee).empty());
 }

@@ -347,4 +347,14 @@ TEST(Series, ARepeatedMarkTakesNoPartInTheDerivatives)
         EXPECT_EQ(a.EtatsMarques[0][6], (TEtatMarque{true, 0.8, true, false}));
         EXPECT_EQ(EchantillonsGardes(a, 0), (std::vector<int>{0, 1, 2, 3, 5, 6, 7}));
     }
+    // Two marks on one frame (frames sharing a time stamp): each keeps the
+    // frame's time, and the later one takes no part in the derivatives.
+    avec.ImagesMarques = {0, 1, 2, 3, 3, 5, 6, 7};
+    TPasDeTemps pas;
+    TSeries s(pas);
+    ASSERT_EQ(s.CalculerResultats(avec, true, true), CodeSucces);
+    EXPECT_TRUE(s.Resultats().TempsDesImages);
+    EXPECT_DOUBLE_EQ(s.Resultats().SerieTemps[0][4], s.Resultats().SerieTemps[0][3]);
+    EXPECT_TRUE(std::isnan(s.Resultats().SerieVY[0][4]));
+    EXPECT_TRUE(std::isfinite(s.Resultats().SerieVY[0][3]));
 }

@@ -226,7 +226,7 @@ TEST(ValueTable, HowEachMarkWasMadeIsShownAndFlagged)
     EXPECT_EQ(t.TexteMarque(0, 1, ','), "ručně");
     EXPECT_EQ(t.TexteMarque(1, 1, ','), "sledováno 0,93");
     EXPECT_EQ(t.TexteMarque(2, 1, '.'), "pochybná 0.55");
-    EXPECT_EQ(t.TexteMarque(3, 1, '.'), "ručně; opakovaný snímek nebo čas");
+    EXPECT_EQ(t.TexteMarque(3, 1, '.'), "ručně; opakovaný snímek");
     EXPECT_EQ(t.TexteMarque(3, 2, '.'), "sledováno 0.88");
     EXPECT_EQ(t.TexteMarque(4, 1, '.'), "");
     EXPECT_EQ(t.TexteMarque(0, 3, '.'), ""); // no third point
