@@ -83,6 +83,9 @@ void TFiche::CreerMenus()
         connect(a, &QAction::triggered, this, [this, q] { ChoisirRotation(90 * q); });
         MenuAffichageRotations[std::size_t(q)] = a;
     }
+    MenuAffichageChamps = action(MenuAffichage, "MenuAffichageChamps");
+    MenuAffichageChamps->setCheckable(true);
+    connect(MenuAffichageChamps, &QAction::triggered, this, &TFiche::ChoisirChamps);
     MenuAffichage->addSeparator();
     MenuAffichageEffacerLesMarques = action(MenuAffichage, "MenuAffichageEffacerLesMarques");
     MenuAffichageEffacerLeTransparent = action(MenuAffichage, "MenuAffichageEffacerLeTransparent");

@@ -2,6 +2,8 @@
 
 #include "cli/kinotab_cli.h"
 
+#include "media/FrameSource.h"
+
 extern "C" {
 #include <libavutil/log.h>
 }
@@ -31,11 +33,27 @@ std::optional<int> PrendreRotation(QStringList& arguments)
     return degres;
 }
 
+bool PrendreChamps(QStringList& arguments)
+{
+    return arguments.removeAll(QStringLiteral("--fields")) > 0;
+}
+
+bool AppliquerChamps(FrameSource& source, bool champs)
+{
+    if (!champs) return true;
+    if (source.Entrelace() == Entrelacement::Aucun) {
+        Erreur(QStringLiteral("--fields needs an interlaced video"));
+        return false;
+    }
+    source.FixerChamps(true);
+    return true;
+}
+
 namespace {
 
 // Every file's subcommands; a new file adds its group here.
-const std::array Groupes = {&CommandesVideo, &CommandesTravail, &CommandesGraphe, &CommandesImpression,
-                            &CommandesSuivi, &CommandesAjustement};
+const std::array Groupes = {&CommandesVideo,      &CommandesTravail, &CommandesGraphe,
+                            &CommandesImpression, &CommandesSuivi,   &CommandesAjustement};
 
 int Usage()
 {

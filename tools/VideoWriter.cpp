@@ -231,11 +231,11 @@ std::string Ecrivain::OuvrirVideo()
     if (o_.codec == OptionsVideo::Codec::H264) {
         av_opt_set(c->priv_data, "preset", "veryfast", 0);
         const std::string p = std::string("log=-1:scenecut=0") + (o_.gopOuvert ? ":open-gop=1" : "") +
-            (o_.entrelace ? ":interlaced=1:tff=1" : "");
+            (o_.entrelace ? (o_.basDAbord ? ":interlaced=1:bff=1" : ":interlaced=1:tff=1") : "");
         av_opt_set(c->priv_data, "x264-params", p.c_str(), 0);
         if (o_.entrelace) {
             c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
-            c->field_order = AV_FIELD_TT;
+            c->field_order = o_.basDAbord ? AV_FIELD_BB : AV_FIELD_TT;
         }
     }
     if (passe_ == 1) c->flags |= AV_CODEC_FLAG_PASS1;
