@@ -334,6 +334,9 @@ bool Ecrivain::EcrireImage(int index)
     sws_scale(sws_.get(), source, pas, 0, stockee_.height(), image_->data, image_->linesize);
     image_->pts = o_.temps.empty() ? index - o_.imagesAvant : o_.temps[std::size_t(index)];
     image_->quality = video_.codec->global_quality;
+    // x264 takes the field order from each picture it is given, whatever it was opened with.
+    image_->interlaced_frame = o_.entrelace;
+    image_->top_field_first = o_.entrelace && !o_.basDAbord;
     return Encoder(sortie_.get(), video_, image_.get(), paquet_.get());
 }
 
