@@ -52,8 +52,8 @@ bool AppliquerChamps(FrameSource& source, bool champs)
 namespace {
 
 // Every file's subcommands; a new file adds its group here.
-const std::array Groupes = {&CommandesVideo,      &CommandesTravail, &CommandesGraphe,
-                            &CommandesImpression, &CommandesSuivi,   &CommandesAjustement};
+const std::array Groupes = {&CommandesVideo, &CommandesTravail, &CommandesGraphe, &CommandesImpression,
+                            &CommandesSuivi, &CommandesAjustement};
 
 int Usage()
 {

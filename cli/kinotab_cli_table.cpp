@@ -176,6 +176,9 @@ int CalculerTravail(const QString& chemin, TModeleResultats& modele, int rotatio
     // The marks' frame numbers count fields or whole pictures, as they were placed.
     if (champs && !t.Mesure.ChampsImages && (t.Mesure.NombreDePoints() > 0 || t.Mesure.NombreDePointsTsp() > 0))
         return Erreur(QStringLiteral("%1: its marks were placed on whole pictures, not on fields").arg(chemin));
+    if (t.Mesure.ChampsImages && video.Entrelace() == Entrelacement::Aucun)
+        return Erreur(
+            QStringLiteral("%1 counts fields, and the video %2 is not interlaced").arg(chemin, t.CheminVideo));
     if (!AppliquerChamps(video, champs || t.Mesure.ChampsImages)) return 1;
     if (!ImagesTravailDansLaVideo(t, video.FrameCount()))
         return Erreur(QStringLiteral("%1 names frames beyond the end of the video").arg(chemin));
