@@ -19,16 +19,6 @@ std::int64_t MulDivArrondi(std::int64_t a, std::int64_t b, std::int64_t c)
     return std::int64_t(2 * ar >= ac ? (negatif ? q - 1 : q + 1) : q);
 }
 
-namespace {
-
-Entrelacement EntrelacementDe(const ff::Image& image)
-{
-    if (!image || !image->interlaced_frame) return Entrelacement::Aucun;
-    return image->top_field_first ? Entrelacement::HautDAbord : Entrelacement::BasDAbord;
-}
-
-} // namespace
-
 std::size_t BudgetCacheParDefaut()
 {
     const long pages = ::sysconf(_SC_PHYS_PAGES), taille = ::sysconf(_SC_PAGESIZE);
@@ -64,9 +54,6 @@ bool FrameSource::Ouvrir(const QString& chemin)
     }
     if (echec_ != Echec::Aucun) return false;
     lecteur_ = std::move(lecteur);
-    // The first picture says how the video is interlaced (the time-stamped road decoded it already).
-    const std::int32_t premiere = lecteur_->ImageDe(lecteur_->Valeurs().StartFrame);
-    if (premiere >= 0) entrelacement_ = EntrelacementDe(lecteur_->Decodee(premiere));
     return true;
 }
 
@@ -76,7 +63,6 @@ void FrameSource::Fermer()
     converti_->rgb = {};
     rotationForcee_ = -1; // the next video has its own turn
     champs_ = false;
-    entrelacement_ = Entrelacement::Aucun;
     lecteur_.reset();
 }
 
@@ -188,6 +174,11 @@ int FrameSource::Rotation() const
     return Tour().Degres();
 }
 
+Entrelacement FrameSource::Entrelace() const
+{
+    return lecteur_ ? lecteur_->Valeurs().Entrelace : Entrelacement::Aucun;
+}
+
 void FrameSource::FixerChamps(bool champs)
 {
     const bool c = champs && Entrelace() != Entrelacement::Aucun;
@@ -201,7 +192,7 @@ int FrameSource::Champ(int numero) const
 {
     if (!champs_) return -1;
     const bool second = numero % 2 == 1;
-    return int(second == (entrelacement_ == Entrelacement::HautDAbord)); // 1: the odd lines
+    return int(second == (Entrelace() == Entrelacement::HautDAbord)); // 1: the odd lines
 }
 
 QImage FrameSource::Image(int numero)

@@ -110,7 +110,7 @@ public:
     int Rotation() const;                                  // clockwise degrees the stored picture is turned by
 
     // Whether the video is interlaced, and which field comes first in time.
-    Entrelacement Entrelace() const { return Opened() ? entrelacement_ : Entrelacement::Aucun; }
+    Entrelacement Entrelace() const;
     // With `champs` each field of an interlaced video is a frame of its own:
     // frame 2k is picture k's first field in time, 2k + 1 its second, half
     // a step later, both line-doubled to the full height; every index, count,
@@ -156,7 +156,6 @@ private:
     std::unique_ptr<LecteurVideo> lecteur_; // the AVI reader, or the time-stamped one for any other file
     std::unique_ptr<Converti> converti_;
     int rotationForcee_ = -1;
-    Entrelacement entrelacement_ = Entrelacement::Aucun;
     bool champs_ = false;
     Echec echec_ = Echec::Aucun;
     DetailEchec detail_;

@@ -1,7 +1,26 @@
 #include "media/FrameSourceChamps.h"
 
+#include "media/FrameSourceLecteur.h"
+
 #include <algorithm>
 #include <cstring>
+
+Entrelacement EntrelacementDe(const AVFrame& image)
+{
+    if (!image.interlaced_frame) return Entrelacement::Aucun;
+    return image.top_field_first ? Entrelacement::HautDAbord : Entrelacement::BasDAbord;
+}
+
+Entrelacement EntrelacementDe(AVFieldOrder ordre)
+{
+    switch (ordre) {
+    case AV_FIELD_TT:
+    case AV_FIELD_BT: return Entrelacement::HautDAbord; // the top field shown first
+    case AV_FIELD_BB:
+    case AV_FIELD_TB: return Entrelacement::BasDAbord;
+    default: return Entrelacement::Aucun;
+    }
+}
 
 QImage DemiImage(const QImage& image, bool impaires)
 {

@@ -5,7 +5,8 @@
 
 #include <QImage>
 
-// How the pictures of a video are interlaced, as its first decoded picture says.
+// How the pictures of a video are interlaced, as its first decoded picture (or
+// an AVI stream's header, as nothing is decoded at its open) says.
 enum class Entrelacement { Aucun, HautDAbord, BasDAbord };
 
 // The field of `image` (RGB32) in its even lines (`impaires` false: the top

@@ -21,8 +21,14 @@ struct ValeursLecteur {
     int PeriodeMs = 0;    // playback period in whole milliseconds
     int StartFrame = 0;
     Orientation Tour; // what the file says turns the picture upright
+    Entrelacement Entrelace = Entrelacement::Aucun;
     DescriptionVideo Description;
 };
+
+// How a decoded picture is interlaced.
+Entrelacement EntrelacementDe(const AVFrame& image);
+// How a stream's header says its pictures are interlaced, when it does.
+Entrelacement EntrelacementDe(AVFieldOrder ordre);
 
 class LecteurVideo {
 public:

@@ -98,6 +98,8 @@ FrameSource::Echec LecteurAvi::Lire(const QString& chemin)
     if (v.FrameCount <= 0 || indexVideo_.Morceaux.empty()) return Echec::SansImage;
     v.StartFrame = EnEntier(std::min<std::int64_t>(video_.Debut, v.FrameCount - 1));
     v.Description.ImagesRepetees = MorceauxVides();
+    // Nothing is decoded at open: the stream's header tells.
+    v.Entrelace = EntrelacementDe(parametresVideo_->field_order);
 
     decodeur_ = std::make_unique<DecodeurImages>(fichier_, indexVideo_, fluxVideo);
     if (!decodeur_->Ouvrir(*parametresVideo_, presentes < annonce, v.Largeur, v.Hauteur)) return Echec::Indecodable;
