@@ -86,6 +86,8 @@ void TFiche::CreerMenus()
     MenuAffichageChamps = action(MenuAffichage, "MenuAffichageChamps");
     MenuAffichageChamps->setCheckable(true);
     connect(MenuAffichageChamps, &QAction::triggered, this, &TFiche::ChoisirChamps);
+    // An AVI tells it is interlaced only once a picture is decoded.
+    connect(MenuAffichage, &QMenu::aboutToShow, this, &TFiche::MontrerRotation);
     MenuAffichage->addSeparator();
     MenuAffichageEffacerLesMarques = action(MenuAffichage, "MenuAffichageEffacerLesMarques");
     MenuAffichageEffacerLeTransparent = action(MenuAffichage, "MenuAffichageEffacerLeTransparent");

@@ -41,6 +41,7 @@ bool PrendreChamps(QStringList& arguments)
 bool AppliquerChamps(FrameSource& source, bool champs)
 {
     if (!champs) return true;
+    source.Image(source.StartFrame()); // an AVI tells once a picture is decoded
     if (source.Entrelace() == Entrelacement::Aucun) {
         Erreur(QStringLiteral("--fields needs an interlaced video"));
         return false;

@@ -110,6 +110,7 @@ public:
     int Rotation() const;                                  // clockwise degrees the stored picture is turned by
 
     // Whether the video is interlaced, and which field comes first in time.
+    // An AVI whose header does not say it is known once a picture is decoded.
     Entrelacement Entrelace() const;
     // With `champs` each field of an interlaced video is a frame of its own:
     // frame 2k is picture k's first field in time, 2k + 1 its second, half

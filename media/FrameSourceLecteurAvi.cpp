@@ -98,7 +98,7 @@ FrameSource::Echec LecteurAvi::Lire(const QString& chemin)
     if (v.FrameCount <= 0 || indexVideo_.Morceaux.empty()) return Echec::SansImage;
     v.StartFrame = EnEntier(std::min<std::int64_t>(video_.Debut, v.FrameCount - 1));
     v.Description.ImagesRepetees = MorceauxVides();
-    // Nothing is decoded at open: the stream's header tells.
+    // Nothing is decoded at open: the stream's header tells, else the first picture decoded.
     v.Entrelace = EntrelacementDe(parametresVideo_->field_order);
 
     decodeur_ = std::make_unique<DecodeurImages>(fichier_, indexVideo_, fluxVideo);
@@ -108,6 +108,13 @@ FrameSource::Echec LecteurAvi::Lire(const QString& chemin)
         if (!son_->Ouvrir(*parametresAudio_)) son_.reset();
     }
     return Echec::Aucun;
+}
+
+ff::Image LecteurAvi::Decodee(std::int32_t image)
+{
+    ff::Image decodee = decodeur_->Image(image);
+    if (decodee && valeurs_.Entrelace == Entrelacement::Aucun) valeurs_.Entrelace = EntrelacementDe(*decodee);
+    return decodee;
 }
 
 std::int32_t LecteurAvi::ImageDe(int numero) const

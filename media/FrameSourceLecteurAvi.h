@@ -22,7 +22,8 @@ public:
     double Temps(int numero) const override { return numero * valeurs_.FrameTime; }
     std::int32_t ImageDe(int numero) const override;
     bool Repetee(int numero) const override;
-    ff::Image Decodee(std::int32_t image) override { return decodeur_->Image(image); }
+    // A header that does not say the video is interlaced leaves it to the first picture decoded.
+    ff::Image Decodee(std::int32_t image) override;
     int Cout(std::int32_t image) const override { return decodeur_->Cout(image); }
     int EnMainProche(int numero) const override;
     CacheImages& Cache() override { return decodeur_->Cache(); }

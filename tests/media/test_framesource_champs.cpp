@@ -121,6 +121,27 @@ TEST(Champs, TourneEtBorneCommeLesImages)
     EXPECT_EQ(source.FrameCount(), Images);
 }
 
+// An AVI's header does not say its video is interlaced: the first picture decoded does.
+TEST(Champs, AviEntrelacee)
+{
+    VideosDeTest videos;
+    OptionsVideo o = Petite(OptionsVideo::Codec::H264, Images);
+    o.entrelace = true;
+    o.peintre = PeindreChamps;
+    FrameSource source;
+    ASSERT_TRUE(source.Ouvrir(videos.Ecrire(QStringLiteral("kamera.avi"), o)));
+    source.FixerChamps(true);
+    EXPECT_FALSE(source.Champs()); // nothing known before a picture
+    ASSERT_FALSE(source.Image(0).isNull());
+    EXPECT_EQ(source.Entrelace(), Entrelacement::HautDAbord);
+    source.FixerChamps(true);
+    ASSERT_EQ(source.FrameCount(), 2 * Images);
+    EXPECT_EQ(LireCodeMire(source.Image(5)), 2);
+    EXPECT_NEAR(GrisBande(source.Image(4)), Clair, 20);
+    EXPECT_NEAR(GrisBande(source.Image(5)), Sombre, 20);
+    EXPECT_DOUBLE_EQ(source.TempsImage(5), 2.5 * 0.04);
+}
+
 TEST(Champs, UneVideoProgressiveGardeSesImages)
 {
     VideosDeTest videos;
