@@ -176,7 +176,7 @@ int FrameSource::Rotation() const
 
 Entrelacement FrameSource::Entrelace() const
 {
-    return lecteur_ ? lecteur_->Valeurs().Entrelace : Entrelacement::Aucun;
+    return lecteur_ ? lecteur_->Entrelace() : Entrelacement::Aucun;
 }
 
 void FrameSource::FixerChamps(bool champs)

@@ -35,6 +35,8 @@ public:
     virtual ~LecteurVideo() = default;
 
     const ValeursLecteur& Valeurs() const { return valeurs_; }
+    // How the video is interlaced: Valeurs' unless a picture decoded since says more.
+    virtual Entrelacement Entrelace() const { return valeurs_.Entrelace; }
     // The time of frame `numero` (in range) in seconds from the first frame shown.
     virtual double Temps(int numero) const = 0;
     // Which decoded picture frame `numero` (in range) shows; frames that

@@ -99,7 +99,7 @@ FrameSource::Echec LecteurAvi::Lire(const QString& chemin)
     v.StartFrame = EnEntier(std::min<std::int64_t>(video_.Debut, v.FrameCount - 1));
     v.Description.ImagesRepetees = MorceauxVides();
     // Nothing is decoded at open: the stream's header tells, else the first picture decoded.
-    v.Entrelace = EntrelacementDe(parametresVideo_->field_order);
+    entrelace_.store(EntrelacementDe(parametresVideo_->field_order));
 
     decodeur_ = std::make_unique<DecodeurImages>(fichier_, indexVideo_, fluxVideo);
     if (!decodeur_->Ouvrir(*parametresVideo_, presentes < annonce, v.Largeur, v.Hauteur)) return Echec::Indecodable;
@@ -113,7 +113,7 @@ FrameSource::Echec LecteurAvi::Lire(const QString& chemin)
 ff::Image LecteurAvi::Decodee(std::int32_t image)
 {
     ff::Image decodee = decodeur_->Image(image);
-    if (decodee && valeurs_.Entrelace == Entrelacement::Aucun) valeurs_.Entrelace = EntrelacementDe(*decodee);
+    if (decodee && entrelace_.load() == Entrelacement::Aucun) entrelace_.store(EntrelacementDe(*decodee));
     return decodee;
 }
 
