@@ -203,6 +203,7 @@ private:
     void AvertirVideo();
     void ChoisirRotation(int degres);
     void MontrerRotation();
+    void ChoisirChamps(bool champs);
     // "Not opened" with the line saying why.
     void SignalerVideoEndommagee(const QString& premiereLigne);
     void ApresChargement();
@@ -254,6 +255,7 @@ private:
     QAction* MenuAffichageOptions = nullptr;
     QMenu* MenuAffichageRotation = nullptr;
     std::array<QAction*, 4> MenuAffichageRotations{}; // 0, 90, 180, 270 degrees
+    QAction* MenuAffichageChamps = nullptr;           // each field of an interlaced video a frame
     QMenu* MenuMesures = nullptr;
     QAction* MenuMesuresUneMarqueParImage = nullptr;
     QAction* MenuMesuresDeuxMarquesParImage = nullptr;

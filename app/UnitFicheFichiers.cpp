@@ -98,6 +98,17 @@ void TFiche::MontrerRotation()
 {
     const int degres = Vue_ && Vue_->Opened() ? Vue_->Source().Rotation() : 0;
     for (int q = 0; q < 4; ++q) MenuAffichageRotations[std::size_t(q)]->setChecked(90 * q == degres);
+    const bool ouverte = Vue_ && Vue_->Opened();
+    MenuAffichageChamps->setEnabled(ouverte && Vue_->Source().Entrelace() != Entrelacement::Aucun);
+    MenuAffichageChamps->setChecked(ouverte && Vue_->Source().Champs());
+}
+
+void TFiche::ChoisirChamps(bool champs)
+{
+    if (!Vue_ || !Vue_->Opened()) return;
+    if (!Vue_->CompterChamps(champs))
+        Afficher(MessageSimple(IconeMessage::Avertissement, {Chaines::Texte("MsgChampsAvecMarques")}), this);
+    MontrerRotation();
 }
 
 void TFiche::AjouterFichierRecent(const QString& chemin)

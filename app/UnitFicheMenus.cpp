@@ -83,6 +83,11 @@ void TFiche::CreerMenus()
         connect(a, &QAction::triggered, this, [this, q] { ChoisirRotation(90 * q); });
         MenuAffichageRotations[std::size_t(q)] = a;
     }
+    MenuAffichageChamps = action(MenuAffichage, "MenuAffichageChamps");
+    MenuAffichageChamps->setCheckable(true);
+    connect(MenuAffichageChamps, &QAction::triggered, this, &TFiche::ChoisirChamps);
+    // An AVI tells it is interlaced only once a picture is decoded.
+    connect(MenuAffichage, &QMenu::aboutToShow, this, &TFiche::MontrerRotation);
     MenuAffichage->addSeparator();
     MenuAffichageEffacerLesMarques = action(MenuAffichage, "MenuAffichageEffacerLesMarques");
     MenuAffichageEffacerLeTransparent = action(MenuAffichage, "MenuAffichageEffacerLeTransparent");

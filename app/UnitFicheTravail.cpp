@@ -116,7 +116,11 @@ void TFiche::ChargerTravail(const QString& chemin)
         SignalerVideoEndommagee(chemin);
         return;
     }
-    if (lu.etat != LectureTravail::Etat::Ok || !ImagesTravailDansLaVideo(lu.travail, Vue_->FrameCount())) {
+    // The marks' frames count fields when the work was measured so, which
+    // only an interlaced video has.
+    Vue_->CompterChamps(lu.travail.Mesure.ChampsImages);
+    if (lu.etat != LectureTravail::Etat::Ok || lu.travail.Mesure.ChampsImages != Vue_->Mesure().Etat().ChampsImages ||
+        !ImagesTravailDansLaVideo(lu.travail, Vue_->FrameCount())) {
         RDim();
         Afficher(MessageSimple(IconeMessage::Avertissement, {video + u'.', Chaines::Texte("MsgErreurLecture")}), this);
         // Nothing read survives: a fresh, empty view.

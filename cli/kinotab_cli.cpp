@@ -2,6 +2,8 @@
 
 #include "cli/kinotab_cli.h"
 
+#include "media/FrameSource.h"
+
 extern "C" {
 #include <libavutil/log.h>
 }
@@ -29,6 +31,23 @@ std::optional<int> PrendreRotation(QStringList& arguments)
     }
     arguments.remove(i, 2);
     return degres;
+}
+
+bool PrendreChamps(QStringList& arguments)
+{
+    return arguments.removeAll(QStringLiteral("--fields")) > 0;
+}
+
+bool AppliquerChamps(FrameSource& source, bool champs)
+{
+    if (!champs) return true;
+    source.Image(source.StartFrame()); // an AVI tells once a picture is decoded
+    if (source.Entrelace() == Entrelacement::Aucun) {
+        Erreur(QStringLiteral("--fields needs an interlaced video"));
+        return false;
+    }
+    source.FixerChamps(true);
+    return true;
 }
 
 namespace {

@@ -33,7 +33,8 @@ class TModeleResultats;
 // Reads a work file and computes its results as the Results command does;
 // 0, or the exit status after the reason was written.
 // `rotation` (as PrendreRotation gives it) replaces the work file's turn.
-int CalculerTravail(const QString& cheminTravail, TModeleResultats& modele, int rotation = -1);
+// `champs` (as PrendreChamps gives it) makes each field a frame.
+int CalculerTravail(const QString& cheminTravail, TModeleResultats& modele, int rotation = -1, bool champs = false);
 
 // Writes "kinotab-cli: <message>" to standard error; returns `code`.
 int Erreur(const QString& message, int code = 1);
@@ -42,3 +43,12 @@ int Erreur(const QString& message, int code = 1);
 // or 270) the picture is turned by in place of the video's own turn, -1
 // when the option is absent; nothing after writing why it is wrong.
 std::optional<int> PrendreRotation(QStringList& arguments);
+
+// Takes `--fields` out of `arguments`: whether each field of an interlaced
+// video is to be a frame of its own.
+bool PrendreChamps(QStringList& arguments);
+
+class FrameSource;
+// Makes each field of `source`'s video a frame when `champs` asks it; false
+// after writing why when the video is not interlaced.
+bool AppliquerChamps(FrameSource& source, bool champs);

@@ -1,7 +1,9 @@
 // kinotab-cli track: automatic tracking without a window, by the same tracker
 // the window runs, from one mark on the upright picture. One line a mark,
 // the first mark's included, then why the run ended; --out keeps the marks
-// and their frames as a work file.
+// and their frames as a work file. With --rotation the picture is turned
+// (the point and the lines are in the picture as turned); with --fields each
+// field of an interlaced video is a frame.
 
 #include "cli/kinotab_cli.h"
 
@@ -17,18 +19,24 @@
 
 namespace {
 
-const char* const Arguments = "VIDEO FRAME X Y [--out WORK.ktb]";
+const char* const Arguments = "VIDEO FRAME X Y [--out WORK.ktb] [--rotation R] [--fields]";
 
 struct Demande {
     QString Video;
     int Image = 0;
     PointD Point;
-    QString Sortie; // empty: no work file
+    QString Sortie;    // empty: no work file
+    int Rotation = -1; // clockwise degrees in place of the video's turn, -1 the video's
+    bool Champs = false;
 };
 
-std::optional<Demande> Lire(const QStringList& a)
+std::optional<Demande> Lire(QStringList a)
 {
     Demande d;
+    const std::optional<int> rotation = PrendreRotation(a);
+    if (!rotation) return std::nullopt;
+    d.Rotation = *rotation;
+    d.Champs = PrendreChamps(a);
     QStringList positions;
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (a[i] == QLatin1String("--out")) {
@@ -75,6 +83,8 @@ Travail TravailSuivi(const Demande& d, const FrameSource& source, const std::vec
     t.CheminVideo = QFileInfo(d.Video).absoluteFilePath();
     EtatMesure& m = t.Mesure;
     m.Couleur = 255; // red, as a video opened in the window starts
+    m.RotationImage = d.Rotation;
+    m.ChampsImages = source.Champs();
     m.CouleurCurseur = TCouleurCurseur::NoirEtBlanc;
     std::vector<int> images;
     for (std::size_t k = 0; k < points.size(); ++k) {
@@ -94,6 +104,8 @@ int Suivre(const QStringList& arguments)
     if (!d) return Erreur(QStringLiteral("usage: kinotab-cli track %1").arg(QLatin1String(Arguments)), 2);
     FrameSource source;
     if (!source.Ouvrir(d->Video)) return Erreur(QStringLiteral("cannot open the video %1").arg(d->Video));
+    source.FixerRotation(d->Rotation);
+    if (!AppliquerChamps(source, d->Champs)) return 1;
     if (d->Image < 0 || d->Image >= source.FrameCount())
         return Erreur(QStringLiteral("FRAME must lie in 0..%1").arg(source.FrameCount() - 1), 2);
     const PointD p = d->Point;

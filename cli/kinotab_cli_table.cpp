@@ -130,12 +130,13 @@ int table(const QStringList& arguments)
     QStringList reste = arguments;
     const std::optional<int> rotation = PrendreRotation(reste);
     if (!rotation) return 1;
+    const bool champs = PrendreChamps(reste);
     QString erreur;
     const auto o = lireOptions(reste, erreur);
     if (!o) return Erreur(erreur);
     // The window's road: compute, then the Calculs menu's recomputations.
     TModeleResultats modele;
-    if (const int code = CalculerTravail(o->chemin, modele, *rotation)) return code;
+    if (const int code = CalculerTravail(o->chemin, modele, *rotation, champs)) return code;
     CodeResultat code = CodeSucces;
     if (!o->lisser && (code = modele.BasculerLissage()) != CodeSucces)
         return Erreur(QStringLiteral("without smoothing: %1").arg(messageCode(code)));
@@ -155,14 +156,15 @@ int table(const QStringList& arguments)
     return 0;
 }
 
-const std::array Commandes = {CommandeCli{"table",
-                                          "WORK.ktb [--time-step SECONDS] [--no-smoothing] [--columns "
-                                          "positions|velocities|accelerations|all] [--uncertainty] [--rotation R]",
-                                          &table}};
+const std::array Commandes = {
+    CommandeCli{"table",
+                "WORK.ktb [--time-step SECONDS] [--no-smoothing] [--columns "
+                "positions|velocities|accelerations|all] [--uncertainty] [--rotation R] [--fields]",
+                &table}};
 
 } // namespace
 
-int CalculerTravail(const QString& chemin, TModeleResultats& modele, int rotation)
+int CalculerTravail(const QString& chemin, TModeleResultats& modele, int rotation, bool champs)
 {
     const LectureTravail lu = LireTravail(chemin);
     if (lu.etat != LectureTravail::Etat::Ok) return Erreur(raisonLecture(lu, chemin));
@@ -171,6 +173,13 @@ int CalculerTravail(const QString& chemin, TModeleResultats& modele, int rotatio
         return Erreur(QStringLiteral("the video %1 was not found").arg(t.CheminVideo));
     FrameSource video;
     if (!video.Ouvrir(t.CheminVideo)) return Erreur(QStringLiteral("the video %1 cannot be opened").arg(t.CheminVideo));
+    // The marks' frame numbers count fields or whole pictures, as they were placed.
+    if (champs && !t.Mesure.ChampsImages && (t.Mesure.NombreDePoints() > 0 || t.Mesure.NombreDePointsTsp() > 0))
+        return Erreur(QStringLiteral("%1: its marks were placed on whole pictures, not on fields").arg(chemin));
+    if (t.Mesure.ChampsImages && video.Entrelace() == Entrelacement::Aucun)
+        return Erreur(
+            QStringLiteral("%1 counts fields, and the video %2 is not interlaced").arg(chemin, t.CheminVideo));
+    if (!AppliquerChamps(video, champs || t.Mesure.ChampsImages)) return 1;
     if (!ImagesTravailDansLaVideo(t, video.FrameCount()))
         return Erreur(QStringLiteral("%1 names frames beyond the end of the video").arg(chemin));
     if (const QString m = manque(t.Mesure); !m.isEmpty()) return Erreur(m);

@@ -34,11 +34,11 @@ QString Raison(FrameSource::Echec e, const FrameSource::DetailEchec& d)
     return {};
 }
 
-bool Ouvrir(FrameSource& source, const QString& chemin, int rotation = -1)
+bool Ouvrir(FrameSource& source, const QString& chemin, int rotation = -1, bool champs = false)
 {
     if (source.Ouvrir(chemin)) {
         source.FixerRotation(rotation);
-        return true;
+        return AppliquerChamps(source, champs);
     }
     Erreur(chemin + QStringLiteral(": ") + Raison(source.DernierEchec(), source.DetailDernierEchec()));
     return false;
@@ -49,9 +49,10 @@ int Info(const QStringList& arguments)
     QStringList a = arguments;
     const std::optional<int> rotation = PrendreRotation(a);
     if (!rotation) return 1;
+    const bool champs = PrendreChamps(a);
     if (a.size() != 1) return Erreur(QStringLiteral("info needs VIDEO"));
     FrameSource source;
-    if (!Ouvrir(source, a[0], *rotation)) return 1;
+    if (!Ouvrir(source, a[0], *rotation, champs)) return 1;
     std::cout << "FrameCount " << source.FrameCount() << "\nVideoWidth " << source.VideoWidth() << "\nVideoHeight "
               << source.VideoHeight() << "\nAspectRatio " << source.AspectRatio() << "\nFrameTime "
               << source.FrameTime() << "\nStartFrame " << source.StartFrame() << "\nPeriodMs " << source.PeriodeMs()
@@ -75,9 +76,10 @@ int Times(const QStringList& arguments)
     QStringList a = arguments;
     const std::optional<int> rotation = PrendreRotation(a);
     if (!rotation) return 1;
+    const bool champs = PrendreChamps(a);
     if (a.size() != 1) return Erreur(QStringLiteral("times needs VIDEO"));
     FrameSource source;
-    if (!Ouvrir(source, a[0], *rotation)) return 1;
+    if (!Ouvrir(source, a[0], *rotation, champs)) return 1;
     std::cout.precision(9);
     for (int i = 0; i < source.FrameCount(); ++i) std::cout << i << ' ' << source.TempsImage(i) << '\n';
     std::cout << std::flush;
@@ -89,12 +91,13 @@ int Frame(const QStringList& arguments)
     QStringList a = arguments;
     const std::optional<int> rotation = PrendreRotation(a);
     if (!rotation) return 1;
+    const bool champs = PrendreChamps(a);
     if (a.size() != 3) return Erreur(QStringLiteral("frame needs VIDEO N OUT.png"));
     bool nombre = false;
     const int n = a[1].toInt(&nombre);
     if (!nombre) return Erreur(QStringLiteral("%1: not a frame index").arg(a[1]));
     FrameSource source;
-    if (!Ouvrir(source, a[0], *rotation)) return 1;
+    if (!Ouvrir(source, a[0], *rotation, champs)) return 1;
     if (n < 0 || n >= source.FrameCount())
         return Erreur(QStringLiteral("frame %1 is not in 0..%2").arg(n).arg(source.FrameCount() - 1));
     const QImage image = source.Image(n);
@@ -210,9 +213,9 @@ int Bench(const QStringList& a)
 }
 
 const CommandeCli Commandes[] = {
-    {"info", "VIDEO [--rotation R]", Info},
-    {"times", "VIDEO [--rotation R]", Times},
-    {"frame", "VIDEO N OUT.png [--rotation R]", Frame},
+    {"info", "VIDEO [--rotation R] [--fields]", Info},
+    {"times", "VIDEO [--rotation R] [--fields]", Times},
+    {"frame", "VIDEO N OUT.png [--rotation R] [--fields]", Frame},
     {"bench", "VIDEO", Bench},
 };
 

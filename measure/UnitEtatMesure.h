@@ -92,6 +92,7 @@ struct EtatMesure {
     TDessinMarques DessinMarques = TDessinMarques::Toutes;
     bool CacherImage = false; // white instead of the picture
     int RotationImage = -1; // clockwise degrees the stored picture is turned by, in place of the file's; -1 the file's
+    bool ChampsImages = false; // each field of an interlaced video is a frame: the marks' frames count fields
     std::uint32_t Couleur = 0; // red in the low byte, then green, blue
     TCouleurCurseur CouleurCurseur = TCouleurCurseur::Aucune;
 

@@ -143,6 +143,17 @@ void TMesure::TournerImage(int degres, int quarts)
     signaler();
 }
 
+void TMesure::SetChampsImages(bool champs)
+{
+    if (champs == etat_.ChampsImages) return;
+    if (suite_) TerminerSuite();
+    historique_.Vider();
+    saisie_.reset();
+    rotation_.reset();
+    etat_.ChampsImages = champs;
+    signaler();
+}
+
 void TMesure::SetAxeVersLeBas(bool versLeBas)
 {
     etat_.AxeVersLeBas = versLeBas;

@@ -120,6 +120,10 @@ public:
     // the file's), which turns it `quarts` quarter turns from how it was
     // shown: every position turns with it and stays on the object.
     void TournerImage(int degres, int quarts);
+    // Whether the marks' frames count the fields of an interlaced video
+    // (the frame source was switched to match). Not a measuring action: the
+    // undo history is forgotten, as its steps hold frames of the other count.
+    void SetChampsImages(bool champs);
     void SetAxeVersLeBas(bool versLeBas);
     void SetLongueurEtalon(double metres);
     // The masses, g and the user's formulas (not an undo step).

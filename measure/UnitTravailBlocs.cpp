@@ -1,5 +1,6 @@
 #include "measure/UnitTravailBlocs.h"
 
+#include "measure/UnitChampsImages.h"
 #include "measure/UnitRotationImage.h"
 #include "measure/UnitTravailCalibration.h"
 #include "measure/UnitTravailGrandeurs.h"
@@ -30,6 +31,7 @@ constexpr std::array Blocs{
     Bloc{QLatin1StringView("Masses"), EcrireMassesTravail, LireMassesTravail},
     Bloc{QLatin1StringView("Quantities"), EcrireQuantitesTravail, LireQuantitesTravail},
     Bloc{QLatin1StringView("Fits"), EcrireAjustementsTravail, LireAjustementsTravail},
+    Bloc{QLatin1StringView("Fields"), EcrireChampsTravail, LireChampsTravail},
 };
 
 const Bloc* BlocNomme(const QString& entete)

@@ -6,6 +6,7 @@
 #include "media/FrameSourceLecteurAvi.h"
 
 #include <algorithm>
+#include <cmath>
 #include <unistd.h>
 
 std::int64_t MulDivArrondi(std::int64_t a, std::int64_t b, std::int64_t c)
@@ -30,6 +31,7 @@ std::size_t BudgetCacheParDefaut()
 struct FrameSource::Converti {
     ConvertisseurImage convertisseur;
     std::int32_t image = -1; // the reader's picture it comes from, -1 for none
+    int champ = -1;          // and its field shown, -1 for the whole picture
     QImage rgb;
 };
 
@@ -60,6 +62,7 @@ void FrameSource::Fermer()
     converti_->image = -1;
     converti_->rgb = {};
     rotationForcee_ = -1; // the next video has its own turn
+    champs_ = false;
     lecteur_.reset();
 }
 
@@ -69,7 +72,7 @@ bool FrameSource::Opened() const
 }
 int FrameSource::FrameCount() const
 {
-    return lecteur_ ? lecteur_->Valeurs().FrameCount : 0;
+    return lecteur_ ? lecteur_->Valeurs().FrameCount * Multiple() : 0;
 }
 int FrameSource::VideoWidth() const
 {
@@ -89,11 +92,11 @@ double FrameSource::AspectRatio() const
 }
 double FrameSource::FrameTime() const
 {
-    return lecteur_ ? lecteur_->Valeurs().FrameTime : 0.0;
+    return lecteur_ ? lecteur_->Valeurs().FrameTime / Multiple() : 0.0;
 }
 int FrameSource::StartFrame() const
 {
-    return lecteur_ ? lecteur_->Valeurs().StartFrame : 0;
+    return lecteur_ ? lecteur_->Valeurs().StartFrame * Multiple() : 0;
 }
 int FrameSource::StopFrame() const
 {
@@ -101,11 +104,12 @@ int FrameSource::StopFrame() const
 }
 int FrameSource::ImagesAnnoncees() const
 {
-    return lecteur_ ? lecteur_->Valeurs().Annoncees : 0;
+    return lecteur_ ? lecteur_->Valeurs().Annoncees * Multiple() : 0;
 }
 int FrameSource::PeriodeMs() const
 {
-    return lecteur_ ? lecteur_->Valeurs().PeriodeMs : 0;
+    if (!lecteur_) return 0;
+    return champs_ ? int(std::llround(FrameTime() * 1000)) : lecteur_->Valeurs().PeriodeMs;
 }
 
 int FrameSource::Borner(int numero) const
@@ -120,12 +124,13 @@ bool FrameSource::DansLaVideo(int numero) const
 
 double FrameSource::TempsImage(int numero) const
 {
-    return DansLaVideo(numero) ? lecteur_->Temps(numero) : 0;
+    if (!DansLaVideo(numero)) return 0;
+    return lecteur_->Temps(numero / Multiple()) + (numero % Multiple()) * FrameTime();
 }
 
 bool FrameSource::ImageRepetee(int numero) const
 {
-    return DansLaVideo(numero) && lecteur_->Repetee(numero);
+    return DansLaVideo(numero) && lecteur_->Repetee(numero / Multiple());
 }
 
 const DescriptionVideo& FrameSource::Description() const
@@ -169,13 +174,35 @@ int FrameSource::Rotation() const
     return Tour().Degres();
 }
 
+Entrelacement FrameSource::Entrelace() const
+{
+    return lecteur_ ? lecteur_->Entrelace() : Entrelacement::Aucun;
+}
+
+void FrameSource::FixerChamps(bool champs)
+{
+    const bool c = champs && Entrelace() != Entrelacement::Aucun;
+    if (c == champs_) return;
+    champs_ = c;
+    converti_->image = -1;
+    converti_->rgb = {};
+}
+
+int FrameSource::Champ(int numero) const
+{
+    if (!champs_) return -1;
+    const bool second = numero % 2 == 1;
+    return int(second == (Entrelace() == Entrelacement::HautDAbord)); // 1: the odd lines
+}
+
 QImage FrameSource::Image(int numero)
 {
     if (!DansLaVideo(numero)) return {};
     Converti& c = *converti_;
-    const std::int32_t image = lecteur_->ImageDe(numero);
+    const std::int32_t image = lecteur_->ImageDe(numero / Multiple());
+    const int champ = Champ(numero);
     if (image < 0) return {};
-    if (image == c.image) return c.rgb;
+    if (image == c.image && champ == c.champ) return c.rgb;
     const ff::Image decodee = lecteur_->Decodee(image);
     if (!decodee) return {};
     c.image = -1;
@@ -184,25 +211,30 @@ QImage FrameSource::Image(int numero)
     QImage recyclee = tour == Orientation{} ? std::move(c.rgb) : QImage();
     c.rgb = {};
     const ValeursLecteur& v = lecteur_->Valeurs();
-    const QImage rgb = c.convertisseur.EnRgb(*decodee, std::move(recyclee), QSize(v.Largeur, v.Hauteur));
+    QImage rgb = c.convertisseur.EnRgb(*decodee, std::move(recyclee), QSize(v.Largeur, v.Hauteur));
     if (rgb.isNull()) return {};
+    if (champ >= 0) rgb = DemiImage(rgb, champ == 1);
     c.rgb = Redresser(rgb, tour);
     c.image = image;
+    c.champ = champ;
     return c.rgb;
 }
 
 int FrameSource::CoutImage(int numero) const
 {
     if (!DansLaVideo(numero)) return 0;
-    const std::int32_t image = lecteur_->ImageDe(numero);
-    return image < 0 || image == converti_->image ? 0 : lecteur_->Cout(image);
+    const std::int32_t image = lecteur_->ImageDe(numero / Multiple());
+    const bool converti = image == converti_->image && Champ(numero) == converti_->champ;
+    return image < 0 || converti ? 0 : lecteur_->Cout(image);
 }
 
 int FrameSource::ImageEnMainProche(int numero) const
 {
     if (!lecteur_) return -1;
-    const int proche = lecteur_->EnMainProche(Borner(numero));
-    return proche < 0 ? -1 : Borner(proche);
+    // Both fields of a picture kept decoded are at hand.
+    const int borne = Borner(numero);
+    const int proche = lecteur_->EnMainProche(borne / Multiple());
+    return proche < 0 ? -1 : Borner(proche * Multiple() + borne % Multiple());
 }
 
 bool FrameSource::Dessiner(int numero, QImage& cible)
@@ -225,7 +257,7 @@ SourceAudio* FrameSource::Audio()
 
 PlageEchantillons FrameSource::PlageAudio(int premiere, int derniere) const
 {
-    return lecteur_ ? lecteur_->PlageAudio(premiere, derniere) : PlageEchantillons{};
+    return lecteur_ ? lecteur_->PlageAudio(premiere / Multiple(), derniere / Multiple()) : PlageEchantillons{};
 }
 
 void FrameSource::FixerBudgetCache(std::size_t octets)

@@ -12,6 +12,7 @@
 // Not thread-safe: every call comes from one thread.
 
 #include "core/UnitFaitsVideo.h"
+#include "media/FrameSourceChamps.h"
 #include "media/FrameSourceOrientation.h"
 #include "media/UnitSourceAudio.h"
 
@@ -68,7 +69,8 @@ public:
     FrameSource& operator=(const FrameSource&) = delete;
 
     // Closes the current file, then opens `chemin`. False leaves the source
-    // closed. Either way the turn of the picture is the file's again.
+    // closed. Either way the turn of the picture is the file's again, and
+    // frames are whole pictures again.
     bool Ouvrir(const QString& chemin);
     void Fermer();
     Echec DernierEchec() const { return echec_; }
@@ -107,6 +109,16 @@ public:
     int RotationForcee() const { return rotationForcee_; } // -1: the file's
     int Rotation() const;                                  // clockwise degrees the stored picture is turned by
 
+    // Whether the video is interlaced, and which field comes first in time.
+    // An AVI whose header does not say it is known once a picture is decoded.
+    Entrelacement Entrelace() const;
+    // With `champs` each field of an interlaced video is a frame of its own:
+    // frame 2k is picture k's first field in time, 2k + 1 its second, half
+    // a step later, both line-doubled to the full height; every index, count,
+    // time and picture above follows. Ignored for a video that is not interlaced.
+    void FixerChamps(bool champs);
+    bool Champs() const { return champs_; }
+
     // The picture of frame `numero`, VideoWidth x VideoHeight in RGB32, or null
     // when there is none (out of range, or the decoder cannot deliver it).
     QImage Image(int numero);
@@ -138,10 +150,14 @@ private:
     struct Converti;
     bool DansLaVideo(int numero) const;
     Orientation Tour() const;
+    int Multiple() const { return champs_ ? 2 : 1; } // frames a stored picture makes
+    // The field of frame `numero` shown, -1 for the whole picture.
+    int Champ(int numero) const;
 
     std::unique_ptr<LecteurVideo> lecteur_; // the AVI reader, or the time-stamped one for any other file
     std::unique_ptr<Converti> converti_;
     int rotationForcee_ = -1;
+    bool champs_ = false;
     Echec echec_ = Echec::Aucun;
     DetailEchec detail_;
     std::size_t budgetCache_;

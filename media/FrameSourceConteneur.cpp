@@ -147,6 +147,7 @@ FrameSource::Echec SourceConteneur::Ouvrir(const QString& chemin, std::size_t bu
     // A decoder that exists but gives nothing for the first frame cannot read the stream.
     const ff::Image premiere = decodeur_->Image(0);
     if (!premiere || ConvertisseurImage().EnRgb(*premiere).isNull()) return Echec::Indecodable;
+    v.Entrelace = EntrelacementDe(*premiere);
     // Sound the program cannot read leaves the video silent.
     const int fluxSon = av_find_best_stream(demuxeur_.get(), AVMEDIA_TYPE_AUDIO, -1, flux_, nullptr, 0);
     if (fluxSon >= 0) {

@@ -21,14 +21,22 @@ struct ValeursLecteur {
     int PeriodeMs = 0;    // playback period in whole milliseconds
     int StartFrame = 0;
     Orientation Tour; // what the file says turns the picture upright
+    Entrelacement Entrelace = Entrelacement::Aucun;
     DescriptionVideo Description;
 };
+
+// How a decoded picture is interlaced.
+Entrelacement EntrelacementDe(const AVFrame& image);
+// How a stream's header says its pictures are interlaced, when it does.
+Entrelacement EntrelacementDe(AVFieldOrder ordre);
 
 class LecteurVideo {
 public:
     virtual ~LecteurVideo() = default;
 
     const ValeursLecteur& Valeurs() const { return valeurs_; }
+    // How the video is interlaced: Valeurs' unless a picture decoded since says more.
+    virtual Entrelacement Entrelace() const { return valeurs_.Entrelace; }
     // The time of frame `numero` (in range) in seconds from the first frame shown.
     virtual double Temps(int numero) const = 0;
     // Which decoded picture frame `numero` (in range) shows; frames that

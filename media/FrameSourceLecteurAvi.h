@@ -11,6 +11,7 @@
 #include "media/FrameSourceLecteur.h"
 
 #include <QString>
+#include <atomic>
 #include <memory>
 
 class LecteurAvi : public LecteurVideo {
@@ -22,7 +23,10 @@ public:
     double Temps(int numero) const override { return numero * valeurs_.FrameTime; }
     std::int32_t ImageDe(int numero) const override;
     bool Repetee(int numero) const override;
-    ff::Image Decodee(std::int32_t image) override { return decodeur_->Image(image); }
+    // A header that does not say the video is interlaced leaves it to the first picture decoded.
+    ff::Image Decodee(std::int32_t image) override;
+    // Read by the window while the worker decodes: kept apart from Valeurs.
+    Entrelacement Entrelace() const override { return entrelace_.load(); }
     int Cout(std::int32_t image) const override { return decodeur_->Cout(image); }
     int EnMainProche(int numero) const override;
     CacheImages& Cache() override { return decodeur_->Cache(); }
@@ -44,4 +48,5 @@ private:
     ff::Parametres parametresAudio_;
     std::unique_ptr<DecodeurImages> decodeur_;
     std::unique_ptr<SonAvi> son_;
+    std::atomic<Entrelacement> entrelace_{Entrelacement::Aucun};
 };

@@ -231,11 +231,11 @@ std::string Ecrivain::OuvrirVideo()
     if (o_.codec == OptionsVideo::Codec::H264) {
         av_opt_set(c->priv_data, "preset", "veryfast", 0);
         const std::string p = std::string("log=-1:scenecut=0") + (o_.gopOuvert ? ":open-gop=1" : "") +
-            (o_.entrelace ? ":interlaced=1:tff=1" : "");
+            (o_.entrelace ? (o_.basDAbord ? ":interlaced=1:bff=1" : ":interlaced=1:tff=1") : "");
         av_opt_set(c->priv_data, "x264-params", p.c_str(), 0);
         if (o_.entrelace) {
             c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
-            c->field_order = AV_FIELD_TT;
+            c->field_order = o_.basDAbord ? AV_FIELD_BB : AV_FIELD_TT;
         }
     }
     if (passe_ == 1) c->flags |= AV_CODEC_FLAG_PASS1;
@@ -334,6 +334,9 @@ bool Ecrivain::EcrireImage(int index)
     sws_scale(sws_.get(), source, pas, 0, stockee_.height(), image_->data, image_->linesize);
     image_->pts = o_.temps.empty() ? index - o_.imagesAvant : o_.temps[std::size_t(index)];
     image_->quality = video_.codec->global_quality;
+    // x264 takes the field order from each picture it is given, whatever it was opened with.
+    image_->interlaced_frame = o_.entrelace;
+    image_->top_field_first = o_.entrelace && !o_.basDAbord;
     return Encoder(sortie_.get(), video_, image_.get(), paquet_.get());
 }
 

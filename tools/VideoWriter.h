@@ -36,6 +36,7 @@ struct OptionsVideo {
     // reference frames (decoded, not shown, in a superframe with the next).
     bool deuxPasses = false;
     bool entrelace = false; // H.264: interlaced coding, top field first, as camcorders film
+    bool basDAbord = false; // and then bottom field first
 
     // The container, as FFmpeg names its muxer: "avi", "mp4", "mov", "matroska", "webm".
     std::string conteneur = "avi";

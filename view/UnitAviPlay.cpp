@@ -184,6 +184,24 @@ int borner(int i, int nombre)
 }
 } // namespace
 
+bool TDCAVIPlay::CompterChamps(bool champs)
+{
+    if (!Opened()) return false;
+    const EtatMesure& m = mesure_->Etat();
+    if (m.NombreDePoints() > 0 || m.NombreDePointsTsp() > 0) return false;
+    Arreter();
+    const int avant = images_->Video().Champs() ? 2 : 1;
+    images_->CompterChamps(champs);
+    const int apres = images_->Video().Champs() ? 2 : 1;
+    auto place = [&](int i) { return borner(i * apres / avant, FrameCount()); };
+    numeroImage_ = place(numeroImage_);
+    startFrame_ = place(startFrame_);
+    stopFrame_ = borner((stopFrame_ + 1) * apres / avant - 1, FrameCount());
+    mesure_->SetChampsImages(apres == 2);
+    update();
+    return true;
+}
+
 void TDCAVIPlay::SetStartFrame(int f)
 {
     if (Opened()) f = borner(f, FrameCount());

@@ -73,6 +73,11 @@ public:
     // Turns the picture `degres` clockwise in place of the video's own turn
     // (-1: the video's); the marks turn with it and stay on the object.
     void TournerImage(int degres);
+    // Makes each field of an interlaced video a frame of its own, or whole
+    // pictures frames again; the frame shown stays at its moment. Refused
+    // (false) while marks or overlay marks exist: their frame numbers would
+    // change meaning.
+    bool CompterChamps(bool champs);
 
     TMesure& Mesure() { return *mesure_; }
     const TMesure& Mesure() const { return *mesure_; }

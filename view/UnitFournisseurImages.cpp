@@ -53,6 +53,16 @@ int FournisseurImages::Tourner(int degres)
     return (source_->Rotation() - avant) / 90;
 }
 
+void FournisseurImages::CompterChamps(bool champs)
+{
+    chargeur_->Attendre();
+    // The frame numbers change meaning: a picture on screen or on its way is dropped.
+    ++generation_;
+    affichee_ = {};
+    numeroAffiche_ = -1;
+    source_->FixerChamps(champs);
+}
+
 FrameSource& FournisseurImages::Source()
 {
     chargeur_->Attendre();

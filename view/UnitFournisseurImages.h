@@ -30,6 +30,8 @@ public:
     // Turns the picture to `degres` clockwise in place of the file's turn;
     // the quarter turns it moved by.
     int Tourner(int degres);
+    // Each field of an interlaced video a frame of its own, or not.
+    void CompterChamps(bool champs);
 
     // The source, once the worker is idle.
     FrameSource& Source();

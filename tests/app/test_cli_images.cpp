@@ -50,7 +50,7 @@ struct Sortie {
     }
 };
 
-Sortie Table(const QTemporaryDir& dossier, const Travail& t, bool incertitudes = false)
+Sortie Table(const QTemporaryDir& dossier, const Travail& t, bool incertitudes = false, const QStringList& options = {})
 {
     const QString chemin = dossier.filePath(QStringLiteral("chute.ktb"));
     EXPECT_EQ(EcrireTravail(chemin, t, '.'), ResultatEcriture::Ok);
@@ -60,6 +60,7 @@ Sortie Table(const QTemporaryDir& dossier, const Travail& t, bool incertitudes =
     p.setProcessEnvironment(env);
     QStringList arguments{QStringLiteral("table")};
     if (incertitudes) arguments << QStringLiteral("--uncertainty");
+    arguments << options;
     p.start(QStringLiteral(KINOTAB_CLI), arguments << chemin);
     EXPECT_TRUE(p.waitForFinished(60000));
     Sortie s;
@@ -144,4 +145,44 @@ TEST(CliTable, ASlowMotionRunsOnItsCaptureStep)
     ASSERT_EQ(s.lignes.size(), ImagesMarquees.size());
     for (std::size_t j = 0; j < ImagesMarquees.size(); ++j)
         EXPECT_NEAR(s.Valeur(int(j), "Date"), (ImagesMarquees[j] - 10) / 240.0, 1e-12) << j;
+}
+
+// A camcorder's interlaced video measured field by field: the marks' frames
+// count fields, half a step apart.
+TEST(CliTable, FieldsAsFramesGiveHalfSteps)
+{
+    QTemporaryDir dossier;
+    OptionsVideo o;
+    o.codec = OptionsVideo::Codec::H264;
+    o.conteneur = "mpegts";
+    o.images = 12;
+    o.entrelace = true;
+    Travail t = Chute(true);
+    t.CheminVideo = dossier.filePath(QStringLiteral("kamera.ts"));
+    ASSERT_EQ(EcrireVideo(QFile::encodeName(t.CheminVideo).toStdString(), o), "");
+    for (int& f : t.Mesure.ImagesMarques) f -= 10; // fields 0 to 10
+    t.NumeroImage = 11;
+    t.Mesure.ChampsImages = true;
+    const Sortie s = Table(dossier, t);
+    ASSERT_EQ(s.code, 0) << s.erreurs.toStdString();
+    ASSERT_EQ(s.lignes.size(), ImagesMarquees.size());
+    for (std::size_t j = 0; j < ImagesMarquees.size(); ++j)
+        EXPECT_NEAR(s.Valeur(int(j), "Date"), (ImagesMarquees[j] - 10) * 0.02, 1e-9) << j;
+    EXPECT_EQ(Table(dossier, t, false, {QStringLiteral("--fields")}).code, 0);
+
+    // Marks placed on whole pictures keep their meaning: --fields is refused.
+    t.Mesure.ChampsImages = false;
+    const Sortie entieres = Table(dossier, t, false, {QStringLiteral("--fields")});
+    EXPECT_EQ(entieres.code, 1);
+    EXPECT_TRUE(entieres.erreurs.contains(QStringLiteral("whole pictures"))) << entieres.erreurs.toStdString();
+
+    // A progressive video has no fields to count.
+    o.entrelace = false;
+    o.conteneur = "mp4";
+    t.CheminVideo = dossier.filePath(QStringLiteral("p.mp4"));
+    ASSERT_EQ(EcrireVideo(QFile::encodeName(t.CheminVideo).toStdString(), o), "");
+    t.Mesure.ChampsImages = true;
+    const Sortie progressive = Table(dossier, t);
+    EXPECT_EQ(progressive.code, 1);
+    EXPECT_TRUE(progressive.erreurs.contains(QStringLiteral("not interlaced"))) << progressive.erreurs.toStdString();
 }

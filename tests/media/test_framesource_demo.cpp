@@ -73,16 +73,6 @@ TEST(Demo, LaChuteDonneG)
     EXPECT_NEAR(g, G, 0.01 * G);
 }
 
-int Cli(const QStringList& arguments, QString* sortie = nullptr, QString* erreurs = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(KINOTAB_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    if (sortie) *sortie = QString::fromUtf8(p.readAllStandardOutput());
-    if (erreurs) *erreurs = QString::fromUtf8(p.readAllStandardError());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
-
 TEST(Cli, InfoFrameEtErreurs)
 {
     QString sortie, erreurs;

@@ -86,6 +86,16 @@ TEST(TempsPartages, ImagesGardeesDansLOrdreDeDecodage)
     }
     EXPECT_TRUE(source.Description().CadenceVariable);
     EXPECT_EQ(source.Description().ImagesRepetees, 10);
+    // kinotab-cli counts them, and its times never go back.
+    QString sortie;
+    ASSERT_EQ(Cli({QStringLiteral("info"), chemin}, &sortie), 0);
+    EXPECT_TRUE(sortie.contains(QLatin1String("\nVariableRate yes\n"))) << sortie.toStdString();
+    EXPECT_TRUE(sortie.contains(QLatin1String("\nRepeatedFrames 10\n"))) << sortie.toStdString();
+    ASSERT_EQ(Cli({QStringLiteral("times"), chemin}, &sortie), 0);
+    const QStringList lignes = sortie.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 20);
+    for (qsizetype i = 1; i < lignes.size(); ++i)
+        EXPECT_LE(lignes[i - 1].section(u' ', 1).toDouble(), lignes[i].section(u' ', 1).toDouble()) << i;
 }
 
 // The chunks of the given frames emptied, as a camera that dropped them

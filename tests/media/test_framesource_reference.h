@@ -15,6 +15,7 @@
 struct ImageFFmpeg {
     double Temps = 0; // seconds from the first picture
     int Code = -1;    // the frame number drawn into it, -1 unreadable
+    QImage Rgb;       // the picture itself, when asked for
 };
 
 struct DecodageFFmpeg {
@@ -22,7 +23,7 @@ struct DecodageFFmpeg {
     int Paquets = 0; // video packets in the file that hold data
 };
 
-inline DecodageFFmpeg DecoderAvecFFmpeg(const QString& chemin)
+inline DecodageFFmpeg DecoderAvecFFmpeg(const QString& chemin, bool garderImages = false)
 {
     DecodageFFmpeg d;
     AVFormatContext* f = nullptr;
@@ -45,7 +46,9 @@ inline DecodageFFmpeg DecoderAvecFFmpeg(const QString& chemin)
         while (avcodec_receive_frame(codec.get(), image.get()) == 0) {
             const std::int64_t pts = image->pts != AV_NOPTS_VALUE ? image->pts : image->best_effort_timestamp;
             if (premier == AV_NOPTS_VALUE) premier = pts;
-            d.Images.push_back({double(pts - premier) * av_q2d(st->time_base), LireCodeMire(rgb.EnRgb(*image))});
+            const QImage converti = rgb.EnRgb(*image);
+            d.Images.push_back({double(pts - premier) * av_q2d(st->time_base), LireCodeMire(converti),
+                                garderImages ? converti.copy() : QImage()});
             av_frame_unref(image.get());
         }
     };

@@ -117,3 +117,34 @@ TEST_F(CliSuivi, BadArgumentsAreExitTwo)
         EXPECT_FALSE(s.Erreurs.isEmpty());
     }
 }
+
+TEST_F(CliSuivi, TurnedPictureGivesTheTurnedMarks)
+{
+    const Sortie droit = Cli({Video(), "0", "320", "60"});
+    ASSERT_EQ(droit.Code, 0) << droit.Erreurs.toStdString();
+    // A quarter turn clockwise takes the stored pixel (x, y) to (H - 1 - y, x).
+    const QString travail = dossier.filePath(QStringLiteral("tournee.ktb"));
+    const Sortie tourne =
+        Cli({Video(), "0", QString::number(Hauteur - 1 - 60), "320", "--rotation", "90", "--out", travail});
+    ASSERT_EQ(tourne.Code, 0) << tourne.Erreurs.toStdString();
+    ASSERT_EQ(tourne.Lignes.size(), droit.Lignes.size());
+    EXPECT_EQ(tourne.Lignes.back(), droit.Lignes.back());
+    for (qsizetype k = 0; k + 1 < droit.Lignes.size(); ++k) {
+        const QStringList a = droit.Lignes[k].split(u'\t'), b = tourne.Lignes[k].split(u'\t');
+        ASSERT_EQ(b.size(), 5) << tourne.Lignes[k].toStdString();
+        EXPECT_EQ(b[0], a[0]);
+        EXPECT_NEAR(b[1].toDouble(), Hauteur - 1 - a[2].toDouble(), 0.5) << k;
+        EXPECT_NEAR(b[2].toDouble(), a[1].toDouble(), 0.5) << k;
+    }
+    // The work file keeps the turn its marks were placed on.
+    const LectureTravail lu = LireTravail(travail);
+    ASSERT_EQ(lu.etat, LectureTravail::Etat::Ok);
+    EXPECT_EQ(lu.travail.Mesure.RotationImage, 90);
+    EXPECT_DOUBLE_EQ(lu.travail.Mesure.Marques[0].X, double(Hauteur - 1 - 60) / Hauteur);
+
+    // X Y are checked against the picture as turned; a wrong turn is a bad argument.
+    EXPECT_EQ(Cli({Video(), "0", "600", "60", "--rotation", "90"}).Code, 2);
+    EXPECT_EQ(Cli({Video(), "0", "320", "60", "--rotation", "45"}).Code, 2);
+    // An AVI of a progressive picture has no fields.
+    EXPECT_EQ(Cli({Video(), "0", "320", "60", "--fields"}).Code, 1);
+}
