@@ -25,6 +25,8 @@ void CacheImages::FixerBudget(std::size_t octets)
 
 ff::Image CacheImages::Trouver(std::int32_t rang)
 {
+    enArriere_ = rang < dernier_;
+    dernier_ = rang;
     const auto it = index_.find(rang);
     if (it == index_.end()) return {};
     recents_.splice(recents_.begin(), recents_, it->second);
@@ -33,7 +35,8 @@ ff::Image CacheImages::Trouver(std::int32_t rang)
 
 bool CacheImages::Gardera(std::int32_t avant, const AVFrame& image) const
 {
-    return avant <= 0 || std::size_t(avant) * OctetsDe(&image) < budget_;
+    const std::size_t fenetre = enArriere_ ? budget_ : budget_ / PartEnAvant;
+    return avant <= 0 || std::size_t(avant) * OctetsDe(&image) < fenetre;
 }
 
 std::int32_t CacheImages::PlusProche(std::int32_t rang) const

@@ -25,7 +25,12 @@ public:
     // Whether a picture like `image`, `avant` ranks before the one a decode
     // goes to, would still be kept when that one comes; one that would not is
     // better not kept at all, its memory going back to the decoder's pool.
+    // Going back from the last rank asked for (stepping backwards), the whole
+    // budget is filled with the pictures before it; going forward (a jump,
+    // playing) only a part: each picture kept takes a fresh buffer the
+    // decoder must clear, which doubled the time of a cold jump.
     bool Gardera(std::int32_t avant, const AVFrame& image) const;
+    static constexpr std::size_t PartEnAvant = 16;
     // Keeps a reference to `image` under `rang`.
     void Ranger(std::int32_t rang, const AVFrame* image);
     // Forgets the ranks in [debut, fin).
@@ -49,4 +54,6 @@ private:
     std::size_t budget_;
     std::size_t octets_ = 0;
     std::size_t pic_ = 0;
+    std::int32_t dernier_ = -1; // the last rank asked for
+    bool enArriere_ = false;    // it lay before the one asked for before it
 };

@@ -133,6 +133,28 @@ TEST(AccesExactCache, BudgetRespecte)
     EXPECT_LE(source.CachePic(), budget);
 }
 
+// A jump forward keeps only a few of the pictures decoded on its way (each
+// one kept costs the decoder a fresh buffer to clear); stepping back from
+// there fills the whole budget with the pictures before, on both roads.
+TEST(AccesExactCache, PeuEnAvantToutEnArriere)
+{
+    VideosDeTest videos;
+    for (const std::string conteneur : {"avi", "mp4"}) {
+        OptionsVideo o = Petite(OptionsVideo::Codec::H264, 48);
+        o.gop = 48;
+        o.conteneur = conteneur;
+        FrameSource source;
+        const std::size_t budget = 32 * 160 * 120 * 3 / 2;
+        source.FixerBudgetCache(budget);
+        ASSERT_TRUE(source.Ouvrir(videos.Ecrire(QString::fromStdString("g." + conteneur), o))) << conteneur;
+        ASSERT_EQ(LireCodeMire(source.Image(47)), 47);
+        EXPECT_LE(source.CacheOctets(), budget / 4) << conteneur; // a few, and those decoded past it
+        ASSERT_EQ(LireCodeMire(source.Image(30)), 30);
+        EXPECT_GE(source.CacheOctets(), budget / 2) << conteneur;
+        EXPECT_LE(source.CacheOctets(), budget) << conteneur;
+    }
+}
+
 // What stands in during a long seek: the frame nearest to the one asked for
 // among those kept decoded, on both roads; none once the cache is emptied.
 TEST(ImageEnMain, LaPlusProcheGardee)
