@@ -364,7 +364,7 @@ TResultatAjustement AjusterSerie(const TSerieGrandeur& serie, const TDemandeAjus
     TResultatAjustement res;
     res.Demande = demande;
     res.Demande.EchelleRelative = 0.0;
-    if (!Borner(int(serie.Valeurs.size()), res)) return res;
+    if (!Borner(int(std::min(serie.Valeurs.size(), serie.Temps.size())), res)) return res;
 
     // Samples where the quantity is not defined (a repeated mark has no
     // velocity) are left out.
