@@ -5,9 +5,10 @@
 #include "tools/VideoSurgery.h"
 #include "tools/VideoWriter.h"
 
+#include "tests/support/Cli.h"
+
 #include <QByteArray>
 #include <QFile>
-#include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -134,15 +135,4 @@ inline void PretendreTaille(const QString& chemin, int largeur, int hauteur)
     EcrireMot(d, strf + 4, std::uint32_t(largeur));
     EcrireMot(d, strf + 8, std::uint32_t(hauteur));
     Remplacer(chemin, d);
-}
-
-// Runs kinotab-cli with `arguments`; its exit status, -1 when it crashed.
-inline int Cli(const QStringList& arguments, QString* sortie = nullptr, QString* erreurs = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(KINOTAB_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    if (sortie) *sortie = QString::fromUtf8(p.readAllStandardOutput());
-    if (erreurs) *erreurs = QString::fromUtf8(p.readAllStandardError());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }

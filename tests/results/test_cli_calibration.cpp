@@ -3,10 +3,10 @@
 // through each calibration, come back as those coordinates.
 
 #include "measure/UnitTravail.h"
+#include "tests/support/Cli.h"
 #include "tools/demo_chute.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
 #include <functional>
@@ -19,16 +19,6 @@ using DemoChute::Cadence;
 using DemoChute::G;
 using DemoChute::Hauteur;
 using DemoChute::Largeur;
-
-int Cli(const QStringList& arguments, QString* sortie, QString* erreurs)
-{
-    QProcess p;
-    p.start(QStringLiteral(KINOTAB_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    *sortie = QString::fromUtf8(p.readAllStandardOutput());
-    *erreurs = QString::fromUtf8(p.readAllStandardError());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
 
 // The throw in its own frame, metres and seconds.
 constexpr int Echantillons = 11;

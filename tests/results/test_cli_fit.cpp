@@ -4,10 +4,10 @@
 
 #include "kinematics/UnitBaseTemps.h"
 #include "measure/UnitTravail.h"
+#include "tests/support/Cli.h"
 #include "tests/support/EtalonDemo.h"
 #include "tools/demo_chute.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -23,13 +23,10 @@ struct Sortie {
 
 Sortie Fit(const QStringList& arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(KINOTAB_CLI), QStringList{QStringLiteral("fit")} + arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
     Sortie s;
-    s.lignes = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    s.erreurs = QString::fromUtf8(p.readAllStandardError());
-    s.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    QString sortie;
+    s.code = Cli(QStringList{QStringLiteral("fit")} + arguments, &sortie, &s.erreurs);
+    s.lignes = sortie.split(u'\n', Qt::SkipEmptyParts);
     return s;
 }
 

@@ -4,9 +4,10 @@
 #include "measure/UnitTravail.h"
 #include "results/UnitVuesGraphe.h"
 
+#include "tests/support/Cli.h"
+
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <array>
@@ -14,15 +15,6 @@
 #include <vector>
 
 namespace {
-
-int Cli(const QStringList& arguments, QString* erreurs)
-{
-    QProcess p;
-    p.start(QStringLiteral(KINOTAB_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    *erreurs = QString::fromUtf8(p.readAllStandardError());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
 
 constexpr int Lancers = 10;
 
@@ -85,7 +77,7 @@ TEST(CliGraph, AProjectileDrawsAParabolaOfRedCrossesOnTheTrajectoryGradient)
     QString erreurs;
     ASSERT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("trajectory"), png, QStringLiteral("--size"),
                    QStringLiteral("700x450")},
-                  &erreurs),
+                  nullptr, &erreurs),
               0)
         << erreurs.toStdString();
     const QImage image(png);
@@ -138,7 +130,7 @@ TEST(CliGraph, OtherViewsAndRefusals)
     const QString bmp = dossier.filePath(QStringLiteral("v.bmp"));
     ASSERT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("vectors"), bmp, QStringLiteral("--quantity"),
                    QStringLiteral("2")},
-                  &erreurs),
+                  nullptr, &erreurs),
               0)
         << erreurs.toStdString();
     const QImage v(bmp, "BMP");
@@ -146,18 +138,18 @@ TEST(CliGraph, OtherViewsAndRefusals)
     EXPECT_EQ(v.pixel(40, 20) & 0xFFFFFF, 0u); // the legend's line
     ASSERT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("time"), dossier.filePath(QStringLiteral("g.png")),
                    QStringLiteral("--quantity"), QStringLiteral("5")},
-                  &erreurs),
+                  nullptr, &erreurs),
               0);
     EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("time"), bmp, QStringLiteral("--quantity"),
                    QStringLiteral("9")},
-                  &erreurs),
+                  nullptr, &erreurs),
               1);
     EXPECT_TRUE(erreurs.contains(QStringLiteral("--quantity takes 1 to 8"))) << erreurs.toStdString();
     EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("trajectory"), bmp, QStringLiteral("--frame"),
                    QStringLiteral("2")},
-                  &erreurs),
+                  nullptr, &erreurs),
               1);
-    EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("pie"), bmp}, &erreurs), 1);
+    EXPECT_EQ(Cli({QStringLiteral("graph"), travail, QStringLiteral("pie"), bmp}, nullptr, &erreurs), 1);
 }
 
 // With --uncertainty each red mark of the graph of ax (0, with the scatter of
@@ -170,12 +162,13 @@ TEST(CliGraph, UncertaintyDrawsTheErrorBarsOfTheGraphsAgainstTime)
                   avec = dossier.filePath(QStringLiteral("avec.png"));
     QString erreurs;
     const QStringList ax{QStringLiteral("--quantity"), QStringLiteral("6")};
-    ASSERT_EQ(Cli(QStringList{QStringLiteral("graph"), travail, QStringLiteral("time"), sans} + ax, &erreurs), 0)
+    ASSERT_EQ(Cli(QStringList{QStringLiteral("graph"), travail, QStringLiteral("time"), sans} + ax, nullptr, &erreurs),
+              0)
         << erreurs.toStdString();
     ASSERT_EQ(Cli(QStringList{QStringLiteral("graph"), travail, QStringLiteral("time"), avec,
                               QStringLiteral("--uncertainty")} +
                       ax,
-                  &erreurs),
+                  nullptr, &erreurs),
               0)
         << erreurs.toStdString();
     const auto rouges = [](const QImage& image) {
@@ -211,7 +204,8 @@ TEST(CliPrint, AViewIsWrittenAsOnePdfPageInEitherLayoutWithOrWithoutTwoCopies)
     };
     for (const auto& c : cas) {
         const QString pdf = dossier.filePath(QStringLiteral("%1.pdf").arg(QLatin1String(c.vue)));
-        ASSERT_EQ(Cli(QStringList{QStringLiteral("print"), travail, QLatin1String(c.vue), pdf} + c.options, &erreurs),
+        ASSERT_EQ(Cli(QStringList{QStringLiteral("print"), travail, QLatin1String(c.vue), pdf} + c.options, nullptr,
+                      &erreurs),
                   0)
             << c.vue << ": " << erreurs.toStdString();
         const QByteArray contenu = Lire(pdf);
@@ -227,13 +221,13 @@ TEST(CliPrint, RefusalsAreSaidAndNothingIsWritten)
     QTemporaryDir dossier;
     const QString travail = TravailJet(dossier);
     QString erreurs;
-    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("trajectory")}, &erreurs), 1);
+    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("trajectory")}, nullptr, &erreurs), 1);
     EXPECT_TRUE(erreurs.contains(QStringLiteral("output file"))) << erreurs.toStdString();
     const QString absent = dossier.filePath(QStringLiteral("absent/p.pdf"));
-    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("trajectory"), absent}, &erreurs), 1);
+    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("trajectory"), absent}, nullptr, &erreurs), 1);
     EXPECT_TRUE(erreurs.contains(QStringLiteral("cannot write"))) << erreurs.toStdString();
     const QString pdf = dossier.filePath(QStringLiteral("p.pdf"));
-    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("pie"), pdf}, &erreurs), 1);
+    EXPECT_EQ(Cli({QStringLiteral("print"), travail, QStringLiteral("pie"), pdf}, nullptr, &erreurs), 1);
     EXPECT_FALSE(QFile::exists(pdf));
 }
 

@@ -3,26 +3,16 @@
 
 #include "measure/UnitTravail.h"
 #include "tests/support/EtalonDemo.h"
+#include "tests/support/Cli.h"
 #include "tools/demo_chute.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace DemoChute;
-
-int Cli(const QStringList& arguments, QString* sortie, QString* erreurs = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral(KINOTAB_CLI), arguments);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    *sortie = QString::fromUtf8(p.readAllStandardOutput());
-    if (erreurs) *erreurs = QString::fromUtf8(p.readAllStandardError());
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
 
 // The ball from its release to the floor, the ruler as the scale, the origin
 // at the floor under the ball; with `grandeurs`, the masses and formulas.

@@ -2,9 +2,9 @@
 // file it writes, on a rendered fall.
 
 #include "measure/UnitTravail.h"
+#include "tests/support/Cli.h"
 #include "tests/tracking/ScenesSuivi.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,15 +18,12 @@ struct Sortie {
     QString Erreurs;
 };
 
-Sortie Cli(const QStringList& arguments)
+Sortie Suivre(const QStringList& arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(KINOTAB_CLI), QStringList{QStringLiteral("track")} + arguments);
-    EXPECT_TRUE(p.waitForFinished(120000));
     Sortie s;
-    s.Code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    s.Lignes = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    s.Erreurs = QString::fromUtf8(p.readAllStandardError());
+    QString sortie;
+    s.Code = Cli(QStringList{QStringLiteral("track")} + arguments, &sortie, &s.Erreurs, 120000);
+    s.Lignes = sortie.split(u'\n', Qt::SkipEmptyParts);
     return s;
 }
 
@@ -42,7 +39,7 @@ protected:
 TEST_F(CliSuivi, OneLineAMarkFromTheFirstThenTheStopAndTheWorkFile)
 {
     const QString travail = dossier.filePath(QStringLiteral("chute.ktb"));
-    const Sortie s = Cli({Video(), "0", "320", "60", "--out", travail});
+    const Sortie s = Suivre({Video(), "0", "320", "60", "--out", travail});
     ASSERT_EQ(s.Code, 0) << s.Erreurs.toStdString();
     ASSERT_GE(s.Lignes.size(), 3);
     EXPECT_EQ(s.Lignes.front(), "0\t320.000\t60.000\t1.000\tok");
@@ -77,7 +74,7 @@ TEST_F(CliSuivi, OneLineAMarkFromTheFirstThenTheStopAndTheWorkFile)
 TEST_F(CliSuivi, StartingFromAFallingBallGivesTheSameMarks)
 {
     // The same frames from frame 10 on: the run needs no rest before it.
-    const Sortie s = Cli({Video(), "10", QString::number(X), QString::number(YChute(10))});
+    const Sortie s = Suivre({Video(), "10", QString::number(X), QString::number(YChute(10))});
     ASSERT_EQ(s.Code, 0);
     EXPECT_TRUE(s.Lignes.front().startsWith("10\t"));
     EXPECT_EQ(s.Lignes.back(), "stop\tstill");
@@ -86,17 +83,17 @@ TEST_F(CliSuivi, StartingFromAFallingBallGivesTheSameMarks)
 TEST_F(CliSuivi, NoMarkAfterTheFirstIsExitOneWithAMessage)
 {
     // The template around a mark in the corner does not fit in the picture.
-    const Sortie s = Cli({Video(), "0", "2", "2"});
+    const Sortie s = Suivre({Video(), "0", "2", "2"});
     EXPECT_EQ(s.Code, 1);
     EXPECT_EQ(s.Lignes, (QStringList{"0\t2.000\t2.000\t1.000\tok", "stop\tleft"}));
     EXPECT_TRUE(s.Erreurs.contains("no mark placed")) << s.Erreurs.toStdString();
 
     // The last frame: nothing to go on to.
-    const Sortie fin = Cli({Video(), "39", "320", "400"});
+    const Sortie fin = Suivre({Video(), "39", "320", "400"});
     EXPECT_EQ(fin.Code, 1);
     EXPECT_EQ(fin.Lignes.back(), "stop\tend");
 
-    EXPECT_EQ(Cli({dossier.filePath("absente.avi"), "0", "320", "60"}).Code, 1);
+    EXPECT_EQ(Suivre({dossier.filePath("absente.avi"), "0", "320", "60"}).Code, 1);
 }
 
 TEST_F(CliSuivi, BadArgumentsAreExitTwo)
@@ -111,7 +108,7 @@ TEST_F(CliSuivi, BadArgumentsAreExitTwo)
         {Video(), "0", "320", "60", "--verbose"}, // unknown option
     };
     for (const QStringList& a : mauvais) {
-        const Sortie s = Cli(a);
+        const Sortie s = Suivre(a);
         EXPECT_EQ(s.Code, 2) << a.join(' ').toStdString();
         EXPECT_TRUE(s.Lignes.isEmpty());
         EXPECT_FALSE(s.Erreurs.isEmpty());
@@ -120,12 +117,12 @@ TEST_F(CliSuivi, BadArgumentsAreExitTwo)
 
 TEST_F(CliSuivi, TurnedPictureGivesTheTurnedMarks)
 {
-    const Sortie droit = Cli({Video(), "0", "320", "60"});
+    const Sortie droit = Suivre({Video(), "0", "320", "60"});
     ASSERT_EQ(droit.Code, 0) << droit.Erreurs.toStdString();
     // A quarter turn clockwise takes the stored pixel (x, y) to (H - 1 - y, x).
     const QString travail = dossier.filePath(QStringLiteral("tournee.ktb"));
     const Sortie tourne =
-        Cli({Video(), "0", QString::number(Hauteur - 1 - 60), "320", "--rotation", "90", "--out", travail});
+        Suivre({Video(), "0", QString::number(Hauteur - 1 - 60), "320", "--rotation", "90", "--out", travail});
     ASSERT_EQ(tourne.Code, 0) << tourne.Erreurs.toStdString();
     ASSERT_EQ(tourne.Lignes.size(), droit.Lignes.size());
     EXPECT_EQ(tourne.Lignes.back(), droit.Lignes.back());
@@ -143,8 +140,8 @@ TEST_F(CliSuivi, TurnedPictureGivesTheTurnedMarks)
     EXPECT_DOUBLE_EQ(lu.travail.Mesure.Marques[0].X, double(Hauteur - 1 - 60) / Hauteur);
 
     // X Y are checked against the picture as turned; a wrong turn is a bad argument.
-    EXPECT_EQ(Cli({Video(), "0", "600", "60", "--rotation", "90"}).Code, 2);
-    EXPECT_EQ(Cli({Video(), "0", "320", "60", "--rotation", "45"}).Code, 2);
+    EXPECT_EQ(Suivre({Video(), "0", "600", "60", "--rotation", "90"}).Code, 2);
+    EXPECT_EQ(Suivre({Video(), "0", "320", "60", "--rotation", "45"}).Code, 2);
     // An AVI of a progressive picture has no fields.
-    EXPECT_EQ(Cli({Video(), "0", "320", "60", "--fields"}).Code, 1);
+    EXPECT_EQ(Suivre({Video(), "0", "320", "60", "--fields"}).Code, 1);
 }
