@@ -312,24 +312,24 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
 
     // Derivatives are fitted on the samples they were taken on: the
     // repeated ones have none.
-    std::vector<double> temps, x, y, valeurs;
+    std::vector<double> gardesT, x, y, gardesV;
     int debut = res.Demande.Debut, fin = res.Demande.Fin;
     const auto& serie = (r.*SeriesGrandeurs[std::size_t(g)])[p];
-    if (Position(g)) {
-        temps = r.SerieTemps[p];
-        valeurs = serie;
-    } else {
+    std::span<const double> temps = r.SerieTemps[p], valeurs = serie;
+    if (!Position(g)) {
         const int premier = debut, dernier = fin;
         debut = 0;
         fin = -1;
         for (int i : EchantillonsGardes(r, demande.Point)) {
             if (i < premier) ++debut;
             if (i <= dernier) ++fin;
-            temps.push_back(r.SerieTemps[p][std::size_t(i)]);
+            gardesT.push_back(r.SerieTemps[p][std::size_t(i)]);
             x.push_back(r.SerieX[p][std::size_t(i)]);
             y.push_back(r.SerieY[p][std::size_t(i)]);
-            valeurs.push_back(serie[std::size_t(i)]);
+            gardesV.push_back(serie[std::size_t(i)]);
         }
+        temps = gardesT;
+        valeurs = gardesV;
         if (debut > fin) {
             res.Refus = TRefusAjustement::PlageVide;
             return res;
@@ -341,8 +341,8 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
 
     Echantillons e;
     e.grandeur = g;
-    e.t = std::span<const double>(temps).subspan(std::size_t(debut), std::size_t(n));
-    e.y = std::span<const double>(valeurs).subspan(std::size_t(debut), std::size_t(n));
+    e.t = temps.subspan(std::size_t(debut), std::size_t(n));
+    e.y = valeurs.subspan(std::size_t(debut), std::size_t(n));
     e.poids.assign(std::size_t(n), 1.0);
     // Correlated samples are weighted by their own variances.
     if (!Position(g)) {
