@@ -35,8 +35,7 @@ ff::Image CacheImages::Trouver(std::int32_t rang)
 
 bool CacheImages::Gardera(std::int32_t avant, const AVFrame& image) const
 {
-    const std::size_t fenetre = enArriere_ ? budget_ : budget_ / PartEnAvant;
-    return avant <= 0 || std::size_t(avant) * OctetsDe(&image) < fenetre;
+    return avant <= 0 || std::size_t(avant) * OctetsDe(&image) < Fenetre();
 }
 
 std::int32_t CacheImages::PlusProche(std::int32_t rang) const
@@ -59,9 +58,10 @@ void CacheImages::Ranger(std::int32_t rang, const AVFrame* image)
     ff::Image reference = ff::Reference(image);
     if (!reference) return;
     const std::size_t octets = OctetsDe(reference.get());
-    recents_.push_front({rang, std::move(reference), octets});
+    recents_.push_front({rang, std::move(reference), octets, !enArriere_});
     index_[rang] = recents_.begin();
     octets_ += octets;
+    if (!enArriere_) octetsEnAvant_ += octets;
     Tenir();
     pic_ = std::max(pic_, octets_);
 }
@@ -80,16 +80,29 @@ void CacheImages::Vider()
     recents_.clear();
     index_.clear();
     octets_ = 0;
+    octetsEnAvant_ = 0;
 }
 
 void CacheImages::Retirer(std::list<Entree>::iterator it)
 {
     octets_ -= it->octets;
+    if (it->enAvant) octetsEnAvant_ -= it->octets;
     index_.erase(it->rang);
     recents_.erase(it);
 }
 
+// Within the budget, and the pictures kept going forward within their
+// window; the one kept last stays, to show while the next is decoded.
 void CacheImages::Tenir()
 {
     while (octets_ > budget_ && !recents_.empty()) Retirer(std::prev(recents_.end()));
+    auto it = recents_.end();
+    while (octetsEnAvant_ > budget_ / PartEnAvant && it != recents_.begin()) {
+        --it;
+        if (it == recents_.begin()) break;
+        if (!it->enAvant) continue;
+        const auto avant = std::prev(it);
+        Retirer(it);
+        it = std::next(avant);
+    }
 }

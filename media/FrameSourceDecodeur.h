@@ -15,8 +15,8 @@
 // unless its keyframe shows it has no leading pictures (an IDR access unit, an
 // I-VOP followed by no B-VOP).
 // Once learnt, any picture but a leading one is decoded from the region's own
-// keyframe. Stepping forward continues the running decode; every picture
-// decoded on the way is kept in the cache, so stepping back is mostly a hit.
+// keyframe. Stepping forward continues the running decode; the pictures
+// decoded on the way go to the cache, which keeps what its policy says.
 // A picture the decoder does not deliver gives null, never another picture.
 
 #include "media/FrameSourceAvi.h"

@@ -14,8 +14,8 @@
 // shown after it: a picture shown before its keyframe (a leading picture of
 // an open GOP) may refer to the group before, so it is decoded from the
 // keyframe before. Pictures shown before the keyframe a decode started from
-// are never trusted. Stepping forward continues the running decode, and
-// every picture decoded on the way is kept in the cache.
+// are never trusted. Stepping forward continues the running decode; the
+// pictures decoded on the way go to the cache, which keeps what its policy says.
 
 #include "media/FrameSourceCache.h"
 #include "media/FrameSourceDecodage.h"

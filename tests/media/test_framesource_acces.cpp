@@ -133,15 +133,16 @@ TEST(AccesExactCache, BudgetRespecte)
     EXPECT_LE(source.CachePic(), budget);
 }
 
-// A jump forward keeps only a few of the pictures decoded on its way (each
-// one kept costs the decoder a fresh buffer to clear); stepping back from
-// there fills the whole budget with the pictures before, on both roads.
+// Going forward (a jump, reading through) keeps only a few of the pictures
+// decoded on the way (each one kept costs the decoder a fresh buffer to
+// clear); stepping back fills the whole budget with the pictures before, and
+// those stay when going forward again; on both roads.
 TEST(AccesExactCache, PeuEnAvantToutEnArriere)
 {
     VideosDeTest videos;
     for (const std::string conteneur : {"avi", "mp4"}) {
-        OptionsVideo o = Petite(OptionsVideo::Codec::H264, 48);
-        o.gop = 48;
+        OptionsVideo o = Petite(OptionsVideo::Codec::H264, 96);
+        o.gop = 96;
         o.conteneur = conteneur;
         FrameSource source;
         const std::size_t budget = 32 * 160 * 120 * 3 / 2;
@@ -149,9 +150,17 @@ TEST(AccesExactCache, PeuEnAvantToutEnArriere)
         ASSERT_TRUE(source.Ouvrir(videos.Ecrire(QString::fromStdString("g." + conteneur), o))) << conteneur;
         ASSERT_EQ(LireCodeMire(source.Image(47)), 47);
         EXPECT_LE(source.CacheOctets(), budget / 4) << conteneur; // a few, and those decoded past it
-        ASSERT_EQ(LireCodeMire(source.Image(30)), 30);
+        for (int i = 48; i < 72; ++i) ASSERT_EQ(LireCodeMire(source.Image(i)), i) << conteneur;
+        EXPECT_LE(source.CacheOctets(), budget / 4) << conteneur;
+        EXPECT_GT(source.CoutImage(60), 0) << conteneur;
+        ASSERT_EQ(LireCodeMire(source.Image(40)), 40);
         EXPECT_GE(source.CacheOctets(), budget / 2) << conteneur;
         EXPECT_LE(source.CacheOctets(), budget) << conteneur;
+        EXPECT_EQ(source.CoutImage(30), 0) << conteneur;
+        for (int i = 72; i < 96; ++i) ASSERT_EQ(LireCodeMire(source.Image(i)), i) << conteneur;
+        EXPECT_EQ(source.CoutImage(30), 0) << conteneur;
+        EXPECT_EQ(source.CoutImage(95), 0) << conteneur;
+        EXPECT_GT(source.CoutImage(80), 0) << conteneur;
     }
 }
 
