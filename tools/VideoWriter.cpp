@@ -85,6 +85,7 @@ std::vector<const char*> NomsEncodeur(OptionsVideo::Codec c)
     case OptionsVideo::Codec::Vp9: return {"libvpx-vp9"};
     case OptionsVideo::Codec::Av1: return {"libsvtav1", "libaom-av1"};
     case OptionsVideo::Codec::ProRes: return {"prores_ks"};
+    case OptionsVideo::Codec::Mpeg2: return {"mpeg2video"};
     }
     return {};
 }
@@ -218,9 +219,10 @@ std::string Ecrivain::OuvrirVideo()
     c->gop_size = o_.gop;
     if (sortie_->oformat->flags & AVFMT_GLOBALHEADER) c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     Regler(c, encodeur->name, o_);
-    if (o_.codec == OptionsVideo::Codec::Mpeg4 || o_.codec == OptionsVideo::Codec::H264) c->max_b_frames = o_.imagesB;
+    const bool mpeg = o_.codec == OptionsVideo::Codec::Mpeg4 || o_.codec == OptionsVideo::Codec::Mpeg2;
+    if (mpeg || o_.codec == OptionsVideo::Codec::H264) c->max_b_frames = o_.imagesB;
     c->thread_count = 1; // the same bytes on every run
-    if (o_.codec == OptionsVideo::Codec::Mjpeg || o_.codec == OptionsVideo::Codec::Mpeg4) {
+    if (o_.codec == OptionsVideo::Codec::Mjpeg || mpeg) {
         c->flags |= AV_CODEC_FLAG_QSCALE;
         c->global_quality = FF_QP2LAMBDA * 3;
     }
@@ -233,10 +235,10 @@ std::string Ecrivain::OuvrirVideo()
         const std::string p = std::string("log=-1:scenecut=0") + (o_.gopOuvert ? ":open-gop=1" : "") +
             (o_.entrelace ? (o_.basDAbord ? ":interlaced=1:bff=1" : ":interlaced=1:tff=1") : "");
         av_opt_set(c->priv_data, "x264-params", p.c_str(), 0);
-        if (o_.entrelace) {
-            c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
-            c->field_order = o_.basDAbord ? AV_FIELD_BB : AV_FIELD_TT;
-        }
+    }
+    if (o_.entrelace) {
+        c->flags |= AV_CODEC_FLAG_INTERLACED_DCT | AV_CODEC_FLAG_INTERLACED_ME;
+        c->field_order = o_.basDAbord ? AV_FIELD_BB : AV_FIELD_TT;
     }
     if (passe_ == 1) c->flags |= AV_CODEC_FLAG_PASS1;
     if (passe_ == 2) {

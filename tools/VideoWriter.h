@@ -2,7 +2,8 @@
 // Writes videos for tests and demos: AVI with MJPEG, MPEG-4 part 2 with
 // B-frames, H.264 (libx264) or raw RGB, with or without sound; and MP4, MOV,
 // MKV or WebM with those or HEVC (libx265), VP9 (libvpx), AV1 (SVT-AV1 or
-// libaom) and ProRes, with a display matrix, non-square pixels, time stamps of
+// libaom), ProRes and MPEG-2 (interlaced, in MPEG-TS, as HDV camcorders
+// film), with a display matrix, non-square pixels, time stamps of
 // one's own, frames before time 0, tags and AAC, Opus or Vorbis sound. Any size, frame rate and keyframe
 // spacing. By default each frame shows its own index as a block code that
 // survives lossy compression (LireCodeMire reads it back), and the sound is a
@@ -16,7 +17,7 @@
 #include <vector>
 
 struct OptionsVideo {
-    enum class Codec { Mjpeg, Mpeg4, H264, Brut, H265, Vp9, Av1, ProRes };
+    enum class Codec { Mjpeg, Mpeg4, H264, Brut, H265, Vp9, Av1, ProRes, Mpeg2 };
     // The lossy ones (AAC, Opus, Vorbis) are for MP4, MOV and MKV; Opus takes 48000 samples a second.
     enum class Son { Aucun, Pcm, Mp2, Aac, Opus, Vorbis };
 
@@ -35,7 +36,7 @@ struct OptionsVideo {
     // VP9: encoded in two passes, which makes the encoder use alternate
     // reference frames (decoded, not shown, in a superframe with the next).
     bool deuxPasses = false;
-    bool entrelace = false; // H.264: interlaced coding, top field first, as camcorders film
+    bool entrelace = false; // H.264, MPEG-2: interlaced coding, top field first, as camcorders film
     bool basDAbord = false; // and then bottom field first
 
     // The container, as FFmpeg names its muxer: "avi", "mp4", "mov", "matroska", "webm".

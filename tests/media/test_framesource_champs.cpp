@@ -23,14 +23,15 @@ void PeindreChamps(QImage& image, int index)
     }
 }
 
-QString Camescope(const VideosDeTest& videos, bool basDAbord)
+QString Camescope(const VideosDeTest& videos, bool basDAbord, OptionsVideo::Codec codec = OptionsVideo::Codec::H264)
 {
-    OptionsVideo o = Petite(OptionsVideo::Codec::H264, Images);
+    OptionsVideo o = Petite(codec, Images);
     o.conteneur = "mpegts";
     o.entrelace = true;
     o.basDAbord = basDAbord;
     o.peintre = PeindreChamps;
-    return videos.Ecrire(basDAbord ? QStringLiteral("bas.ts") : QStringLiteral("haut.ts"), o);
+    const QString nom = QStringLiteral("%1-%2.ts").arg(int(codec)).arg(basDAbord ? "bas" : "haut");
+    return videos.Ecrire(nom, o);
 }
 
 // The mean grey of the band in `image`.
@@ -54,46 +55,49 @@ void EstLeChamp(const QImage& champ, const QImage& entiere, int parite, int imag
     }
 }
 
+// H.264 as AVCHD camcorders film, MPEG-2 as HDV ones do.
 TEST(Champs, ChaqueChampUneImageDansLOrdreDuTemps)
 {
     VideosDeTest videos;
-    for (const bool basDAbord : {false, true}) {
-        const QString chemin = Camescope(videos, basDAbord);
-        const DecodageFFmpeg ffmpeg = DecoderAvecFFmpeg(chemin, true);
-        ASSERT_EQ(ffmpeg.Images.size(), std::size_t(Images));
-        FrameSource source;
-        ASSERT_TRUE(source.Ouvrir(chemin));
-        EXPECT_EQ(source.Entrelace(), basDAbord ? Entrelacement::BasDAbord : Entrelacement::HautDAbord);
-        const double pas = source.FrameTime();
-        const int periode = source.PeriodeMs();
-        EXPECT_EQ(periode, 40);
-        source.FixerChamps(true);
-        ASSERT_TRUE(source.Champs());
-        ASSERT_EQ(source.FrameCount(), 2 * Images);
-        EXPECT_DOUBLE_EQ(source.FrameTime(), pas / 2);
-        EXPECT_EQ(source.PeriodeMs(), 20);
-        EXPECT_EQ(source.VideoHeight(), 120);
-        const int premier = basDAbord ? 1 : 0; // the lines of the field first in time
-        for (int k = Images - 1; k >= 0; --k) {
-            const ImageFFmpeg& f = ffmpeg.Images[std::size_t(k)];
-            EXPECT_NEAR(source.TempsImage(2 * k), f.Temps, 1e-6) << k;
-            EXPECT_NEAR(source.TempsImage(2 * k + 1), f.Temps + pas / 2, 1e-6) << k;
-            const QImage a = source.Image(2 * k), b = source.Image(2 * k + 1);
-            EstLeChamp(a, f.Rgb, premier, k);
-            EstLeChamp(b, f.Rgb, 1 - premier, k);
-            EXPECT_EQ(LireCodeMire(a), k);
-            EXPECT_EQ(LireCodeMire(b), k);
-            // The band tells the fields apart whatever the decoder did.
-            EXPECT_NEAR(GrisBande(a), basDAbord ? Sombre : Clair, 20) << k;
-            EXPECT_NEAR(GrisBande(b), basDAbord ? Clair : Sombre, 20) << k;
-        }
+    for (const auto codec : {OptionsVideo::Codec::H264, OptionsVideo::Codec::Mpeg2})
+        for (const bool basDAbord : {false, true}) {
+            SCOPED_TRACE(int(codec));
+            const QString chemin = Camescope(videos, basDAbord, codec);
+            const DecodageFFmpeg ffmpeg = DecoderAvecFFmpeg(chemin, true);
+            ASSERT_EQ(ffmpeg.Images.size(), std::size_t(Images));
+            FrameSource source;
+            ASSERT_TRUE(source.Ouvrir(chemin));
+            EXPECT_EQ(source.Entrelace(), basDAbord ? Entrelacement::BasDAbord : Entrelacement::HautDAbord);
+            const double pas = source.FrameTime();
+            const int periode = source.PeriodeMs();
+            EXPECT_EQ(periode, 40);
+            source.FixerChamps(true);
+            ASSERT_TRUE(source.Champs());
+            ASSERT_EQ(source.FrameCount(), 2 * Images);
+            EXPECT_DOUBLE_EQ(source.FrameTime(), pas / 2);
+            EXPECT_EQ(source.PeriodeMs(), 20);
+            EXPECT_EQ(source.VideoHeight(), 120);
+            const int premier = basDAbord ? 1 : 0; // the lines of the field first in time
+            for (int k = Images - 1; k >= 0; --k) {
+                const ImageFFmpeg& f = ffmpeg.Images[std::size_t(k)];
+                EXPECT_NEAR(source.TempsImage(2 * k), f.Temps, 1e-6) << k;
+                EXPECT_NEAR(source.TempsImage(2 * k + 1), f.Temps + pas / 2, 1e-6) << k;
+                const QImage a = source.Image(2 * k), b = source.Image(2 * k + 1);
+                EstLeChamp(a, f.Rgb, premier, k);
+                EstLeChamp(b, f.Rgb, 1 - premier, k);
+                EXPECT_EQ(LireCodeMire(a), k);
+                EXPECT_EQ(LireCodeMire(b), k);
+                // The band tells the fields apart whatever the decoder did.
+                EXPECT_NEAR(GrisBande(a), basDAbord ? Sombre : Clair, 20) << k;
+                EXPECT_NEAR(GrisBande(b), basDAbord ? Clair : Sombre, 20) << k;
+            }
 
-        // Back to whole pictures: the frames are FFmpeg's again.
-        source.FixerChamps(false);
-        ASSERT_EQ(source.FrameCount(), Images);
-        EXPECT_EQ(source.Image(3), ffmpeg.Images[3].Rgb);
-        EXPECT_NEAR(source.TempsImage(3), ffmpeg.Images[3].Temps, 1e-6);
-    }
+            // Back to whole pictures: the frames are FFmpeg's again.
+            source.FixerChamps(false);
+            ASSERT_EQ(source.FrameCount(), Images);
+            EXPECT_EQ(source.Image(3), ffmpeg.Images[3].Rgb);
+            EXPECT_NEAR(source.TempsImage(3), ffmpeg.Images[3].Temps, 1e-6);
+        }
 }
 
 TEST(Champs, TourneEtBorneCommeLesImages)
