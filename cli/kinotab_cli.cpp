@@ -56,12 +56,13 @@ namespace {
 const std::array Groupes = {&CommandesVideo, &CommandesTravail, &CommandesGraphe, &CommandesImpression,
                             &CommandesSuivi, &CommandesAjustement};
 
-int Usage()
+// Asked for, the usage goes to standard output and is no failure.
+int Usage(std::FILE* sortie = stderr, int code = 1)
 {
-    std::fprintf(stderr, "usage:\n");
+    std::fprintf(sortie, "usage:\n");
     for (const auto groupe : Groupes)
-        for (const CommandeCli& c : groupe()) std::fprintf(stderr, "  kinotab-cli %s %s\n", c.nom, c.arguments);
-    return 1;
+        for (const CommandeCli& c : groupe()) std::fprintf(sortie, "  kinotab-cli %s %s\n", c.nom, c.arguments);
+    return code;
 }
 
 } // namespace
@@ -70,6 +71,7 @@ int main(int argc, char** argv)
 {
     av_log_set_level(AV_LOG_ERROR);
     if (argc < 2) return Usage();
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) return Usage(stdout, 0);
     QStringList arguments;
     for (int i = 2; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     for (const auto groupe : Groupes)

@@ -146,3 +146,17 @@ TEST(CliTable, AQuantityThatCannotBeReadIsReportedAndLeftOut)
 }
 
 } // namespace
+
+// Asked for, the usage lists every verb on standard output; an unknown verb
+// is a failure that says so.
+TEST(CliUsage, HelpListsTheVerbsAndAnUnknownOneFails)
+{
+    QString sortie, erreurs;
+    ASSERT_EQ(Cli({QStringLiteral("--help")}, &sortie, &erreurs), 0);
+    for (const char* verbe : {"info", "times", "frame", "table", "graph", "print", "track", "fit"})
+        EXPECT_TRUE(sortie.contains(QStringLiteral("kinotab-cli %1 ").arg(QLatin1String(verbe)))) << verbe;
+    EXPECT_TRUE(erreurs.isEmpty());
+    ASSERT_EQ(Cli({QStringLiteral("tabel")}, &sortie, &erreurs), 1);
+    EXPECT_TRUE(sortie.isEmpty());
+    EXPECT_TRUE(erreurs.startsWith(QStringLiteral("kinotab-cli: unknown command tabel\nusage:")));
+}
