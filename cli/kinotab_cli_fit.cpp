@@ -7,7 +7,6 @@
 
 #include "core/UnitFormatReel.h"
 #include "kinematics/UnitAjustementSeries.h"
-#include "kinematics/UnitIncertitudeEchelle.h"
 #include "kinematics/UnitPasDeTemps.h"
 #include "results/UnitModeleResultats.h"
 
@@ -170,12 +169,11 @@ int ajusterSerieDuPoint(const OptionsFit& o, const TModeleResultats& modele, TDe
     const TResultatsSeries& r = modele.Series();
     d.Grandeur = *o.grandeur;
     d.Point = *o.point - 1;
-    d.EchelleRelative = IncertitudeRelativeEchelle(modele.Entrees(), d.IncertitudeLongueur);
     if (d.Point >= r.NbPointsMobiles)
         return Erreur(QStringLiteral("the measurement has %1 moving point(s)").arg(r.NbPointsMobiles));
     if (!borner(o, modele, d.Point, r.NbMesures[std::size_t(d.Point)], d))
         return Erreur(QStringLiteral("no samples of that point in the frames asked"));
-    a = Ajuster(r, d);
+    a = modele.Ajuster(d);
     return 0;
 }
 
@@ -191,7 +189,8 @@ int ajusterQuantite(const OptionsFit& o, const TModeleResultats& modele, TDemand
                       ErreurArguments);
     if (!borner(o, modele, 0, int(serie->Valeurs.size()), d))
         return Erreur(QStringLiteral("no samples of that quantity in the frames asked"));
-    a = AjusterSerie(*serie, d);
+    d.Quantite = o.quantite.toStdString();
+    a = modele.Ajuster(d);
     return 0;
 }
 
@@ -225,7 +224,7 @@ int fit(const QStringList& arguments)
         ecrire(QString::fromLatin1(NomDerivee(a.Derivee)) + tab + nombre(a.ValeurDerivee.Valeur) + tab +
                nombre(a.ValeurDerivee.Incertitude));
     ecrire(QStringLiteral("scale_part") + tab +
-           nombre(a.Derivee != TValeurDerivee::Aucune ? a.EchelleRelative : d.EchelleRelative));
+           nombre(a.Derivee != TValeurDerivee::Aucune ? a.EchelleRelative : a.Demande.EchelleRelative));
     ecrire(QStringLiteral("rms") + tab + nombre(a.Rms));
     ecrire(QStringLiteral("chi2_reduced") + tab + nombre(a.Chi2Reduit));
     return 0;

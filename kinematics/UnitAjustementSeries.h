@@ -28,6 +28,7 @@ struct TDemandeAjustement {
     TModele Modele = TModele::Droite;
     TGrandeurAjustee Grandeur = TGrandeurAjustee::Y;
     int Point = 0;                    // 0-based moving point
+    std::string Quantite;             // else a quantity of the table by name ("Ek1", the user's)
     int Debut = 0;                    // first sample of the range (0-based)
     int Fin = -1;                     // last sample of the range, inclusive; -1: the last one
     std::string Expression;           // the formula of the Expression model

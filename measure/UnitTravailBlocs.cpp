@@ -32,6 +32,7 @@ constexpr std::array Blocs{
     Bloc{QLatin1StringView("Quantities"), EcrireQuantitesTravail, LireQuantitesTravail},
     Bloc{QLatin1StringView("Fits"), EcrireAjustementsTravail, LireAjustementsTravail},
     Bloc{QLatin1StringView("Fields"), EcrireChampsTravail, LireChampsTravail},
+    Bloc{QLatin1StringView("QuantityFits"), EcrireAjustementsQuantitesTravail, LireAjustementsQuantitesTravail},
 };
 
 const Bloc* BlocNomme(const QString& entete)

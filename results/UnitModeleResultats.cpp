@@ -1,5 +1,7 @@
 #include "results/UnitModeleResultats.h"
 
+#include "kinematics/UnitIncertitudeEchelle.h"
+
 TModeleResultats::TModeleResultats() : series_(pas_) {}
 
 CodeResultat TModeleResultats::CalculerResultats(const TEntreesSeries& mesure, bool afficherVitesse,
@@ -23,6 +25,19 @@ void TModeleResultats::PoserGrandeurs(const TGrandeursMesure& g)
 std::optional<TSerieGrandeur> TModeleResultats::SerieNommee(std::string_view nom, std::string* unite) const
 {
     return ::SerieNommee(nom, Series(), grandeurs_, unite);
+}
+
+TResultatAjustement TModeleResultats::Ajuster(TDemandeAjustement d) const
+{
+    if (d.Quantite.empty()) {
+        d.EchelleRelative = IncertitudeRelativeEchelle(entrees_, d.IncertitudeLongueur);
+        return ::Ajuster(Series(), d);
+    }
+    if (const auto serie = SerieNommee(d.Quantite)) return AjusterSerie(*serie, d);
+    TResultatAjustement refus;
+    refus.Demande = d;
+    refus.Refus = TRefusAjustement::PointAbsent;
+    return refus;
 }
 
 void TModeleResultats::RemplirTableau()

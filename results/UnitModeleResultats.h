@@ -3,6 +3,7 @@
 // recomputations and the table of values filled from them. The results window
 // and kinotab-cli both go through this one road.
 
+#include "kinematics/UnitAjustementSeries.h"
 #include "kinematics/UnitSeries.h"
 #include "results/UnitTableau.h"
 
@@ -33,6 +34,9 @@ public:
     // Any quantity by name, as the table holds it or can compute it from the
     // series: "x1", "vy2", "Ek1", "pxS", the user's; nullopt when absent.
     std::optional<TSerieGrandeur> SerieNommee(std::string_view nom, std::string* unite = nullptr) const;
+    // A kept fit: of a point's series with the scale's part, or of the
+    // quantity it names (refused as PointAbsent when there is none).
+    TResultatAjustement Ajuster(TDemandeAjustement d) const;
     // A new time step, or smoothing switched: on success the marks are dealt
     // again and the table refilled; on failure nothing changes but the undone
     // choice (TChoisi back to TDefaut, or smoothing back).

@@ -228,6 +228,8 @@ private:
     QStringList LignesAjustementAffiche() const;
     QStringList LignesAjustementsTableau() const;                     // every kept fit, under the table's text
     QStringList LignesAjustement(const TResultatAjustement& a) const; // with its title
+    QString UniteQuantite(const std::string& nom) const;              // of a quantity of the table, "" for none
+    int EchantillonsAjustes(const VueTemps::Choix& c) const;          // the samples of the graph's series
     int HauteurResidus() const;
 
     // UnitResultatsImage.cpp

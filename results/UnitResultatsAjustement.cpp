@@ -5,7 +5,6 @@
 #include "results/UnitResultats.h"
 
 #include "graph/UnitGraphPlus.h"
-#include "kinematics/UnitIncertitudeEchelle.h"
 #include "kit/Mnemoniques.h"
 #include "resources/UnitChainesRessources.h"
 #include "results/UnitPanneauAjustement.h"
@@ -31,6 +30,13 @@ QChar separateur()
 const std::vector<int>& ImagesMarques(const TEntreesSeries& e)
 {
     return e.ModeTransparent ? e.ImagesMarquesTsp : e.ImagesMarques;
+}
+
+// The kept fit of what the graph shows, or end.
+auto AjustementDe(std::vector<TDemandeAjustement>& gardes, const VueTemps::Choix& c)
+{
+    return std::find_if(gardes.begin(), gardes.end(),
+                        [&](const TDemandeAjustement& d) { return VueAjustement::Concerne(d, c); });
 }
 
 } // namespace
@@ -92,19 +98,26 @@ void TResultats::AppliquerAjustement()
     }
 }
 
+// A quantity's samples follow those of the points it uses, which are marked
+// on the same frames: its range is taken on its point's frames.
+int TResultats::EchantillonsAjustes(const VueTemps::Choix& c) const
+{
+    if (c.quantite.empty()) return Series().NbMesures[std::size_t(c.point)];
+    const auto serie = modele_.SerieNommee(c.quantite);
+    return serie ? int(serie->Valeurs.size()) : 0;
+}
+
 void TResultats::MenuProlozitClick()
 {
     if (disposition_ != TVueResultats::Temps) return;
     const VueTemps::Choix c = ChoixTemps();
     const TResultatsSeries& r = Series();
     const std::vector<int>& images = ImagesMarques(modele_.Entrees());
-    const int n = r.NbMesures[std::size_t(c.point)];
+    const int n = EchantillonsAjustes(c);
     const auto image = [&](int j) { return ImageDeLEchantillon(images, r.NbPointsMobiles, c.point, j); };
     PanneauAjustement->PoserImages(image(0), image(std::max(0, n - 1)));
     // A kept fit of this quantity comes back with its choices.
-    const auto garde = std::find_if(ajustements_.begin(), ajustements_.end(), [&](const TDemandeAjustement& d) {
-        return d.Point == c.point && int(d.Grandeur) == int(c.grandeur);
-    });
+    const auto garde = AjustementDe(ajustements_, c);
     if (garde != ajustements_.end())
         PanneauAjustement->PoserDemande(*garde, image(garde->Debut), image(garde->Fin < 0 ? n - 1 : garde->Fin));
     else
@@ -117,9 +130,7 @@ void TResultats::MenuProlozitClick()
 void TResultats::MenuZrusitClick()
 {
     const VueTemps::Choix c = ChoixTemps();
-    std::erase_if(ajustements_, [&](const TDemandeAjustement& d) {
-        return d.Point == c.point && int(d.Grandeur) == int(c.grandeur);
-    });
+    std::erase_if(ajustements_, [&](const TDemandeAjustement& d) { return VueAjustement::Concerne(d, c); });
     ajustement_.reset();
     PanneauAjustement->PoserResultat({});
     PanneauAjustement->hide();
@@ -136,18 +147,18 @@ void TResultats::Prolozit()
     d.Modele = PanneauAjustement->Modele();
     d.Grandeur = TGrandeurAjustee(int(c.grandeur));
     d.Point = c.point;
+    d.Quantite = c.quantite;
     if (d.Modele == TModele::Expression) {
         d.Expression = PanneauAjustement->Expression();
         d.Departs = PanneauAjustement->Departs();
     }
     d.IncertitudeLongueur = PanneauAjustement->IncertitudeLongueur();
-    const auto plage = PlageDesImages(ImagesMarques(e), r.NbPointsMobiles, c.point, r.NbMesures[std::size_t(c.point)],
+    const auto plage = PlageDesImages(ImagesMarques(e), r.NbPointsMobiles, c.point, EchantillonsAjustes(c),
                                       PanneauAjustement->De(), PanneauAjustement->A());
     // No sample in the frames chosen: an empty range, refused as such.
     d.Debut = plage ? plage->Debut : 1;
     d.Fin = plage ? plage->Fin : 0;
-    std::erase_if(ajustements_,
-                  [&](const TDemandeAjustement& a) { return a.Point == d.Point && a.Grandeur == d.Grandeur; });
+    std::erase_if(ajustements_, [&](const TDemandeAjustement& a) { return VueAjustement::Concerne(a, c); });
     ajustements_.push_back(d);
     ajustement_.reset();
     ComboBoxChange();
@@ -156,22 +167,18 @@ void TResultats::Prolozit()
 void TResultats::DessinerAjustement()
 {
     const VueTemps::Choix c = ChoixTemps();
-    const auto garde = std::find_if(ajustements_.begin(), ajustements_.end(), [&](const TDemandeAjustement& d) {
-        return d.Point == c.point && int(d.Grandeur) == int(c.grandeur);
-    });
+    const auto garde = AjustementDe(ajustements_, c);
     if (garde == ajustements_.end()) {
         PanneauAjustement->PoserResultat({});
         BandeResidus->hide();
         return;
     }
     if (!ajustement_ || !(demandeCalculee_ == *garde)) {
-        TDemandeAjustement d = *garde;
-        d.EchelleRelative = IncertitudeRelativeEchelle(modele_.Entrees(), d.IncertitudeLongueur);
-        ajustement_ = Ajuster(Series(), d);
+        ajustement_ = modele_.Ajuster(*garde);
         demandeCalculee_ = *garde;
     }
     // A refusal says why in the panel and draws nothing.
-    const QStringList lignes = ::LignesAjustement(*ajustement_, separateur());
+    const QStringList lignes = ::LignesAjustement(*ajustement_, separateur(), UniteQuantite(c.quantite));
     PanneauAjustement->PoserResultat(lignes.join(QLatin1Char('\n')));
     VueAjustement::Dessiner(*Graphe, c, *ajustement_);
     const int h = HauteurResidus();
@@ -181,17 +188,25 @@ void TResultats::DessinerAjustement()
             VueAjustement::Residus(*Graphe, *ajustement_, VuesGraphe::CouleursPoints[std::size_t(c.point)], h)));
 }
 
+QString TResultats::UniteQuantite(const std::string& nom) const
+{
+    std::string unite;
+    if (!nom.empty()) modele_.SerieNommee(nom, &unite);
+    return QString::fromStdString(unite);
+}
+
 QStringList TResultats::LignesAjustement(const TResultatAjustement& a) const
 {
     const TResultatsSeries& r = Series();
     const std::vector<int>& images = ImagesMarques(modele_.Entrees());
-    const auto image = [&](int j) { return ImageDeLEchantillon(images, r.NbPointsMobiles, a.Demande.Point, j); };
-    const QStringList titre{Chaines::Texte("AjustementTitreTexte")
-                                .arg(VueTemps::Libelle(VueTemps::Grandeur(int(a.Demande.Grandeur))),
-                                     VueTemps::Points(r).value(a.Demande.Point))
-                                .arg(image(a.Demande.Debut))
-                                .arg(image(a.Demande.Fin))};
-    return titre + ::LignesAjustement(a, separateur());
+    const TDemandeAjustement& d = a.Demande;
+    const auto image = [&](int j) { return ImageDeLEchantillon(images, r.NbPointsMobiles, d.Point, j); };
+    const QString titre = d.Quantite.empty()
+        ? Chaines::Texte("AjustementTitreTexte")
+              .arg(VueTemps::Libelle(VueTemps::Grandeur(int(d.Grandeur))), VueTemps::Points(r).value(d.Point))
+        : Chaines::Texte("AjustementTitreQuantite").arg(QString::fromStdString(d.Quantite));
+    return QStringList{titre.arg(image(d.Debut)).arg(image(d.Fin))} +
+        ::LignesAjustement(a, separateur(), UniteQuantite(d.Quantite));
 }
 
 QStringList TResultats::LignesAjustementAffiche() const
@@ -204,9 +219,7 @@ QStringList TResultats::LignesAjustementsTableau() const
 {
     QStringList l;
     for (const TDemandeAjustement& garde : ajustements_) {
-        TDemandeAjustement d = garde;
-        d.EchelleRelative = IncertitudeRelativeEchelle(modele_.Entrees(), d.IncertitudeLongueur);
-        const TResultatAjustement a = Ajuster(Series(), d);
+        const TResultatAjustement a = modele_.Ajuster(garde);
         if (a.Reussi()) l << QString() << LignesAjustement(a);
     }
     return l;

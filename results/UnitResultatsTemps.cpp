@@ -24,6 +24,12 @@ VueTemps::Choix TResultats::ChoixTemps() const
     const int donnee = ComboBoxChoix1->currentData().toInt();
     c.grandeur = donnee < PremiereGrandeur ? VueTemps::Grandeur(donnee) : VueTemps::Grandeur::X;
     c.point = ComboBoxChoix2->currentIndex();
+    const std::vector<TGrandeurDefinie>& grandeurs = modele_.GrandeursTableau();
+    if (const std::size_t i = std::size_t(donnee - PremiereGrandeur);
+        donnee >= PremiereGrandeur && i < grandeurs.size()) {
+        c.quantite = grandeurs[i].Nom;
+        c.point = grandeurs[i].Point > 0 ? grandeurs[i].Point - 1 : 0;
+    }
     c.courbe = MenuAffichageDessinerUneCourbe->isChecked();
     c.zoomX = MenuAffichageZoomX->isChecked();
     c.zoomY = MenuAffichageZoomY->isChecked();
@@ -71,8 +77,10 @@ void TResultats::DessinerTemps(TEtendue& e)
         DessinerAjustement();
         return;
     }
-    if (const auto s = modele_.SerieNommee(grandeurs[std::size_t(i)].Nom))
+    if (const auto s = modele_.SerieNommee(grandeurs[std::size_t(i)].Nom)) {
         VueTemps::DessinerGrandeur(*Graphe, *s, grandeurs[std::size_t(i)], ChoixTemps(), e);
+        DessinerAjustement();
+    }
 }
 
 void TResultats::OptionsTemps()

@@ -2,6 +2,7 @@
 
 #include "resources/UnitChainesRessources.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -27,6 +28,20 @@ QString UniteLongueur(int s)
     case -4: return Chaines::Texte("UniteMS4");
     default: return Chaines::Texte("UniteMS5");
     }
+}
+
+// The unit of the fitted series times seconds to the power `s`: metres for a
+// point's series, else the quantity's own ("J", "J/s", "(kg m/s)/s²", "1/s").
+QString UniteSerie(const TResultatAjustement& r, const QString& uniteQuantite, int s)
+{
+    if (r.Demande.Quantite.empty()) return UniteLongueur(PuissanceSecondes(r.Demande.Grandeur) + s);
+    if (s == 0) return uniteQuantite;
+    static const char16_t* const secondes[] = {u"s", u"s²", u"s³", u"s⁴", u"s⁵"};
+    const bool compose = uniteQuantite.contains(QLatin1Char('/')) || uniteQuantite.contains(QLatin1Char(' '));
+    const QString base = uniteQuantite.isEmpty() ? QStringLiteral("1")
+        : compose                                ? QStringLiteral("(%1)").arg(uniteQuantite)
+                                                 : uniteQuantite;
+    return base + QLatin1Char('/') + QString::fromUtf16(secondes[std::min(-s, 5) - 1]);
 }
 
 QString UniteDerivee(const TResultatAjustement& r)
@@ -66,27 +81,26 @@ QString TexteMesure(double valeur, double u, double partEchelle, const QString& 
     return texte;
 }
 
-QString UniteParametre(const TResultatAjustement& r, int k)
+QString UniteParametre(const TResultatAjustement& r, int k, const QString& uniteQuantite)
 {
-    const int s = PuissanceSecondes(r.Demande.Grandeur);
+    const QString serie = UniteSerie(r, uniteQuantite, 0);
     switch (r.Demande.Modele) {
     case TModele::Droite:
     case TModele::Parabole:
-    case TModele::Poly3: return UniteLongueur(s - k);
-    case TModele::Exp: return k == 1 ? Chaines::Texte("UniteParS") : UniteLongueur(s);
-    case TModele::Sinus:
-        return k == 1 ? Chaines::Texte("UniteRadParS") : k == 2 ? Chaines::Texte("UniteRad") : UniteLongueur(s);
+    case TModele::Poly3: return UniteSerie(r, uniteQuantite, -k);
+    case TModele::Exp: return k == 1 ? Chaines::Texte("UniteParS") : serie;
+    case TModele::Sinus: return k == 1 ? Chaines::Texte("UniteRadParS") : k == 2 ? Chaines::Texte("UniteRad") : serie;
     case TModele::SinusAmorti:
         return k == 1 ? Chaines::Texte("UniteParS")
             : k == 2  ? Chaines::Texte("UniteRadParS")
             : k == 3  ? Chaines::Texte("UniteRad")
-                      : UniteLongueur(s);
+                      : serie;
     case TModele::Expression: break;
     }
     return {};
 }
 
-QStringList LignesAjustement(const TResultatAjustement& r, QChar separateur)
+QStringList LignesAjustement(const TResultatAjustement& r, QChar separateur, const QString& uniteQuantite)
 {
     QStringList l;
     if (!r.Reussi()) return {RaisonRefus(r)};
@@ -98,7 +112,7 @@ QStringList LignesAjustement(const TResultatAjustement& r, QChar separateur)
     for (int k = 0; k < int(r.Parametres.size()); ++k) {
         const TParametreAjuste& p = r.Parametres[std::size_t(k)];
         parametres << QString::fromStdString(p.Nom) + QStringLiteral(" = ") +
-                TexteMesure(p.Valeur, p.Incertitude, 0.0, UniteParametre(r, k), separateur);
+                TexteMesure(p.Valeur, p.Incertitude, 0.0, UniteParametre(r, k, uniteQuantite), separateur);
     }
     l << parametres.join(QStringLiteral(";  "));
     const auto court = [separateur](double v) {
@@ -106,7 +120,7 @@ QStringList LignesAjustement(const TResultatAjustement& r, QChar separateur)
     };
     l << Chaines::Texte("AjustementQualite")
              .arg(r.N)
-             .arg(court(r.Rms) + QLatin1Char(' ') + UniteLongueur(PuissanceSecondes(r.Demande.Grandeur)))
+             .arg((court(r.Rms) + QLatin1Char(' ') + UniteSerie(r, uniteQuantite, 0)).trimmed())
              .arg(court(r.Chi2Reduit));
     return l;
 }

@@ -13,11 +13,12 @@
 // "(v ± u) unit", and " (měřítko ± s)" when the scale has a part in u.
 QString TexteMesure(double valeur, double incertitude, double partEchelle, const QString& unite, QChar separateur);
 
-// The unit of parameter k of the result's model (empty for a formula).
-QString UniteParametre(const TResultatAjustement& r, int k);
+// The unit of parameter k of the result's model (empty for a formula); a fit
+// of a quantity of the table takes `uniteQuantite`, its unit, for metres.
+QString UniteParametre(const TResultatAjustement& r, int k, const QString& uniteQuantite = {});
 
 // The result: the derived value first when the model has one, then every
 // parameter, then the number of samples, the residual RMS and chi2/nu.
-QStringList LignesAjustement(const TResultatAjustement& r, QChar separateur);
+QStringList LignesAjustement(const TResultatAjustement& r, QChar separateur, const QString& uniteQuantite = {});
 // Why a fit was refused, in one sentence.
 QString RaisonRefus(const TResultatAjustement& r);

@@ -12,9 +12,15 @@ constexpr int PointsCourbe = 400;
 
 } // namespace
 
+bool Concerne(const TDemandeAjustement& d, const VueTemps::Choix& c)
+{
+    if (d.Quantite != c.quantite) return false;
+    return !d.Quantite.empty() || (d.Point == c.point && int(d.Grandeur) == int(c.grandeur));
+}
+
 bool Concerne(const TResultatAjustement& a, const VueTemps::Choix& c)
 {
-    return a.Reussi() && a.Demande.Point == c.point && int(a.Demande.Grandeur) == int(c.grandeur);
+    return a.Reussi() && Concerne(a.Demande, c);
 }
 
 TColor Eclaircir(TColor c, double part)

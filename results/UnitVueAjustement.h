@@ -11,7 +11,10 @@
 
 namespace VueAjustement {
 
-// Whether the fit belongs to the quantity and the point on the graph.
+// Whether the fit is of what the graph shows: the quantity of the table it
+// names, or else the series and the point.
+bool Concerne(const TDemandeAjustement& d, const VueTemps::Choix& c);
+// And it succeeded.
 bool Concerne(const TResultatAjustement& a, const VueTemps::Choix& c);
 
 // A colour a share `part` of the way to white.

@@ -7,6 +7,7 @@
 #include "results/UnitVuesGraphe.h"
 
 #include <QStringList>
+#include <string>
 #include <vector>
 
 namespace VueTemps {
@@ -31,6 +32,7 @@ struct Choix {
     bool zoomX = false;
     bool zoomY = true;
     bool incertitudes = false; // ±1 standard uncertainty bars on velocities and accelerations
+    std::string quantite;      // a quantity of the table by name, shown instead of `grandeur`
 };
 
 // Adds the curve of the chosen quantity and widens `e` to its range, with

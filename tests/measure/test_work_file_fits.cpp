@@ -73,3 +73,29 @@ TEST(WorkFileFits, ADamagedBlockIsARefusedFile)
     EXPECT_EQ(avec(1, "3"), LectureTravail::Etat::Contenu);      // lines missing
     EXPECT_EQ(LireLignesTravail(partie + bloc.mid(0, 10)).etat, LectureTravail::Etat::Contenu);
 }
+
+TEST(WorkFileFits, AQuantitysFitHasABlockOfItsOwnAfterTheOthers)
+{
+    Travail t = avecAjustements();
+    TDemandeAjustement energie;
+    energie.Modele = TModele::Droite;
+    energie.Quantite = "E1";
+    energie.Debut = 2;
+    energie.Fin = 9;
+    t.Mesure.Ajustements.push_back(energie);
+    const QStringList sans = LignesTravail(avecAjustements(), '.');
+    const QStringList lignes = LignesTravail(t, '.');
+    ASSERT_EQ(lignes.mid(sans.size()), QStringList({"QuantityFits", "1", "line", "E1", "2", "9", "0", ""}));
+    const LectureTravail lu = LireLignesTravail(lignes);
+    ASSERT_EQ(lu.etat, LectureTravail::Etat::Ok);
+    EXPECT_EQ(lu.travail.Mesure.Ajustements, t.Mesure.Ajustements);
+
+    // Alone, it is the only fit block.
+    Travail seule = mesure();
+    seule.Mesure.Ajustements = {energie};
+    EXPECT_EQ(LignesTravail(seule, '.').mid(LignesTravail(mesure(), '.').size()).first(), "QuantityFits");
+
+    QStringList sansNom = lignes;
+    sansNom[sans.size() + 3] = " ";
+    EXPECT_EQ(LireLignesTravail(sansNom).etat, LectureTravail::Etat::Contenu);
+}

@@ -95,4 +95,62 @@ TEST_F(ResultatsAjustement, RefusalsSayWhyAndDrawNothing)
     EXPECT_TRUE(mesure().Etat().Ajustements.empty());
 }
 
+// A quantity of the table is fitted like a point's series, in its own unit,
+// and its fit is kept apart from the point's.
+TEST_F(ResultatsAjustement, AQuantityOfTheTableIsFittedInItsUnitAndKeptApart)
+{
+    Mesurer(1, 12);
+    TGrandeursMesure g;
+    g.Masses = {0.2, 0, 0};
+    g.Propres = {{"X", "m", "2*x1 + 1"}};
+    mesure().SetGrandeurs(g);
+    Montrer(TVueResultats::Temps, [](TResultats& r) {
+        r.ComboBoxChoix1->setCurrentIndex(r.ComboBoxChoix1->findText("X (vlastní)"));
+        r.MenuProlozeniProlozit->trigger();
+        const TResultatAjustement* a = r.AjustementAffiche();
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->Demande.Quantite, "X");
+        EXPECT_EQ(a->N, 12);
+        // The parabola through x1, doubled and raised by one.
+        TDemandeAjustement dx;
+        dx.Modele = TModele::Parabole;
+        dx.Grandeur = TGrandeurAjustee::X;
+        const TResultatAjustement x = r.Modele().Ajuster(dx);
+        ASSERT_TRUE(x.Reussi());
+        ASSERT_EQ(a->Parametres.size(), 3u);
+        EXPECT_NEAR(a->Parametres[0].Valeur, 2 * x.Parametres[0].Valeur + 1, 1e-9);
+        EXPECT_NEAR(a->Parametres[1].Valeur, 2 * x.Parametres[1].Valeur, 1e-9);
+        EXPECT_NEAR(a->Parametres[2].Valeur, 2 * x.Parametres[2].Valeur, 1e-9);
+        const QString texte = r.PanneauAjustement->LabelResultat->text();
+        EXPECT_TRUE(texte.startsWith("a = (")) << texte.toStdString();
+        EXPECT_TRUE(texte.contains(" m;  b = (") && texte.contains(" m/s;  c = (") && texte.contains(" m/s²"))
+            << texte.toStdString();
+        ASSERT_EQ(r.Graphe->NbCourbes(), 3);
+        EXPECT_TRUE(r.Graphe->Courbe(2).Pointillee);
+
+        // An energy's parameters are in joules.
+        r.ComboBoxChoix1->setCurrentIndex(r.ComboBoxChoix1->findText("kinetická energie Ek1"));
+        EXPECT_EQ(r.AjustementAffiche(), nullptr);
+        r.MenuProlozeniProlozit->trigger();
+        EXPECT_TRUE(r.PanneauAjustement->LabelResultat->text().contains(" J/s²"));
+
+        // The point's own series has no fit of its own.
+        r.ComboBoxChoix1->setCurrentIndex(0);
+        EXPECT_EQ(r.AjustementAffiche(), nullptr);
+        EXPECT_EQ(r.Graphe->NbCourbes(), 1);
+    });
+    const std::vector<TDemandeAjustement>& gardes = mesure().Etat().Ajustements;
+    ASSERT_EQ(gardes.size(), 2u);
+    EXPECT_EQ(gardes[0].Quantite, "X");
+    EXPECT_EQ(gardes[1].Quantite, "Ek1");
+
+    // Under the table, each with its title.
+    Montrer(TVueResultats::Tableau, [](TResultats& r) {
+        r.MenuEditionCopierDansLePressePapier->trigger();
+        const QString texte = QGuiApplication::clipboard()->text();
+        EXPECT_TRUE(texte.contains("\r\nProložení (X, snímky 0 až 11):\r\na = (")) << texte.toStdString();
+        EXPECT_TRUE(texte.contains("\r\nProložení (Ek1, snímky 0 až 11):\r\n")) << texte.toStdString();
+    });
+}
+
 } // namespace
