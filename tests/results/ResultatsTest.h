@@ -76,6 +76,15 @@ protected:
             return PointD{0.05 + 0.04 * j + 0.002 * j * j, 0.2 + 0.2 * p};
         });
     }
+    // As Mesurer(1, 12), point 1 weighing 0.2 kg, with the user's `propres`.
+    void MesurerAvecGrandeurs(std::vector<TGrandeurPropre> propres)
+    {
+        Mesurer(1, 12);
+        TGrandeursMesure g;
+        g.Masses = {0.2, 0, 0};
+        g.Propres = std::move(propres);
+        mesure().SetGrandeurs(g);
+    }
     // Runs `pendant` while the results window is shown by `vue`'s command.
     void Montrer(TVueResultats vue, std::function<void(TResultats&)> pendant = {})
     {

@@ -99,11 +99,7 @@ TEST_F(ResultatsAjustement, RefusalsSayWhyAndDrawNothing)
 // and its fit is kept apart from the point's.
 TEST_F(ResultatsAjustement, AQuantityOfTheTableIsFittedInItsUnitAndKeptApart)
 {
-    Mesurer(1, 12);
-    TGrandeursMesure g;
-    g.Masses = {0.2, 0, 0};
-    g.Propres = {{"X", "m", "2*x1 + 1"}};
-    mesure().SetGrandeurs(g);
+    MesurerAvecGrandeurs({{"X", "m", "2*x1 + 1"}});
     Montrer(TVueResultats::Temps, [](TResultats& r) {
         r.ComboBoxChoix1->setCurrentIndex(r.ComboBoxChoix1->findText("X (vlastní)"));
         r.MenuProlozeniProlozit->trigger();

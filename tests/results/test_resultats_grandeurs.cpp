@@ -109,11 +109,7 @@ TEST_F(ResultatsGrandeurs, AQuantityIsRefusedWithThePositionOfItsFault)
 
 TEST_F(ResultatsGrandeurs, TheTableAndTheGraphsShowTheQuantities)
 {
-    Mesurer(1, 12);
-    TGrandeursMesure g;
-    g.Masses = {0.2, 0, 0};
-    g.Propres = {{"K", "J", "0.5*m1*(vx1^2+vy1^2)"}};
-    mesure().SetGrandeurs(g);
+    MesurerAvecGrandeurs({{"K", "J", "0.5*m1*(vx1^2+vy1^2)"}});
     Montrer(TVueResultats::Tableau, [this](TResultats& r) {
         EXPECT_EQ(ColonnesVisibles(),
                   QStringList({"Numero", "Date", "x1", "y1", "Ek1", "Ep1", "E1", "px1", "py1", "p1", "K"}));
