@@ -312,7 +312,8 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
 
     // Derivatives are fitted on the samples they were taken on: the
     // repeated ones have none.
-    std::vector<double> gardesT, x, y, gardesV;
+    TEchantillonsGardes gardes;
+    std::vector<double> gardesV;
     int debut = res.Demande.Debut, fin = res.Demande.Fin;
     const auto& serie = (r.*SeriesGrandeurs[std::size_t(g)])[p];
     std::span<const double> temps = r.SerieTemps[p], valeurs = serie;
@@ -320,15 +321,13 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
         const int premier = debut, dernier = fin;
         debut = 0;
         fin = -1;
-        for (int i : EchantillonsGardes(r, demande.Point)) {
+        gardes = EchantillonsGardes(r, demande.Point);
+        for (int i : gardes.Indices) {
             if (i < premier) ++debut;
             if (i <= dernier) ++fin;
-            gardesT.push_back(r.SerieTemps[p][std::size_t(i)]);
-            x.push_back(r.SerieX[p][std::size_t(i)]);
-            y.push_back(r.SerieY[p][std::size_t(i)]);
             gardesV.push_back(serie[std::size_t(i)]);
         }
-        temps = gardesT;
+        temps = gardes.Temps;
         valeurs = gardesV;
         if (debut > fin) {
             res.Refus = TRefusAjustement::PlageVide;
@@ -347,7 +346,7 @@ TResultatAjustement Ajuster(const TResultatsSeries& r, const TDemandeAjustement&
     // Correlated samples are weighted by their own variances.
     if (!Position(g)) {
         e.correles = true;
-        if (!Reponses(g, temps, x, y, r.Lisser, debut, fin, e.reponses)) {
+        if (!Reponses(g, temps, gardes.X, gardes.Y, r.Lisser, debut, fin, e.reponses)) {
             res.Refus = TRefusAjustement::Indetermine;
             return res;
         }

@@ -170,25 +170,19 @@ CodeResultat TSeries::CalculerDerivees(const TPasse& passe)
     for (int p = 0; p < r_.NbPointsMobiles; ++p) {
         // A repeated sample (a stale picture, or no time after the one
         // before) would differentiate across nothing: the others alone.
-        const std::vector<int> gardes = EchantillonsGardes(r_, p);
-        std::vector<double> t, x, y;
-        for (int i : gardes) {
-            t.push_back(r_.SerieTemps[p][std::size_t(i)]);
-            x.push_back(r_.SerieX[p][std::size_t(i)]);
-            y.push_back(r_.SerieY[p][std::size_t(i)]);
-        }
-        const int N = int(gardes.size());
+        const TEchantillonsGardes gardes = EchantillonsGardes(r_, p);
+        const int N = int(gardes.Indices.size());
         TDiscret dx;
         TDiscret dy;
-        CodeResultat code = dx.Calculer(t, x, N, r_.Lisser);
-        if (code == CodeSucces) code = dy.Calculer(t, y, N, r_.Lisser);
+        CodeResultat code = dx.Calculer(gardes.Temps, gardes.X, N, r_.Lisser);
+        if (code == CodeSucces) code = dy.Calculer(gardes.Temps, gardes.Y, N, r_.Lisser);
         if (code != CodeSucces) return code;
         NoterLissage(dx, passe.seconde);
         NoterLissage(dy, passe.seconde);
         for (auto* serie : {passe.sx, passe.sy, passe.s, passe.ux, passe.uy, passe.u})
             std::fill((*serie)[p].begin(), (*serie)[p].end(), std::nan(""));
         for (int k = 0; k < N; ++k) {
-            const std::size_t i = std::size_t(gardes[std::size_t(k)]);
+            const std::size_t i = std::size_t(gardes.Indices[std::size_t(k)]);
             const double vx = (dx.*passe.derivee)(k);
             const double vy = (dy.*passe.derivee)(k);
             const double ux = (dx.*passe.incertitude)(k);
@@ -204,14 +198,19 @@ CodeResultat TSeries::CalculerDerivees(const TPasse& passe)
     return CodeSucces;
 }
 
-std::vector<int> EchantillonsGardes(const TResultatsSeries& r, int point)
+TEchantillonsGardes EchantillonsGardes(const TResultatsSeries& r, int point)
 {
     const std::size_t p = std::size_t(point);
-    std::vector<int> gardes;
-    for (int i = 0; i < r.NbMesures[p]; ++i)
-        if (p >= r.EtatsMarques.size() || std::size_t(i) >= r.EtatsMarques[p].size() || !r.EtatsMarques[p][i].Repetee)
-            gardes.push_back(i);
-    return gardes;
+    TEchantillonsGardes g;
+    for (int i = 0; i < r.NbMesures[p]; ++i) {
+        const std::size_t k = std::size_t(i);
+        if (p < r.EtatsMarques.size() && k < r.EtatsMarques[p].size() && r.EtatsMarques[p][k].Repetee) continue;
+        g.Indices.push_back(i);
+        g.Temps.push_back(r.SerieTemps[p][k]);
+        g.X.push_back(r.SerieX[p][k]);
+        g.Y.push_back(r.SerieY[p][k]);
+    }
+    return g;
 }
 
 CodeResultat TSeries::ChangerPasDeTemps(double T)

@@ -96,8 +96,12 @@ struct TResultatsSeries {
 };
 
 // The samples of `point` (0-based) the derivatives are taken on: all but the
-// repeated ones.
-std::vector<int> EchantillonsGardes(const TResultatsSeries& r, int point);
+// repeated ones, with their times and positions.
+struct TEchantillonsGardes {
+    std::vector<int> Indices;
+    std::vector<double> Temps, X, Y;
+};
+TEchantillonsGardes EchantillonsGardes(const TResultatsSeries& r, int point);
 
 class TSeries {
 public:

@@ -345,7 +345,7 @@ TEST(Series, ARepeatedMarkTakesNoPartInTheDerivatives)
                 if (i != 4) EXPECT_DOUBLE_EQ((a.*serie)[0][i], (b.*serie)[0][i - (i > 4)]) << lisser << ' ' << i;
         }
         EXPECT_EQ(a.EtatsMarques[0][6], (TEtatMarque{true, 0.8, true, false}));
-        EXPECT_EQ(EchantillonsGardes(a, 0), (std::vector<int>{0, 1, 2, 3, 5, 6, 7}));
+        EXPECT_EQ(EchantillonsGardes(a, 0).Indices, (std::vector<int>{0, 1, 2, 3, 5, 6, 7}));
     }
     // Two marks on one frame (frames sharing a time stamp): each keeps the
     // frame's time, and the later one takes no part in the derivatives.
