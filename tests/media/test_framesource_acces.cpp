@@ -133,6 +133,15 @@ TEST(AccesExactCache, BudgetRespecte)
     EXPECT_LE(source.CachePic(), budget);
 }
 
+// An H.264 video of one group of `images` frames in `conteneur` (avi, mp4).
+QString UnGroupe(const VideosDeTest& videos, const std::string& conteneur, int images)
+{
+    OptionsVideo o = Petite(OptionsVideo::Codec::H264, images);
+    o.gop = images;
+    o.conteneur = conteneur;
+    return videos.Ecrire(QString::fromStdString("g" + std::to_string(images) + "." + conteneur), o);
+}
+
 // Going forward (a jump, reading through) keeps only a few of the pictures
 // decoded on the way (each one kept costs the decoder a fresh buffer to
 // clear); stepping back fills the whole budget with the pictures before, and
@@ -141,13 +150,10 @@ TEST(AccesExactCache, PeuEnAvantToutEnArriere)
 {
     VideosDeTest videos;
     for (const std::string conteneur : {"avi", "mp4"}) {
-        OptionsVideo o = Petite(OptionsVideo::Codec::H264, 96);
-        o.gop = 96;
-        o.conteneur = conteneur;
         FrameSource source;
         const std::size_t budget = 32 * 160 * 120 * 3 / 2;
         source.FixerBudgetCache(budget);
-        ASSERT_TRUE(source.Ouvrir(videos.Ecrire(QString::fromStdString("g." + conteneur), o))) << conteneur;
+        ASSERT_TRUE(source.Ouvrir(UnGroupe(videos, conteneur, 96))) << conteneur;
         ASSERT_EQ(LireCodeMire(source.Image(47)), 47);
         EXPECT_LE(source.CacheOctets(), budget / 4) << conteneur; // a few, and those decoded past it
         for (int i = 48; i < 72; ++i) ASSERT_EQ(LireCodeMire(source.Image(i)), i) << conteneur;
@@ -170,11 +176,8 @@ TEST(ImageEnMain, LaPlusProcheGardee)
 {
     VideosDeTest videos;
     for (const std::string conteneur : {"avi", "mp4"}) {
-        OptionsVideo o = Petite(OptionsVideo::Codec::H264, 80);
-        o.gop = 80;
-        o.conteneur = conteneur;
         FrameSource source;
-        ASSERT_TRUE(source.Ouvrir(videos.Ecrire(QString::fromStdString("v." + conteneur), o))) << conteneur;
+        ASSERT_TRUE(source.Ouvrir(UnGroupe(videos, conteneur, 80))) << conteneur;
         ASSERT_EQ(LireCodeMire(source.Image(30)), 30);
         EXPECT_EQ(source.ImageEnMainProche(79), 30) << conteneur;
         EXPECT_EQ(source.ImageEnMainProche(12), 12) << conteneur;
